@@ -1,0 +1,27 @@
+#include "data/Extremes.h"
+
+namespace ruvo {
+
+namespace {
+template <typename Better>
+Extreme scan(const Table& table, const DrawRect& rect, double start, Better better) {
+    Extreme result{start, 0, 0, false};
+    for (int j = rect.y_start; j <= rect.y_end; ++j) {
+        for (int i = rect.x_start; i <= rect.x_end; ++i) {
+            const double value = table(i, j);
+            if (better(value, result.value)) result = {value, i, j, true};
+        }
+    }
+    return result;
+}
+}  // namespace
+
+Extreme array_max(const Table& table, const DrawRect& rect) {
+    return scan(table, rect, kArrayMaxStart, [](double a, double b) { return a > b; });
+}
+
+Extreme array_min(const Table& table, const DrawRect& rect) {
+    return scan(table, rect, kArrayMinStart, [](double a, double b) { return a < b; });
+}
+
+}  // namespace ruvo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "data/FieldStore.h"
+
+namespace ruvo {
+
+// Largest or smallest element of a table over a rectangle, scanning j outer
+// and i inner, replacing only on a strictly greater (smaller) element, so the
+// first extreme in scan order wins. When nothing replaces the start value
+// (an empty rectangle) `found` is false and the start value is returned.
+struct Extreme {
+    double value = 0.0;
+    int i = 0;
+    int j = 0;
+    bool found = false;
+};
+
+inline constexpr double kArrayMinStart = 1.7E38;
+inline constexpr double kArrayMaxStart = -1.7E38;
+
+Extreme array_max(const Table& table, const DrawRect& rect);
+Extreme array_min(const Table& table, const DrawRect& rect);
+
+}  // namespace ruvo

@@ -1,0 +1,70 @@
+#include "data/FieldStore.h"
+
+#include "data/Extremes.h"
+#include "data/FileNames.h"
+
+namespace ruvo {
+
+void FieldStore::clear_values() {
+    grid_x.clear();
+    grid_y.clear();
+    for (auto& slot : vector_data) {
+        slot.u.clear();
+        slot.v.clear();
+    }
+    for (auto& slot : scalar_data) slot.value.clear();
+    closed_x.fill(false);
+    closed_y.fill(false);
+}
+
+void FieldStore::set_draw_rect_from_file() {
+    draw = {file_x_start + 1, file_y_start + 1, file_x_end + 1, file_y_end + 1};
+}
+
+int FieldStore::slot_of(FileKind kind, const QString& name) const {
+    for (int slot = 1; slot <= slot_count(kind); ++slot) {
+        const QString& held = kind == FileKind::Vector ? vector_data[slot].file_name : scalar_data[slot].file_name;
+        if (held == name) return slot;
+    }
+    return 0;
+}
+
+bool FieldStore::can_assign_slot(FileKind kind, const QString& name, bool first_of_name) const {
+    return first_of_name ? slot_count(kind) < kMaxSlots : slot_of(kind, name) != 0;
+}
+
+std::optional<int> FieldStore::assign_slot(FileKind kind, const QString& path, bool first_of_name) {
+    const QString name = base_name(path);
+    if (kind == FileKind::Grid || !can_assign_slot(kind, name, first_of_name)) return std::nullopt;
+    if (first_of_name) {
+        int& count = kind == FileKind::Vector ? vector_count : scalar_count;
+        ++count;
+        (kind == FileKind::Vector ? vector_data[count].file_name : scalar_data[count].file_name) = name;
+        current_data = count;
+    } else {
+        current_data = slot_of(kind, name);
+    }
+    return current_data;
+}
+
+void FieldStore::compute_grid_extremes_and_flags() {
+    grid_x_max = array_max(grid_x, draw).value;
+    grid_y_max = array_max(grid_y, draw).value;
+    grid_x_min = array_min(grid_x, draw).value;
+    grid_y_min = array_min(grid_y, draw).value;
+
+    for (int i = draw.x_start; i <= draw.x_end - 1; ++i) {
+        for (int j = draw.y_start; j <= draw.y_end - 1; ++j) {
+            if (grid_x(i, j) == grid_x(i + 1, j)) closed_x[i] = true;
+            if (grid_y(i, j) == grid_y(i, j + 1)) closed_y[j] = true;
+        }
+    }
+    // A y line whose first and last node meet is the seam of a closed grid,
+    // not a collapsed line.
+    for (int j = draw.y_start; j <= draw.y_end - 1; ++j) {
+        if (grid_y(draw.x_start, j) == grid_y(draw.x_end, j)) closed_y[j] = false;
+    }
+    closed_grid_show = false;
+}
+
+}  // namespace ruvo

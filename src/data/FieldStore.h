@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+#include "data/Table.h"
+
+namespace ruvo {
+
+inline constexpr int kMaxSlots = 10;
+
+enum class FileKind { Grid, Vector, Scalar };
+
+struct VectorSlot {
+    QString file_name;  // base name of the file that filled the slot
+    Table u;
+    Table v;
+};
+
+struct ScalarSlot {
+    QString file_name;
+    Table value;
+};
+
+// The one-based index rectangle that every loop over the data runs over.
+struct DrawRect {
+    int x_start = 0;
+    int y_start = 0;
+    int x_end = 0;
+    int y_end = 0;
+};
+
+// Every value the viewer can draw: one grid, ten vector and ten scalar slots,
+// the index ranges of the file read last, the drawing rectangle, the grid's
+// extremes and the closed-line flags.
+struct FieldStore {
+    Table grid_x;
+    Table grid_y;
+    std::array<VectorSlot, kMaxSlots + 1> vector_data;  // slots 1..10
+    std::array<ScalarSlot, kMaxSlots + 1> scalar_data;  // slots 1..10
+    int vector_count = 0;
+    int scalar_count = 0;
+    int current_data = 0;
+
+    // Header of the result file read last, zero-based as in the file.
+    int file_x_start = 0;
+    int file_x_end = 0;
+    int file_y_start = 0;
+    int file_y_end = 0;
+
+    DrawRect draw;
+
+    double grid_x_max = 0.0;
+    double grid_y_max = 0.0;
+    double grid_x_min = 0.0;
+    double grid_y_min = 0.0;
+
+    LineFlags closed_x{};
+    LineFlags closed_y{};
+    bool closed_grid_show = false;
+
+    // Sets every value and flag to 0; slot names and counters stay.
+    void clear_values();
+
+    // Drawing rectangle = the full range of the file read last.
+    void set_draw_rect_from_file();
+
+    // Finds the slot of a base name, or assigns the next one when the name is
+    // new in the project. Sets current_data. Returns nothing (and changes
+    // nothing) when no slot can hold the name: ten are taken, or the name is
+    // known but holds no slot of this kind.
+    std::optional<int> assign_slot(FileKind kind, const QString& path, bool first_of_name);
+    bool can_assign_slot(FileKind kind, const QString& name, bool first_of_name) const;
+
+    // The slot of that kind holding a base name, 0 when none does.
+    int slot_of(FileKind kind, const QString& name) const;
+    int slot_count(FileKind kind) const { return kind == FileKind::Vector ? vector_count : scalar_count; }
+
+    // After a grid read: extremes over the drawing rectangle and the
+    // closed-line flags; closed_grid_show goes off.
+    void compute_grid_extremes_and_flags();
+
+    // A cell (i, j) is left out of contours and fills while closed lines are hidden.
+    bool cell_skipped(int i, int j) const {
+        return (closed_x[i] || closed_y[j]) && !closed_grid_show;
+    }
+};
+
+}  // namespace ruvo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace ruvo {
+
+// The part of a path after its last separator. Project files written on
+// Windows use "\" and drive letters ("C:"), so "\", "/" and ":" all separate.
+// The text is Unicode, so a double-byte character can never be mistaken for a
+// separator.
+QString base_name(const QString& path);
+
+// The folder part of a path, separator included ("" when there is none).
+QString folder_part(const QString& path);
+
+}  // namespace ruvo

@@ -1,0 +1,131 @@
+#include "data/ResultReader.h"
+
+#include <QFile>
+
+#include <array>
+
+#include "data/NumberLexer.h"
+
+namespace ruvo {
+
+namespace {
+
+// The file's bytes, mapped when possible so that nothing is copied.
+class FileText {
+public:
+    explicit FileText(const QString& path) : file_(path) {}
+
+    bool open() {
+        if (!file_.open(QIODevice::ReadOnly)) return false;
+        if (file_.size() == 0) return true;
+        mapped_ = file_.map(0, file_.size());
+        if (mapped_ == nullptr) {
+            copy_ = file_.readAll();
+            if (file_.error() != QFileDevice::NoError) return false;
+        }
+        return true;
+    }
+    QString error() const { return file_.errorString(); }
+    std::string_view text() const {
+        if (mapped_ != nullptr) return {reinterpret_cast<const char*>(mapped_), static_cast<std::size_t>(file_.size())};
+        return {copy_.constData(), static_cast<std::size_t>(copy_.size())};
+    }
+
+private:
+    QFile file_;
+    uchar* mapped_ = nullptr;
+    QByteArray copy_;
+};
+
+// Reads one file of any kind: the header into the store's file range, then
+// `values_per_node` reals per node handed to `store_value(i, j, k, value)`.
+template <typename StoreValue>
+ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& path, int values_per_node,
+                            StoreValue store_value) {
+    ReadResult result;
+    result.kind = kind;
+    FileText file(path);
+    if (!file.open()) {
+        result.failure = ReadFailure::CannotOpen;
+        result.system_error = file.error();
+        return result;
+    }
+    NumberLexer lexer(file.text());
+    auto fail = [&](ReadFailure failure) {
+        result.failure = failure;
+        result.line = lexer.line();
+        result.token = QString::fromLatin1(lexer.last_token().data(), static_cast<qsizetype>(lexer.last_token().size()));
+        return result;
+    };
+
+    const std::array<int*, 4> header{&store.file_x_start, &store.file_x_end, &store.file_y_start, &store.file_y_end};
+    for (int* field : header) {
+        const auto number = lexer.next_integer();
+        if (number.status == NumberLexer::Status::Malformed) return fail(ReadFailure::BadNumber);
+        // Every index must address the 150 x 150 tables.
+        if (number.value < 0 || number.value > kMaxNodes - 1) return fail(ReadFailure::HeaderOutOfRange);
+        *field = static_cast<int>(number.value);
+    }
+    lexer.skip_line();
+
+    for (int i = store.file_x_start; i <= store.file_x_end; ++i) {
+        for (int j = store.file_y_start; j <= store.file_y_end; ++j) {
+            for (int k = 0; k < values_per_node; ++k) {
+                const auto number = lexer.next_real();
+                if (number.status == NumberLexer::Status::Malformed) return fail(ReadFailure::BadNumber);
+                store_value(i + 1, j + 1, k, number.value);
+            }
+            lexer.skip_line();
+            ++result.nodes_read;
+        }
+    }
+    result.line = lexer.line();
+    return result;
+}
+
+}  // namespace
+
+QString ReadResult::detail() const {
+    switch (failure) {
+    case ReadFailure::None:
+        return QStringLiteral("%1 nodes read").arg(nodes_read);
+    case ReadFailure::CannotOpen:
+        return QStringLiteral("cannot open the file: %1").arg(system_error);
+    case ReadFailure::BadNumber:
+        return QStringLiteral("line %1: \"%2\" is not a number of the expected form").arg(line).arg(token);
+    case ReadFailure::HeaderOutOfRange:
+        return QStringLiteral("line %1: header index %2 is outside 0..149").arg(line).arg(token);
+    }
+    return {};
+}
+
+ReadResult read_grid(FieldStore& store, const QString& path) {
+    store.grid_x.clear();
+    store.grid_y.clear();
+    store.closed_x.fill(false);
+    store.closed_y.fill(false);
+    const ReadResult result = read_result_file(FileKind::Grid, store, path, 2, [&](int i, int j, int k, double value) {
+        (k == 0 ? store.grid_x : store.grid_y)(i, j) = value;
+    });
+    store.set_draw_rect_from_file();
+    store.compute_grid_extremes_and_flags();
+    return result;
+}
+
+ReadResult read_vector(FieldStore& store, const QString& path) {
+    VectorSlot& slot = store.vector_data[static_cast<std::size_t>(store.current_data)];
+    slot.u.clear();
+    slot.v.clear();
+    return read_result_file(FileKind::Vector, store, path, 2, [&](int i, int j, int k, double value) {
+        (k == 0 ? slot.u : slot.v)(i, j) = value;
+    });
+}
+
+ReadResult read_scalar(FieldStore& store, const QString& path) {
+    ScalarSlot& slot = store.scalar_data[static_cast<std::size_t>(store.current_data)];
+    slot.value.clear();
+    return read_result_file(FileKind::Scalar, store, path, 1,
+                            [&](int i, int j, int, double value) { slot.value(i, j) = value; });
+}
+
+}  // namespace ruvo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include "data/FieldStore.h"
+
+namespace ruvo {
+
+enum class ReadFailure {
+    None,
+    CannotOpen,        // missing or unreadable file
+    BadNumber,         // a run of characters that is not a number of the expected form
+    HeaderOutOfRange,  // a header index outside 0..149
+};
+
+// What a read did: which kind, whether it failed, and how far it got.
+// Readers never show anything; the caller turns a failure into the kind's message.
+struct ReadResult {
+    FileKind kind = FileKind::Grid;
+    ReadFailure failure = ReadFailure::None;
+    int line = 0;          // line of the file where reading stopped (1-based, 0 when not opened)
+    QString token;         // the offending text, for BadNumber and HeaderOutOfRange
+    QString system_error;  // the system's reason, for CannotOpen
+    int nodes_read = 0;    // complete node lines read
+
+    bool ok() const { return failure == ReadFailure::None; }
+    // One line for logs and the command line: where and why it stopped.
+    QString detail() const;
+};
+
+// Clears the grid tables and closed-line flags, reads the grid, then (whether
+// or not reading failed) sets the drawing rectangle from the header as far as
+// it was read and computes the extremes and closed-line flags.
+ReadResult read_grid(FieldStore& store, const QString& path);
+
+// Clear u and v (value) of the slot `current_data` and read the file into it.
+ReadResult read_vector(FieldStore& store, const QString& path);
+ReadResult read_scalar(FieldStore& store, const QString& path);
+
+}  // namespace ruvo

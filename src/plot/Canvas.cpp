@@ -1,0 +1,253 @@
+#include "plot/Canvas.h"
+
+namespace ruvo {
+
+namespace {
+constexpr int kDotsPerMeter96Dpi = 3780;
+
+// Liang-Barsky: cuts the line to the rectangle; false when nothing is left.
+bool clip_line(QLineF& line, const QRectF& box) {
+    const double x0 = line.x1(), y0 = line.y1();
+    const double ddx = line.x2() - x0, ddy = line.y2() - y0;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-ddx, ddx, -ddy, ddy};
+    const double q[4] = {x0 - box.left(), box.right() - x0, y0 - box.top(), box.bottom() - y0};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0) return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0.0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    line = QLineF(x0 + t0 * ddx, y0 + t0 * ddy, x0 + t1 * ddx, y0 + t1 * ddy);
+    return true;
+}
+
+QPainter::CompositionMode composition_of(PenMode mode) {
+    switch (mode) {
+    case PenMode::Copy: return QPainter::CompositionMode_SourceOver;
+    case PenMode::Mask: return QPainter::RasterOp_SourceAndDestination;
+    case PenMode::Xor: return QPainter::RasterOp_SourceXorDestination;
+    case PenMode::NotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    }
+    return QPainter::CompositionMode_SourceOver;
+}
+
+void prepare(QImage& image) {
+    if (image.format() != QImage::Format_RGB32) image = image.convertToFormat(QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter96Dpi);
+    image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+}
+}  // namespace
+
+Canvas::Canvas(QImage& image) : image_(image) {
+    prepare(image_);
+    begin();
+}
+
+Canvas::~Canvas() {
+    flush();
+    painter_.end();
+}
+
+void Canvas::begin() {
+    bits_ = nullptr;
+    if (image_.isNull()) return;
+    painter_.begin(&image_);
+    bits_ = image_.bits();
+    stride_ = image_.bytesPerLine();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setFont(font_);
+    apply_pen();
+}
+
+void Canvas::new_raster(int width, int height) {
+    flush();
+    painter_.end();
+    image_ = QImage(width, height, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+    prepare(image_);
+    begin();
+}
+
+void Canvas::apply_pen() {
+    if (!painter_.isActive()) return;
+    QPen pen{QColor(pen_colour_)};
+    if (pen_width_ <= 1) {
+        // One-pixel lines leave out their end pixel, as the line-to of a
+        // classic pen does.
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::FlatCap);
+    } else {
+        pen.setWidth(pen_width_);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    pen.setStyle(pen_style_ == PenStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
+    painter_.setPen(pen);
+    painter_.setBrush(QColor(brush_colour_));
+    painter_.setCompositionMode(composition_of(pen_mode_));
+}
+
+void Canvas::set_pen_colour(QRgb colour) {
+    if (colour == pen_colour_) return;
+    flush();
+    pen_colour_ = colour;
+    apply_pen();
+}
+
+void Canvas::set_pen_width(int width) {
+    width = std::max(width, 1);
+    if (width == pen_width_) return;
+    flush();
+    pen_width_ = width;
+    apply_pen();
+}
+
+void Canvas::set_pen_style(PenStyle style) {
+    if (style == pen_style_) return;
+    flush();
+    pen_style_ = style;
+    apply_pen();
+}
+
+void Canvas::set_pen_mode(PenMode mode) {
+    if (mode == pen_mode_) return;
+    flush();
+    pen_mode_ = mode;
+    apply_pen();
+}
+
+void Canvas::set_brush(QRgb colour) {
+    if (colour == brush_colour_) return;
+    flush();
+    brush_colour_ = colour;
+    apply_pen();
+}
+
+void Canvas::set_font(const QString& family, int point_size) {
+    flush();
+    font_ = QFont(family);
+    font_.setPointSize(std::max(point_size, 1));
+    if (painter_.isActive()) painter_.setFont(font_);
+}
+
+void Canvas::move_to(QPoint p) {
+    position_ = p;
+    dash_phase_ = 0;
+}
+
+void Canvas::line_to(QPoint p) {
+    if (p == position_) {
+        if (pen_width_ > 1) {
+            flush();
+            round_dot(p);
+        }
+    } else if (pen_width_ == 1) {
+        thin_line(position_, p);
+    } else {
+        pending_lines_.append(QLine(position_, p));
+    }
+    position_ = p;
+}
+
+void Canvas::flush() {
+    if (pending_lines_.isEmpty()) return;
+    if (painter_.isActive()) painter_.drawLines(pending_lines_);
+    pending_lines_.clear();
+}
+
+void Canvas::plot_pixel(int x, int y) {
+    if (bits_ == nullptr) return;
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
+    const QRgb pen = pen_colour_ & 0xFFFFFF;
+    switch (pen_mode_) {
+    case PenMode::Copy: pixel = 0xFF000000 | pen; break;
+    case PenMode::Mask: pixel = 0xFF000000 | (pixel & pen); break;
+    case PenMode::Xor: pixel = 0xFF000000 | ((pixel ^ pen) & 0xFFFFFF); break;
+    case PenMode::NotXor: pixel = 0xFF000000 | (~(pixel ^ pen) & 0xFFFFFF); break;
+    }
+}
+
+void Canvas::thin_line(QPoint from, QPoint to) {
+    // A line far outside the image is first cut to its neighbourhood, so that
+    // wild coordinates cost no time.
+    const QRect reach = image_.rect().adjusted(-2, -2, 2, 2);
+    if (!reach.contains(from) || !reach.contains(to)) {
+        QLineF clipped(from, to);
+        if (!clip_line(clipped, QRectF(reach))) return;
+        from = clipped.p1().toPoint();
+        to = clipped.p2().toPoint();
+    }
+    // Bresenham, the end pixel left out; dashes of 18 pixels on and 6 off.
+    constexpr int kDashOn = 18;
+    constexpr int kDashPeriod = 24;
+    const bool dashed = pen_style_ == PenStyle::Dashed;
+    int x = from.x();
+    int y = from.y();
+    const int dx = std::abs(to.x() - x);
+    const int dy = -std::abs(to.y() - y);
+    const int sx = x < to.x() ? 1 : -1;
+    const int sy = y < to.y() ? 1 : -1;
+    int error = dx + dy;
+    while (x != to.x() || y != to.y()) {
+        if (!dashed || dash_phase_ < kDashOn) plot_pixel(x, y);
+        if (dashed) dash_phase_ = (dash_phase_ + 1) % kDashPeriod;
+        const int twice = 2 * error;
+        if (twice >= dy) error += dy, x += sx;
+        if (twice <= dx) error += dx, y += sy;
+    }
+}
+
+void Canvas::round_dot(QPoint centre) {
+    const double radius = pen_width_ / 2.0;
+    const int reach = pen_width_ / 2;
+    for (int y = -reach; y <= reach; ++y) {
+        for (int x = -reach; x <= reach; ++x) {
+            if (x * x + y * y <= radius * radius) plot_pixel(centre.x() + x, centre.y() + y);
+        }
+    }
+}
+
+void Canvas::rectangle(int x1, int y1, int x2, int y2) {
+    flush();
+    if (!painter_.isActive() || x2 <= x1 || y2 <= y1) return;
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(brush_colour_));
+    painter_.restore();
+    if (pen_colour_ != brush_colour_) {
+        painter_.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    }
+}
+
+void Canvas::ellipse(int x1, int y1, int x2, int y2) {
+    flush();
+    if (!painter_.isActive() || x2 <= x1 || y2 <= y1) return;
+    painter_.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void Canvas::polygon(const QPoint* points, int count) {
+    flush();
+    if (!painter_.isActive()) return;
+    painter_.drawPolygon(points, count);
+}
+
+void Canvas::text_out(int x, int y, const QString& text) {
+    flush();
+    if (!painter_.isActive()) return;
+    const QFontMetrics metrics(font_, &image_);
+    painter_.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+QImage& Canvas::image() {
+    flush();
+    return image_;
+}
+
+}  // namespace ruvo

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QLine>
+#include <QPainter>
+#include <QPoint>
+#include <QString>
+#include <QVector>
+
+namespace ruvo {
+
+enum class PenMode {
+    Copy,    // the pen's colour
+    Mask,    // bitwise AND of pen and pixel
+    Xor,     // bitwise exclusive-or: drawing twice restores the pixel
+    NotXor,  // bitwise not-exclusive-or: drawing twice restores the pixel
+};
+
+enum class PenStyle { Solid, Dashed };
+
+// A raster with the classic pen model the plots are written for: a current
+// position, move-to and line-to, pens in copy, mask, xor and not-xor modes.
+// A line-to leaves its end pixel unpainted (so polylines in an exclusive-or
+// mode stay exact), and a zero-length line with a pen wider than one pixel
+// paints a round dot.
+class Canvas {
+public:
+    // Draws on `image`, which must outlive the canvas. The image is made
+    // RGB32 at 96 dots per inch (font point sizes as on screen).
+    explicit Canvas(QImage& image);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // Replaces the raster by a new white one of the given size; everything
+    // drawn so far is gone.
+    void new_raster(int width, int height);
+
+    void set_pen_colour(QRgb colour);
+    void set_pen_width(int width);
+    void set_pen_style(PenStyle style);
+    void set_pen_mode(PenMode mode);
+    void set_brush(QRgb colour);
+    void set_font(const QString& family, int point_size);
+
+    QRgb pen_colour() const { return pen_colour_; }
+    int pen_width() const { return pen_width_; }
+    PenStyle pen_style() const { return pen_style_; }
+    PenMode pen_mode() const { return pen_mode_; }
+
+    void move_to(QPoint p);
+    void line_to(QPoint p);
+    // Filled rectangle covering x1..x2-1, y1..y2-1, outlined with the pen.
+    void rectangle(int x1, int y1, int x2, int y2);
+    // Ellipse inscribed in the box x1..x2-1, y1..y2-1, filled with the brush.
+    void ellipse(int x1, int y1, int x2, int y2);
+    // Closed polygon filled with the brush and outlined with the pen.
+    void polygon(const QPoint* points, int count);
+    // Text whose top-left corner is (x, y), no background.
+    void text_out(int x, int y, const QString& text);
+
+    QPoint position() const { return position_; }
+    QImage& image();  // draws what is pending first
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+
+private:
+    void begin();
+    void flush();
+    void apply_pen();
+    // One-pixel lines and round dots are rasterised here, straight into the
+    // image with the pen's raster operation, exactly as the classic pen does.
+    void plot_pixel(int x, int y);
+    void thin_line(QPoint from, QPoint to);
+    void round_dot(QPoint centre);
+
+    QImage& image_;
+    QPainter painter_;
+    QPoint position_;
+    QRgb pen_colour_ = qRgb(0, 0, 0);
+    int pen_width_ = 1;
+    PenStyle pen_style_ = PenStyle::Solid;
+    PenMode pen_mode_ = PenMode::Copy;
+    QRgb brush_colour_ = qRgb(255, 255, 255);
+    QFont font_;
+    QVector<QLine> pending_lines_;  // wide lines, drawn together
+    uchar* bits_ = nullptr;  // the image's pixels while it is painted on
+    qsizetype stride_ = 0;
+    int dash_phase_ = 0;            // position in the dash pattern of the line being drawn
+};
+
+}  // namespace ruvo

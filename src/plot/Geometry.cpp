@@ -1,0 +1,144 @@
+#include "plot/Geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "view/ViewTable.h"
+
+namespace ruvo {
+
+namespace {
+// Pixel coordinates stay well inside what the rasteriser handles; only wild
+// data reaches this bound, and such points lie far outside any image.
+constexpr long long kPixelLimit = 4'000'000;
+
+int clamp_pixel(long long value) { return static_cast<int>(std::clamp(value, -kPixelLimit, kPixelLimit)); }
+
+QString real_text(double value) { return QString::number(value, 'g', 15); }
+
+// Extremes, extents and origin of the drawing rectangle: the first steps of
+// both layouts.
+GeometryFailure measure_grid(PlotState& plot, FieldStore& store) {
+    const DrawRect& r = store.draw;
+    if (r.x_start < 1 || r.y_start < 1 || r.x_end > kMaxNodes || r.y_end > kMaxNodes || r.x_start > r.x_end ||
+        r.y_start > r.y_end) {
+        return GeometryFailure::EmptyArea;
+    }
+    store.grid_x_max = plot.Array_Max(store.grid_x, r);
+    store.grid_y_max = plot.Array_Max(store.grid_y, r);
+    store.grid_x_min = plot.Array_Min(store.grid_x, r);
+    store.grid_y_min = plot.Array_Min(store.grid_y, r);
+    plot.origin_x = -store.grid_x_min;
+    plot.origin_y = -store.grid_y_min;
+    plot.differ_x = std::abs(store.grid_x_max - store.grid_x_min);
+    plot.differ_y = std::abs(store.grid_y_max - store.grid_y_min);
+    plot.grid_max_extent = plot.differ_x > plot.differ_y ? plot.differ_x : plot.differ_y;
+    if (!std::isfinite(plot.differ_x) || !std::isfinite(plot.differ_y)) return GeometryFailure::BadExtent;
+    if (plot.differ_x == 0.0 || plot.differ_y == 0.0) return GeometryFailure::ZeroExtent;
+    return GeometryFailure::None;
+}
+
+GeometryFailure check_image_size(double width, double height) {
+    if (!(height < kMaxImageSide) || !(width < kMaxImageSide) || width * height > double(kMaxImagePixels)) {
+        return GeometryFailure::ImageTooLarge;
+    }
+    if (Nearest(height) < 1 || Nearest(width) < 1) return GeometryFailure::ImageTooSmall;
+    return GeometryFailure::None;
+}
+
+void store_mapping(const PlotState& plot, View_Info& view) {
+    view.x_scale = plot.x_scale;
+    view.y_scale = plot.y_scale;
+    view.x_scale_y = plot.x_scale_y;
+    view.dx = plot.dx;
+    view.dy = plot.dy;
+}
+}  // namespace
+
+void DiagnosticLog::append(const QString& line) {
+    if (lines_.size() >= kMaxLines) lines_.remove(0, lines_.size() - kMaxLines + 1);
+    lines_.append(line);
+}
+
+double PlotState::Array_Max(const Table& table, const DrawRect& rect) {
+    const Extreme found = array_max(table, rect);
+    if (found.found) max_i = found.i, max_j = found.j;
+    return found.value;
+}
+
+double PlotState::Array_Min(const Table& table, const DrawRect& rect) {
+    const Extreme found = array_min(table, rect);
+    if (found.found) min_i = found.i, min_j = found.j;
+    return found.value;
+}
+
+int PlotState::PixelX(double x) const { return clamp_pixel(static_cast<long long>(Nearest(x_scale * x)) + dx); }
+
+int PlotState::PixelY(double y) const { return clamp_pixel(dy - static_cast<long long>(Nearest(y_scale * y))); }
+
+GeometryFailure Set_View_Geometry(PlotState& plot, FieldStore& store, View_Info& view, int magnification_bar) {
+    plot.magnification = std::clamp(magnification_bar, 100, 800);
+    if (const auto failure = measure_grid(plot, store); failure != GeometryFailure::None) return failure;
+
+    if (!view.ratio_fixed) view.ratio = plot.differ_y / plot.differ_x;
+    const double width = plot.magnification * 500 * 0.01;
+    const double height = plot.magnification * (view.ratio * 500) * 0.01;
+    if (const auto failure = check_image_size(width, height); failure != GeometryFailure::None) return failure;
+    const int w = Nearest(width);
+    const int h = Nearest(height);
+    plot.width = w;
+    plot.height = h;
+
+    plot.x_scale = w * 0.9 / plot.differ_x;
+    plot.y_scale = h * 0.9 / plot.differ_y;
+    plot.x_scale_y = w * 0.9 / plot.differ_y;
+    plot.dx = Nearest(plot.x_scale * plot.origin_x + w * 0.05);
+    plot.dy = h - Nearest(plot.y_scale * plot.origin_y + h * 0.05);
+    store_mapping(plot, view);
+
+    plot.memo2.append(QStringLiteral("Width=%1").arg(w));
+    plot.memo2.append(QStringLiteral("Height=%1").arg(h));
+    plot.memo2.append(QStringLiteral("differ_x=%1 differ_y=%2").arg(real_text(plot.differ_x), real_text(plot.differ_y)));
+    plot.memo2.append(QStringLiteral("origin_x=%1 origin_y=%2").arg(real_text(plot.origin_x), real_text(plot.origin_y)));
+    plot.memo2.append(QStringLiteral("dx      =%1 dy      =%2").arg(plot.dx).arg(plot.dy));
+    plot.memo2.append(QStringLiteral("x_scale=%1 y_scale=%2").arg(real_text(plot.x_scale), real_text(plot.y_scale)));
+    return GeometryFailure::None;
+}
+
+GeometryFailure Set_Fixed_Geometry(PlotState& plot, FieldStore& store, View_Info& view) {
+    plot.magnification = 100;
+    if (const auto failure = measure_grid(plot, store); failure != GeometryFailure::None) return failure;
+    plot.width = 640;
+    plot.height = 480;
+    const double r = plot.differ_y / plot.differ_x;
+    const double bw = 0.8 * plot.width;
+    const double bh = 0.8 * plot.height;
+    if (r > bh / bw) {
+        plot.x_scale = (bh / r) / plot.differ_x;
+        plot.y_scale = bh / plot.differ_y;
+        plot.x_scale_y = (bh / r) / plot.differ_y;
+    } else {
+        plot.x_scale = bw / plot.differ_x;
+        plot.y_scale = (r * bw) / plot.differ_y;
+        plot.x_scale_y = bw / plot.differ_y;
+    }
+    plot.dx = Nearest(plot.x_scale * plot.origin_x + plot.width * 0.1);
+    plot.dy = plot.height - Nearest(plot.y_scale * plot.origin_y + plot.height * 0.2);
+    store_mapping(plot, view);
+    return GeometryFailure::None;
+}
+
+QString geometry_failure_text(GeometryFailure failure) {
+    switch (failure) {
+    case GeometryFailure::None: return {};
+    case GeometryFailure::EmptyArea: return QStringLiteral("the area to draw holds no grid node");
+    case GeometryFailure::ZeroExtent:
+        return QStringLiteral("all grid coordinates of the area are equal in x or in y, so it has no extent to draw");
+    case GeometryFailure::BadExtent: return QStringLiteral("the grid coordinates of the area are too large to draw");
+    case GeometryFailure::ImageTooLarge: return QStringLiteral("the aspect ratio asks for an image too large to draw");
+    case GeometryFailure::ImageTooSmall: return QStringLiteral("the aspect ratio leaves the image no height");
+    }
+    return {};
+}
+
+}  // namespace ruvo

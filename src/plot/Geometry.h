@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "data/Extremes.h"
+#include "data/FieldStore.h"
+#include "plot/Nearest.h"
+
+namespace ruvo {
+
+struct View_Info;
+
+// Keeps the latest diagnostic lines of the plot engine (the hidden dump of
+// the main window); old lines are dropped so a long session stays small.
+class DiagnosticLog {
+public:
+    void append(const QString& line);
+    void clear() { lines_.clear(); }
+    const QStringList& lines() const { return lines_; }
+
+private:
+    static constexpr int kMaxLines = 500;
+    QStringList lines_;
+};
+
+// The mapping from grid coordinates to the pixels of the view being drawn,
+// recomputed before every redraw.
+struct PlotState {
+    int magnification = 100;
+    double differ_x = 0.0;
+    double differ_y = 0.0;
+    double grid_max_extent = 0.0;
+    double origin_x = 0.0;
+    double origin_y = 0.0;
+    double x_scale = 0.0;
+    double y_scale = 0.0;
+    double x_scale_y = 0.0;
+    int dx = 0;
+    int dy = 0;
+    int width = 0;   // W of the image
+    int height = 0;  // H of the image
+    int max_i = 0;
+    int max_j = 0;
+    int min_i = 0;
+    int min_j = 0;
+    DiagnosticLog memo2;
+
+    // Array_Max / Array_Min over the drawing rectangle; remember where the
+    // extreme was found (the indices stay when nothing was found).
+    double Array_Max(const Table& table, const DrawRect& rect);
+    double Array_Min(const Table& table, const DrawRect& rect);
+
+    int PixelX(double x) const;
+    int PixelY(double y) const;
+};
+
+enum class GeometryFailure {
+    None,
+    EmptyArea,      // the drawing rectangle holds no node
+    ZeroExtent,     // all x (or all y) coordinates of the area are equal
+    BadExtent,      // the extent is not a finite number
+    ImageTooLarge,  // the aspect ratio asks for an image no raster can hold
+    ImageTooSmall,  // the image would have no pixel rows
+};
+
+// Largest side and area of a view's image: far beyond 800 % of any sensible
+// grid, well within what a raster can hold.
+inline constexpr int kMaxImageSide = 32000;
+inline constexpr long long kMaxImagePixels = 160'000'000;
+
+// Normal layout: 500 pixels wide at 100 %, height by the aspect ratio, the
+// grid inside a 5 % margin. Stores the mapping (and a computed ratio) into the
+// view record. The window fit belongs to the window.
+GeometryFailure Set_View_Geometry(PlotState& plot, FieldStore& store, View_Info& view, int magnification_bar);
+
+// Fixed 640 x 480 layout of follow mode and sequential conversion.
+GeometryFailure Set_Fixed_Geometry(PlotState& plot, FieldStore& store, View_Info& view);
+
+QString geometry_failure_text(GeometryFailure failure);
+
+}  // namespace ruvo

@@ -1,0 +1,79 @@
+#include "plot/GridPlot.h"
+
+#include "data/FieldStore.h"
+#include "plot/Canvas.h"
+#include "plot/Geometry.h"
+#include "plot/Progress.h"
+
+namespace ruvo {
+
+namespace {
+QPoint node_pixel(const FieldStore& store, const PlotState& plot, int i, int j) {
+    return {plot.PixelX(store.grid_x(i, j)), plot.PixelY(store.grid_y(i, j))};
+}
+}  // namespace
+
+void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, Progress& progress) {
+    const DrawRect& r = store.draw;
+    canvas.set_pen_colour(qRgb(192, 192, 192));
+    canvas.set_pen_style(PenStyle::Solid);
+    canvas.set_pen_width(1);
+    canvas.set_pen_mode(PenMode::Mask);
+    progress.set_maximum((r.x_end - r.x_start) + (r.y_end - r.y_start) + 1);
+    progress.set_step(1);
+
+    // Lines of constant j. (The pen's final move one line past the rectangle
+    // draws nothing, so it is left out rather than read beyond the tables.)
+    for (int j = r.y_start; j <= r.y_end; ++j) {
+        canvas.move_to(node_pixel(store, plot, r.x_start, j));
+        for (int i = r.x_start + 1; i <= r.x_end; ++i) {
+            const QPoint p = node_pixel(store, plot, i, j);
+            if (!store.closed_x[i - 1] || store.closed_grid_show) {
+                canvas.line_to(p);
+            } else {
+                canvas.move_to(p);
+            }
+        }
+        progress.step();
+    }
+    // Lines of constant i.
+    for (int i = r.x_start; i <= r.x_end; ++i) {
+        canvas.move_to(node_pixel(store, plot, i, r.y_start));
+        for (int j = r.y_start + 1; j <= r.y_end; ++j) {
+            const QPoint p = node_pixel(store, plot, i, j);
+            if (!store.closed_y[j - 1] || store.closed_grid_show) {
+                canvas.line_to(p);
+            } else {
+                canvas.move_to(p);
+            }
+        }
+        progress.step();
+    }
+    progress.set_position(0);
+    canvas.set_pen_mode(PenMode::Copy);
+}
+
+void Draw_Area_Frame(Canvas& canvas, const FieldStore& store, const PlotState& plot) {
+    const DrawRect& r = store.draw;
+    canvas.set_pen_colour(qRgb(0, 0, 0));
+    canvas.set_pen_style(PenStyle::Solid);
+    canvas.set_pen_width(3);
+
+    auto edge_along_i = [&](int j) {
+        canvas.move_to(node_pixel(store, plot, r.x_start, j));
+        for (int i = r.x_start + 1; i <= r.x_end; ++i) canvas.line_to(node_pixel(store, plot, i, j));
+    };
+    auto edge_along_j = [&](int i) {
+        canvas.move_to(node_pixel(store, plot, i, r.y_start));
+        for (int j = r.y_start + 1; j <= r.y_end; ++j) canvas.line_to(node_pixel(store, plot, i, j));
+    };
+    // The cut lines of a closed grid shown whole are no boundary.
+    const bool whole_closed_grid = store.closed_grid_show && r.x_start == store.file_x_start + 1 &&
+                                   r.x_end == store.file_x_end + 1;
+    edge_along_i(r.y_start);
+    if (!whole_closed_grid) edge_along_j(r.x_end);
+    edge_along_i(r.y_end);
+    if (!whole_closed_grid) edge_along_j(r.x_start);
+}
+
+}  // namespace ruvo

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace ruvo {
+
+class Canvas;
+class Progress;
+struct FieldStore;
+struct PlotState;
+
+// Every grid line of the drawing rectangle, grey in mask mode so it darkens
+// what lies under it without hiding it. Segments across a closed line are
+// left out unless closed lines are shown.
+void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, Progress& progress);
+
+// Three-pixel black outline along the four boundary lines of the rectangle;
+// the two cut lines of a closed grid shown whole are not outlined.
+void Draw_Area_Frame(Canvas& canvas, const FieldStore& store, const PlotState& plot);
+
+}  // namespace ruvo

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace ruvo {
+
+class Progress;
+struct Workspace;
+
+enum class RenderFailure {
+    None,
+    Geometry,        // the area cannot be laid out (zero extent, empty area, ...)
+    Numeric,         // a value would make the plot divide by zero or overflow
+    AllZeroVectors,  // no arrow can be scaled: the vector file was not read correctly
+};
+
+struct RenderResult {
+    RenderFailure failure = RenderFailure::None;
+    QString reason;  // plain words on what stopped the drawing
+    bool ok() const { return failure == RenderFailure::None; }
+};
+
+// Redraws the view in `slot` onto `image` in the dispatcher's order: a new
+// blank image, the layout, the plot of the view's kind, the area frame, the
+// overlaps and overlays. A view that cannot be drawn keeps what was drawn so
+// far and says why.
+RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress);
+
+}  // namespace ruvo

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include "data/ProjectFile.h"
+#include "data/ResultReader.h"
+#include "view/ViewTable.h"
+
+namespace ruvo {
+
+struct Workspace;
+
+// Loading a project: its tables, then its grid.
+struct ProjectOpenResult {
+    ProjectLoadResult project;
+    ReadResult grid;
+};
+
+// Reads the project file `path` into the workspace's tables (the name becomes
+// project_file_name) and reads its grid. The grid is read even when it fails
+// part-way: what was read stays, as the reader says.
+ProjectOpenResult load_project(Workspace& ws, const QString& path);
+
+// Why a view could not be opened.
+enum class OpenRefusal { None, TooManyViews, TooManyNames, NoDataSlot, NoSuchFile };
+
+struct OpenViewResult {
+    int slot = 0;
+    OpenRefusal refusal = OpenRefusal::None;
+    ReadResult read;  // the reading of a new base name (ok when nothing was read)
+    QString caption;  // the view window's caption
+    bool ok() const { return refusal == OpenRefusal::None; }
+};
+
+// The opening sequence of a view on the project's grid, or on the vector or
+// scalar file at list position `position`: takes a view slot, finds or fills
+// the data slot (reading a new base name), initialises the record (a scalar
+// view gets the data range) and makes the slot current. A read error still
+// opens the view with what was read. Refused with nothing changed when the
+// tables are full.
+OpenViewResult open_view(Workspace& ws, FileKind kind, int position = 0);
+
+}  // namespace ruvo

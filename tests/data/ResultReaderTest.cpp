@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "TestSupport.h"
+#include "Workspace.h"
+#include "data/ResultReader.h"
+
+namespace ruvo {
+namespace {
+
+class ResultReaderTest : public ::testing::Test {
+protected:
+    QString file(const QByteArray& content) { return test::write_file(dir_.path(), "RESULT.DAT", content); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<Workspace> ws_ = std::make_unique<Workspace>();
+    FieldStore& store_ = ws_->store;
+};
+
+TEST_F(ResultReaderTest, GridFillsTablesIOuterJInnerAtStoreIndexPlusOne) {
+    const ReadResult result = read_grid(store_, file("0 1 0 2\n0.0 0.0\n0.0 0.5\n0.0 1.0\n1.0 0.0\n1.0 0.5\n1.0 1.0\n"));
+    ASSERT_TRUE(result.ok()) << result.detail().toStdString();
+    EXPECT_EQ(result.nodes_read, 6);
+    EXPECT_EQ(store_.grid_y(1, 2), 0.5);
+    EXPECT_EQ(store_.grid_x(2, 3), 1.0);
+    EXPECT_EQ(store_.grid_y(2, 3), 1.0);
+    EXPECT_EQ(store_.draw.x_start, 1);
+    EXPECT_EQ(store_.draw.x_end, 2);
+    EXPECT_EQ(store_.draw.y_end, 3);
+    EXPECT_EQ(store_.grid_x_max, 1.0);
+    EXPECT_EQ(store_.grid_y_min, 0.0);
+}
+
+TEST_F(ResultReaderTest, FullHeaderFillsTheWholeTable) {
+    QByteArray text = "0 149 0 149\n";
+    for (int n = 0; n < 150 * 150; ++n) text += QByteArray::number(n + 1) + " 1\n";
+    ASSERT_TRUE(read_grid(store_, file(text)).ok());
+    EXPECT_EQ(store_.grid_x(1, 1), 1.0);
+    EXPECT_EQ(store_.grid_x(150, 150), 22500.0);
+    EXPECT_EQ(store_.grid_x(1, 150), 150.0);
+}
+
+TEST_F(ResultReaderTest, TrailingColumnsAndSpreadHeaderAreReadAsSpecified) {
+    // Header over two lines; the rest of the fourth number's line is skipped,
+    // and so is the third column of a node line.
+    const ReadResult result = read_grid(store_, file("0 0\n0 1 this is skipped 5 5\n1 2 3\n4 5 6\n"));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(store_.grid_x(1, 1), 1.0);
+    EXPECT_EQ(store_.grid_y(1, 1), 2.0);
+    EXPECT_EQ(store_.grid_x(1, 2), 4.0);
+    EXPECT_EQ(store_.grid_y(1, 2), 5.0);
+}
+
+TEST_F(ResultReaderTest, NumbersMayContinueOnTheNextLine) {
+    ASSERT_TRUE(read_grid(store_, file("0 1 0 0\n1\n2\n3 4\n")).ok());
+    // x = 1, y = 2 on the following line; then the rest of that line is skipped.
+    EXPECT_EQ(store_.grid_x(1, 1), 1.0);
+    EXPECT_EQ(store_.grid_y(1, 1), 2.0);
+    EXPECT_EQ(store_.grid_x(2, 1), 3.0);
+    EXPECT_EQ(store_.grid_y(2, 1), 4.0);
+}
+
+TEST_F(ResultReaderTest, GridEndingAfterHeaderReadsZerosAndFlagsEveryXLine) {
+    const ReadResult result = read_grid(store_, file("0 3 0 2\n"));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(store_.grid_x_max, 0.0);
+    EXPECT_EQ(store_.grid_x_min, 0.0);
+    EXPECT_EQ(store_.grid_y_max, 0.0);
+    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(store_.closed_x[i]) << i;
+    EXPECT_FALSE(store_.closed_x[4]);
+    for (int j = 1; j <= 3; ++j) EXPECT_FALSE(store_.closed_y[j]) << j;
+}
+
+TEST_F(ResultReaderTest, StartAfterEndReadsNoNodes) {
+    store_.grid_x(1, 1) = 9.0;
+    const ReadResult result = read_grid(store_, file("3 1 0 2\n5 5\n"));
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.nodes_read, 0);
+    EXPECT_EQ(store_.grid_x(1, 1), 0.0);  // cleared before reading
+    EXPECT_GT(store_.draw.x_start, store_.draw.x_end);
+}
+
+TEST_F(ResultReaderTest, MalformedValueStopsKeepingWhatWasRead) {
+    for (const QByteArray bad : {QByteArray("1.0,2.0"), QByteArray("1.0D+00"), QByteArray("1."), QByteArray("nan"),
+                                 QByteArray("inf"), QByteArray("1E400")}) {
+        const ReadResult result = read_grid(store_, file("0 2 0 0\n1 2\n3 4\n" + bad + " 6\n"));
+        EXPECT_EQ(result.failure, ReadFailure::BadNumber) << bad.constData();
+        EXPECT_EQ(result.line, 4) << bad.constData();
+        EXPECT_EQ(result.token, QString::fromLatin1(bad));
+        EXPECT_EQ(result.nodes_read, 2);
+        EXPECT_EQ(store_.grid_x(2, 1), 3.0);
+        EXPECT_EQ(store_.grid_x(3, 1), 0.0);
+        // The grid read still finishes: rectangle and extremes follow the header.
+        EXPECT_EQ(store_.draw.x_end, 3);
+        EXPECT_EQ(store_.grid_x_max, 3.0);
+    }
+}
+
+TEST_F(ResultReaderTest, ValueBeforeTheBadOneOnALineStays) {
+    const ReadResult result = read_grid(store_, file("0 0 0 0\n5 x\n"));
+    EXPECT_EQ(result.failure, ReadFailure::BadNumber);
+    EXPECT_EQ(store_.grid_x(1, 1), 5.0);
+}
+
+TEST_F(ResultReaderTest, HeaderOutsideTheTablesIsRefusedKeepingEarlierHeaderValues) {
+    ASSERT_TRUE(read_grid(store_, file("2 5 3 7\n")).ok());
+    for (const QByteArray header : {QByteArray("0 150 0 1"), QByteArray("0 9 -1 1"), QByteArray("0 9 0 99999999999")}) {
+        const ReadResult result = read_grid(store_, file(header + "\n"));
+        EXPECT_EQ(result.failure, ReadFailure::HeaderOutOfRange) << header.constData();
+        EXPECT_EQ(store_.file_x_start, 0);
+        EXPECT_LE(store_.draw.x_end, 150);
+        EXPECT_LE(store_.draw.y_end, 150);
+    }
+    // The second value was refused, so it keeps the previous file's value.
+    read_grid(store_, file("1 150 0 1\n"));
+    EXPECT_EQ(store_.file_x_start, 1);
+    EXPECT_EQ(store_.file_x_end, 9);
+}
+
+TEST_F(ResultReaderTest, MalformedHeaderKeepsThePreviousFilesLaterHeaderValues) {
+    ASSERT_TRUE(read_grid(store_, file("0 4 0 6\n")).ok());
+    const ReadResult result = read_grid(store_, file("1 3 x 2\n"));
+    EXPECT_EQ(result.failure, ReadFailure::BadNumber);
+    EXPECT_EQ(store_.file_x_start, 1);
+    EXPECT_EQ(store_.file_x_end, 3);
+    EXPECT_EQ(store_.file_y_start, 0);
+    EXPECT_EQ(store_.file_y_end, 6);
+}
+
+TEST_F(ResultReaderTest, MissingFileFailsToOpenWithTheSystemsReason) {
+    const ReadResult result = read_vector(store_, dir_.filePath("NOPE.V"));
+    EXPECT_EQ(result.failure, ReadFailure::CannotOpen);
+    EXPECT_EQ(result.kind, FileKind::Vector);
+    EXPECT_FALSE(result.system_error.isEmpty());
+}
+
+TEST_F(ResultReaderTest, VectorAndScalarFillTheCurrentSlotOnly) {
+    store_.current_data = 2;
+    store_.vector_data[2].u(5, 5) = 7.0;
+    ASSERT_TRUE(read_vector(store_, file("0 0 0 1\n1 -1\n2 -2 comment\n")).ok());
+    EXPECT_EQ(store_.vector_data[2].u(1, 2), 2.0);
+    EXPECT_EQ(store_.vector_data[2].v(1, 2), -2.0);
+    EXPECT_EQ(store_.vector_data[2].u(5, 5), 0.0);  // whole table cleared
+    EXPECT_EQ(store_.vector_data[1].u(1, 1), 0.0);
+
+    store_.current_data = 3;
+    ASSERT_TRUE(read_scalar(store_, file("0 1 0 0\n.5\n-.25e1\n")).ok());
+    EXPECT_EQ(store_.scalar_data[3].value(1, 1), 0.5);
+    EXPECT_EQ(store_.scalar_data[3].value(2, 1), -2.5);
+}
+
+TEST_F(ResultReaderTest, VectorReadLeavesRectangleAndGridAlone) {
+    ASSERT_TRUE(read_grid(store_, file("0 1 0 1\n0 0\n0 1\n1 0\n1 1\n")).ok());
+    store_.current_data = 1;
+    ASSERT_TRUE(read_vector(store_, file("0 5 0 5\n")).ok());
+    EXPECT_EQ(store_.file_x_end, 5);  // the header is the store's now
+    EXPECT_EQ(store_.draw.x_end, 2);  // but the drawing rectangle stays
+    EXPECT_EQ(store_.grid_x_max, 1.0);
+}
+
+TEST_F(ResultReaderTest, EmptyFileReadsAsAllZero) {
+    store_.current_data = 1;
+    const ReadResult result = read_scalar(store_, file(""));
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(result.nodes_read, 1);  // header 0 0 0 0: one node, value 0
+}
+
+}  // namespace
+}  // namespace ruvo

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "PlotTestSupport.h"
+#include "plot/Canvas.h"
+
+namespace ruvo {
+namespace {
+
+using test::count_pixels;
+using test::rgb_at;
+
+QImage white(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+TEST(Canvas, LineToLeavesItsEndPixelUnpainted) {
+    QImage image = white(20, 20);
+    {
+        Canvas canvas(image);
+        canvas.set_pen_colour(qRgb(0, 0, 0));
+        canvas.move_to({2, 5});
+        canvas.line_to({10, 5});
+        canvas.move_to({4, 8});
+        canvas.line_to({4, 15});
+    }
+    for (int x = 2; x < 10; ++x) EXPECT_EQ(rgb_at(image, x, 5), 0u) << x;
+    EXPECT_EQ(rgb_at(image, 10, 5), 0xFFFFFFu);
+    EXPECT_EQ(rgb_at(image, 1, 5), 0xFFFFFFu);
+    EXPECT_EQ(rgb_at(image, 4, 14), 0u);
+    EXPECT_EQ(rgb_at(image, 4, 15), 0xFFFFFFu);
+    EXPECT_EQ(count_pixels(image, qRgb(0, 0, 0)), 8 + 7);
+}
+
+TEST(Canvas, NotXorAndXorMarksDrawnTwiceRestoreTheImageExactly) {
+    for (const PenMode mode : {PenMode::NotXor, PenMode::Xor}) {
+        QImage image = white(60, 60);
+        {
+            Canvas canvas(image);
+            canvas.set_pen_colour(qRgb(30, 140, 200));
+            canvas.set_pen_width(3);
+            canvas.move_to({0, 0});
+            canvas.line_to({59, 40});
+        }
+        const QImage before = image.copy();
+        {
+            Canvas canvas(image);
+            canvas.set_pen_mode(mode);
+            canvas.set_pen_colour(qRgb(192, 192, 192));
+            for (int pass = 0; pass < 2; ++pass) {
+                // A polyline with shared corners, as the markers draw.
+                canvas.move_to({5, 50});
+                canvas.line_to({30, 5});
+                canvas.line_to({55, 50});
+                canvas.line_to({5, 50});
+                canvas.ellipse(20, 20, 27, 27);
+                if (pass == 0) {
+                    const QImage marked = canvas.image().copy();
+                    EXPECT_NE(marked, before);
+                }
+            }
+        }
+        EXPECT_EQ(image, before);
+    }
+}
+
+TEST(Canvas, MaskModeAndsThePenWithThePixel) {
+    QImage image = white(10, 10);
+    image.setPixel(3, 2, qRgb(255, 0, 64));
+    {
+        Canvas canvas(image);
+        canvas.set_pen_mode(PenMode::Mask);
+        canvas.set_pen_colour(qRgb(192, 192, 192));
+        canvas.move_to({0, 2});
+        canvas.line_to({9, 2});
+    }
+    EXPECT_EQ(rgb_at(image, 0, 2), 0xC0C0C0u);
+    EXPECT_EQ(rgb_at(image, 3, 2), static_cast<QRgb>(qRgb(192, 0, 64) & 0xFFFFFF));
+}
+
+TEST(Canvas, ZeroLengthLineIsARoundDotOnlyForWidePens) {
+    QImage image = white(30, 30);
+    {
+        Canvas canvas(image);
+        canvas.move_to({5, 5});
+        canvas.line_to({5, 5});  // one-pixel pen: nothing
+        canvas.set_pen_width(5);
+        canvas.move_to({15, 15});
+        canvas.line_to({15, 15});
+    }
+    EXPECT_EQ(rgb_at(image, 5, 5), 0xFFFFFFu);
+    EXPECT_EQ(rgb_at(image, 15, 15), 0u);
+    EXPECT_EQ(rgb_at(image, 13, 15), 0u);
+    EXPECT_EQ(rgb_at(image, 15, 17), 0u);
+    // Round, not square: the corners of the 5 x 5 box stay white.
+    EXPECT_EQ(rgb_at(image, 13, 13), 0xFFFFFFu);
+    EXPECT_EQ(rgb_at(image, 17, 17), 0xFFFFFFu);
+    const int painted = count_pixels(image, qRgb(0, 0, 0));
+    EXPECT_GE(painted, 9);
+    EXPECT_LT(painted, 25);
+}
+
+TEST(Canvas, RectangleCoversUpToButNotIncludingItsFarEdges) {
+    QImage image = white(20, 20);
+    {
+        Canvas canvas(image);
+        canvas.set_pen_colour(qRgb(255, 0, 0));
+        canvas.set_brush(qRgb(255, 0, 0));
+        canvas.rectangle(2, 3, 7, 5);
+    }
+    EXPECT_EQ(count_pixels(image, qRgb(255, 0, 0)), 5 * 2);
+    EXPECT_EQ(rgb_at(image, 2, 3), 0xFF0000u);
+    EXPECT_EQ(rgb_at(image, 6, 4), 0xFF0000u);
+    EXPECT_EQ(rgb_at(image, 7, 4), 0xFFFFFFu);
+}
+
+TEST(Canvas, NewRasterStartsWhite) {
+    QImage image = white(10, 10);
+    Canvas canvas(image);
+    canvas.move_to({0, 0});
+    canvas.line_to({9, 9});
+    canvas.new_raster(10, 12);
+    canvas.move_to({0, 11});
+    canvas.line_to({5, 11});
+    EXPECT_EQ(canvas.image().height(), 12);
+    EXPECT_EQ(count_pixels(canvas.image(), qRgb(0, 0, 0)), 5);
+}
+
+}  // namespace
+}  // namespace ruvo

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "PlotTestSupport.h"
+#include "plot/Geometry.h"
+#include "plot/Nearest.h"
+
+namespace ruvo {
+namespace {
+
+TEST(Nearest, RoundsHalvesToEvenAndSaturates) {
+    EXPECT_EQ(Nearest(0.5), 0);
+    EXPECT_EQ(Nearest(1.5), 2);
+    EXPECT_EQ(Nearest(2.5), 2);
+    EXPECT_EQ(Nearest(-0.5), 0);
+    EXPECT_EQ(Nearest(-1.5), -2);
+    EXPECT_EQ(Nearest(2.4999), 2);
+    EXPECT_EQ(Nearest(1e300), INT_MAX);
+    EXPECT_EQ(Nearest(-1e300), INT_MIN);
+    EXPECT_EQ(Nearest(std::nan("")), 0);
+    EXPECT_EQ(Truncate(-2.7), -2);
+    EXPECT_EQ(Truncate(255.0 / 20 * 1), 12);
+}
+
+TEST(ArrayExtremes, FirstInScanOrderWinsAndEmptyAreaKeepsIndices) {
+    auto ws = test::grid_workspace(4, 4);
+    PlotState& plot = ws->plot;
+    Table t;
+    t(3, 1) = 5.0;
+    t(1, 2) = 5.0;  // later in scan order (j outer)
+    t(2, 4) = -2.0;
+    t(4, 4) = -2.0;
+    const DrawRect all{1, 1, 4, 4};
+    EXPECT_EQ(plot.Array_Max(t, all), 5.0);
+    EXPECT_EQ(plot.max_i, 3);
+    EXPECT_EQ(plot.max_j, 1);
+    EXPECT_EQ(plot.Array_Min(t, all), -2.0);
+    EXPECT_EQ(plot.min_i, 2);
+    EXPECT_EQ(plot.min_j, 4);
+
+    const DrawRect empty{3, 3, 2, 2};
+    EXPECT_EQ(plot.Array_Min(t, empty), kArrayMinStart);
+    EXPECT_EQ(plot.min_i, 2);
+    Table huge;
+    huge(1, 1) = 2e38;
+    EXPECT_EQ(plot.Array_Min(huge, DrawRect{1, 1, 1, 1}), kArrayMinStart);  // nothing below the start value
+}
+
+struct Layout {
+    std::unique_ptr<Workspace> ws;
+    View_Info& view() { return ws->views.at(1); }
+    GeometryFailure lay_out(int magnification = 100) {
+        return Set_View_Geometry(ws->plot, ws->store, view(), magnification);
+    }
+};
+
+TEST(ViewGeometry, SquareGridAtHundredAndEightHundredPercent) {
+    Layout l{test::grid_workspace(3, 3)};
+    ASSERT_EQ(l.lay_out(100), GeometryFailure::None);
+    const PlotState& p = l.ws->plot;
+    EXPECT_EQ(p.width, 500);
+    EXPECT_EQ(p.height, 500);
+    EXPECT_EQ(p.PixelX(0.0), 25);
+    EXPECT_EQ(p.PixelX(1.0), 475);
+    EXPECT_EQ(p.PixelY(0.0), 475);
+    EXPECT_EQ(p.PixelY(1.0), 25);
+    EXPECT_EQ(l.view().ratio, 1.0);
+    EXPECT_EQ(l.view().x_scale, 450.0);
+    EXPECT_EQ(l.view().dx, 25);
+    EXPECT_EQ(l.view().dy, 475);
+
+    ASSERT_EQ(l.lay_out(800), GeometryFailure::None);
+    EXPECT_EQ(p.width, 4000);
+    EXPECT_EQ(p.height, 4000);
+    EXPECT_EQ(p.PixelX(1.0), 3800);
+}
+
+TEST(ViewGeometry, TallGridAndUserRatio) {
+    Layout l{test::grid_workspace(3, 3, 1.0, 2.0)};
+    ASSERT_EQ(l.lay_out(), GeometryFailure::None);
+    EXPECT_EQ(l.ws->plot.height, 1000);
+    EXPECT_EQ(l.ws->plot.x_scale, l.ws->plot.y_scale);
+
+    l.view().ratio_fixed = true;
+    l.view().ratio = 0.5;
+    ASSERT_EQ(l.lay_out(), GeometryFailure::None);
+    EXPECT_EQ(l.ws->plot.height, 250);
+    EXPECT_DOUBLE_EQ(l.ws->plot.y_scale, l.ws->plot.x_scale / 4);
+    EXPECT_EQ(l.view().ratio, 0.5);
+}
+
+TEST(ViewGeometry, NegativeCoordinatesStillSpanFiveToNinetyFivePercent) {
+    Layout l{test::grid_workspace(4, 4, 3.0, 3.0, -7.0, -5.0)};
+    ASSERT_EQ(l.lay_out(), GeometryFailure::None);
+    EXPECT_EQ(l.ws->plot.PixelX(-7.0), 25);
+    EXPECT_EQ(l.ws->plot.PixelX(-4.0), 475);
+    EXPECT_EQ(l.ws->plot.PixelY(-5.0), 475);
+    EXPECT_EQ(l.ws->plot.PixelY(-2.0), 25);
+}
+
+TEST(ViewGeometry, DiagnosticLinesDescribeTheLayout) {
+    Layout l{test::grid_workspace(3, 3)};
+    l.lay_out();
+    const QStringList& lines = l.ws->plot.memo2.lines();
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], "Width=500");
+    EXPECT_EQ(lines[2], "differ_x=1 differ_y=1");
+    EXPECT_EQ(lines[4], "dx      =25 dy      =475");
+    EXPECT_EQ(lines[5], "x_scale=450 y_scale=450");
+}
+
+TEST(ViewGeometry, DegenerateAreasAreReportedNotDividedBy) {
+    Layout line{test::grid_workspace(1, 5)};
+    EXPECT_EQ(line.lay_out(), GeometryFailure::ZeroExtent);
+    Layout flat{test::grid_workspace(5, 5, 1.0, 0.0)};
+    EXPECT_EQ(flat.lay_out(), GeometryFailure::ZeroExtent);
+    Layout empty{test::grid_workspace(5, 5)};
+    empty.ws->store.draw = {4, 1, 2, 5};
+    EXPECT_EQ(empty.lay_out(), GeometryFailure::EmptyArea);
+    Layout huge{test::grid_workspace(3, 3)};
+    huge.ws->store.grid_y(1, 1) = -1.5e308;  // finite values whose extent is not
+    huge.ws->store.grid_y(3, 3) = 1.5e308;
+    EXPECT_EQ(huge.lay_out(), GeometryFailure::BadExtent);
+    Layout thin{test::grid_workspace(3, 3, 1.0, 1e-4)};
+    EXPECT_EQ(thin.lay_out(), GeometryFailure::ImageTooSmall);
+    Layout tall{test::grid_workspace(3, 3, 1.0, 1e4)};
+    EXPECT_EQ(tall.lay_out(), GeometryFailure::ImageTooLarge);
+}
+
+TEST(FixedGeometry, WideGridFillsTheWidthTallGridTheHeight) {
+    Layout wide{test::grid_workspace(3, 3, 2.0, 1.0)};
+    wide.view().ratio = 7.0;  // neither read nor written
+    ASSERT_EQ(Set_Fixed_Geometry(wide.ws->plot, wide.ws->store, wide.view()), GeometryFailure::None);
+    const PlotState& p = wide.ws->plot;
+    EXPECT_EQ(p.width, 640);
+    EXPECT_EQ(p.height, 480);
+    EXPECT_EQ(p.PixelX(0.0), 64);
+    EXPECT_EQ(p.PixelX(2.0), 576);
+    EXPECT_EQ(p.PixelY(0.0), 384);
+    EXPECT_EQ(p.PixelY(1.0), 128);
+    EXPECT_EQ(wide.view().ratio, 7.0);
+
+    Layout tall{test::grid_workspace(3, 3, 1.0, 2.0)};
+    ASSERT_EQ(Set_Fixed_Geometry(tall.ws->plot, tall.ws->store, tall.view()), GeometryFailure::None);
+    EXPECT_EQ(tall.ws->plot.PixelY(0.0), 384);
+    EXPECT_EQ(tall.ws->plot.PixelY(2.0), 0);
+    EXPECT_EQ(tall.ws->plot.PixelX(1.0) - tall.ws->plot.PixelX(0.0), 192);
+}
+
+}  // namespace
+}  // namespace ruvo
