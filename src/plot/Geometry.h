@@ -40,6 +40,8 @@ struct PlotState {
     int dy = 0;
     int width = 0;   // W of the image
     int height = 0;  // H of the image
+    double range_min = 0.0;  // value range of the scalar plot being drawn
+    double range_max = 0.0;
     int max_i = 0;
     int max_j = 0;
     int min_i = 0;

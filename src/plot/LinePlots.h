@@ -1,0 +1,19 @@
+#pragma once
+
+#include "plot/PlotContext.h"
+
+namespace ruvo {
+
+// Scalar values as curves along grid lines.
+PlotOutcome Draw_KEpsilon(PlotContext& context);
+PlotOutcome Draw_Row(PlotContext& context);
+PlotOutcome Draw_Column(PlotContext& context);
+PlotOutcome Draw_Detail(PlotContext& context);
+
+// Grey exclusive-or markers of the index not in focus; drawing one twice
+// restores the image. They also fill the status boxes.
+void Draw_Row_Neglect(PlotContext& context);
+void Draw_Column_Neglect(PlotContext& context);
+void Draw_Detail_Neglect(PlotContext& context);
+
+}  // namespace ruvo

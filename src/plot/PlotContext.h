@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace ruvo {
+
+class Canvas;
+class Progress;
+struct ControlBars;
+struct FieldStore;
+struct PlotState;
+struct View_Info;
+
+// The seven read-out boxes of the main window's status panel (Edit1..Edit7),
+// written by the line plots and their markers.
+class StatusBoxes {
+public:
+    virtual ~StatusBoxes() = default;
+    virtual void show(const std::array<QString, 7>& texts) = 0;
+};
+
+class NoStatusBoxes final : public StatusBoxes {
+public:
+    void show(const std::array<QString, 7>&) override {}
+};
+
+// Why a plot stopped before it was complete.
+enum class PlotFailure {
+    None,
+    Numeric,         // a value would divide by zero or overflow
+    AllZeroVectors,  // arrows cannot be scaled: the vector file was not read correctly
+};
+
+struct PlotOutcome {
+    PlotFailure failure = PlotFailure::None;
+    QString reason;  // plain words on what stopped the plot
+    bool ok() const { return failure == PlotFailure::None; }
+};
+
+// Everything a plot routine reads and draws on: the canvas of the view's
+// image, the field store (its drawing rectangle and current_data already set
+// for the view), the mapping of the current layout, the view's record, the
+// control bars, the progress bar and the status boxes.
+struct PlotContext {
+    Canvas& canvas;
+    FieldStore& store;
+    PlotState& plot;
+    View_Info& view;
+    const ControlBars& bars;
+    Progress& progress;
+    StatusBoxes& status;
+    bool fixed_size_mode = false;
+};
+
+}  // namespace ruvo
