@@ -9,6 +9,7 @@
 #include "app/Messages.h"
 #include "cli/RenderOptions.h"
 #include "plot/Fonts.h"
+#include "plot/PlotContext.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
 #include "view/ViewOpening.h"
@@ -81,7 +82,8 @@ int run(const ruvo::cli::RenderOptions& options) {
 
     QImage image;
     ruvo::NoProgress progress;
-    const ruvo::RenderResult drawn = ruvo::render_view(*ws, view.slot, image, progress);
+    ruvo::NoStatusBoxes status;
+    const ruvo::RenderResult drawn = ruvo::render_view(*ws, view.slot, image, progress, status);
     if (!drawn.ok()) {
         say(QStringLiteral("The view cannot be drawn: %1.").arg(drawn.reason));
         return kNotDrawn;

@@ -19,7 +19,7 @@ void make_current(Workspace& ws, int slot) {
 }
 }  // namespace
 
-RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress) {
+RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes&) {
     make_current(ws, slot);
     View_Info& view = ws.views.at(slot);
     const GeometryFailure layout = ws.fixed_size_mode

@@ -6,6 +6,7 @@
 namespace ruvo {
 
 class Progress;
+class StatusBoxes;
 struct Workspace;
 
 enum class RenderFailure {
@@ -24,7 +25,7 @@ struct RenderResult {
 // Redraws the view in `slot` onto `image` in the dispatcher's order: a new
 // blank image, the layout, the plot of the view's kind, the area frame, the
 // overlaps and overlays. A view that cannot be drawn keeps what was drawn so
-// far and says why.
-RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress);
+// far and says why. The line plots write their read-outs to `status`.
+RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status);
 
 }  // namespace ruvo

@@ -3,6 +3,7 @@
 #include "PlotTestSupport.h"
 #include "plot/Canvas.h"
 #include "plot/GridPlot.h"
+#include "plot/PlotContext.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
 
@@ -20,7 +21,8 @@ protected:
     QImage render() {
         QImage image;
         NoProgress progress;
-        const RenderResult result = render_view(*ws_, 1, image, progress);
+        NoStatusBoxes status;
+        const RenderResult result = render_view(*ws_, 1, image, progress, status);
         EXPECT_TRUE(result.ok()) << result.reason.toStdString();
         return image;
     }
@@ -78,7 +80,7 @@ TEST_F(GridPlotTest, OneNodeWideAreaDrawsOnlyItsLineOfConstantI) {
     image.fill(Qt::white);
     {
         Canvas canvas(image);
-        NoProgress progress;
+        NoStatusBoxes status;
         Draw_Grid(canvas, ws_->store, ws_->plot, progress);
     }
     // Four segments from row 475 up to row 25 on column 250, end pixels excluded.
@@ -92,7 +94,7 @@ TEST_F(GridPlotTest, MaskModeLeavesColoursVisibleUnderTheGrid) {
     ASSERT_EQ(Set_View_Geometry(ws_->plot, ws_->store, ws_->views.at(1), 100), GeometryFailure::None);
     {
         Canvas canvas(image);
-        NoProgress progress;
+        NoStatusBoxes status;
         Draw_Grid(canvas, ws_->store, ws_->plot, progress);
         EXPECT_EQ(canvas.pen_mode(), PenMode::Copy);
     }
@@ -125,8 +127,9 @@ TEST_F(GridPlotTest, ZeroExtentIsReportedAndNothingIsDrawn) {
     for (int j = 1; j <= 5; ++j)
         for (int i = 1; i <= 5; ++i) ws_->store.grid_y(i, j) = 0.0;
     QImage image;
-    NoProgress progress;
-    const RenderResult result = render_view(*ws_, 1, image, progress);
+    NoStatusBoxes status;
+        NoStatusBoxes status;
+    const RenderResult result = render_view(*ws_, 1, image, progress, status);
     EXPECT_EQ(result.failure, RenderFailure::Geometry);
     EXPECT_FALSE(result.reason.isEmpty());
 }
