@@ -82,7 +82,7 @@ TEST_F(ResultReaderTest, StartAfterEndReadsNoNodes) {
 }
 
 TEST_F(ResultReaderTest, MalformedValueStopsKeepingWhatWasRead) {
-    for (const QByteArray bad : {QByteArray("1.0,2.0"), QByteArray("1.0D+00"), QByteArray("1."), QByteArray("nan"),
+    for (const QByteArray& bad : {QByteArray("1.0,2.0"), QByteArray("1.0D+00"), QByteArray("1."), QByteArray("nan"),
                                  QByteArray("inf"), QByteArray("1E400")}) {
         const ReadResult result = read_grid(store_, file("0 2 0 0\n1 2\n3 4\n" + bad + " 6\n"));
         EXPECT_EQ(result.failure, ReadFailure::BadNumber) << bad.constData();
@@ -105,7 +105,7 @@ TEST_F(ResultReaderTest, ValueBeforeTheBadOneOnALineStays) {
 
 TEST_F(ResultReaderTest, HeaderOutsideTheTablesIsRefusedKeepingEarlierHeaderValues) {
     ASSERT_TRUE(read_grid(store_, file("2 5 3 7\n")).ok());
-    for (const QByteArray header : {QByteArray("0 150 0 1"), QByteArray("0 9 -1 1"), QByteArray("0 9 0 99999999999")}) {
+    for (const QByteArray& header : {QByteArray("0 150 0 1"), QByteArray("0 9 -1 1"), QByteArray("0 9 0 99999999999")}) {
         const ReadResult result = read_grid(store_, file(header + "\n"));
         EXPECT_EQ(result.failure, ReadFailure::HeaderOutOfRange) << header.constData();
         EXPECT_EQ(store_.file_x_start, 0);

@@ -80,7 +80,7 @@ TEST_F(GridPlotTest, OneNodeWideAreaDrawsOnlyItsLineOfConstantI) {
     image.fill(Qt::white);
     {
         Canvas canvas(image);
-        NoStatusBoxes status;
+        NoProgress progress;
         Draw_Grid(canvas, ws_->store, ws_->plot, progress);
     }
     // Four segments from row 475 up to row 25 on column 250, end pixels excluded.
@@ -94,7 +94,7 @@ TEST_F(GridPlotTest, MaskModeLeavesColoursVisibleUnderTheGrid) {
     ASSERT_EQ(Set_View_Geometry(ws_->plot, ws_->store, ws_->views.at(1), 100), GeometryFailure::None);
     {
         Canvas canvas(image);
-        NoStatusBoxes status;
+        NoProgress progress;
         Draw_Grid(canvas, ws_->store, ws_->plot, progress);
         EXPECT_EQ(canvas.pen_mode(), PenMode::Copy);
     }
@@ -127,8 +127,8 @@ TEST_F(GridPlotTest, ZeroExtentIsReportedAndNothingIsDrawn) {
     for (int j = 1; j <= 5; ++j)
         for (int i = 1; i <= 5; ++i) ws_->store.grid_y(i, j) = 0.0;
     QImage image;
+    NoProgress progress;
     NoStatusBoxes status;
-        NoStatusBoxes status;
     const RenderResult result = render_view(*ws_, 1, image, progress, status);
     EXPECT_EQ(result.failure, RenderFailure::Geometry);
     EXPECT_FALSE(result.reason.isEmpty());
