@@ -1,11 +1,16 @@
 #include "cli/RenderOptions.h"
 
+#include <cmath>
 #include <functional>
 #include <map>
+
+#include "view/ViewTable.h"
 
 namespace ruvo::cli {
 
 namespace {
+using Handler = std::function<QString(const QString&)>;  // returns why a value is refused, or ""
+
 std::optional<int> integer_in(const QString& text, int low, int high) {
     bool ok = false;
     const int value = text.toInt(&ok);
@@ -13,49 +18,154 @@ std::optional<int> integer_in(const QString& text, int low, int high) {
     return value;
 }
 
+std::optional<double> real_in(const QString& text, double low, double high) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::optional<std::pair<double, double>> real_pair(const QString& text, double low, double high) {
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 2) return std::nullopt;
+    const auto first = real_in(parts[0], low, high);
+    const auto second = real_in(parts[1], low, high);
+    if (!first || !second) return std::nullopt;
+    return std::pair{*first, *second};
+}
+
 std::optional<Area> area_from(const QString& text) {
     const QStringList parts = text.split(u',');
     if (parts.size() != 4) return std::nullopt;
     int values[4];
     for (int k = 0; k < 4; ++k) {
-        const auto value = integer_in(parts[k].trimmed(), 0, 149);
+        const auto value = integer_in(parts[k].trimmed(), 0, kMaxNodes - 1);
         if (!value) return std::nullopt;
         values[k] = *value;
     }
     if (values[0] > values[2] || values[1] > values[3]) return std::nullopt;
     return Area{values[0], values[1], values[2], values[3]};
 }
+
+// An option taking a whole number within [low, high].
+Handler integer_option(std::optional<int>& target, const char* name, int low, int high) {
+    return [&target, name, low, high](const QString& value) {
+        const auto number = integer_in(value, low, high);
+        if (!number) return QStringLiteral("%1 takes a whole number from %2 to %3").arg(name).arg(low).arg(high);
+        target = number;
+        return QString();
+    };
+}
+
+Handler choice_option(QString& target, const char* name, const QStringList& choices) {
+    return [&target, name, choices](const QString& value) {
+        if (!choices.contains(value)) {
+            return QStringLiteral("%1 takes one of %2").arg(name, choices.join(u'|'));
+        }
+        target = value;
+        return QString();
+    };
+}
+
+const QStringList kScalarViews{"contour", "fill", "ke", "row", "column", "detail"};
+
+// The view kind the options ask for must suit the file they name.
+QString settle_view(RenderOptions& options) {
+    if (options.view.isEmpty()) {
+        options.view = options.kind == FileKind::Grid     ? QStringLiteral("grid")
+                       : options.kind == FileKind::Vector ? QStringLiteral("vectors")
+                                                          : QStringLiteral("contour");
+    }
+    const bool fits = (options.view == "grid" && options.kind == FileKind::Grid) ||
+                      (options.view == "vectors" && options.kind == FileKind::Vector) ||
+                      (kScalarViews.contains(options.view) && options.kind == FileKind::Scalar);
+    if (!fits) {
+        return QStringLiteral("--view %1 needs %2").arg(options.view,
+                                                         options.view == "grid"      ? "no --vector or --scalar"
+                                                         : options.view == "vectors" ? "--vector N"
+                                                                                     : "--scalar N");
+    }
+    return {};
+}
 }  // namespace
 
 ParseResult parse_render_options(const QStringList& arguments) {
     RenderOptions options;
     QStringList positional;
-    using Handler = std::function<QString(const QString&)>;  // returns an error or ""
+    QString axis;
+    int files_named = 0;
+    auto file_option = [&](FileKind kind) {
+        return [&, kind](const QString& value) {
+            const auto position = integer_in(value, 0, kMaxSlots - 1);
+            if (!position) return QStringLiteral("--vector and --scalar take a list position from 0 to 9");
+            options.kind = kind;
+            options.position = *position;
+            ++files_named;
+            return QString();
+        };
+    };
+    std::optional<int> magnification;
     const std::map<QString, Handler> with_value{
         {"-o", [&](const QString& v) { options.output = v; return QString(); }},
         {"--output", [&](const QString& v) { options.output = v; return QString(); }},
-        {"--view",
-         [&](const QString& v) {
-             if (v != "grid") return QStringLiteral("unknown view \"%1\"").arg(v);
-             options.view = v;
-             return QString();
-         }},
-        {"--magnification",
-         [&](const QString& v) {
-             const auto value = integer_in(v, 100, 800);
-             if (!value) return QStringLiteral("--magnification takes a whole percentage from 100 to 800");
-             options.magnification = *value;
-             return QString();
-         }},
+        {"--vector", file_option(FileKind::Vector)},
+        {"--scalar", file_option(FileKind::Scalar)},
+        {"--view", choice_option(options.view, "--view", QStringList{"grid", "vectors"} + kScalarViews)},
+        {"--magnification", integer_option(magnification, "--magnification", 100, 800)},
+        {"--lines", integer_option(options.lines, "--lines", 1, 100)},
+        {"--bands", integer_option(options.bands, "--bands", 10, 255)},
+        {"--length", integer_option(options.length, "--length", 1, 100)},
+        {"--x-step", integer_option(options.x_step, "--x-step", 1, 20)},
+        {"--y-step", integer_option(options.y_step, "--y-step", 1, 20)},
+        {"--x-dot", integer_option(options.x_dot, "--x-dot", 1, 40)},
+        {"--y-dot", integer_option(options.y_dot, "--y-dot", 1, 40)},
+        {"--line-width", integer_option(options.line_width, "--line-width", 1, 30)},
+        {"--xpos", integer_option(options.xpos, "--xpos", 0, kMaxNodes - 1)},
+        {"--ypos", integer_option(options.ypos, "--ypos", 0, kMaxNodes - 1)},
+        {"--axis", choice_option(axis, "--axis", {"column", "row"})},
         {"--area",
          [&](const QString& v) {
              options.area = area_from(v);
              if (!options.area) return QStringLiteral("--area takes I0,J0,I1,J1 with 0 <= I0 <= I1 <= 149 and 0 <= J0 <= J1 <= 149");
              return QString();
          }},
+        {"--range",
+         [&](const QString& v) {
+             options.range = real_pair(v, -1.7E38, 1.7E38);
+             if (!options.range || options.range->first >= options.range->second) {
+                 return QStringLiteral("--range takes MIN,MAX, two finite numbers with MIN below MAX");
+             }
+             return QString();
+         }},
+        {"--ratio",
+         [&](const QString& v) {
+             options.ratio = real_in(v, 0.01, 100.0);
+             if (!options.ratio) return QStringLiteral("--ratio takes a height-to-width ratio from 0.01 to 100");
+             return QString();
+         }},
+        {"--arrow",
+         [&](const QString& v) {
+             options.arrow = real_pair(v, 0.1, 1.0);
+             if (!options.arrow) return QStringLiteral("--arrow takes W,S, head width and span from 0.1 to 1.0");
+             return QString();
+         }},
     };
     const std::map<QString, bool*> switches{
-        {"--fixed", &options.fixed}, {"--show-closed", &options.show_closed}, {"--help", &options.help}, {"-h", &options.help}};
+        {"--fixed", &options.fixed},
+        {"--show-closed", &options.show_closed},
+        {"--colour", &options.colour},
+        {"--grey", &options.grey},
+        {"--broken", &options.broken},
+        {"--overlap-contours", &options.overlap_contours},
+        {"--overlap-vectors", &options.overlap_vectors},
+        {"--show-grid", &options.show_grid},
+        {"--points", &options.points},
+        {"--autoscale", &options.autoscale},
+        {"--ticks", &options.ticks},
+        {"--other-axis", &options.other_axis},
+        {"--help", &options.help},
+        {"-h", &options.help},
+    };
 
     for (int k = 0; k < arguments.size(); ++k) {
         const QString& argument = arguments[k];
@@ -71,6 +181,10 @@ ParseResult parse_render_options(const QStringList& arguments) {
         }
     }
     if (options.help) return {options, {}};
+    if (magnification) options.magnification = *magnification;
+    if (!axis.isEmpty()) options.column_axis = axis == "column";
+    if (files_named > 1) return {std::nullopt, QStringLiteral("name one file: --vector N or --scalar N, once")};
+    if (const QString error = settle_view(options); !error.isEmpty()) return {std::nullopt, error};
     if (positional.size() != 1) return {std::nullopt, QStringLiteral("name exactly one project file")};
     options.project = positional.front();
     if (options.output.isEmpty()) return {std::nullopt, QStringLiteral("name the output picture with -o")};
@@ -81,21 +195,111 @@ ParseResult parse_render_options(const QStringList& arguments) {
     return {options, {}};
 }
 
+QString apply_render_options(const RenderOptions& o, const FieldStore& store, View_Info& view) {
+    auto outside = [&](int index, int first, int last) { return index < first || index > last; };
+    const int i_first = store.file_x_start, i_last = store.file_x_end;
+    const int j_first = store.file_y_start, j_last = store.file_y_end;
+    const QString range_text = QStringLiteral("the file's indices %1..%2, %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
+    if (o.area && (outside(o.area->i0, i_first, i_last) || outside(o.area->i1, i_first, i_last) ||
+                   outside(o.area->j0, j_first, j_last) || outside(o.area->j1, j_first, j_last))) {
+        return QStringLiteral("--area must lie within ") + range_text;
+    }
+    if ((o.xpos && outside(*o.xpos, i_first, i_last)) || (o.ypos && outside(*o.ypos, j_first, j_last))) {
+        return QStringLiteral("--xpos and --ypos must lie within ") + range_text;
+    }
+
+    static const std::map<QString, std::uint8_t> scalar_types{{"contour", kContourView}, {"ke", kKEpsilonView},
+                                                              {"row", kRowView},         {"column", kColumnView},
+                                                              {"detail", kDetailView},   {"fill", kFillView}};
+    if (const auto type = scalar_types.find(o.view); type != scalar_types.end()) view.ScalarViewType = type->second;
+    view.magni = o.magnification;
+    view.Color = o.colour;
+    view.Gray = o.grey;
+    view.Broken = o.broken;
+    view.Cntr_Overlap = o.overlap_contours;
+    view.Vector_Overlap = o.overlap_vectors;
+    view.show_grid = o.show_grid;
+    view.Detail_Point = o.points;
+    view.AutoScale = o.autoscale;
+    view.YScale = o.ticks;
+    view.YAxis = o.other_axis;
+    if (o.area) {
+        view.x_start = o.area->i0 + 1;
+        view.y_start = o.area->j0 + 1;
+        view.x_end = o.area->i1 + 1;
+        view.y_end = o.area->j1 + 1;
+    }
+    if (o.lines) view.line_num = *o.lines;
+    if (o.bands) view.divided_number = *o.bands;
+    if (o.length) view.length = *o.length;
+    if (o.x_step) view.x_grid_step = *o.x_step, view.x_grid_mode = true;
+    if (o.y_step) view.y_grid_step = *o.y_step, view.y_grid_mode = true;
+    if (o.x_dot) view.x_dot_step = *o.x_dot, view.x_grid_mode = false;
+    if (o.y_dot) view.y_dot_step = *o.y_dot, view.y_grid_mode = false;
+    if (o.line_width) view.line_width = *o.line_width;
+    if (o.range) {
+        view.Scalar_min = o.range->first;
+        view.Scalar_max = o.range->second;
+        view.min_changed = view.max_changed = true;
+    }
+    if (o.ratio) view.ratio = *o.ratio, view.ratio_fixed = true;
+    if (o.xpos) view.XPos = *o.xpos + 1;
+    if (o.ypos) view.YPos = *o.ypos + 1;
+    if (o.column_axis) view.Detail_Axis = *o.column_axis;
+    if (o.arrow) view.arrow_width = o.arrow->first, view.arrow_span = o.arrow->second;
+    return {};
+}
+
 QString render_usage() {
     return QStringLiteral(
-        "Usage: ruvo-render PROJECT.RVP [options] -o OUT.png|OUT.bmp\n"
+        "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o OUT.png|OUT.bmp\n"
         "\n"
         "Draws one view of a Ruvo project exactly as the view window shows it and\n"
-        "writes the picture.\n"
+        "writes the picture. Indices are the result files' zero-based ones.\n"
         "\n"
-        "Options:\n"
+        "What to draw:\n"
+        "  --vector N              the project's vector file at list position N (0..9)\n"
+        "  --scalar N              the project's scalar file at list position N (0..9)\n"
+        "  --view KIND             grid (default without a file), vectors (default with\n"
+        "                          --vector), or for a scalar file contour (default),\n"
+        "                          fill, ke, row, column, detail\n"
         "  -o, --output FILE       picture to write; .png or .bmp (24-bit)\n"
-        "  --view grid             the kind of view (default grid)\n"
+        "\n"
+        "Layout:\n"
         "  --magnification P       magnification in percent, 100..800 (default 100)\n"
         "  --fixed                 the fixed 640 x 480 layout of follow mode\n"
-        "  --show-closed           draw the grid lines across closed lines\n"
-        "  --area I0,J0,I1,J1      draw only this area, in the files' zero-based\n"
-        "                          indices (first and last i, first and last j)\n"
+        "  --area I0,J0,I1,J1      draw only this area (first and last i, first and last j)\n"
+        "  --ratio R               height-to-width ratio of the image, 0.01..100\n"
+        "\n"
+        "Switches of the view:\n"
+        "  --colour                contour lines in colour, with a legend\n"
+        "  --grey                  solid fill in grey instead of colour\n"
+        "  --broken                contour lines of negative levels dashed\n"
+        "  --overlap-contours      contour lines and solid fill together\n"
+        "  --overlap-vectors       arrows of the project's first vector file over a\n"
+        "                          contour or fill view\n"
+        "  --show-grid             grid lines over the plot\n"
+        "  --show-closed           draw across closed grid lines\n"
+        "\n"
+        "Values of the view:\n"
+        "  --lines N               contour lines, 1..100 (default 20)\n"
+        "  --bands N               colour bands of the fill, 10..255 (default 255)\n"
+        "  --line-width N          pen width of contour and line plots, 1..30\n"
+        "  --range MIN,MAX         value range of contour and fill (default: the data's)\n"
+        "  --length N              longest arrow in percent of the grid, 1..100 (default 5)\n"
+        "  --x-step N, --y-step N  arrows on every N-th grid line, 1..20\n"
+        "  --x-dot N, --y-dot N    arrows at least N pixels apart, 1..40\n"
+        "  --arrow W,S             arrow head width and span, fractions 0.1..1.0\n"
+        "                          of the arrow's length (default 0.15,0.25)\n"
+        "\n"
+        "Line plots:\n"
+        "  --xpos I, --ypos J      the column (i) and row (j) shown\n"
+        "  --axis column|row       the line the detail view follows (default column)\n"
+        "  --points                mark the data points in the detail view\n"
+        "  --autoscale             scale the detail view to the shown line\n"
+        "  --ticks                 scale ticks and range texts in the detail view\n"
+        "  --other-axis            mark the line of the index not in focus\n"
+        "\n"
         "  -h, --help              this text\n"
         "\n"
         "Exit status: 0 done; 1 wrong usage; 2 a file cannot be read; 3 the view\n"

@@ -5,6 +5,12 @@
 
 #include <optional>
 
+#include "data/FieldStore.h"
+
+namespace ruvo {
+struct View_Info;
+}
+
 namespace ruvo::cli {
 
 // Zero-based index area of the result files, as given on the command line.
@@ -18,12 +24,40 @@ struct Area {
 struct RenderOptions {
     QString project;
     QString output;
-    QString view = QStringLiteral("grid");
+    FileKind kind = FileKind::Grid;
+    int position = 0;  // zero-based position in the project's vector or scalar list
+    QString view;      // grid, vectors, contour, fill, ke, row, column or detail
     int magnification = 100;
     bool fixed = false;
     bool show_closed = false;
-    std::optional<Area> area;
     bool help = false;
+
+    // Switches and values of the view's record; unset ones keep the defaults.
+    bool colour = false;
+    bool grey = false;
+    bool broken = false;
+    bool overlap_contours = false;
+    bool overlap_vectors = false;
+    bool show_grid = false;
+    bool points = false;
+    bool autoscale = false;
+    bool ticks = false;
+    bool other_axis = false;
+    std::optional<Area> area;
+    std::optional<int> lines;
+    std::optional<int> bands;
+    std::optional<int> length;
+    std::optional<int> x_step;
+    std::optional<int> y_step;
+    std::optional<int> x_dot;
+    std::optional<int> y_dot;
+    std::optional<int> line_width;
+    std::optional<std::pair<double, double>> range;
+    std::optional<double> ratio;
+    std::optional<int> xpos;
+    std::optional<int> ypos;
+    std::optional<bool> column_axis;
+    std::optional<std::pair<double, double>> arrow;
 };
 
 struct ParseResult {
@@ -34,6 +68,10 @@ struct ParseResult {
 // Reads the arguments (without the program name). Unknown options and values
 // out of range are refused, never clamped.
 ParseResult parse_render_options(const QStringList& arguments);
+
+// Writes the options into the view's record. Indices are checked against the
+// file read last (the store's header); returns why they do not fit, or "".
+QString apply_render_options(const RenderOptions& options, const FieldStore& store, View_Info& view);
 
 QString render_usage();
 

@@ -35,30 +35,6 @@ int report_read_failure(const ruvo::ReadResult& read, const QString& path) {
     return kUnreadable;
 }
 
-// Applies the options that change the view's record, within the file's range.
-QString apply_options(ruvo::Workspace& ws, ruvo::View_Info& view, const ruvo::cli::RenderOptions& options) {
-    view.magni = options.magnification;
-    ws.store.closed_grid_show = options.show_closed;
-    ws.fixed_size_mode = options.fixed;
-    if (options.area) {
-        const auto& a = *options.area;
-        const auto& s = ws.store;
-        if (a.i0 < s.file_x_start || a.i1 > s.file_x_end || a.j0 < s.file_y_start || a.j1 > s.file_y_end) {
-            return QStringLiteral("--area must lie within the file's indices %1..%2, %3..%4")
-                .arg(s.file_x_start)
-                .arg(s.file_x_end)
-                .arg(s.file_y_start)
-                .arg(s.file_y_end);
-        }
-        view.x_start = a.i0 + 1;
-        view.y_start = a.j0 + 1;
-        view.x_end = a.i1 + 1;
-        view.y_end = a.j1 + 1;
-    }
-    ws.bars.load_from(view);
-    return {};
-}
-
 int run(const ruvo::cli::RenderOptions& options) {
     auto ws = std::make_unique<ruvo::Workspace>();
     const ruvo::ProjectOpenResult opened = ruvo::load_project(*ws, options.project);
@@ -69,22 +45,37 @@ int run(const ruvo::cli::RenderOptions& options) {
     for (const QString& note : opened.project.notes) say(note);
     if (!opened.grid.ok()) return report_read_failure(opened.grid, ws->project.grid_file_name);
 
-    const ruvo::OpenViewResult view = ruvo::open_view(*ws, ruvo::FileKind::Grid);
-    if (!view.ok()) {
-        say(QStringLiteral("the project names no grid file"));
-        return kUnreadable;
+    // Arrows over a scalar view come from the vector slot of the same number:
+    // the scalar takes slot 1, so the project's first vector file fills slot 1.
+    if (options.overlap_vectors && ws->project.vector_file_count > 0) {
+        const ruvo::OpenViewResult vectors = ruvo::open_view(*ws, ruvo::FileKind::Vector, 0);
+        if (!vectors.read.ok()) return report_read_failure(vectors.read, vectors.caption);
     }
-    if (const QString error = apply_options(*ws, ws->views.at(view.slot), options); !error.isEmpty()) {
-        say(error);
-        say(ruvo::cli::render_usage());
+    const ruvo::OpenViewResult view = ruvo::open_view(*ws, options.kind, options.position);
+    if (!view.ok()) {
+        say(options.kind == ruvo::FileKind::Grid
+                ? QStringLiteral("The project names no grid file.")
+                : QStringLiteral("The project has no %1 file at list position %2.")
+                      .arg(options.kind == ruvo::FileKind::Vector ? "vector" : "scalar")
+                      .arg(options.position));
         return kUsage;
     }
+    if (!view.read.ok()) return report_read_failure(view.read, view.caption);
+    ruvo::View_Info& record = ws->views.at(view.slot);
+    if (const QString error = ruvo::cli::apply_render_options(options, ws->store, record); !error.isEmpty()) {
+        say(QStringLiteral("ruvo-render: %1").arg(error));
+        return kUsage;
+    }
+    ws->store.closed_grid_show = options.show_closed;
+    ws->fixed_size_mode = options.fixed;
+    ws->bars.load_from(record);
 
     QImage image;
     ruvo::NoProgress progress;
     ruvo::NoStatusBoxes status;
     const ruvo::RenderResult drawn = ruvo::render_view(*ws, view.slot, image, progress, status);
     if (!drawn.ok()) {
+        if (drawn.failure == ruvo::RenderFailure::AllZeroVectors) say(QString::fromUtf8(ruvo::messages::kAllZeroVectors));
         say(QStringLiteral("The view cannot be drawn: %1.").arg(drawn.reason));
         return kNotDrawn;
     }

@@ -1,5 +1,8 @@
 #include "plot/Canvas.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace ruvo {
 
 namespace {
@@ -62,7 +65,7 @@ void Canvas::begin() {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setFont(font_);
-    apply_pen();
+    painter_stale_ = true;
 }
 
 void Canvas::new_raster(int width, int height) {
@@ -74,8 +77,9 @@ void Canvas::new_raster(int width, int height) {
     begin();
 }
 
-void Canvas::apply_pen() {
-    if (!painter_.isActive()) return;
+void Canvas::sync_painter() {
+    if (!painter_stale_ || !painter_.isActive()) return;
+    painter_stale_ = false;
     QPen pen{QColor(pen_colour_)};
     if (pen_width_ <= 1) {
         // One-pixel lines leave out their end pixel, as the line-to of a
@@ -97,7 +101,7 @@ void Canvas::set_pen_colour(QRgb colour) {
     if (colour == pen_colour_) return;
     flush();
     pen_colour_ = colour;
-    apply_pen();
+    painter_stale_ = true;
 }
 
 void Canvas::set_pen_width(int width) {
@@ -105,28 +109,28 @@ void Canvas::set_pen_width(int width) {
     if (width == pen_width_) return;
     flush();
     pen_width_ = width;
-    apply_pen();
+    painter_stale_ = true;
 }
 
 void Canvas::set_pen_style(PenStyle style) {
     if (style == pen_style_) return;
     flush();
     pen_style_ = style;
-    apply_pen();
+    painter_stale_ = true;
 }
 
 void Canvas::set_pen_mode(PenMode mode) {
     if (mode == pen_mode_) return;
     flush();
     pen_mode_ = mode;
-    apply_pen();
+    painter_stale_ = true;
 }
 
 void Canvas::set_brush(QRgb colour) {
     if (colour == brush_colour_) return;
     flush();
     brush_colour_ = colour;
-    apply_pen();
+    painter_stale_ = true;
 }
 
 void Canvas::set_font(const QString& family, int point_size) {
@@ -157,6 +161,7 @@ void Canvas::line_to(QPoint p) {
 
 void Canvas::flush() {
     if (pending_lines_.isEmpty()) return;
+    sync_painter();
     if (painter_.isActive()) painter_.drawLines(pending_lines_);
     pending_lines_.clear();
 }
@@ -204,6 +209,50 @@ void Canvas::thin_line(QPoint from, QPoint to) {
     }
 }
 
+void Canvas::solid_quad(const QPoint* corners, QRgb colour) {
+    flush();
+    if (colour != pen_colour_ || colour != brush_colour_) {
+        pen_colour_ = brush_colour_ = colour;
+        painter_stale_ = true;
+    }
+    // Scanline fill of the pixels whose corner point lies inside (even-odd),
+    // then the outline: together they cover what a filled and outlined
+    // polygon covers.
+    int top = corners[0].y(), bottom = corners[0].y();
+    for (int k = 1; k < 4; ++k) top = std::min(top, corners[k].y()), bottom = std::max(bottom, corners[k].y());
+    top = std::max(top, 0);
+    bottom = std::min(bottom, image_.height() - 1);
+    for (int y = top; y <= bottom; ++y) {
+        double crossings[4];
+        int count = 0;
+        for (int k = 0; k < 4; ++k) {
+            const QPoint a = corners[k];
+            const QPoint b = corners[(k + 1) % 4];
+            if ((a.y() <= y && y < b.y()) || (b.y() <= y && y < a.y())) {
+                crossings[count++] = a.x() + double(y - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+            }
+        }
+        for (int k = 1; k < count; ++k) {  // at most four: insertion sort
+            for (int m = k; m > 0 && crossings[m] < crossings[m - 1]; --m) std::swap(crossings[m], crossings[m - 1]);
+        }
+        for (int k = 0; k + 1 < count; k += 2) {
+            const int first = std::max(static_cast<int>(std::ceil(crossings[k])), 0);
+            const int last = std::min(static_cast<int>(std::floor(crossings[k + 1])), image_.width() - 1);
+            if (first > last) continue;
+            if (pen_mode_ == PenMode::Copy && bits_ != nullptr) {
+                QRgb* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
+                std::fill(row + first, row + last + 1, 0xFF000000 | (colour & 0xFFFFFF));
+            } else {
+                for (int x = first; x <= last; ++x) plot_pixel(x, y);
+            }
+        }
+    }
+    const PenStyle style = pen_style_;
+    pen_style_ = PenStyle::Solid;
+    for (int k = 0; k < 4; ++k) thin_line(corners[k], corners[(k + 1) % 4]);
+    pen_style_ = style;
+}
+
 void Canvas::round_dot(QPoint centre) {
     const double radius = pen_width_ / 2.0;
     const int reach = pen_width_ / 2;
@@ -217,6 +266,7 @@ void Canvas::round_dot(QPoint centre) {
 void Canvas::rectangle(int x1, int y1, int x2, int y2) {
     flush();
     if (!painter_.isActive() || x2 <= x1 || y2 <= y1) return;
+    sync_painter();
     painter_.save();
     painter_.setPen(Qt::NoPen);
     painter_.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(brush_colour_));
@@ -229,18 +279,21 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2) {
 void Canvas::ellipse(int x1, int y1, int x2, int y2) {
     flush();
     if (!painter_.isActive() || x2 <= x1 || y2 <= y1) return;
+    sync_painter();
     painter_.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
 void Canvas::polygon(const QPoint* points, int count) {
     flush();
     if (!painter_.isActive()) return;
+    sync_painter();
     painter_.drawPolygon(points, count);
 }
 
 void Canvas::text_out(int x, int y, const QString& text) {
     flush();
     if (!painter_.isActive()) return;
+    sync_painter();
     const QFontMetrics metrics(font_, &image_);
     painter_.drawText(QPoint(x, y + metrics.ascent()), text);
 }

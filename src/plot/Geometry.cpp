@@ -8,12 +8,6 @@
 namespace ruvo {
 
 namespace {
-// Pixel coordinates stay well inside what the rasteriser handles; only wild
-// data reaches this bound, and such points lie far outside any image.
-constexpr long long kPixelLimit = 4'000'000;
-
-int clamp_pixel(long long value) { return static_cast<int>(std::clamp(value, -kPixelLimit, kPixelLimit)); }
-
 QString real_text(double value) { return QString::number(value, 'g', 15); }
 
 // Extremes, extents and origin of the drawing rectangle: the first steps of
@@ -54,6 +48,8 @@ void store_mapping(const PlotState& plot, View_Info& view) {
     view.dy = plot.dy;
 }
 }  // namespace
+
+int clamp_pixel(long long value) { return static_cast<int>(std::clamp(value, -kPixelLimit, kPixelLimit)); }
 
 void DiagnosticLog::append(const QString& line) {
     if (lines_.size() >= kMaxLines) lines_.remove(0, lines_.size() - kMaxLines + 1);

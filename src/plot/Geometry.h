@@ -11,6 +11,11 @@ namespace ruvo {
 
 struct View_Info;
 
+// Pixel coordinates stay well inside what the rasteriser handles; only wild
+// data reaches this bound, and such points lie far outside any image.
+inline constexpr long long kPixelLimit = 4'000'000;
+int clamp_pixel(long long value);
+
 // Keeps the latest diagnostic lines of the plot engine (the hidden dump of
 // the main window); old lines are dropped so a long session stays small.
 class DiagnosticLog {
@@ -42,6 +47,9 @@ struct PlotState {
     int height = 0;  // H of the image
     double range_min = 0.0;  // value range of the scalar plot being drawn
     double range_max = 0.0;
+    // The image has been made 20 % taller for a colour legend in this redraw;
+    // a second colour plot of the same redraw draws onto it.
+    bool colour_raster_ready = false;
     int max_i = 0;
     int max_j = 0;
     int min_i = 0;

@@ -2,8 +2,13 @@
 
 #include "Workspace.h"
 #include "plot/Canvas.h"
+#include "plot/ContourPlot.h"
+#include "plot/FillPlot.h"
 #include "plot/GridPlot.h"
+#include "plot/LinePlots.h"
+#include "plot/PlotContext.h"
 #include "plot/Progress.h"
+#include "plot/VectorPlot.h"
 
 namespace ruvo {
 
@@ -17,9 +22,52 @@ void make_current(Workspace& ws, int slot) {
     if (view.FileType == kVectorView) ws.store.current_data = ws.store.slot_of(FileKind::Vector, view.Caption);
     if (view.FileType == kScalarView) ws.store.current_data = ws.store.slot_of(FileKind::Scalar, view.Caption);
 }
+
+RenderResult result_of(const PlotOutcome& outcome) {
+    switch (outcome.failure) {
+    case PlotFailure::None: return {};
+    case PlotFailure::Numeric: return {RenderFailure::Numeric, outcome.reason};
+    case PlotFailure::AllZeroVectors: return {RenderFailure::AllZeroVectors, outcome.reason};
+    }
+    return {};
+}
+
+PlotOutcome draw_main_plot(PlotContext& context) {
+    const View_Info& view = context.view;
+    switch (view.FileType) {
+    case kGridView: Draw_Grid(context.canvas, context.store, context.plot, context.progress); return {};
+    case kVectorView: return Draw_Vectors(context);
+    case kScalarView: break;
+    default: return {};
+    }
+    switch (view.ScalarViewType) {
+    case kContourView: return view.Cntr_Overlap ? PlotOutcome{} : Draw_Contours(context);
+    case kKEpsilonView: return Draw_KEpsilon(context);
+    case kRowView: return Draw_Row(context);
+    case kColumnView: return Draw_Column(context);
+    case kDetailView: return Draw_Detail(context);
+    case kFillView: return Draw_Beta(context);
+    default: return {};
+    }
+}
+
+// Fill and contour lines drawn together, and the arrows over a contour or fill view.
+PlotOutcome draw_overlays(PlotContext& context) {
+    const View_Info& view = context.view;
+    if (view.FileType != kScalarView) return {};
+    const bool field_view = view.ScalarViewType == kContourView || view.ScalarViewType == kFillView;
+    if (view.Cntr_Overlap && field_view) {
+        if (view.ScalarViewType == kContourView) {
+            if (const PlotOutcome fill = Draw_Beta(context); !fill.ok()) return fill;
+        }
+        if (const PlotOutcome lines = Draw_Contours(context); !lines.ok()) return lines;
+    }
+    if (view.Vector_Overlap && field_view) return Draw_Vectors(context);
+    return {};
+}
 }  // namespace
 
-RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes&) {
+RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status) {
     make_current(ws, slot);
     View_Info& view = ws.views.at(slot);
     const GeometryFailure layout = ws.fixed_size_mode
@@ -29,10 +77,14 @@ RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progr
 
     image = QImage(ws.plot.width, ws.plot.height, QImage::Format_RGB32);
     image.fill(Qt::white);
+    ws.plot.colour_raster_ready = false;
     Canvas canvas(image);
+    PlotContext context{canvas, ws.store, ws.plot, view, ws.bars, progress, status, ws.fixed_size_mode};
 
-    if (view.FileType == kGridView) Draw_Grid(canvas, ws.store, ws.plot, progress);
-    Draw_Area_Frame(canvas, ws.store, ws.plot);
+    if (const PlotOutcome main = draw_main_plot(context); !main.ok()) return result_of(main);
+    const bool detail = view.FileType == kScalarView && view.ScalarViewType == kDetailView;
+    if (!detail) Draw_Area_Frame(canvas, ws.store, ws.plot);
+    if (const PlotOutcome overlays = draw_overlays(context); !overlays.ok()) return result_of(overlays);
     if (view.show_grid) Draw_Grid(canvas, ws.store, ws.plot, progress);
     return {};
 }

@@ -35,7 +35,30 @@ if(NOT header STREQUAL "424d")
 endif()
 expect_run(0 "${cylinder}" --fixed -o "${WORK}/fixed.png")
 
+# Every view kind of a scalar file, vectors and the switches.
+foreach(kind contour fill ke row column detail)
+  expect_run(0 "${cylinder}" --scalar 0 --view ${kind} -o "${WORK}/p-${kind}.png")
+endforeach()
+expect_run(0 "${cylinder}" --vector 0 --x-dot 8 --y-step 2 --arrow 0.3,0.4 --length 10 -o "${WORK}/v.png")
+expect_run(0 "${cylinder}" --scalar 1 --view fill --grey --bands 10 --overlap-contours --lines 5 --colour
+  --broken --overlap-vectors --show-grid --range 0,0.01 --line-width 2 --ratio 0.5 -o "${WORK}/k.png")
+expect_run(0 "${cylinder}" --scalar 0 --view detail --axis row --ypos 3 --xpos 60 --points --autoscale --ticks
+  --other-axis -o "${WORK}/d.png")
+
 # Usage errors: exit 1 with the usage text.
+expect_run(1 "${cylinder}" --vector 0 --view contour -o "${WORK}/x.png")
+expect_contains("${last_err}" "--view contour needs --scalar N")
+expect_run(1 "${cylinder}" --view fill -o "${WORK}/x.png")
+expect_run(1 "${cylinder}" --vector 0 --scalar 0 -o "${WORK}/x.png")
+expect_run(1 "${cylinder}" --scalar 5 -o "${WORK}/x.png")
+expect_contains("${last_err}" "no scalar file at list position 5")
+foreach(bad "--lines;0" "--lines;101" "--bands;9" "--bands;256" "--length;0" "--x-step;21" "--y-dot;41"
+            "--line-width;31" "--range;5,1" "--range;1,nan" "--ratio;0" "--arrow;2,0.2" "--arrow;0.2"
+            "--xpos;150" "--axis;diagonal" "--magnification;abc")
+  expect_run(1 "${cylinder}" --scalar 0 ${bad} -o "${WORK}/x.png")
+endforeach()
+expect_run(1 "${cylinder}" --scalar 0 --xpos 130 -o "${WORK}/x.png")
+expect_contains("${last_err}" "--xpos and --ypos must lie within")
 expect_run(0 --help)
 expect_contains("${last_out}" "--magnification")
 expect_run(1)

@@ -129,3 +129,35 @@ TEST(Canvas, NewRasterStartsWhite) {
 
 }  // namespace
 }  // namespace ruvo
+
+namespace ruvo {
+namespace {
+
+TEST(Canvas, SolidQuadCoversItsInsideAndItsOutline) {
+    QImage image = white(20, 20);
+    const QPoint box[4] = {{2, 2}, {8, 2}, {8, 6}, {2, 6}};
+    const QPoint slanted[4] = {{12, 10}, {18, 12}, {16, 18}, {11, 16}};
+    {
+        Canvas canvas(image);
+        canvas.solid_quad(box, qRgb(0, 128, 255));
+        canvas.solid_quad(slanted, qRgb(255, 0, 0));
+    }
+    EXPECT_EQ(count_pixels(image, qRgb(0, 128, 255)), 7 * 5);
+    for (const QPoint& corner : slanted) EXPECT_EQ(rgb_at(image, corner.x(), corner.y()), 0xFF0000u);
+    EXPECT_EQ(rgb_at(image, 14, 14), 0xFF0000u);
+    EXPECT_EQ(rgb_at(image, 11, 10), 0xFFFFFFu);
+}
+
+TEST(Canvas, SolidQuadHonoursThePenModeAndClipsToTheImage) {
+    QImage image = white(10, 10);
+    const QPoint beyond[4] = {{-50, -50}, {50, -50}, {50, 50}, {-50, 50}};
+    Canvas canvas(image);
+    canvas.set_pen_mode(PenMode::Xor);
+    canvas.solid_quad(beyond, qRgb(255, 255, 255));
+    EXPECT_EQ(count_pixels(canvas.image(), qRgb(0, 0, 0)), 100);
+    canvas.solid_quad(beyond, qRgb(255, 255, 255));
+    EXPECT_EQ(count_pixels(canvas.image(), qRgb(255, 255, 255)), 100);
+}
+
+}  // namespace
+}  // namespace ruvo

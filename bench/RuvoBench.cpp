@@ -1,0 +1,146 @@
+// Speed of reading and drawing at the largest grid (the 150 x 150 cavity
+// sample) and the largest magnification.
+
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QTemporaryDir>
+
+#include "Workspace.h"
+#include "data/ResultReader.h"
+#include "plot/Fonts.h"
+#include "plot/PlotContext.h"
+#include "plot/Progress.h"
+#include "plot/Renderer.h"
+#include "view/ViewOpening.h"
+
+namespace {
+
+using namespace ruvo;
+
+QString cavity(const char* name) { return QDir(QStringLiteral(RUVO_EXAMPLES_DIR "/cavity")).filePath(name); }
+
+// The cavity project with one view open on its grid, velocity or pressure.
+struct Scene {
+    std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
+    int slot = 0;
+
+    Scene(FileKind kind, std::uint8_t scalar_type = kContourView) {
+        load_project(*ws, cavity("cavity.RVP"));
+        slot = open_view(*ws, kind, 0).slot;
+        view().ScalarViewType = scalar_type;
+        view().XPos = view().YPos = 75;
+    }
+    View_Info& view() { return ws->views.at(slot); }
+    void magnify(int percent) {
+        view().magni = percent;
+        ws->bars.load_from(view());
+    }
+    void draw(benchmark::State& state) {
+        QImage image;
+        NoProgress progress;
+        NoStatusBoxes status;
+        for (auto _ : state) {
+            const RenderResult result = render_view(*ws, slot, image, progress, status);
+            if (!result.ok()) state.SkipWithError(result.reason.toUtf8().constData());
+            benchmark::DoNotOptimize(image.constBits());
+        }
+        state.counters["pixels"] = double(image.width()) * image.height();
+    }
+};
+
+void BM_ReadGrid(benchmark::State& state) {
+    auto ws = std::make_unique<Workspace>();
+    for (auto _ : state) benchmark::DoNotOptimize(read_grid(ws->store, cavity("CAVITY.GRD")).nodes_read);
+}
+BENCHMARK(BM_ReadGrid)->Unit(benchmark::kMillisecond);
+
+void BM_ReadScalar(benchmark::State& state) {
+    auto ws = std::make_unique<Workspace>();
+    ws->store.current_data = 1;
+    for (auto _ : state) benchmark::DoNotOptimize(read_scalar(ws->store, cavity("CAVITY.P")).nodes_read);
+}
+BENCHMARK(BM_ReadScalar)->Unit(benchmark::kMillisecond);
+
+void BM_Grid(benchmark::State& state) {
+    Scene scene(FileKind::Grid);
+    scene.magnify(int(state.range(0)));
+    scene.draw(state);
+}
+BENCHMARK(BM_Grid)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+void BM_Vectors(benchmark::State& state) {
+    Scene scene(FileKind::Vector);
+    scene.magnify(int(state.range(0)));
+    scene.draw(state);
+}
+BENCHMARK(BM_Vectors)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+void BM_ScalarView(benchmark::State& state) {
+    Scene scene(FileKind::Scalar, std::uint8_t(state.range(0)));
+    scene.magnify(int(state.range(1)));
+    scene.draw(state);
+}
+BENCHMARK(BM_ScalarView)
+    ->ArgNames({"type", "magni"})
+    ->ArgsProduct({{kContourView, kKEpsilonView, kRowView, kColumnView, kDetailView, kFillView}, {100, 800}})
+    ->Unit(benchmark::kMillisecond);
+
+// Fill of 255 bands, 20 coloured contour lines over it, arrows at every node
+// and the grid over everything.
+void BM_Composite(benchmark::State& state) {
+    Scene scene(FileKind::Scalar, kFillView);
+    open_view(*scene.ws, FileKind::Vector, 0);  // the velocity shares slot 1 with the pressure
+    View_Info& v = scene.view();
+    v.Cntr_Overlap = true;
+    v.Color = true;
+    v.Vector_Overlap = true;
+    v.show_grid = true;
+    v.line_num = 20;
+    v.divided_number = 255;
+    scene.magnify(int(state.range(0)));
+    scene.draw(state);
+}
+BENCHMARK(BM_Composite)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+void BM_Contour100Levels(benchmark::State& state) {
+    Scene scene(FileKind::Scalar, kContourView);
+    scene.view().line_num = 100;
+    scene.magnify(100);
+    scene.draw(state);
+}
+BENCHMARK(BM_Contour100Levels)->Unit(benchmark::kMillisecond);
+
+// One frame of a sequential conversion: read the pressure, draw its contour
+// view at the fixed 640 x 480 layout, write the BMP.
+void BM_ReadDrawWriteFrame(benchmark::State& state) {
+    Scene scene(FileKind::Scalar, kContourView);
+    scene.ws->fixed_size_mode = true;
+    QTemporaryDir dir;
+    const QString out = dir.filePath("frame.bmp");
+    QImage image;
+    NoProgress progress;
+    NoStatusBoxes status;
+    for (auto _ : state) {
+        read_scalar(scene.ws->store, cavity("CAVITY.P"));
+        render_view(*scene.ws, scene.slot, image, progress, status);
+        QImageWriter writer(out, "bmp");
+        if (!writer.write(image)) state.SkipWithError("cannot write the frame");
+    }
+}
+BENCHMARK(BM_ReadDrawWriteFrame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    register_font_substitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

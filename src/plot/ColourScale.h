@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+
+#include "plot/PlotContext.h"
+
+namespace ruvo {
+
+class Canvas;
+
+inline constexpr int kRampSize = 256;
+using ColourTable = std::array<QRgb, kRampSize>;
+
+// Blue - cyan - green - yellow - red in four runs of 64 entries.
+const ColourTable& colour_ramp();
+// Entry e is (e, e, e): black to white.
+const ColourTable& grey_ramp();
+
+// Every colour index is clamped to 0..255 before it picks an entry: values
+// outside a range the user narrowed take the colour of the nearer end.
+int clamp_colour_index(int index);
+QRgb ramp_colour(const ColourTable& ramp, int index);
+
+// Ramp index of contour level k of n (1..n), also used for legend cell k
+// (0..n): trunc(255 k / n), from trunc(255 / n) up to 255 at the last level.
+int contour_colour_index(int k, int level_count);
+
+// Ramp index of a cell of the fill: the band of `value` among band_count equal
+// bands of the range, clamped to the ramp. A range whose ends are equal has a
+// single boundary: values above it take the top of the ramp, all others 0.
+int fill_colour_index(double value, double range_min, double range_max, int band_count);
+
+// range_min / range_max of the plot: the view's Scalar_min / Scalar_max where
+// the user set them, else the extremes of the current scalar slot over the
+// drawing rectangle. Fails when there is no scalar slot to draw, or when the
+// range is not a finite span (its ends not numbers, or too far apart).
+PlotOutcome set_value_range(PlotContext& context);
+
+// Height of the image once 20 % is added below the plot for the legend.
+int enlarged_height(int height);
+
+// Readies the image of a colour plot: enlarges it when `enlarge` is set and
+// gives it a new white raster, which all later drawing of the redraw goes
+// onto. A second colour plot of the same redraw
+// (the lines of an overlap) keeps the raster the first one made. Fails only
+// when no raster of that size can be had.
+PlotOutcome set_up_colour_raster(PlotContext& context, bool enlarge);
+
+// Cell k (0..n) of the legend bar under the plot: a rectangle covering
+// x1..x2-1, y1..y2-1 of an image `width` x `height` (the enlarged height).
+struct LegendCell {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+LegendCell legend_cell(int width, int height, int n, int k);
+
+// The n + 1 cells of the legend bar; cell k takes the ramp entry
+// `colour_index(k, n)`.
+void draw_legend_bar(Canvas& canvas, const ColourTable& ramp, int n, int (*colour_index)(int k, int n));
+
+// Point size of the fill's range labels: 6 points at 100 %.
+int range_label_point_size(int magnification);
+// A range end as the labels show it: seven decimals, "0.0000000" style.
+QString range_label_text(double value);
+// range_min under the left end of the legend, range_max under its right part.
+void draw_range_labels(Canvas& canvas, const PlotState& plot);
+
+}  // namespace ruvo

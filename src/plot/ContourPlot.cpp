@@ -1,0 +1,74 @@
+#include "plot/ContourPlot.h"
+
+#include "data/FieldStore.h"
+#include "plot/Canvas.h"
+#include "plot/ColourScale.h"
+#include "plot/ContourCells.h"
+#include "plot/Geometry.h"
+#include "plot/Progress.h"
+#include "view/ViewTable.h"
+
+namespace ruvo {
+
+namespace {
+QPoint to_pixel(const PlotState& plot, QPointF p) { return {plot.PixelX(p.x()), plot.PixelY(p.y())}; }
+
+// A segment, then a zero-length stroke at each end so that wide pens give
+// the line round ends.
+void join(Canvas& canvas, QPoint a, QPoint b) {
+    canvas.move_to(a);
+    canvas.line_to(b);
+    canvas.move_to(a);
+    canvas.line_to(a);
+    canvas.move_to(b);
+    canvas.line_to(b);
+}
+
+void draw_level(PlotContext& context, const Table& s, double level) {
+    const FieldStore& store = context.store;
+    const DrawRect& r = store.draw;
+    CellSegments segments;
+    for (int j = r.y_start; j <= r.y_end - 1; ++j) {
+        for (int i = r.x_start; i <= r.x_end - 1; ++i) {
+            if (store.cell_skipped(i, j)) continue;
+            const int count = contour_cell_segments(store, s, i, j, level, segments);
+            for (int n = 0; n < count; ++n) {
+                const ContourSegment& segment = segments[static_cast<std::size_t>(n)];
+                join(context.canvas, to_pixel(context.plot, segment.a), to_pixel(context.plot, segment.b));
+            }
+        }
+    }
+}
+}  // namespace
+
+PlotOutcome Draw_Contours(PlotContext& context) {
+    const View_Info& view = context.view;
+    const int level_count = view.line_num;
+    if (level_count < 1) return {PlotFailure::Numeric, QStringLiteral("the view asks for no contour level")};
+    if (const PlotOutcome range = set_value_range(context); !range.ok()) return range;
+    if (view.Color) {
+        if (const PlotOutcome raster = set_up_colour_raster(context, true); !raster.ok()) return raster;
+        draw_legend_bar(context.canvas, colour_ramp(), level_count, contour_colour_index);
+    }
+
+    Canvas& canvas = context.canvas;
+    const PlotState& plot = context.plot;
+    const Table& s = context.store.scalar_data[static_cast<std::size_t>(context.store.current_data)].value;
+    canvas.set_pen_mode(PenMode::Copy);
+    canvas.set_pen_width(view.line_width);
+    context.progress.set_maximum(level_count);
+    context.progress.set_step(1);
+    for (int k = 1; k <= level_count; ++k) {
+        canvas.set_pen_colour(view.Color ? ramp_colour(colour_ramp(), contour_colour_index(k, level_count))
+                                         : qRgb(0, 0, 0));
+        const double level = contour_level(plot.range_min, plot.range_max, level_count, k);
+        canvas.set_pen_style(view.Broken && level < 0 ? PenStyle::Dashed : PenStyle::Solid);
+        draw_level(context, s, level);
+        context.progress.step();
+    }
+    context.progress.set_position(0);
+    canvas.set_pen_style(PenStyle::Solid);
+    return {};
+}
+
+}  // namespace ruvo

@@ -1,0 +1,57 @@
+#include "plot/FillPlot.h"
+
+#include "data/FieldStore.h"
+#include "plot/Canvas.h"
+#include "plot/ColourScale.h"
+#include "plot/Geometry.h"
+#include "plot/Progress.h"
+#include "view/ViewTable.h"
+
+namespace ruvo {
+
+namespace {
+int band_legend_index(int k, int) { return k; }
+
+QPoint node_pixel(const FieldStore& store, const PlotState& plot, int i, int j) {
+    return {plot.PixelX(store.grid_x(i, j)), plot.PixelY(store.grid_y(i, j))};
+}
+}  // namespace
+
+PlotOutcome Draw_Beta(PlotContext& context) {
+    const View_Info& view = context.view;
+    const int band_count = view.divided_number;
+    if (band_count < 1) return {PlotFailure::Numeric, QStringLiteral("the view asks for no fill band")};
+    if (const PlotOutcome range = set_value_range(context); !range.ok()) return range;
+    const ColourTable& ramp = view.Gray ? grey_ramp() : colour_ramp();
+    if (const PlotOutcome raster = set_up_colour_raster(context, !context.fixed_size_mode); !raster.ok()) {
+        return raster;
+    }
+    Canvas& canvas = context.canvas;
+    draw_legend_bar(canvas, ramp, band_count, band_legend_index);
+    draw_range_labels(canvas, context.plot);
+
+    const FieldStore& store = context.store;
+    const PlotState& plot = context.plot;
+    const Table& s = store.scalar_data[static_cast<std::size_t>(store.current_data)].value;
+    const DrawRect& r = store.draw;
+    canvas.set_pen_width(1);
+    canvas.set_pen_style(PenStyle::Solid);
+    canvas.set_pen_mode(PenMode::Copy);
+    context.progress.set_maximum(r.y_end - 1);
+    context.progress.set_step(1);
+    for (int j = r.y_start; j <= r.y_end - 1; ++j) {
+        for (int i = r.x_start; i <= r.x_end - 1; ++i) {
+            if (store.cell_skipped(i, j)) continue;
+            const QRgb colour =
+                ramp_colour(ramp, fill_colour_index(s(i, j), plot.range_min, plot.range_max, band_count));
+            const QPoint corners[4] = {node_pixel(store, plot, i, j), node_pixel(store, plot, i + 1, j),
+                                       node_pixel(store, plot, i + 1, j + 1), node_pixel(store, plot, i, j + 1)};
+            canvas.solid_quad(corners, colour);
+        }
+        context.progress.step();
+    }
+    context.progress.set_position(0);
+    return {};
+}
+
+}  // namespace ruvo

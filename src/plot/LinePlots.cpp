@@ -1,0 +1,377 @@
+#include "plot/LinePlots.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "Workspace.h"
+#include "app/Messages.h"
+#include "plot/Canvas.h"
+#include "plot/Fonts.h"
+#include "plot/Geometry.h"
+#include "plot/LinePlotRules.h"
+#include "plot/Nearest.h"
+#include "plot/Progress.h"
+
+namespace ruvo {
+
+namespace {
+
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kMarkerGrey = qRgb(192, 192, 192);
+
+// The Detail graph's range texts: their classic size, trunc(-2u / 72) points,
+// is never positive, which asked the platform for its default text height;
+// that default is taken here as a readable 9 points.
+constexpr int kDetailTextPoints = 9;
+
+// The data slot being drawn; a current_data outside the tables reads the
+// never-filled slot 0.
+std::size_t data_slot(const FieldStore& store) {
+    return store.current_data >= 0 && store.current_data <= kMaxSlots ? static_cast<std::size_t>(store.current_data)
+                                                                       : 0;
+}
+
+const Table& scalar_values(const FieldStore& store) { return store.scalar_data[data_slot(store)].value; }
+
+// The node (XPos, YPos) the line plots focus on, as table indices.
+struct FocusNode {
+    int i = 1;
+    int j = 1;
+};
+
+FocusNode focus_node(const View_Info& view) {
+    return {std::clamp(int{view.XPos}, 1, kMaxNodes), std::clamp(int{view.YPos}, 1, kMaxNodes)};
+}
+
+// The nodes of one grid line over the drawing rectangle: constant i running
+// over j, or constant j running over i.
+struct GridLine {
+    bool constant_i = true;
+    int fixed = 1;
+    int first = 1;
+    int last = 0;
+    int i(int k) const { return constant_i ? fixed : k; }
+    int j(int k) const { return constant_i ? k : fixed; }
+};
+
+GridLine line_of_constant_i(int i, const DrawRect& r) { return {true, i, r.y_start, r.y_end}; }
+GridLine line_of_constant_j(int j, const DrawRect& r) { return {false, j, r.x_start, r.x_end}; }
+
+void use_pen(Canvas& canvas, QRgb colour, PenMode mode) {
+    canvas.set_pen_colour(colour);
+    canvas.set_pen_width(1);
+    canvas.set_pen_style(PenStyle::Solid);
+    canvas.set_pen_mode(mode);
+}
+
+// Polyline through one point per node of the line, stepping `per_point` at
+// every point.
+template <typename PointOf>
+void polyline(Canvas& canvas, const GridLine& line, PointOf point_of, Progress& per_point) {
+    for (int k = line.first; k <= line.last; ++k) {
+        const QPoint p = point_of(k);
+        if (k == line.first) {
+            canvas.move_to(p);
+        } else {
+            canvas.line_to(p);
+        }
+        per_point.step();
+    }
+}
+
+QPoint node_pixel(const PlotContext& c, int i, int j) {
+    return {c.plot.PixelX(c.store.grid_x(i, j)), c.plot.PixelY(c.store.grid_y(i, j))};
+}
+
+void draw_grid_line(PlotContext& c, const GridLine& line, QRgb colour, PenMode mode) {
+    use_pen(c.canvas, colour, mode);
+    NoProgress unseen;
+    polyline(c.canvas, line, [&](int k) { return node_pixel(c, line.i(k), line.j(k)); }, unseen);
+}
+
+// The line displaced across itself by the values: in +x for a line of
+// constant i, in +y for one of constant j.
+void draw_profile(PlotContext& c, const GridLine& line, double scale, Progress& per_point) {
+    const Table& s = scalar_values(c.store);
+    use_pen(c.canvas, kBlack, PenMode::Copy);
+    polyline(
+        c.canvas, line,
+        [&](int k) {
+            const int i = line.i(k);
+            const int j = line.j(k);
+            double x = c.store.grid_x(i, j);
+            double y = c.store.grid_y(i, j);
+            (line.constant_i ? x : y) += scale * s(i, j);
+            return QPoint(c.plot.PixelX(x), c.plot.PixelY(y));
+        },
+        per_point);
+}
+
+std::optional<double> profile_scale_of(PlotContext& c, double factor) {
+    const double largest = c.plot.Array_Max(scalar_values(c.store), c.store.draw);
+    return profile_scale(c.view.length, c.plot.grid_max_extent, largest, factor);
+}
+
+PlotOutcome no_profile_scale() {
+    return {PlotFailure::Numeric,
+            QStringLiteral("the largest value of the area is 0 (or too close to 0), so the profiles cannot be scaled")};
+}
+
+QString value_text(double value) { return QString::number(value, 'f', 7); }
+QString readout(const char* prefix, const QString& value) { return QString::fromUtf8(prefix) + value; }
+
+// Status boxes of the Row and Column views and their markers: the focus
+// node's indices (zero-based), coordinates, vector and value.
+void show_node_readout(PlotContext& c) {
+    using namespace messages;
+    const FocusNode n = focus_node(c.view);
+    const FieldStore& s = c.store;
+    const VectorSlot& vectors = s.vector_data[data_slot(s)];
+    c.status.show({readout(kLineReadoutI, QString::number(n.i - 1)),
+                   readout(kLineReadoutJ, QString::number(n.j - 1)),
+                   readout(kLineReadoutGridX, value_text(s.grid_x(n.i, n.j))),
+                   readout(kLineReadoutGridY, value_text(s.grid_y(n.i, n.j))),
+                   readout(kLineReadoutVx, value_text(vectors.u(n.i, n.j))),
+                   readout(kLineReadoutVy, value_text(vectors.v(n.i, n.j))),
+                   readout(kLineReadoutS, value_text(scalar_values(s)(n.i, n.j)))});
+}
+
+// Grey exclusive-or line through the focus node, across the plotted line.
+void draw_marker(PlotContext& c, const GridLine& line) {
+    draw_grid_line(c, line, kMarkerGrey, PenMode::Xor);
+    use_pen(c.canvas, kBlack, PenMode::Copy);
+    show_node_readout(c);
+}
+
+// The Row and Column views: one red grid line and its black profile.
+PlotOutcome draw_single_line(PlotContext& c, const GridLine& line, double factor, void (*marker)(PlotContext&)) {
+    const std::optional<double> scale = profile_scale_of(c, factor);
+    draw_grid_line(c, line, kRed, PenMode::Copy);
+    if (!scale) return no_profile_scale();
+    c.progress.set_maximum(line.last);
+    c.progress.set_step(1);
+    draw_profile(c, line, *scale, c.progress);
+    c.progress.set_position(0);
+    if (c.view.YAxis) marker(c);
+    show_node_readout(c);
+    return {};
+}
+
+// What the Detail graph and its marker show.
+struct DetailScale {
+    double max_s = 0.0;  // over the drawing rectangle
+    double min_s = 0.0;
+    ValueRange axis;     // ends of the value axis
+};
+
+GridLine detail_line(const PlotContext& c) {
+    const FocusNode n = focus_node(c.view);
+    return c.view.Detail_Axis ? line_of_constant_i(n.i, c.store.draw) : line_of_constant_j(n.j, c.store.draw);
+}
+
+// Extremes along one line, starting from +-1.0E38.
+ValueRange line_range(const Table& s, const GridLine& line) {
+    ValueRange range{-1.0E38, 1.0E38};
+    for (int k = line.first; k <= line.last; ++k) {
+        const double v = s(line.i(k), line.j(k));
+        if (v > range.hi) range.hi = v;
+        if (v < range.lo) range.lo = v;
+    }
+    return range;
+}
+
+DetailScale detail_scale(PlotContext& c) {
+    const Table& s = scalar_values(c.store);
+    DetailScale d;
+    d.max_s = c.plot.Array_Max(s, c.store.draw);
+    d.min_s = c.plot.Array_Min(s, c.store.draw);
+    d.axis = c.view.AutoScale ? line_range(s, detail_line(c)) : detail_fixed_range(d.max_s, d.min_s);
+    return d;
+}
+
+// Rows per unit of value above `lo`. An axis whose ends are equal (a
+// constant line, or all values 0) has no height: its values all lie on the
+// bottom row, which is also the zero line then. Nothing when too large to draw.
+std::optional<double> vertical_scale(const PlotContext& c, const ValueRange& axis) {
+    const double span = axis.hi - axis.lo;
+    if (span == 0.0) return 0.0;
+    const double height = 2.0 * c.plot.dy - c.plot.height;
+    const double vs = c.view.AutoScale ? height / span : c.view.length * height / span * 0.04;
+    if (!std::isfinite(vs)) return std::nullopt;
+    return vs;
+}
+
+// Column of a node along the Detail graph's horizontal axis: its y laid out
+// along x for a line of constant i, else its x.
+int detail_column(const PlotContext& c, int i, int j) {
+    if (!c.view.Detail_Axis) return c.plot.PixelX(c.store.grid_x(i, j));
+    return clamp_pixel(static_cast<long long>(Nearest(c.plot.x_scale_y * c.store.grid_y(i, j))) + c.plot.dx);
+}
+
+// With scale ticks the image grows by 5 % in height: a new blank raster.
+PlotOutcome grow_for_scale(PlotContext& c) {
+    const int height = Nearest(c.plot.height * 1.05);
+    if (height >= kMaxImageSide || double(c.plot.width) * height > double(kMaxImagePixels)) {
+        return {PlotFailure::Numeric, QStringLiteral("the image would grow too large for the scale ticks")};
+    }
+    c.canvas.new_raster(c.plot.width, height);
+    c.plot.height = height;
+    return {};
+}
+
+template <typename PointOf>
+void mark_points(PlotContext& c, const GridLine& line, PointOf point_of, double max_s) {
+    const Table& s = scalar_values(c.store);
+    use_pen(c.canvas, kRed, PenMode::Mask);
+    for (int k = line.first; k <= line.last; ++k) {
+        const QPoint p = point_of(k);
+        c.canvas.ellipse(p.x() - 3, p.y() - 3, p.x() + 3, p.y() + 3);
+        if (s(line.i(k), line.j(k)) == max_s) c.canvas.ellipse(p.x() - 5, p.y() - 5, p.x() + 5, p.y() + 5);
+    }
+    c.canvas.set_pen_mode(PenMode::Copy);
+}
+
+// Blue ticks left of the graph and at the right edge, tick ladders along the
+// value axis, and the axis ends as texts.
+void draw_value_scale(PlotContext& c, const DetailScale& d, int zero_row) {
+    const long long dx = c.plot.dx;
+    const long long dy = c.plot.dy;
+    const long long width = c.plot.width;
+    const long long height = c.plot.height;
+    const long long t = dx / 8;
+    use_pen(c.canvas, kBlue, PenMode::Copy);
+    auto tick = [&](int row) {
+        c.canvas.move_to({clamp_pixel(dx - 5 * t), row});
+        c.canvas.line_to({clamp_pixel(dx - 3 * t), row});
+        c.canvas.move_to({clamp_pixel(width - 5 * t), row});
+        c.canvas.line_to({clamp_pixel(width - 3 * t), row});
+    };
+    auto ladder = [&](const std::vector<int>& rows) {
+        c.progress.set_maximum(9);
+        c.progress.set_step(1);
+        tick(rows.front());
+        for (std::size_t n = 1; n < rows.size(); ++n) {
+            tick(rows[n]);
+            c.progress.step();
+        }
+        c.progress.set_position(0);
+    };
+    tick(zero_row);
+    const TickLadders ladders = detail_ladders(c.view.AutoScale, d.max_s, d.min_s, d.axis.lo);
+    if (ladders.upper) ladder(upper_ladder(zero_row, clamp_pixel(height - dy)));
+    if (ladders.lower) ladder(lower_ladder(clamp_pixel(dy), zero_row));
+
+    const long long u = (height - dy) / 8;
+    use_pen(c.canvas, kBlack, PenMode::Copy);  // texts take the pen's colour
+    c.canvas.set_font(QString::fromUtf8(kPlotFontName), kDetailTextPoints);
+    c.canvas.text_out(clamp_pixel(dx - 5 * t), clamp_pixel(dy + u), value_text(d.axis.lo));
+    c.canvas.text_out(clamp_pixel(dx - 5 * t), clamp_pixel(u), value_text(d.axis.hi));
+}
+
+struct DetailPrefixes {
+    const char* hi;
+    const char* lo;
+    const char* max_s;
+    const char* min_s;
+};
+
+void show_detail_readout(PlotContext& c, const DetailScale& d, const DetailPrefixes& prefixes) {
+    using namespace messages;
+    const FocusNode n = focus_node(c.view);
+    c.status.show({readout(kLineReadoutI, QString::number(n.i - 1)),
+                   readout(kLineReadoutJ, QString::number(n.j - 1)),
+                   readout(prefixes.hi, value_text(d.axis.hi)),
+                   readout(prefixes.lo, value_text(d.axis.lo)),
+                   readout(prefixes.max_s, value_text(d.max_s)),
+                   readout(prefixes.min_s, value_text(d.min_s)),
+                   readout(kLineReadoutS, value_text(scalar_values(c.store)(n.i, n.j)))});
+}
+
+}  // namespace
+
+PlotOutcome Draw_KEpsilon(PlotContext& c) {
+    const DrawRect& r = c.store.draw;
+    const std::optional<double> scale = profile_scale_of(c, kKEpsilonProfileFactor);
+    c.progress.set_maximum(r.x_end - r.x_start);
+    c.progress.set_step(c.bars.x_grid_step);
+    NoProgress per_point;  // this view steps once per line
+    for (const int ii : ke_lines(r.x_start, r.x_end, c.bars.x_grid_step)) {
+        const GridLine line = line_of_constant_i(ii, r);
+        draw_grid_line(c, line, kRed, PenMode::Copy);
+        if (scale) draw_profile(c, line, *scale, per_point);
+        c.progress.step();
+    }
+    c.progress.set_position(0);
+    return scale ? PlotOutcome{} : no_profile_scale();
+}
+
+PlotOutcome Draw_Row(PlotContext& c) {
+    return draw_single_line(c, line_of_constant_j(focus_node(c.view).j, c.store.draw), kRowProfileFactor,
+                            Draw_Row_Neglect);
+}
+
+PlotOutcome Draw_Column(PlotContext& c) {
+    return draw_single_line(c, line_of_constant_i(focus_node(c.view).i, c.store.draw), kColumnProfileFactor,
+                            Draw_Column_Neglect);
+}
+
+PlotOutcome Draw_Detail(PlotContext& c) {
+    if (c.view.YScale) {
+        if (const PlotOutcome grown = grow_for_scale(c); !grown.ok()) return grown;
+    }
+    const DetailScale d = detail_scale(c);
+    const std::optional<double> vs = vertical_scale(c, d.axis);
+    if (!vs) return {PlotFailure::Numeric, QStringLiteral("the value range is too narrow to scale the graph")};
+
+    const Table& s = scalar_values(c.store);
+    const GridLine line = detail_line(c);
+    auto point_of = [&](int k) {
+        const int i = line.i(k);
+        const int j = line.j(k);
+        return QPoint(detail_column(c, i, j),
+                      clamp_pixel(static_cast<long long>(c.plot.dy) - Nearest(*vs * (s(i, j) - d.axis.lo))));
+    };
+    c.progress.set_maximum(line.last);
+    c.progress.set_step(1);
+    if (c.view.Detail_Point) mark_points(c, line, point_of, d.max_s);
+    use_pen(c.canvas, kBlack, PenMode::Copy);
+    polyline(c.canvas, line, point_of, c.progress);
+
+    const int zero_row =
+        c.view.AutoScale ? c.plot.dy : clamp_pixel(static_cast<long long>(c.plot.dy) + Nearest(d.axis.lo * *vs));
+    use_pen(c.canvas, kBlue, PenMode::Copy);
+    c.canvas.move_to({clamp_pixel(c.plot.dx - 3LL), zero_row});
+    c.canvas.line_to({clamp_pixel(c.plot.width - static_cast<long long>(c.plot.dx) + 3), zero_row});
+    if (c.view.YScale) draw_value_scale(c, d, zero_row);
+    c.progress.set_position(0);
+
+    if (c.view.YAxis) {
+        Draw_Detail_Neglect(c);
+    } else {
+        using namespace messages;
+        show_detail_readout(c, d, {kLineReadoutVerticalMax, kLineReadoutVerticalMin, kLineReadoutSMax, kLineReadoutSMin});
+    }
+    return {};
+}
+
+void Draw_Row_Neglect(PlotContext& c) { draw_marker(c, line_of_constant_i(focus_node(c.view).i, c.store.draw)); }
+
+void Draw_Column_Neglect(PlotContext& c) { draw_marker(c, line_of_constant_j(focus_node(c.view).j, c.store.draw)); }
+
+void Draw_Detail_Neglect(PlotContext& c) {
+    const FocusNode n = focus_node(c.view);
+    const DetailScale d = detail_scale(c);
+    const int column = detail_column(c, n.i, n.j);
+    const double top = (static_cast<double>(c.plot.height) - c.plot.dy) - c.view.magni * 0.04;
+    use_pen(c.canvas, kMarkerGrey, PenMode::Xor);
+    c.canvas.move_to({column, clamp_pixel(c.plot.dy)});
+    c.canvas.line_to({column, Nearest(top)});
+    use_pen(c.canvas, kBlack, PenMode::Copy);
+    using namespace messages;
+    show_detail_readout(c, d, {kLineReadoutAxisMax, kLineReadoutAxisMin, kLineReadoutSMaxIs, kLineReadoutSMin});
+}
+
+}  // namespace ruvo

@@ -1,0 +1,206 @@
+#include "plot/VectorPlot.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "Workspace.h"
+#include "plot/Canvas.h"
+#include "plot/Geometry.h"
+#include "plot/Progress.h"
+
+namespace ruvo {
+
+namespace {
+constexpr double kMagnitudeStart = -2.9E-38;
+constexpr double kRealLimit = 1.7E38;  // largest magnitude the arrow scale may take
+constexpr double kGapStart = -1.7E38;
+// A rectangle one line wide has no neighbour to crowd its line: it is always drawn.
+constexpr double kLoneLineGap = std::numeric_limits<double>::infinity();
+
+// Widest gap, in grid units, between each line of the rectangle and the next
+// one, taken across the rectangle; indexed by line.
+using LineGaps = std::array<double, kMaxNodes + 1>;
+
+// `coordinate(line, across)` is the coordinate that the lines are spaced in.
+// The last line's neighbour may be missing from the grid or lie beyond the
+// tables, so it takes the gap of the line before.
+template <class Coordinate>
+LineGaps line_gaps(int first, int last, int across_first, int across_last, Coordinate coordinate) {
+    LineGaps gaps{};
+    for (int line = first; line < last; ++line) {
+        double widest = kGapStart;
+        for (int m = across_first; m <= across_last; ++m) {
+            const double gap = std::abs(coordinate(line + 1, m) - coordinate(line, m));
+            if (gap > widest) widest = gap;
+        }
+        gaps[static_cast<std::size_t>(line)] = widest;
+    }
+    gaps[static_cast<std::size_t>(last)] = last > first ? gaps[static_cast<std::size_t>(last - 1)] : kLoneLineGap;
+    return gaps;
+}
+
+// Grid mode: line `counter` of the loop stands for line start + (counter - start) x step.
+int grid_line(int start, int counter, int step) { return start + (counter - start) * step; }
+
+// Dot mode: a line is drawn when its gap, or the spacing skipped since the
+// last arrow, exceeds the dot step; otherwise its gap counts as skipped.
+bool dot_line_kept(int dot_step, double gap_pixels, double& skipped) {
+    if (dot_step < gap_pixels || dot_step < skipped) return true;
+    skipped += gap_pixels;
+    return false;
+}
+
+// A step below 1 counts as 1. Steps beyond the table size all keep only the
+// first line, and the clamp keeps the line arithmetic far from overflow.
+int sane_step(int step) { return std::clamp(step, 1, kMaxNodes); }
+
+double magnitude(double u, double v) { return std::sqrt(u * u + v * v); }
+
+// Minus the arrow's direction angle, from arctan(|ddy / ddx|) by quadrant;
+// atan2 also gives it where a component is 0.
+double head_angle(double ddx, double ddy) {
+    const double t = std::atan2(std::abs(ddy), std::abs(ddx));
+    if (ddx >= 0.0) return ddy >= 0.0 ? -t : t;
+    return ddy >= 0.0 ? t + std::numbers::pi : std::numbers::pi - t;
+}
+
+QPoint pixel_of(const PlotState& plot, QPointF p) { return {plot.PixelX(p.x()), plot.PixelY(p.y())}; }
+
+bool inside_tables(const DrawRect& r) {
+    return r.x_start >= 1 && r.y_start >= 1 && r.x_end <= kMaxNodes && r.y_end <= kMaxNodes && r.x_start <= r.x_end &&
+           r.y_start <= r.y_end;
+}
+}  // namespace
+
+double max_vector_magnitude(const VectorSlot& vectors, const DrawRect& rect) {
+    double largest = kMagnitudeStart;
+    if (!inside_tables(rect)) return largest;
+    for (int j = rect.y_start; j <= rect.y_end; ++j) {
+        for (int i = rect.x_start; i <= rect.x_end; ++i) {
+            const double m = magnitude(vectors.u(i, j), vectors.v(i, j));
+            if (m > largest) largest = m;
+        }
+    }
+    return largest;
+}
+
+std::optional<double> arrow_scale_for(double grid_max_extent, double max_magnitude, int length) {
+    if (!(max_magnitude > 0.0) || !std::isfinite(max_magnitude)) return std::nullopt;
+    // Checked before dividing, so that the quotient cannot overflow.
+    if (std::abs(grid_max_extent) > kRealLimit * max_magnitude) return std::nullopt;
+    const double scale = grid_max_extent / max_magnitude * length * 0.01;
+    if (!(std::abs(scale) <= kRealLimit)) return std::nullopt;
+    return scale;
+}
+
+ArrowThinning arrow_thinning(const ControlBars& bars, const View_Info& view, const PlotState& plot) {
+    return {view.x_grid_mode, view.y_grid_mode, bars.x_grid_step, bars.y_grid_step,
+            bars.x_dot_step,  bars.y_dot_step,  plot.x_scale,     plot.y_scale};
+}
+
+void visit_arrow_nodes(const FieldStore& store, const VectorSlot& vectors, const ArrowThinning& thinning,
+                       Progress& progress, const std::function<void(int ii, int jj)>& arrow) {
+    const DrawRect& r = store.draw;
+    if (!inside_tables(r)) return;
+    const int x_step = sane_step(thinning.x_grid_step);
+    const int y_step = sane_step(thinning.y_grid_step);
+    const LineGaps column_gaps = line_gaps(r.x_start, r.x_end, r.y_start, r.y_end,
+                                           [&](int i, int j) { return store.grid_x(i, j); });
+    const LineGaps row_gaps = line_gaps(r.y_start, r.y_end, r.x_start, r.x_end,
+                                        [&](int j, int i) { return store.grid_y(i, j); });
+    progress.set_maximum(r.y_end);
+    progress.set_step(thinning.y_grid_mode ? y_step : 1);
+
+    // Pixels skipped since the last arrow; only a drawn arrow zeroes them.
+    double skipped_x = 0.0;
+    double skipped_y = 0.0;
+    for (int j = r.y_start; j <= r.y_end; ++j) {
+        int jj = j;
+        if (thinning.y_grid_mode) {
+            jj = grid_line(r.y_start, j, y_step);
+            if (jj > r.y_end) break;
+        } else if (!dot_line_kept(thinning.y_dot_step, thinning.y_scale * row_gaps[static_cast<std::size_t>(jj)],
+                                  skipped_y)) {
+            progress.step();
+            continue;
+        }
+        for (int i = r.x_start; i <= r.x_end; ++i) {
+            int ii = i;
+            if (thinning.x_grid_mode) {
+                ii = grid_line(r.x_start, i, x_step);
+                if (ii > r.x_end) break;
+            } else if (!dot_line_kept(thinning.x_dot_step,
+                                      thinning.x_scale * column_gaps[static_cast<std::size_t>(ii)], skipped_x)) {
+                continue;
+            }
+            if (vectors.u(ii, jj) == 0.0 || vectors.v(ii, jj) == 0.0) continue;
+            arrow(ii, jj);
+            skipped_x = 0.0;
+            skipped_y = 0.0;
+        }
+        progress.step();
+    }
+    progress.set_position(0);
+}
+
+ArrowGeometry arrow_geometry(QPointF tail, QPointF tip, double w, double s, double magnification) {
+    const double a = head_angle(tip.x() - tail.x(), tip.y() - tail.y());
+    const double half_width = 0.5 * w;
+    const double phi = std::atan2(half_width, s);  // arctan((w / 2) / s), also for s = 0
+    const double h = magnification * std::sqrt(s * s + half_width * half_width) * 0.01;
+    const double c1 = h * std::cos(a + phi), s1 = h * std::sin(a + phi);
+    const double c2 = h * std::cos(a - phi), s2 = h * std::sin(a - phi);
+    return {tail, tip, {tip.x() - c1, tip.y() + s1}, {tip.x() - c2, tip.y() + s2}};
+}
+
+void Draw_Arrow(PlotContext& context, double x0, double y0, double x1, double y1, double w, double s) {
+    const ArrowGeometry arrow = arrow_geometry({x0, y0}, {x1, y1}, w, s, context.plot.magnification);
+    const PlotState& plot = context.plot;
+    Canvas& canvas = context.canvas;
+    const QPoint tip = pixel_of(plot, arrow.tip);
+    canvas.move_to(pixel_of(plot, arrow.tail));
+    canvas.line_to(tip);
+    canvas.move_to(tip);
+    canvas.line_to(pixel_of(plot, arrow.barb1));
+    canvas.move_to(tip);
+    canvas.line_to(pixel_of(plot, arrow.barb2));
+}
+
+PlotOutcome Draw_Vectors(PlotContext& context) {
+    const FieldStore& store = context.store;
+    if (store.current_data < 1 || store.current_data > kMaxSlots) {
+        return {PlotFailure::AllZeroVectors, QStringLiteral("no vector slot is selected")};
+    }
+    const VectorSlot& vectors = store.vector_data[static_cast<std::size_t>(store.current_data)];
+    const View_Info& view = context.view;
+    Canvas& canvas = context.canvas;
+    canvas.set_pen_colour(qRgb(0, 0, 0));
+    canvas.set_pen_style(PenStyle::Solid);
+    canvas.set_pen_width(1);
+    canvas.set_pen_mode(PenMode::Copy);
+
+    const double max_magnitude = max_vector_magnitude(vectors, store.draw);
+    const std::optional<double> scale =
+        arrow_scale_for(context.plot.grid_max_extent, max_magnitude, context.bars.vector_length);
+    if (!scale) {
+        return {PlotFailure::AllZeroVectors,
+                QStringLiteral("the arrows cannot be scaled: the largest vector magnitude of the area is %1")
+                    .arg(max_magnitude)};
+    }
+    visit_arrow_nodes(store, vectors, arrow_thinning(context.bars, view, context.plot), context.progress,
+                      [&](int ii, int jj) {
+                          const double u = vectors.u(ii, jj);
+                          const double v = vectors.v(ii, jj);
+                          const double length = *scale * magnitude(u, v);
+                          const double x0 = store.grid_x(ii, jj);
+                          const double y0 = store.grid_y(ii, jj);
+                          Draw_Arrow(context, x0, y0, x0 + *scale * u, y0 + *scale * v, view.arrow_width * length,
+                                     view.arrow_span * length);
+                      });
+    return {};
+}
+
+}  // namespace ruvo

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "ScalarPlotSupport.h"
+#include "plot/ColourScale.h"
+#include "plot/ContourCells.h"
+#include "plot/ContourPlot.h"
+
+namespace ruvo {
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kBlack = 0x000000;
+
+TEST(ContourLevelTest, LevelsCutTheRangeIntoEqualPartsLeavingOutItsEnds) {
+    for (int k = 1; k <= 4; ++k) EXPECT_DOUBLE_EQ(contour_level(0.0, 10.0, 4, k), 2.0 * k);
+    for (int k = 1; k <= 4; ++k) EXPECT_DOUBLE_EQ(contour_level(-5.0, 5.0, 4, k), -5.0 + 2.0 * k);
+    for (int k = 1; k <= 3; ++k) EXPECT_EQ(contour_level(7.5, 7.5, 3, k), 7.5);  // equal ends
+}
+
+TEST(ContourCrossingTest, NodeOnTheLevelCountsOnlyAsTheFromNode) {
+    EXPECT_TRUE(edge_crossed(5.0, 7.0, 5.0));
+    EXPECT_TRUE(edge_crossed(5.0, 3.0, 5.0));
+    EXPECT_FALSE(edge_crossed(7.0, 5.0, 5.0));
+    EXPECT_FALSE(edge_crossed(3.0, 5.0, 5.0));
+    EXPECT_FALSE(edge_crossed(5.0, 5.0, 5.0));
+    EXPECT_TRUE(edge_crossed(3.0, 7.0, 6.9));
+    EXPECT_FALSE(edge_crossed(3.0, 7.0, 7.1));
+    EXPECT_FALSE(edge_crossed(std::nan(""), 7.0, 5.0));
+}
+
+TEST(ContourCrossingTest, PairsJoinedForEachSetOfCrossedEdges) {
+    using Pairs = std::array<std::array<int, 2>, 4>;
+    const auto pairs_of = [](std::array<bool, 4> crossed) {
+        Pairs pairs{};
+        const int n = joined_edge_pairs(crossed, pairs);
+        return std::vector<std::array<int, 2>>(pairs.begin(), pairs.begin() + n);
+    };
+    using V = std::vector<std::array<int, 2>>;
+    EXPECT_EQ(pairs_of({false, false, false, false}), V{});
+    EXPECT_EQ(pairs_of({true, false, false, false}), V{});
+    EXPECT_EQ(pairs_of({true, true, false, false}), (V{{kE1, kE2}}));
+    EXPECT_EQ(pairs_of({false, false, true, true}), (V{{kE3, kE4}}));
+    EXPECT_EQ(pairs_of({true, false, true, false}), (V{{kE1, kE3}}));
+    EXPECT_EQ(pairs_of({false, true, false, true}), (V{{kE2, kE4}}));
+    EXPECT_EQ(pairs_of({true, true, true, false}), (V{{kE1, kE3}, {kE2, kE3}}));
+    EXPECT_EQ(pairs_of({true, false, true, true}), (V{{kE1, kE3}, {kE1, kE4}}));
+    EXPECT_EQ(pairs_of({true, true, true, true}), (V{{kE1, kE3}, {kE1, kE4}, {kE2, kE3}, {kE2, kE4}}));
+}
+
+// One unit cell: nodes (1,1) at (0,0), (2,1) at (1,0), (1,2) at (0,1), (2,2) at (1,1).
+class ContourCellTest : public test::ScalarPlotTest {
+protected:
+    void SetUp() override { make_grid(2, 2); }
+    void cell_values(double s00, double s10, double s01, double s11) {
+        values()(1, 1) = s00;
+        values()(2, 1) = s10;
+        values()(1, 2) = s01;
+        values()(2, 2) = s11;
+    }
+    std::vector<std::pair<QPointF, QPointF>> segments(double level) {
+        CellSegments out;
+        const int n = contour_cell_segments(ws->store, values(), 1, 1, level, out);
+        std::vector<std::pair<QPointF, QPointF>> result;
+        for (int k = 0; k < n; ++k) result.emplace_back(out[k].a, out[k].b);
+        return result;
+    }
+    using Segments = std::vector<std::pair<QPointF, QPointF>>;
+    const QPointF p1{0.0, 0.5}, p2{1.0, 0.5}, p3{0.5, 0.0}, p4{0.5, 1.0};
+};
+
+TEST_F(ContourCellTest, SaddleGetsFourSegmentsInJoiningOrder) {
+    cell_values(1.0, 0.0, 0.0, 1.0);
+    EXPECT_EQ(segments(0.5), (Segments{{p1, p3}, {p1, p4}, {p2, p3}, {p2, p4}}));
+}
+
+TEST_F(ContourCellTest, CrossingPointsAreInterpolatedAlongTheEdges) {
+    cell_values(0.0, 4.0, 0.0, 4.0);  // rises in x only
+    EXPECT_EQ(segments(1.0), (Segments{{{0.25, 0.0}, {0.25, 1.0}}}));
+    cell_values(0.0, 0.0, 10.0, 10.0);  // rises in y only
+    EXPECT_EQ(segments(7.0), (Segments{{{0.0, 0.7}, {1.0, 0.7}}}));
+}
+
+TEST_F(ContourCellTest, ThreeCrossedEdgesGetTheTwoSegmentsSharingTheOddOne) {
+    // (1,1) on the level: E1 and E3 are crossed at that node, E2 halfway, E4 not.
+    cell_values(0.0, 1.0, -1.0, -1.0);
+    const QPointF node{0.0, 0.0};
+    EXPECT_EQ(segments(0.0), (Segments{{node, node}, {p2, node}}));
+}
+
+TEST_F(ContourCellTest, EdgesWithBothEndsOnTheLevelAreNeverCrossed) {
+    cell_values(5.0, 5.0, 5.0, 5.0);
+    EXPECT_TRUE(segments(5.0).empty());
+    cell_values(5.0, 5.0, 7.0, 7.0);  // E3 lies on the level; E1 and E2 start on it
+    EXPECT_EQ(segments(5.0), (Segments{{{0.0, 0.0}, {1.0, 0.0}}}));
+    cell_values(7.0, 7.0, 5.0, 5.0);  // E1 and E2 end on it: only E4, which lies on it
+    EXPECT_TRUE(segments(5.0).empty());
+}
+
+TEST_F(ContourCellTest, NodeWithoutAValueLeavesTheOtherEdgesCrossed) {
+    // (1,2) holds NaN: E1 and E4 are never crossed; E3 and E2 are.
+    cell_values(5.0, 1.0, std::nan(""), 5.0);
+    EXPECT_EQ(segments(3.0), (Segments{{p2, p3}}));
+}
+
+// A 2 x 2 node grid (one cell of 450 x 450 pixels) whose values rise in x.
+class ContourPlotTest : public test::ScalarPlotTest {
+protected:
+    void SetUp() override {
+        make_grid(2, 2);
+        set_values([](int i, int) { return i == 1 ? -5.0 : 5.0; });
+    }
+    PlotOutcome draw() {
+        PlotContext c = context();
+        return Draw_Contours(c);
+    }
+    int black_in_column(int x) {
+        int n = 0;
+        for (int y = 0; y < canvas->height(); ++y) n += pixel(x, y) == kBlack;
+        return n;
+    }
+};
+
+TEST_F(ContourPlotTest, NegativeLevelsAreDashedWhenBroken) {
+    view().line_num = 4;  // levels -3, -1, 1, 3 at x = 115, 205, 295, 385
+    view().Broken = true;
+    ASSERT_TRUE(draw().ok());
+    EXPECT_EQ(black_in_column(295), 450);  // from row 475 up to row 26: the end pixel is left out
+    EXPECT_EQ(black_in_column(385), 450);
+    EXPECT_EQ(pixel(115, 475 - 17), kBlack);  // 18 pixels on, 6 off
+    EXPECT_EQ(pixel(115, 475 - 18), kWhite);
+    EXPECT_EQ(pixel(205, 475 - 18), kWhite);
+    EXPECT_LT(black_in_column(115), 450);
+    EXPECT_EQ(canvas->pen_style(), PenStyle::Solid);
+
+    view().Broken = false;
+    lay_out();
+    ASSERT_TRUE(draw().ok());
+    EXPECT_EQ(black_in_column(115), 450);
+}
+
+TEST_F(ContourPlotTest, ColourLevelsRiseFromEntry12ToRedWithALegendBelow) {
+    set_values([](int i, int) { return i == 1 ? 0.0 : 21.0; });  // levels 1 .. 20
+    view().Color = true;
+    view().line_num = 20;
+    ASSERT_TRUE(draw().ok());
+    EXPECT_EQ(canvas->image().size(), QSize(500, 600));
+    EXPECT_EQ(ws->plot.height, 600);
+    EXPECT_EQ(pixel(46, 250), colour_ramp()[12] & 0xFFFFFF);  // level 1 at 25 + 450 / 21
+    EXPECT_EQ(pixel(454, 250), 0xFF0000u);                     // level 20
+    EXPECT_EQ(pixel(30, 520), colour_ramp()[0] & 0xFFFFFF);   // legend cell 0
+    EXPECT_EQ(pixel(490, 520), 0xFF0000u);                     // legend cell 20: 475 .. 497
+}
+
+TEST_F(ContourPlotTest, WidePensDrawWideLines) {
+    view().line_num = 1;  // level 0 at x = 250
+    view().line_width = 5;
+    ASSERT_TRUE(draw().ok());
+    for (int x = 248; x <= 252; ++x) EXPECT_EQ(pixel(x, 250), kBlack) << x;
+    EXPECT_EQ(pixel(254, 250), kWhite);
+}
+
+TEST_F(ContourPlotTest, CellsOnClosedLinesAreSkippedUnlessShown) {
+    make_grid(3, 2);  // two cells, values rising over each
+    set_values([](int i, int) { return i == 2 ? 0.0 : (i == 1 ? -4.0 : 4.0); });
+    view().line_num = 3;  // levels -2 in cell 1 at x = 137; 0 and 2 in cell 2 at x = 250, 363
+    ws->store.closed_x[2] = true;
+    ASSERT_TRUE(draw().ok());
+    EXPECT_EQ(black_in_column(137), 450);
+    EXPECT_EQ(black_in_column(250), 0);
+    EXPECT_EQ(black_in_column(363), 0);
+
+    ws->store.closed_grid_show = true;
+    lay_out();
+    ASSERT_TRUE(draw().ok());
+    EXPECT_EQ(black_in_column(250), 450);
+    EXPECT_EQ(black_in_column(363), 450);
+}
+
+TEST_F(ContourPlotTest, EqualRangeEndsDrawEveryLevelAtThatValue) {
+    view().min_changed = view().max_changed = true;
+    view().Scalar_min = view().Scalar_max = 0.0;
+    view().line_num = 5;
+    ASSERT_TRUE(draw().ok());
+    EXPECT_EQ(black_in_column(250), 450);
+    EXPECT_EQ(test::count_pixels(canvas->image(), kBlack), 450);
+
+    set_values([](int, int) { return 3.0; });  // a uniform field: no edge is crossed
+    view().min_changed = view().max_changed = false;
+    lay_out();
+    ASSERT_TRUE(draw().ok());
+    EXPECT_EQ(test::count_pixels(canvas->image(), kBlack), 0);
+}
+
+TEST_F(ContourPlotTest, RangeTooWideIsReportedBeforeDrawing) {
+    view().Color = true;
+    view().min_changed = view().max_changed = true;
+    view().Scalar_min = -1e308;
+    view().Scalar_max = 1e308;
+    EXPECT_EQ(draw().failure, PlotFailure::Numeric);
+    EXPECT_EQ(canvas->image().size(), QSize(500, 500));
+
+    view().min_changed = false;
+    view().Scalar_max = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(draw().failure, PlotFailure::Numeric);
+}
+
+TEST_F(ContourPlotTest, NoLevelIsRefused) {
+    view().line_num = 0;
+    EXPECT_EQ(draw().failure, PlotFailure::Numeric);
+}
+
+TEST_F(ContourPlotTest, ProgressStepsOncePerLevelAndEndsAtZero) {
+    view().line_num = 7;
+    test::CountingProgress counting;
+    PlotContext c = context(counting);
+    ASSERT_TRUE(Draw_Contours(c).ok());
+    EXPECT_EQ(counting.maximum, 7);
+    EXPECT_EQ(counting.step_size, 1);
+    EXPECT_EQ(counting.steps, 7);
+    EXPECT_EQ(counting.position, 0);
+}
+
+}  // namespace
+}  // namespace ruvo

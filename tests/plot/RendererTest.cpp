@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "PlotTestSupport.h"
+#include "plot/ColourScale.h"
+#include "plot/PlotContext.h"
+#include "plot/Progress.h"
+#include "plot/Renderer.h"
+
+namespace ruvo {
+namespace {
+
+using test::rgb_at;
+
+constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kBlack = 0x000000;
+
+// A unit square of 5 x 5 nodes with a scalar field rising in x (0 .. 4) and a
+// vector field, viewed as a scalar view.
+class RendererTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FieldStore& s = ws_->store;
+        s.scalar_count = s.vector_count = 1;
+        s.scalar_data[1].file_name = "P.P";
+        s.vector_data[1].file_name = "V.V";
+        for (int i = 1; i <= 5; ++i) {
+            for (int j = 1; j <= 5; ++j) {
+                s.scalar_data[1].value(i, j) = i - 1;
+                s.vector_data[1].u(i, j) = 1.0;
+                s.vector_data[1].v(i, j) = 0.5;
+            }
+        }
+        View_Info& v = view();
+        v.Caption = "P.P";
+        v.FileType = kScalarView;
+    }
+    View_Info& view() { return ws_->views.at(1); }
+    RenderResult render() {
+        NoProgress progress;
+        NoStatusBoxes status;
+        return render_view(*ws_, 1, image_, progress, status);
+    }
+
+    std::unique_ptr<Workspace> ws_ = test::grid_workspace(5, 5);
+    QImage image_;
+};
+
+TEST_F(RendererTest, EveryViewButDetailGetsTheAreaFrame) {
+    for (const std::uint8_t type : {kContourView, kKEpsilonView, kRowView, kColumnView, kFillView}) {
+        view().ScalarViewType = type;
+        ASSERT_TRUE(render().ok()) << int(type);
+        EXPECT_EQ(rgb_at(image_, 25, 200), kBlack) << int(type);
+    }
+    view().ScalarViewType = kDetailView;
+    ASSERT_TRUE(render().ok());
+    EXPECT_EQ(rgb_at(image_, 25, 200), kWhite);
+}
+
+TEST_F(RendererTest, OverlapDrawsTheFillThenTheLinesOnOneEnlargedImage) {
+    view().ScalarViewType = kContourView;
+    view().Cntr_Overlap = true;
+    view().Color = true;
+    view().line_num = 3;  // levels 1, 2, 3 on the node columns i = 2, 3, 4
+    ASSERT_TRUE(render().ok());
+    EXPECT_EQ(image_.height(), 600);  // made taller once for the legend, not twice
+    // Inside cell i = 1 (values 0 .. 1) the fill shows the colour of the minimum.
+    EXPECT_EQ(rgb_at(image_, 80, 250), colour_ramp()[0] & 0xFFFFFF);
+    // The level 2 line lies on column 250, drawn over the fill in its own colour.
+    EXPECT_EQ(rgb_at(image_, 250, 200), colour_ramp()[255 * 2 / 3] & 0xFFFFFF);
+    // The frame comes before the overlap layers, and the fill's taller raster
+    // starts afresh, as a contour view under overlap always has.
+    EXPECT_NE(rgb_at(image_, 25, 200), kBlack);
+}
+
+TEST_F(RendererTest, PlainContourPlotIsNotDrawnUnderOverlap) {
+    view().ScalarViewType = kContourView;
+    view().Cntr_Overlap = true;
+    view().Color = false;
+    ASSERT_TRUE(render().ok());
+    EXPECT_EQ(image_.height(), 600);  // the fill's enlargement, no second one
+}
+
+TEST_F(RendererTest, ArrowsAndGridGoOverAFillView) {
+    view().ScalarViewType = kFillView;
+    ASSERT_TRUE(render().ok());
+    const QImage plain = image_.copy();
+    view().Vector_Overlap = true;
+    ASSERT_TRUE(render().ok());
+    EXPECT_NE(image_, plain);
+    const QImage with_arrows = image_.copy();
+    view().show_grid = true;
+    ASSERT_TRUE(render().ok());
+    EXPECT_NE(image_, with_arrows);
+}
+
+TEST_F(RendererTest, AllZeroOverlayVectorsAreReported) {
+    view().ScalarViewType = kContourView;
+    view().Vector_Overlap = true;
+    for (int i = 1; i <= 5; ++i)
+        for (int j = 1; j <= 5; ++j) ws_->store.vector_data[1].u(i, j) = ws_->store.vector_data[1].v(i, j) = 0.0;
+    EXPECT_EQ(render().failure, RenderFailure::AllZeroVectors);
+}
+
+TEST_F(RendererTest, ViewOfAFreeSlotDrawsOnlyTheFrame) {
+    view().FileType = kFreeSlot;
+    ASSERT_TRUE(render().ok());
+    EXPECT_EQ(rgb_at(image_, 25, 200), kBlack);
+    EXPECT_EQ(rgb_at(image_, 250, 250), kWhite);
+}
+
+}  // namespace
+}  // namespace ruvo

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <functional>
+#include <memory>
+
+#include "PlotTestSupport.h"
+#include "plot/Canvas.h"
+#include "plot/PlotContext.h"
+#include "plot/Progress.h"
+
+namespace ruvo::test {
+
+class CountingProgress final : public Progress {
+public:
+    void set_maximum(int m) override { maximum = m; }
+    void set_step(int s) override { step_size = s; }
+    void step() override { ++steps; }
+    void set_position(int p) override { position = p; }
+    int maximum = -1, step_size = -1, steps = 0, position = -1;
+};
+
+// A unit-square grid of ni x nj nodes with scalar slot 1 current, laid out
+// at 100 % (node k of n at pixel 25 + 450 (k - 1) / (n - 1) in x, and the
+// same upwards from row 475 in y), and a canvas on a white image of that size.
+class ScalarPlotTest : public ::testing::Test {
+protected:
+    void make_grid(int ni, int nj) {
+        ws = grid_workspace(ni, nj);
+        ws->store.scalar_count = 1;
+        ws->store.current_data = 1;
+        lay_out();
+    }
+    void set_values(const std::function<double(int i, int j)>& f) {
+        const DrawRect& r = ws->store.draw;
+        for (int j = r.y_start; j <= r.y_end; ++j)
+            for (int i = r.x_start; i <= r.x_end; ++i) values()(i, j) = f(i, j);
+    }
+    // The layout of a redraw: fixed 640 x 480 while ws->fixed_size_mode is on.
+    void lay_out() {
+        canvas.reset();
+        ws->plot.colour_raster_ready = false;
+        const GeometryFailure layout = ws->fixed_size_mode ? Set_Fixed_Geometry(ws->plot, ws->store, view())
+                                                           : Set_View_Geometry(ws->plot, ws->store, view(), 100);
+        ASSERT_EQ(layout, GeometryFailure::None);
+        image = QImage(ws->plot.width, ws->plot.height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        canvas = std::make_unique<Canvas>(image);
+    }
+    PlotContext context(Progress& p) {
+        return {*canvas, ws->store, ws->plot, view(), ws->bars, p, status, ws->fixed_size_mode};
+    }
+    PlotContext context() { return context(progress); }
+    QRgb pixel(int x, int y) { return rgb_at(canvas->image(), x, y); }
+
+    Table& values() { return ws->store.scalar_data[1].value; }
+    View_Info& view() { return ws->views.at(1); }
+
+    std::unique_ptr<Workspace> ws;
+    QImage image;
+    std::unique_ptr<Canvas> canvas;
+    NoProgress progress;
+    NoStatusBoxes status;
+};
+
+}  // namespace ruvo::test
