@@ -11,7 +11,6 @@
 namespace ruvo {
 
 namespace {
-QPoint to_pixel(const PlotState& plot, QPointF p) { return {plot.PixelX(p.x()), plot.PixelY(p.y())}; }
 
 // A segment, then a zero-length stroke at each end so that wide pens give
 // the line round ends.
@@ -34,7 +33,7 @@ void draw_level(PlotContext& context, const Table& s, double level) {
             const int count = contour_cell_segments(store, s, i, j, level, segments);
             for (int n = 0; n < count; ++n) {
                 const ContourSegment& segment = segments[static_cast<std::size_t>(n)];
-                join(context.canvas, to_pixel(context.plot, segment.a), to_pixel(context.plot, segment.b));
+                join(context.canvas, context.plot.pixel(segment.a), context.plot.pixel(segment.b));
             }
         }
     }

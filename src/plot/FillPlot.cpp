@@ -12,9 +12,6 @@ namespace ruvo {
 namespace {
 int band_legend_index(int k, int) { return k; }
 
-QPoint node_pixel(const FieldStore& store, const PlotState& plot, int i, int j) {
-    return {plot.PixelX(store.grid_x(i, j)), plot.PixelY(store.grid_y(i, j))};
-}
 }  // namespace
 
 PlotOutcome Draw_Beta(PlotContext& context) {
@@ -44,8 +41,8 @@ PlotOutcome Draw_Beta(PlotContext& context) {
             if (store.cell_skipped(i, j)) continue;
             const QRgb colour =
                 ramp_colour(ramp, fill_colour_index(s(i, j), plot.range_min, plot.range_max, band_count));
-            const QPoint corners[4] = {node_pixel(store, plot, i, j), node_pixel(store, plot, i + 1, j),
-                                       node_pixel(store, plot, i + 1, j + 1), node_pixel(store, plot, i, j + 1)};
+            const QPoint corners[4] = {plot.node_pixel(store, i, j), plot.node_pixel(store, i + 1, j),
+                                       plot.node_pixel(store, i + 1, j + 1), plot.node_pixel(store, i, j + 1)};
             canvas.solid_quad(corners, colour);
         }
         context.progress.step();

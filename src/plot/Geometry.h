@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -63,6 +65,11 @@ struct PlotState {
 
     int PixelX(double x) const;
     int PixelY(double y) const;
+    QPoint pixel(QPointF p) const { return {PixelX(p.x()), PixelY(p.y())}; }
+    // P(i, j): the pixel of grid node (i, j).
+    QPoint node_pixel(const FieldStore& store, int i, int j) const {
+        return {PixelX(store.grid_x(i, j)), PixelY(store.grid_y(i, j))};
+    }
 };
 
 enum class GeometryFailure {

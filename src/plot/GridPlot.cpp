@@ -7,12 +7,6 @@
 
 namespace ruvo {
 
-namespace {
-QPoint node_pixel(const FieldStore& store, const PlotState& plot, int i, int j) {
-    return {plot.PixelX(store.grid_x(i, j)), plot.PixelY(store.grid_y(i, j))};
-}
-}  // namespace
-
 void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, Progress& progress) {
     const DrawRect& r = store.draw;
     canvas.set_pen_colour(qRgb(192, 192, 192));
@@ -25,9 +19,9 @@ void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, P
     // Lines of constant j. (The pen's final move one line past the rectangle
     // draws nothing, so it is left out rather than read beyond the tables.)
     for (int j = r.y_start; j <= r.y_end; ++j) {
-        canvas.move_to(node_pixel(store, plot, r.x_start, j));
+        canvas.move_to(plot.node_pixel(store, r.x_start, j));
         for (int i = r.x_start + 1; i <= r.x_end; ++i) {
-            const QPoint p = node_pixel(store, plot, i, j);
+            const QPoint p = plot.node_pixel(store, i, j);
             if (!store.closed_x[i - 1] || store.closed_grid_show) {
                 canvas.line_to(p);
             } else {
@@ -38,9 +32,9 @@ void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, P
     }
     // Lines of constant i.
     for (int i = r.x_start; i <= r.x_end; ++i) {
-        canvas.move_to(node_pixel(store, plot, i, r.y_start));
+        canvas.move_to(plot.node_pixel(store, i, r.y_start));
         for (int j = r.y_start + 1; j <= r.y_end; ++j) {
-            const QPoint p = node_pixel(store, plot, i, j);
+            const QPoint p = plot.node_pixel(store, i, j);
             if (!store.closed_y[j - 1] || store.closed_grid_show) {
                 canvas.line_to(p);
             } else {
@@ -60,12 +54,12 @@ void Draw_Area_Frame(Canvas& canvas, const FieldStore& store, const PlotState& p
     canvas.set_pen_width(3);
 
     auto edge_along_i = [&](int j) {
-        canvas.move_to(node_pixel(store, plot, r.x_start, j));
-        for (int i = r.x_start + 1; i <= r.x_end; ++i) canvas.line_to(node_pixel(store, plot, i, j));
+        canvas.move_to(plot.node_pixel(store, r.x_start, j));
+        for (int i = r.x_start + 1; i <= r.x_end; ++i) canvas.line_to(plot.node_pixel(store, i, j));
     };
     auto edge_along_j = [&](int i) {
-        canvas.move_to(node_pixel(store, plot, i, r.y_start));
-        for (int j = r.y_start + 1; j <= r.y_end; ++j) canvas.line_to(node_pixel(store, plot, i, j));
+        canvas.move_to(plot.node_pixel(store, i, r.y_start));
+        for (int j = r.y_start + 1; j <= r.y_end; ++j) canvas.line_to(plot.node_pixel(store, i, j));
     };
     // The cut lines of a closed grid shown whole are no boundary.
     const bool whole_closed_grid = store.closed_grid_show && r.x_start == store.file_x_start + 1 &&

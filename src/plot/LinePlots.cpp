@@ -82,14 +82,10 @@ void polyline(Canvas& canvas, const GridLine& line, PointOf point_of, Progress& 
     }
 }
 
-QPoint node_pixel(const PlotContext& c, int i, int j) {
-    return {c.plot.PixelX(c.store.grid_x(i, j)), c.plot.PixelY(c.store.grid_y(i, j))};
-}
-
 void draw_grid_line(PlotContext& c, const GridLine& line, QRgb colour, PenMode mode) {
     use_pen(c.canvas, colour, mode);
     NoProgress unseen;
-    polyline(c.canvas, line, [&](int k) { return node_pixel(c, line.i(k), line.j(k)); }, unseen);
+    polyline(c.canvas, line, [&](int k) { return c.plot.node_pixel(c.store, line.i(k), line.j(k)); }, unseen);
 }
 
 // The line displaced across itself by the values: in +x for a line of

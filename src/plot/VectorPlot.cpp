@@ -67,7 +67,6 @@ double head_angle(double ddx, double ddy) {
     return ddy >= 0.0 ? t + std::numbers::pi : std::numbers::pi - t;
 }
 
-QPoint pixel_of(const PlotState& plot, QPointF p) { return {plot.PixelX(p.x()), plot.PixelY(p.y())}; }
 
 bool inside_tables(const DrawRect& r) {
     return r.x_start >= 1 && r.y_start >= 1 && r.x_end <= kMaxNodes && r.y_end <= kMaxNodes && r.x_start <= r.x_end &&
@@ -160,13 +159,13 @@ void Draw_Arrow(PlotContext& context, double x0, double y0, double x1, double y1
     const ArrowGeometry arrow = arrow_geometry({x0, y0}, {x1, y1}, w, s, context.plot.magnification);
     const PlotState& plot = context.plot;
     Canvas& canvas = context.canvas;
-    const QPoint tip = pixel_of(plot, arrow.tip);
-    canvas.move_to(pixel_of(plot, arrow.tail));
+    const QPoint tip = plot.pixel(arrow.tip);
+    canvas.move_to(plot.pixel(arrow.tail));
     canvas.line_to(tip);
     canvas.move_to(tip);
-    canvas.line_to(pixel_of(plot, arrow.barb1));
+    canvas.line_to(plot.pixel(arrow.barb1));
     canvas.move_to(tip);
-    canvas.line_to(pixel_of(plot, arrow.barb2));
+    canvas.line_to(plot.pixel(arrow.barb2));
 }
 
 PlotOutcome Draw_Vectors(PlotContext& context) {

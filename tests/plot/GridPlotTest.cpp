@@ -102,20 +102,11 @@ TEST_F(GridPlotTest, MaskModeLeavesColoursVisibleUnderTheGrid) {
     EXPECT_EQ(rgb_at(image, 190, 240), static_cast<QRgb>(qRgb(0, 255, 128) & 0xFFFFFF));
 }
 
-class CountingProgress final : public Progress {
-public:
-    void set_maximum(int m) override { maximum = m; }
-    void set_step(int s) override { step_size = s; }
-    void step() override { ++steps; }
-    void set_position(int p) override { position = p; }
-    int maximum = -1, step_size = -1, steps = 0, position = -1;
-};
-
 TEST_F(GridPlotTest, ProgressCountsEveryLineAndEndsAtZero) {
     ASSERT_EQ(Set_View_Geometry(ws_->plot, ws_->store, ws_->views.at(1), 100), GeometryFailure::None);
     QImage image(500, 500, QImage::Format_RGB32);
     Canvas canvas(image);
-    CountingProgress progress;
+    test::CountingProgress progress;
     Draw_Grid(canvas, ws_->store, ws_->plot, progress);
     EXPECT_EQ(progress.maximum, 4 + 4 + 1);
     EXPECT_EQ(progress.step_size, 1);

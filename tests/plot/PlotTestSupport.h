@@ -5,8 +5,19 @@
 #include <memory>
 
 #include "Workspace.h"
+#include "plot/Progress.h"
 
 namespace ruvo::test {
+
+// Records what a plot told its progress bar.
+class CountingProgress final : public Progress {
+public:
+    void set_maximum(int m) override { maximum = m; }
+    void set_step(int s) override { step_size = s; }
+    void step() override { ++steps; }
+    void set_position(int p) override { position = p; }
+    int maximum = -1, step_size = -1, steps = 0, position = -1;
+};
 
 // A workspace holding a regular grid of ni x nj nodes spanning
 // [x0, x0 + width] x [y0, y0 + height], with one view (slot 1) on it.

@@ -14,15 +14,6 @@
 
 namespace ruvo::test {
 
-class CountingProgress final : public Progress {
-public:
-    void set_maximum(int m) override { maximum = m; }
-    void set_step(int s) override { step_size = s; }
-    void step() override { ++steps; }
-    void set_position(int p) override { position = p; }
-    int maximum = -1, step_size = -1, steps = 0, position = -1;
-};
-
 // A unit-square grid of ni x nj nodes with scalar slot 1 current, laid out
 // at 100 % (node k of n at pixel 25 + 450 (k - 1) / (n - 1) in x, and the
 // same upwards from row 475 in y), and a canvas on a white image of that size.

@@ -18,14 +18,7 @@ using test::rgb_at;
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kBlack = 0x000000;
 
-class CountingProgress final : public Progress {
-public:
-    void set_maximum(int m) override { maximum = m; }
-    void set_step(int s) override { step_size = s; }
-    void step() override { ++steps; }
-    void set_position(int p) override { position = p; }
-    int maximum = -1, step_size = -1, steps = 0, position = -1;
-};
+using test::CountingProgress;
 
 struct Drawing {
     QImage image;
