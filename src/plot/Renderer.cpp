@@ -67,13 +67,27 @@ PlotOutcome draw_overlays(PlotContext& context) {
 }
 }  // namespace
 
+namespace {
+GeometryFailure lay_out(Workspace& ws, View_Info& view) {
+    return ws.fixed_size_mode ? Set_Fixed_Geometry(ws.plot, ws.store, view)
+                              : Set_View_Geometry(ws.plot, ws.store, view, ws.bars.magnification);
+}
+}  // namespace
+
+RenderResult render_grid_over(Workspace& ws, int slot, QImage& image, Progress& progress) {
+    make_current(ws, slot);
+    if (const GeometryFailure layout = lay_out(ws, ws.views.at(slot)); layout != GeometryFailure::None) {
+        return {RenderFailure::Geometry, geometry_failure_text(layout)};
+    }
+    Canvas canvas(image);
+    Draw_Grid(canvas, ws.store, ws.plot, progress);
+    return {};
+}
+
 RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status) {
     make_current(ws, slot);
     View_Info& view = ws.views.at(slot);
-    const GeometryFailure layout = ws.fixed_size_mode
-                                       ? Set_Fixed_Geometry(ws.plot, ws.store, view)
-                                       : Set_View_Geometry(ws.plot, ws.store, view, ws.bars.magnification);
-    if (layout != GeometryFailure::None) return {RenderFailure::Geometry, geometry_failure_text(layout)};
+    if (const GeometryFailure layout = lay_out(ws, view); layout != GeometryFailure::None) return {RenderFailure::Geometry, geometry_failure_text(layout)};
 
     image = QImage(ws.plot.width, ws.plot.height, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -28,4 +28,8 @@ struct RenderResult {
 // far and says why. The line plots write their read-outs to `status`.
 RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status);
 
+// Lays out the view in `slot` again and draws the grid over the picture it
+// has, without clearing it (turning the grid overlay on).
+RenderResult render_grid_over(Workspace& ws, int slot, QImage& image, Progress& progress);
+
 }  // namespace ruvo

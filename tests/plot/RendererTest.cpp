@@ -110,3 +110,19 @@ TEST_F(RendererTest, ViewOfAFreeSlotDrawsOnlyTheFrame) {
 
 }  // namespace
 }  // namespace ruvo
+
+namespace ruvo {
+namespace {
+
+TEST(RenderGridOver, DrawsTheGridWithoutClearingThePicture) {
+    auto ws = test::grid_workspace(5, 5);
+    QImage image(500, 500, QImage::Format_RGB32);
+    image.fill(QColor(0, 255, 0));
+    NoProgress progress;
+    ASSERT_TRUE(render_grid_over(*ws, 1, image, progress).ok());
+    EXPECT_EQ(test::rgb_at(image, 190, 250), static_cast<QRgb>(qRgb(0, 192, 0) & 0xFFFFFF));  // grid, masked
+    EXPECT_EQ(test::rgb_at(image, 190, 240), static_cast<QRgb>(qRgb(0, 255, 0) & 0xFFFFFF));  // kept
+}
+
+}  // namespace
+}  // namespace ruvo
