@@ -58,7 +58,6 @@ inline constexpr char kProjectCaptionPrefix[] = "Ruvo - ";
 // Titles of the message boxes, by kind.
 inline constexpr char kWarningTitle[] = "警告";
 inline constexpr char kErrorTitle[] = "エラー";
-inline constexpr char kInformationTitle[] = "情報";
 
 // Main menu.
 inline constexpr char kFileMenu[] = "ファイル(&F)";

@@ -1,0 +1,373 @@
+#include "app/Main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "Workspace.h"
+#include "app/Help.h"
+#include "app/Messages.h"
+#include "app/StartUp.h"
+#include "app/StatusBindings.h"
+#include "app/WidgetNames.h"
+#include "view/AboutBox.h"
+#include "view/Sub.h"
+
+namespace ruvo {
+
+namespace {
+
+constexpr int kToolBarHeight = 50;
+constexpr int kRightPanelWidth = 153;
+constexpr int kStatusPanelHeight = 30;
+constexpr int kToolButtonSize = 40;
+constexpr int kFollowEditHeight = 25;
+constexpr int kProgressRightMargin = 15;
+constexpr int kDiagnosticLines = 2000;
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QAction* add_item(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(text(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QMenu* add_menu(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(text(caption));
+    name_widget(menu, name);
+    return menu;
+}
+
+// A list box of the right-hand panel, tall enough for `rows` rows.
+QListWidget* file_list(QVBoxLayout* column, QLabel* label, const char* name, int rows) {
+    auto* list = new QListWidget;
+    name_widget(list, name, label->text());
+    label->setBuddy(list);
+    const int row = std::max(15, list->fontMetrics().height() + 2);
+    list->setFixedHeight(rows * row + 2 * list->frameWidth());
+    column->addWidget(label);
+    column->addWidget(list);
+    return list;
+}
+
+// One of the three panels around the view area.
+QFrame* panel(const char* name) {
+    auto* frame = new QFrame;
+    name_widget(frame, name);
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
+}
+
+}  // namespace
+
+TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
+    : QMainWindow(parent), ws_(std::make_unique<Workspace>()), parameters_(std::move(parameters)) {
+    setObjectName(QStringLiteral("Ruvo_Main_Form"));
+    setAccessibleDescription(objectName());
+    setWindowTitle(text(messages::kMainFormCaption));
+
+    auto* central = new QWidget;
+    auto* rows = new QVBoxLayout(central);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    ToolBar = panel("ToolBar");
+    ToolBar->setFixedHeight(kToolBarHeight);
+    build_tool_bar(ToolBar);
+    rows->addWidget(ToolBar);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    mdi_area_ = new QMdiArea;
+    mdi_area_->setObjectName(QStringLiteral("ViewArea"));
+    middle->addWidget(mdi_area_, 1);
+    RightStatusBar = panel("RightStatusBar");
+    RightStatusBar->setFixedWidth(kRightPanelWidth);
+    build_right_panel(RightStatusBar);
+    middle->addWidget(RightStatusBar);
+    rows->addLayout(middle, 1);
+
+    BottomStatusBar = panel("BottomStatusBar");
+    BottomStatusBar->setFixedHeight(kStatusPanelHeight);
+    build_status_panel(BottomStatusBar);
+    rows->addWidget(BottomStatusBar);
+    setCentralWidget(central);
+
+    build_menus();
+    build_diagnostics_pane();
+    connect(mdi_area_, &QMdiArea::subWindowActivated, this, &TRuvo_Main_Form::on_sub_window_activated);
+
+    progress_ = std::make_unique<ProgressBarBinding>(*ProgressBar1);
+    status_boxes_ = std::make_unique<StatusEditBinding>(edits_);
+
+    check_remembered_folders();
+
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+TRuvo_Main_Form::~TRuvo_Main_Form() {
+    // The view windows go with the frame; nothing may report back to it then.
+    disconnect(mdi_area_, nullptr, this, nullptr);
+}
+
+void TRuvo_Main_Form::build_menus() {
+    QMenuBar* bar = menuBar();
+    name_widget(bar, "MainMenu1");
+
+    QMenu* file = add_menu(bar, "File_Main", messages::kFileMenu);
+    add_item(file, "Sequential_Change_Save", messages::kSequentialChangeSave,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(add_item(file, "Exit1", messages::kExit), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* project = add_menu(bar, "Project_Main", messages::kProjectMenu);
+    connect(add_item(project, "New_Project", messages::kNewProject, QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &TRuvo_Main_Form::New_ProjectClick);
+    connect(add_item(project, "Open_Project", messages::kOpenProject, QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &TRuvo_Main_Form::Open_ProjectClick);
+    Project_OverWrite =
+        add_item(project, "Project_OverWrite", messages::kProjectOverwrite, QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(Project_OverWrite, &QAction::triggered, this, &TRuvo_Main_Form::Project_OverWriteClick);
+    Project_SaveAs =
+        add_item(project, "Project_SaveAs", messages::kProjectSaveAs, QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(Project_SaveAs, &QAction::triggered, this, &TRuvo_Main_Form::Project_SaveAsClick);
+    Project_FileAddDelete = add_item(project, "Project_FileAddDelete", messages::kProjectFileAddDelete);
+    connect(Project_FileAddDelete, &QAction::triggered, this, &TRuvo_Main_Form::Project_FileAddDeleteClick);
+    Close_Project_Action = add_item(project, "Close_Project", messages::kCloseProject);
+    connect(Close_Project_Action, &QAction::triggered, this, &TRuvo_Main_Form::Close_ProjectClick);
+    set_project_items_enabled(false);
+
+    Window_Main = add_menu(bar, "Window_Main", messages::kWindowMenu);
+    connect(add_item(Window_Main, "Cascade_Windows", messages::kCascadeWindows), &QAction::triggered, mdi_area_,
+            &QMdiArea::cascadeSubWindows);
+    connect(add_item(Window_Main, "Tile_Horizon", messages::kTileHorizon), &QAction::triggered, this,
+            [this] { tile_views(true); });
+    connect(add_item(Window_Main, "Tile_Vertical", messages::kTileVertical), &QAction::triggered, this,
+            [this] { tile_views(false); });
+    connect(add_item(Window_Main, "Arrange_Icons", messages::kArrangeIcons), &QAction::triggered, this,
+            &TRuvo_Main_Form::Arrange_IconsClick);
+    connect(Window_Main, &QMenu::aboutToShow, this, &TRuvo_Main_Form::fill_window_menu);
+    Window_Main->menuAction()->setEnabled(false);
+
+    QMenu* help = add_menu(bar, "Help_Main", messages::kHelpAccel);
+    connect(add_item(help, "Contents", messages::kHelpContents, QKeySequence(Qt::Key_F1)), &QAction::triggered,
+            this, [this] { help_viewer().show_contents(); });
+    connect(add_item(help, "SearchforHelpOn", messages::kHelpSearch), &QAction::triggered, this,
+            [this] { help_viewer().show_search(); });
+    connect(add_item(help, "About", messages::kAbout), &QAction::triggered, this, &TRuvo_Main_Form::AboutClick);
+    help->addSeparator();
+    QAction* diagnostics = add_item(help, "Diagnostics", messages::kDiagnostics);
+    diagnostics->setCheckable(true);
+}
+
+void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
+    auto* row = new QHBoxLayout(tool_bar);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->setSpacing(2);
+    // A speed button shows a picture, or a caption where it has one; its
+    // hint is its tool tip.
+    const auto add_button = [row](const char* name, const char* hint, const char* caption = nullptr) {
+        auto* button = new QToolButton;
+        name_widget(button, name, text(caption ? caption : hint));
+        button->setToolTip(text(hint));
+        button->setAutoRaise(true);
+        button->setMinimumSize(kToolButtonSize, kToolButtonSize);
+        button->setIconSize(QSize(24, 24));
+        if (caption) button->setText(text(caption));
+        row->addWidget(button);
+        return button;
+    };
+    const auto picture = [this](QToolButton* button, QStyle::StandardPixmap icon) {
+        button->setIcon(style()->standardIcon(icon));
+        return button;
+    };
+    const auto new_project = picture(add_button("NewProjectSB", messages::kNewProjectHint), QStyle::SP_FileIcon);
+    connect(new_project, &QToolButton::clicked, this, &TRuvo_Main_Form::New_ProjectClick);
+    const auto open_project =
+        picture(add_button("OpenProjectSB", messages::kOpenProjectHint), QStyle::SP_DialogOpenButton);
+    connect(open_project, &QToolButton::clicked, this, &TRuvo_Main_Form::Open_ProjectClick);
+    OpenSequentialSB =
+        picture(add_button("OpenSequentialSB", messages::kOpenSequentialHint), QStyle::SP_FileDialogContentsView);
+    SaveOvewriteSB = picture(add_button("SaveOvewriteSB", messages::kSaveOverwriteHint), QStyle::SP_DialogSaveButton);
+    connect(SaveOvewriteSB, &QToolButton::clicked, this, &TRuvo_Main_Form::Project_OverWriteClick);
+    row->addSpacing(8);
+    PrintSB = picture(add_button("PrintSB", messages::kPrint), QStyle::SP_FileDialogDetailedView);
+    MagniUpSB = picture(add_button("MagniUpSB", messages::kMagniUpHint), QStyle::SP_ArrowUp);
+    MagniDownSB = picture(add_button("MagniDownSB", messages::kMagniDownHint), QStyle::SP_ArrowDown);
+    WholeShowSB = add_button("WholeShowSB", messages::kWholeShowHint, messages::kWholeShowCaption);
+    row->addSpacing(8);
+    const auto help = picture(add_button("HelpSB", messages::kHelpHint), QStyle::SP_DialogHelpButton);
+    connect(help, &QToolButton::clicked, this, [this] { help_viewer().show_contents(); });
+    FollowSB = add_button("FollowSB", messages::kFollowHint, messages::kFollowCaption);
+    Sq_StartSB = add_button("Sq_StartSB", messages::kSqStartHint, messages::kSqStartCaption);
+    Sq_StartSB->setEnabled(false);
+    Sq_StartSB->hide();
+
+    // Follow mode's read-outs, shown while it runs.
+    for (const char* name : {"Follow_Info_Edit", "Follow_Time_Edit"}) {
+        auto* edit = new QLineEdit;
+        name_widget(edit, name, text(messages::kFollowTimeHint));
+        edit->setReadOnly(true);
+        edit->setFixedHeight(kFollowEditHeight);
+        edit->hide();
+        row->addWidget(edit);
+    }
+    tool_bar->findChild<QLineEdit*>(QStringLiteral("Follow_Time_Edit"))->setToolTip(text(messages::kFollowTimeHint));
+    row->addStretch(1);
+    set_view_buttons_enabled(false);
+    SaveOvewriteSB->setEnabled(false);
+}
+
+void TRuvo_Main_Form::build_right_panel(QFrame* panel) {
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(4, 4, 4, 4);
+    const auto label = [](const char* name, const char* caption) {
+        auto* widget = new QLabel(text(caption));
+        name_widget(widget, name);
+        return widget;
+    };
+    GridListBox = file_list(column, label("GridLabel", messages::kGridAccel), "GridListBox", 1);
+    VectorListBox = file_list(column, label("VectorLabel", messages::kVectorAccel), "VectorListBox", 2);
+    ScalarListBox = file_list(column, label("ScalarLabel", messages::kScalarAccel), "ScalarListBox", 3);
+    for (QListWidget* list : {GridListBox, VectorListBox, ScalarListBox}) {
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, list] { open_selected(list); });
+        list->installEventFilter(this);
+    }
+    // The control bars of the view being shown go below the lists.
+    auto* control_bars = new QWidget;
+    control_bars->setObjectName(QStringLiteral("ControlBars"));
+    (new QVBoxLayout(control_bars))->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(control_bars);
+    column->addStretch(1);
+}
+
+void TRuvo_Main_Form::build_status_panel(QFrame* panel) {
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(2, 2, kProgressRightMargin, 2);
+    row->setSpacing(2);
+    for (std::size_t n = 0; n < edits_.size(); ++n) {
+        auto* edit = new QLineEdit;
+        const QByteArray name = "Edit" + QByteArray::number(static_cast<int>(n) + 1);
+        name_widget(edit, name.constData(), QString::fromLatin1(name));
+        edit->setReadOnly(true);
+        edit->setFixedWidth(72);
+        row->addWidget(edit);
+        edits_[n] = edit;
+    }
+    KBMode_Edit = new QLineEdit(text(messages::kKBModeText));
+    name_widget(KBMode_Edit, "KBMode_Edit");
+    KBMode_Edit->setReadOnly(true);
+    KBMode_Edit->setFixedWidth(KBMode_Edit->fontMetrics().horizontalAdvance(KBMode_Edit->text()) + 16);
+    QPalette grey = KBMode_Edit->palette();
+    grey.setColor(QPalette::Text, QColor(128, 128, 128));
+    KBMode_Edit->setPalette(grey);
+    row->addWidget(KBMode_Edit);
+    row->addStretch(1);
+    ProgressBar1 = new QProgressBar;
+    name_widget(ProgressBar1, "ProgressBar1", QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setFixedWidth(150);
+    row->addWidget(ProgressBar1);
+}
+
+// The diagnostic dump of the status panel, hidden until asked for from the
+// Help menu.
+void TRuvo_Main_Form::build_diagnostics_pane() {
+    diagnostics_ = new QDockWidget(text(messages::kDiagnosticsTitle), this);
+    name_widget(diagnostics_, "DiagnosticsPane");
+    auto* memos = new QWidget;
+    auto* row = new QHBoxLayout(memos);
+    for (auto [memo, name] : {std::pair{&Memo1, "Memo1"}, std::pair{&Memo2, "Memo2"}, std::pair{&Memo3, "Memo3"}}) {
+        *memo = new QPlainTextEdit;
+        name_widget(*memo, name, QString::fromLatin1(name));
+        (*memo)->setReadOnly(true);
+        (*memo)->setMaximumBlockCount(kDiagnosticLines);
+        row->addWidget(*memo);
+    }
+    diagnostics_->setWidget(memos);
+    addDockWidget(Qt::BottomDockWidgetArea, diagnostics_);
+    diagnostics_->hide();
+    QAction* item = findChild<QAction*>(QStringLiteral("Diagnostics"));
+    // The item and the pane follow each other (the pane has its own close box).
+    connect(item, &QAction::toggled, diagnostics_, &QWidget::setVisible);
+    connect(diagnostics_, &QDockWidget::visibilityChanged, item, &QAction::setChecked);
+}
+
+// Each remembered folder that cannot be entered is replaced by the user's
+// home folder, and then all five are written back.
+void TRuvo_Main_Form::check_remembered_folders() {
+    folders_ = RememberedFolders::read();
+    if (replace_unusable_folders(folders_, QDir::homePath())) folders_.write();
+}
+
+void TRuvo_Main_Form::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (first_show_done_) return;
+    first_show_done_ = true;
+    const QString project = command_line_project(parameters_, QDir::currentPath());
+    if (!project.isEmpty()) open_project_file(project);
+}
+
+void TRuvo_Main_Form::closeEvent(QCloseEvent* event) {
+    if (!Save_Prompt()) {
+        event->ignore();
+        return;
+    }
+    if (help_viewer_) help_viewer_->close();
+    QMainWindow::closeEvent(event);
+}
+
+// Enter in a file list opens the selected file, as a double-click does.
+bool TRuvo_Main_Form::eventFilter(QObject* watched, QEvent* event) {
+    auto* list = qobject_cast<QListWidget*>(watched);
+    if (list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            open_selected(list);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+HelpViewer& TRuvo_Main_Form::help_viewer() {
+    if (!help_viewer_) help_viewer_ = new HelpViewer(this);
+    return *help_viewer_;
+}
+
+void TRuvo_Main_Form::AboutClick() {
+    TAboutWindow about(this);
+    about.exec();
+}
+
+void TRuvo_Main_Form::warn(const char* message) {
+    QMessageBox::warning(this, text(messages::kWarningTitle), text(message));
+}
+
+void TRuvo_Main_Form::fail(const QString& message) {
+    QMessageBox::critical(this, text(messages::kErrorTitle), message);
+}
+
+}  // namespace ruvo

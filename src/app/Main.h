@@ -1,0 +1,171 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+#include "data/FieldStore.h"
+#include "data/RememberedFolders.h"
+
+class QAction;
+class QDockWidget;
+class QFrame;
+class QLineEdit;
+class QListWidget;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QToolButton;
+class QWidget;
+
+namespace ruvo {
+
+struct Workspace;
+class HelpViewer;
+class ProgressBarBinding;
+class StatusEditBinding;
+class TRuvo_Sub_Form;
+
+// The frame of the program: menus, tool bar, the right-hand panel with the
+// file lists, the status panel, and the view windows inside. It owns the
+// workspace, opens views, runs the redraw dispatcher and the project
+// commands.
+class TRuvo_Main_Form : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Client area at start.
+    static constexpr int kClientWidth = 920;
+    static constexpr int kClientHeight = 657;
+
+    // `parameters`: the command line without the program's name; when first
+    // shown, the window opens the project they name.
+    explicit TRuvo_Main_Form(QStringList parameters = {}, QWidget* parent = nullptr);
+    ~TRuvo_Main_Form() override;
+
+    Workspace& workspace() { return *ws_; }
+    const RememberedFolders& remembered_folders() const { return folders_; }
+
+    // Redraw dispatcher: redraws the current view's window from its slot.
+    void Redraw();
+    // Rewrites the diagnostic dump of the current view.
+    void Status_Refresh();
+
+    void Show_File_Lists();
+    void Delete_File_Lists();
+
+    // The open view windows, in the order they were opened.
+    QList<TRuvo_Sub_Form*> view_windows() const;
+    // The space the main window leaves for view windows: its client area
+    // without the right-hand panel, the tool bar and the status panel.
+    QSize view_space() const;
+
+    // The life of a view window, called by the window itself.
+    void view_shown();
+    void view_activated(TRuvo_Sub_Form& view);
+    void view_closed(int slot);
+    void close_active_view();
+    void close_all_views();
+
+    // Project commands.
+    void New_ProjectClick();
+    void Open_ProjectClick();
+    void Project_OverWriteClick() { overwrite_project(); }
+    void Project_SaveAsClick() { save_project_as(); }
+    void Project_FileAddDeleteClick();
+    void Close_ProjectClick() { Close_Project(); }
+    // Reads the project file `path` (after checking that it can be read,
+    // so a file that cannot be read leaves the current project as it was).
+    void open_project_file(const QString& path);
+    void Close_Project();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build_menus();
+    void build_tool_bar(QFrame* tool_bar);
+    void build_right_panel(QFrame* panel);
+    void build_status_panel(QFrame* panel);
+    void build_diagnostics_pane();
+    void check_remembered_folders();
+
+    // Opening views from the lists.
+    void open_view_window(FileKind kind, int position);
+    void open_selected(QListWidget* list);
+    TRuvo_Sub_Form* view_of_slot(int slot) const;
+    void on_sub_window_activated(QMdiSubWindow* window);
+    void fill_window_menu();
+    void tile_views(bool one_above_the_other);
+    void Arrange_IconsClick();
+    void set_view_buttons_enabled(bool enabled);
+
+    // Project workflow.
+    bool Save_Prompt();  // false: the command stops
+    bool overwrite_project();
+    bool save_project_as();
+    bool write_project(const QString& path);
+    void Load_Project(const QString& path);
+    void reset_project_state();
+    void show_project_dialog();
+    void read_project_grid();
+    void set_project_items_enabled(bool enabled);
+    void close_project_after_prompt();
+
+    // Help.
+    HelpViewer& help_viewer();
+    void AboutClick();
+
+    void warn(const char* text);
+    void fail(const QString& text);
+
+    std::unique_ptr<Workspace> ws_;
+    RememberedFolders folders_;
+    const QStringList parameters_;
+    bool first_show_done_ = false;
+    QPointer<TRuvo_Sub_Form> active_view_;
+
+    QMdiArea* mdi_area_ = nullptr;
+    QFrame* ToolBar = nullptr;
+    QFrame* RightStatusBar = nullptr;
+    QFrame* BottomStatusBar = nullptr;
+    QListWidget* GridListBox = nullptr;
+    QListWidget* VectorListBox = nullptr;
+    QListWidget* ScalarListBox = nullptr;
+    std::array<QLineEdit*, 7> edits_{};  // Edit1..Edit7
+    QLineEdit* KBMode_Edit = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QDockWidget* diagnostics_ = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+
+    QMenu* Window_Main = nullptr;
+    QList<QAction*> window_list_actions_;
+    QAction* Project_OverWrite = nullptr;
+    QAction* Project_SaveAs = nullptr;
+    QAction* Project_FileAddDelete = nullptr;
+    QAction* Close_Project_Action = nullptr;
+
+    QToolButton* OpenSequentialSB = nullptr;
+    QToolButton* SaveOvewriteSB = nullptr;
+    QToolButton* PrintSB = nullptr;
+    QToolButton* MagniUpSB = nullptr;
+    QToolButton* MagniDownSB = nullptr;
+    QToolButton* WholeShowSB = nullptr;
+    QToolButton* FollowSB = nullptr;
+    QToolButton* Sq_StartSB = nullptr;
+
+    std::unique_ptr<ProgressBarBinding> progress_;
+    std::unique_ptr<StatusEditBinding> status_boxes_;
+    HelpViewer* help_viewer_ = nullptr;
+};
+
+}  // namespace ruvo

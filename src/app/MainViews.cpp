@@ -1,0 +1,227 @@
+// The main window's view windows: opening them from the file lists, the
+// redraw dispatcher, the status panel, activation and closing, the Window menu.
+
+#include <QAction>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QToolButton>
+
+#include "Workspace.h"
+#include "app/Main.h"
+#include "app/Messages.h"
+#include "app/StatusBindings.h"
+#include "app/StatusDump.h"
+#include "data/FileNames.h"
+#include "plot/Renderer.h"
+#include "view/Sub.h"
+#include "view/ViewActivation.h"
+#include "view/ViewOpening.h"
+#include "view/WindowLayout.h"
+
+namespace ruvo {
+
+namespace {
+
+const char* read_error_of(FileKind kind) {
+    switch (kind) {
+    case FileKind::Grid: return messages::kGridReadError;
+    case FileKind::Vector: return messages::kVectorReadError;
+    case FileKind::Scalar: return messages::kScalarReadError;
+    }
+    return messages::kGridReadError;
+}
+
+const char* refusal_text(OpenRefusal refusal) {
+    switch (refusal) {
+    case OpenRefusal::TooManyViews: return messages::kTooManyViews;
+    case OpenRefusal::TooManyNames: return messages::kTooManyNames;
+    case OpenRefusal::NoDataSlot: return messages::kNoDataSlot;
+    case OpenRefusal::None:
+    case OpenRefusal::NoSuchFile: break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void TRuvo_Main_Form::open_selected(QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) return;
+    const int position = list->row(selected.first());
+    const FileKind kind = list == GridListBox     ? FileKind::Grid
+                          : list == VectorListBox ? FileKind::Vector
+                                                  : FileKind::Scalar;
+    open_view_window(kind, position);
+}
+
+// The opening sequence of a view: the core takes the slot, reads a new base
+// name and initialises the record; the window shows it and draws it.
+void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
+    const OpenViewResult opened = open_view(*ws_, kind, position);
+    if (!opened.ok()) {
+        if (const char* refusal = refusal_text(opened.refusal)) warn(refusal);
+        return;
+    }
+    auto* view = new TRuvo_Sub_Form(*this, opened.slot, opened.caption);
+    mdi_area_->addSubWindow(view);
+    view->show();
+    mdi_area_->setActiveSubWindow(view);
+    if (!opened.read.ok()) {
+        Memo3->appendPlainText(base_name(opened.caption) + QStringLiteral(": ") + opened.read.detail());
+        warn(read_error_of(kind));
+    }
+    Redraw();
+}
+
+TRuvo_Sub_Form* TRuvo_Main_Form::view_of_slot(int slot) const {
+    for (TRuvo_Sub_Form* view : view_windows()) {
+        if (view->slot() == slot) return view;
+    }
+    return nullptr;
+}
+
+QList<TRuvo_Sub_Form*> TRuvo_Main_Form::view_windows() const {
+    QList<TRuvo_Sub_Form*> views;
+    for (QMdiSubWindow* window : mdi_area_->subWindowList(QMdiArea::CreationOrder)) {
+        auto* view = qobject_cast<TRuvo_Sub_Form*>(window);
+        if (view && !view->closed()) views << view;
+    }
+    return views;
+}
+
+QSize TRuvo_Main_Form::view_space() const {
+    const QWidget* client = centralWidget();
+    return {client->width() - RightStatusBar->width(),
+            client->height() - ToolBar->height() - BottomStatusBar->height()};
+}
+
+void TRuvo_Main_Form::Redraw() {
+    TRuvo_Sub_Form* view = view_of_slot(ws_->views.current_active_window);
+    if (!view) return;
+    const RenderResult drawn =
+        render_view(*ws_, view->slot(), view->image()->picture(), *progress_, *status_boxes_);
+    view->image()->picture_changed();
+    view->fit_to_image(view_space());
+    if (!drawn.ok()) Memo3->appendPlainText(drawn.reason);
+    switch (drawn.failure) {
+    case RenderFailure::None: Status_Refresh(); break;
+    case RenderFailure::AllZeroVectors:
+        warn(messages::kAllZeroVectors);
+        close_project_after_prompt();
+        break;
+    case RenderFailure::Geometry:
+    case RenderFailure::Numeric: warn(messages::kRedrawError); break;
+    }
+}
+
+void TRuvo_Main_Form::Status_Refresh() {
+    const int slot = ws_->views.current_active_window;
+    if (slot < 1 || slot > kMaxViews) return;
+    const View_Info& view = ws_->views.at(slot);
+    Memo1->setPlainText(view_dump_lines(slot, view).join(u'\n'));
+    for (const QString& line : ws_->plot.memo2.lines()) Memo2->appendPlainText(line);
+    ws_->plot.memo2.clear();
+    Memo2->appendPlainText(range_log_lines(view).join(u'\n'));
+    Memo3->appendPlainText(table_log_lines(ws_->views).join(u'\n'));
+}
+
+void TRuvo_Main_Form::on_sub_window_activated(QMdiSubWindow* window) {
+    auto* view = qobject_cast<TRuvo_Sub_Form*>(window);
+    // Null while the frame itself is inactive (a dialog is up): the current
+    // view stays current.
+    if (!view || view == active_view_ || view->closed()) return;
+    active_view_ = view;
+    view->FormActivate();
+}
+
+void TRuvo_Main_Form::view_activated(TRuvo_Sub_Form& view) {
+    activate_view_slot(*ws_, view.slot());
+    QPalette grey = KBMode_Edit->palette();
+    grey.setColor(QPalette::Text, QColor(128, 128, 128));
+    KBMode_Edit->setPalette(grey);
+    Status_Refresh();
+}
+
+void TRuvo_Main_Form::view_shown() {
+    SaveOvewriteSB->setEnabled(true);
+    set_view_buttons_enabled(true);
+}
+
+// The speed buttons and the Window menu that need a view window.
+void TRuvo_Main_Form::set_view_buttons_enabled(bool enabled) {
+    PrintSB->setEnabled(enabled);
+    FollowSB->setEnabled(enabled);
+    const bool magnify = enabled && !ws_->fixed_size_mode;
+    MagniUpSB->setEnabled(magnify);
+    MagniDownSB->setEnabled(magnify);
+    WholeShowSB->setEnabled(magnify);
+    if (Window_Main) Window_Main->menuAction()->setEnabled(enabled);
+}
+
+void TRuvo_Main_Form::view_closed(int slot) {
+    release_view_slot(*ws_, slot);
+    if (ws_->views.info_number_max == 0) set_view_buttons_enabled(false);
+}
+
+void TRuvo_Main_Form::close_active_view() {
+    if (QMdiSubWindow* active = mdi_area_->activeSubWindow()) active->close();
+}
+
+// The last opened first, as the windows are listed.
+void TRuvo_Main_Form::close_all_views() {
+    const QList<TRuvo_Sub_Form*> views = view_windows();
+    for (auto view = views.rbegin(); view != views.rend(); ++view) (*view)->close();
+}
+
+// The open view windows, numbered, after the menu's own items; the active
+// one checked.
+void TRuvo_Main_Form::fill_window_menu() {
+    qDeleteAll(window_list_actions_);
+    window_list_actions_.clear();
+    const QList<TRuvo_Sub_Form*> views = view_windows();
+    if (views.isEmpty()) return;
+    window_list_actions_ << Window_Main->addSeparator();
+    int number = 0;
+    for (TRuvo_Sub_Form* view : views) {
+        ++number;
+        QString caption = view->windowTitle();
+        caption.replace(u'&', QStringLiteral("&&"));  // a path's "&" is no accelerator
+        QAction* item = Window_Main->addAction(QStringLiteral("&%1 %2").arg(number).arg(caption));
+        item->setCheckable(true);
+        item->setChecked(view == mdi_area_->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, view = QPointer<TRuvo_Sub_Form>(view)] {
+            if (view) mdi_area_->setActiveSubWindow(view);
+        });
+        window_list_actions_ << item;
+    }
+}
+
+void TRuvo_Main_Form::tile_views(bool one_above_the_other) {
+    QList<TRuvo_Sub_Form*> views;
+    for (TRuvo_Sub_Form* view : view_windows()) {
+        if (!view->isMinimized()) views << view;
+    }
+    const auto direction = one_above_the_other ? TileDirection::OneAboveTheOther : TileDirection::SideBySide;
+    const std::vector<QRect> rects =
+        tiled_rects(mdi_area_->viewport()->size(), static_cast<int>(views.size()), direction);
+    for (qsizetype n = 0; n < views.size(); ++n) {
+        if (views[n]->isMaximized()) views[n]->showNormal();
+        views[n]->setGeometry(rects[static_cast<std::size_t>(n)]);
+    }
+}
+
+void TRuvo_Main_Form::Arrange_IconsClick() {
+    QList<TRuvo_Sub_Form*> icons;
+    for (TRuvo_Sub_Form* view : view_windows()) {
+        if (view->isMinimized()) icons << view;
+    }
+    if (icons.isEmpty()) return;
+    const std::vector<QPoint> places =
+        icon_positions(mdi_area_->viewport()->size(), icons.first()->size(), static_cast<int>(icons.size()));
+    for (qsizetype n = 0; n < icons.size(); ++n) icons[n]->move(places[static_cast<std::size_t>(n)]);
+}
+
+}  // namespace ruvo

@@ -1,0 +1,39 @@
+#include "app/StartUp.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <array>
+
+namespace ruvo {
+
+QString command_line_project(const QStringList& parameters, const QString& start_folder) {
+    const QDir start(start_folder);
+    QString candidate;
+    for (const QString& parameter : parameters) {
+        candidate = candidate.isEmpty() ? parameter : candidate + u' ' + parameter;
+        const QFileInfo file(start.absoluteFilePath(candidate));
+        if (file.isFile() && file.suffix().toUpper() == u"RVP") return file.absoluteFilePath();
+    }
+    return {};
+}
+
+bool folder_can_be_entered(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QFileInfo folder(path);
+    return folder.isDir() && folder.isExecutable();
+}
+
+bool replace_unusable_folders(RememberedFolders& folders, const QString& fallback) {
+    const std::array<QString*, 5> in_order{&folders.project_load, &folders.project_save, &folders.images,
+                                           &folders.sequential_load, &folders.sequential_save};
+    bool replaced = false;
+    for (QString* folder : in_order) {
+        if (folder_can_be_entered(*folder)) continue;
+        *folder = fallback;
+        replaced = true;
+    }
+    return replaced;
+}
+
+}  // namespace ruvo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "data/RememberedFolders.h"
+
+namespace ruvo {
+
+// The project file named on the command line. A path with blanks may arrive
+// split over several parameters, so the candidates are the first parameter,
+// the first two joined by one blank, the first three, and so on; the first
+// that names an existing file with the extension ".RVP" (in any case) is
+// taken. A relative candidate is taken from `start_folder`, the folder the
+// program was started in. Returns the candidate as an absolute path, or
+// nothing when none qualifies.
+QString command_line_project(const QStringList& parameters, const QString& start_folder);
+
+// Whether a remembered folder can be used: an existing folder we may enter.
+bool folder_can_be_entered(const QString& path);
+
+// Replaces each remembered folder that cannot be entered by `fallback`, in
+// the order Path_Project_Load, Path_Project_Save, Path_Images,
+// Path_Sequential_Load, Path_Sequential_Save. Returns whether any was
+// replaced, in which case the caller writes all five back.
+bool replace_unusable_folders(RememberedFolders& folders, const QString& fallback);
+
+}  // namespace ruvo

@@ -1,0 +1,21 @@
+// ruvo: the desktop program.
+
+#include <QApplication>
+
+#include "app/Main.h"
+#include "app/Messages.h"
+#include "plot/Fonts.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(ruvo::messages::kApplicationTitle));
+    QApplication::setOrganizationName(QStringLiteral("RUVO"));
+    ruvo::register_font_substitutions();
+
+    // The parameters name a project file, perhaps split at its blanks.
+    QStringList parameters = QApplication::arguments();
+    parameters.removeFirst();
+    ruvo::TRuvo_Main_Form main_form(parameters);
+    main_form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,79 @@
+#include "view/Sub.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+
+#include "app/Main.h"
+#include "app/WidgetNames.h"
+#include "view/WindowLayout.h"
+
+namespace ruvo {
+
+namespace {
+constexpr int kScrollIncrement = 50;
+}
+
+ViewImage::ViewImage(QWidget* parent) : QWidget(parent) {
+    name_widget(this, "Image1");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ViewImage::picture_changed() {
+    setFixedSize(picture_.size());
+    update();
+}
+
+void ViewImage::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect().topLeft(), picture_, event->rect());
+}
+
+TRuvo_Sub_Form::TRuvo_Sub_Form(TRuvo_Main_Form& main, int slot, const QString& caption)
+    : main_(main), slot_(slot), scroll_area_(new QScrollArea), Image1(new ViewImage) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Ruvo_Sub_Form"));
+    setAccessibleDescription(objectName());
+    setWindowTitle(caption);
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    scroll_area_->setFrameShape(QFrame::NoFrame);
+    scroll_area_->setWidget(Image1);
+    scroll_area_->horizontalScrollBar()->setSingleStep(kScrollIncrement);
+    scroll_area_->verticalScrollBar()->setSingleStep(kScrollIncrement);
+    setWidget(scroll_area_);
+    resize(kDesignWidth, kDesignHeight);
+}
+
+QSize TRuvo_Sub_Form::client_size() const { return scroll_area_->size(); }
+
+void TRuvo_Sub_Form::fit_to_image(QSize space) {
+    if (isMaximized() || isMinimized()) return;
+    const QSize client = client_size();
+    const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize fitted = fitted_client_size(Image1->picture().size(), space, client, scroll_bar);
+    resize(size() + (fitted - client));
+}
+
+void TRuvo_Sub_Form::FormActivate() { main_.view_activated(*this); }
+
+void TRuvo_Sub_Form::Close_FileClick() { main_.close_active_view(); }
+
+void TRuvo_Sub_Form::Close_All_FileClick() { main_.close_all_views(); }
+
+void TRuvo_Sub_Form::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    scroll_area_->horizontalScrollBar()->setValue(0);
+    scroll_area_->verticalScrollBar()->setValue(0);
+    main_.view_shown();
+}
+
+void TRuvo_Sub_Form::closeEvent(QCloseEvent* event) {
+    QMdiSubWindow::closeEvent(event);
+    if (!event->isAccepted() || closed_) return;
+    closed_ = true;
+    main_.view_closed(slot_);
+}
+
+}  // namespace ruvo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+namespace ruvo {
+
+// The client size of a view window after a redraw. Each direction in which
+// the image is smaller than the space the main window leaves for views
+// (`space`) is fitted to the image; the others keep the current size and
+// scroll. A direction that scrolls shows its scroll bar inside the client
+// area, so the fitted other direction is widened by the bar (`scroll_bar`)
+// while there is room, and the image stays fully visible in that direction.
+QSize fitted_client_size(QSize image, QSize space, QSize client, int scroll_bar);
+
+enum class TileDirection {
+    OneAboveTheOther,  // Tile_Horizon
+    SideBySide,        // Tile_Vertical
+};
+
+// Rectangles that tile `area` with `count` windows. Up to three windows share
+// one band; more are spread over floor(sqrt(count)) bands, later bands taking
+// one window more when they do not divide evenly.
+std::vector<QRect> tiled_rects(QSize area, int count, TileDirection direction);
+
+// Places of `count` minimised windows of size `icon`, in rows along the
+// bottom of `area`, left to right, each full row pushing the next one up.
+std::vector<QPoint> icon_positions(QSize area, QSize icon, int count);
+
+}  // namespace ruvo
