@@ -16,6 +16,12 @@ SwitchEffect redraw_with_scalar_layout(const View_Info& view) {
     return redraw_with(layout);
 }
 
+// A switch of the shown kind: the flag flips, the kind's layout follows.
+SwitchEffect toggle(View_Info& view, bool& flag) {
+    flag = !flag;
+    return redraw_with_scalar_layout(view);
+}
+
 // The radio items of the scalar kinds: choosing the kind shown does nothing.
 SwitchEffect switch_kind(View_Info& view, std::uint8_t kind) {
     if (view.ScalarViewType == kind) return SwitchEffect::nothing();
@@ -56,22 +62,13 @@ SwitchEffect Y__Dot_ModeClick(View_Info& view) {
 
 SwitchEffect View_Cntr_SwitchClick(View_Info& view) { return switch_kind(view, kContourView); }
 
-SwitchEffect View_Cntr_Color_SwitchClick(View_Info& view) {
-    view.Color = !view.Color;
-    return redraw_with_scalar_layout(view);
-}
+SwitchEffect View_Cntr_Color_SwitchClick(View_Info& view) { return toggle(view, view.Color); }
 
-SwitchEffect View_Cntr_Broken_SwitchClick(View_Info& view) {
-    view.Broken = !view.Broken;
-    return redraw_with_scalar_layout(view);
-}
+SwitchEffect View_Cntr_Broken_SwitchClick(View_Info& view) { return toggle(view, view.Broken); }
 
 SwitchEffect View_Cntr_Beta_SwitchClick(View_Info& view) { return switch_kind(view, kFillView); }
 
-SwitchEffect Beta_Color_Gray_SwitchClick(View_Info& view) {
-    view.Gray = !view.Gray;
-    return redraw_with_scalar_layout(view);
-}
+SwitchEffect Beta_Color_Gray_SwitchClick(View_Info& view) { return toggle(view, view.Gray); }
 
 SwitchEffect Cntr_Overlap_SwitchClick(View_Info& view) {
     view.Cntr_Overlap = !view.Cntr_Overlap;
