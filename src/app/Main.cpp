@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -23,12 +24,15 @@
 #include <algorithm>
 
 #include "Workspace.h"
+#include "app/ControlPanel.h"
 #include "app/Help.h"
+#include "app/MenuShortcuts.h"
 #include "app/Messages.h"
 #include "app/StartUp.h"
 #include "app/StatusBindings.h"
 #include "app/WidgetNames.h"
 #include "view/AboutBox.h"
+#include "view/Magnify.h"
 #include "view/Sub.h"
 
 namespace ruvo {
@@ -44,13 +48,6 @@ constexpr int kProgressRightMargin = 15;
 constexpr int kDiagnosticLines = 2000;
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QAction* add_item(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut = {}) {
-    QAction* action = menu->addAction(text(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    return action;
-}
 
 QMenu* add_menu(QMenuBar* bar, const char* name, const char* caption) {
     QMenu* menu = bar->addMenu(text(caption));
@@ -114,6 +111,9 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
 
     build_menus();
     build_diagnostics_pane();
+    menus_first_ = new MenusFirst(*menuBar(), this);
+    for (QLabel* label : findChildren<QLabel*>()) menus_first_->watch(label);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) menus_first_->watch(button);
     connect(mdi_area_, &QMdiArea::subWindowActivated, this, &TRuvo_Main_Form::on_sub_window_activated);
 
     progress_ = std::make_unique<ProgressBarBinding>(*ProgressBar1);
@@ -136,48 +136,50 @@ void TRuvo_Main_Form::build_menus() {
     QMenuBar* bar = menuBar();
     name_widget(bar, "MainMenu1");
 
-    QMenu* file = add_menu(bar, "File_Main", messages::kFileMenu);
-    add_item(file, "Sequential_Change_Save", messages::kSequentialChangeSave,
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(add_item(file, "Exit1", messages::kExit), &QAction::triggered, this, &QWidget::close);
+    File_Main = add_menu(bar, "File_Main", messages::kFileMenu);
+    add_named_item(File_Main, "Sequential_Change_Save", messages::kSequentialChangeSave,
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(add_named_item(File_Main, "Exit1", messages::kExit), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* project = add_menu(bar, "Project_Main", messages::kProjectMenu);
-    connect(add_item(project, "New_Project", messages::kNewProject, QKeySequence(Qt::CTRL | Qt::Key_N)),
+    Project_Main = add_menu(bar, "Project_Main", messages::kProjectMenu);
+    QMenu* project = Project_Main;
+    connect(add_named_item(project, "New_Project", messages::kNewProject, QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, &TRuvo_Main_Form::New_ProjectClick);
-    connect(add_item(project, "Open_Project", messages::kOpenProject, QKeySequence(Qt::CTRL | Qt::Key_O)),
+    connect(add_named_item(project, "Open_Project", messages::kOpenProject, QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &TRuvo_Main_Form::Open_ProjectClick);
     Project_OverWrite =
-        add_item(project, "Project_OverWrite", messages::kProjectOverwrite, QKeySequence(Qt::CTRL | Qt::Key_S));
+        add_named_item(project, "Project_OverWrite", messages::kProjectOverwrite, QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(Project_OverWrite, &QAction::triggered, this, &TRuvo_Main_Form::Project_OverWriteClick);
     Project_SaveAs =
-        add_item(project, "Project_SaveAs", messages::kProjectSaveAs, QKeySequence(Qt::CTRL | Qt::Key_A));
+        add_named_item(project, "Project_SaveAs", messages::kProjectSaveAs, QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(Project_SaveAs, &QAction::triggered, this, &TRuvo_Main_Form::Project_SaveAsClick);
-    Project_FileAddDelete = add_item(project, "Project_FileAddDelete", messages::kProjectFileAddDelete);
+    Project_FileAddDelete = add_named_item(project, "Project_FileAddDelete", messages::kProjectFileAddDelete);
     connect(Project_FileAddDelete, &QAction::triggered, this, &TRuvo_Main_Form::Project_FileAddDeleteClick);
-    Close_Project_Action = add_item(project, "Close_Project", messages::kCloseProject);
+    Close_Project_Action = add_named_item(project, "Close_Project", messages::kCloseProject);
     connect(Close_Project_Action, &QAction::triggered, this, &TRuvo_Main_Form::Close_ProjectClick);
     set_project_items_enabled(false);
 
     Window_Main = add_menu(bar, "Window_Main", messages::kWindowMenu);
-    connect(add_item(Window_Main, "Cascade_Windows", messages::kCascadeWindows), &QAction::triggered, mdi_area_,
+    connect(add_named_item(Window_Main, "Cascade_Windows", messages::kCascadeWindows), &QAction::triggered, mdi_area_,
             &QMdiArea::cascadeSubWindows);
-    connect(add_item(Window_Main, "Tile_Horizon", messages::kTileHorizon), &QAction::triggered, this,
+    connect(add_named_item(Window_Main, "Tile_Horizon", messages::kTileHorizon), &QAction::triggered, this,
             [this] { tile_views(true); });
-    connect(add_item(Window_Main, "Tile_Vertical", messages::kTileVertical), &QAction::triggered, this,
+    connect(add_named_item(Window_Main, "Tile_Vertical", messages::kTileVertical), &QAction::triggered, this,
             [this] { tile_views(false); });
-    connect(add_item(Window_Main, "Arrange_Icons", messages::kArrangeIcons), &QAction::triggered, this,
+    connect(add_named_item(Window_Main, "Arrange_Icons", messages::kArrangeIcons), &QAction::triggered, this,
             &TRuvo_Main_Form::Arrange_IconsClick);
     connect(Window_Main, &QMenu::aboutToShow, this, &TRuvo_Main_Form::fill_window_menu);
     Window_Main->menuAction()->setEnabled(false);
 
-    QMenu* help = add_menu(bar, "Help_Main", messages::kHelpAccel);
-    connect(add_item(help, "Contents", messages::kHelpContents, QKeySequence(Qt::Key_F1)), &QAction::triggered,
+    Help_Main = add_menu(bar, "Help_Main", messages::kHelpAccel);
+    QMenu* help = Help_Main;
+    connect(add_named_item(help, "Contents", messages::kHelpContents, QKeySequence(Qt::Key_F1)), &QAction::triggered,
             this, [this] { help_viewer().show_contents(); });
-    connect(add_item(help, "SearchforHelpOn", messages::kHelpSearch), &QAction::triggered, this,
+    connect(add_named_item(help, "SearchforHelpOn", messages::kHelpSearch), &QAction::triggered, this,
             [this] { help_viewer().show_search(); });
-    connect(add_item(help, "About", messages::kAbout), &QAction::triggered, this, &TRuvo_Main_Form::AboutClick);
+    connect(add_named_item(help, "About", messages::kAbout), &QAction::triggered, this, &TRuvo_Main_Form::AboutClick);
     help->addSeparator();
-    QAction* diagnostics = add_item(help, "Diagnostics", messages::kDiagnostics);
+    QAction* diagnostics = add_named_item(help, "Diagnostics", messages::kDiagnostics);
     diagnostics->setCheckable(true);
 }
 
@@ -216,6 +218,11 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
     MagniUpSB = picture(add_button("MagniUpSB", messages::kMagniUpHint), QStyle::SP_ArrowUp);
     MagniDownSB = picture(add_button("MagniDownSB", messages::kMagniDownHint), QStyle::SP_ArrowDown);
     WholeShowSB = add_button("WholeShowSB", messages::kWholeShowHint, messages::kWholeShowCaption);
+    // The whole-view button steps down as MagniDownSB does.
+    connect(MagniUpSB, &QToolButton::clicked, this, [this] { control_panel_->magnify(magnify_up); });
+    for (QToolButton* down : {MagniDownSB, WholeShowSB}) {
+        connect(down, &QToolButton::clicked, this, [this] { control_panel_->magnify(magnify_down); });
+    }
     row->addSpacing(8);
     const auto help = picture(add_button("HelpSB", messages::kHelpHint), QStyle::SP_DialogHelpButton);
     connect(help, &QToolButton::clicked, this, [this] { help_viewer().show_contents(); });
@@ -255,10 +262,10 @@ void TRuvo_Main_Form::build_right_panel(QFrame* panel) {
         list->installEventFilter(this);
     }
     // The control bars of the view being shown go below the lists.
-    auto* control_bars = new QWidget;
-    control_bars->setObjectName(QStringLiteral("ControlBars"));
-    (new QVBoxLayout(control_bars))->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(control_bars);
+    control_panel_ = new ControlPanel(*ws_);
+    connect(control_panel_, &ControlPanel::redraw_requested, this, &TRuvo_Main_Form::Redraw);
+    connect(control_panel_, &ControlPanel::status_refresh_requested, this, &TRuvo_Main_Form::Status_Refresh);
+    column->addWidget(control_panel_);
     column->addStretch(1);
 }
 

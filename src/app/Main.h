@@ -25,8 +25,12 @@ class QWidget;
 
 namespace ruvo {
 
+struct SwitchEffect;
 struct Workspace;
+class ControlLayout;
+class ControlPanel;
 class HelpViewer;
+class MenusFirst;
 class ProgressBarBinding;
 class StatusEditBinding;
 class TRuvo_Sub_Form;
@@ -53,6 +57,14 @@ public:
 
     // Redraw dispatcher: redraws the current view's window from its slot.
     void Redraw();
+    // What a switch of a view window's menus asks for once it has changed
+    // the view: a layout of the panel and the window's items, a redraw, the
+    // grid drawn over the picture, or a warning.
+    void apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& effect);
+    // A magnification preset of a view window's pop-up menu.
+    void set_magnification_preset(int magni);
+    // Keys a view window's items share with the panel's mnemonics go to the items.
+    MenusFirst& menus_first() { return *menus_first_; }
     // Rewrites the diagnostic dump of the current view.
     void Status_Refresh();
 
@@ -84,6 +96,10 @@ public:
     void open_project_file(const QString& path);
     void Close_Project();
 
+signals:
+    // A view was drawn by the dispatcher.
+    void redrawn();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +118,9 @@ private:
     void open_selected(QListWidget* list);
     TRuvo_Sub_Form* view_of_slot(int slot) const;
     void on_sub_window_activated(QMdiSubWindow* window);
+    void apply_layout(TRuvo_Sub_Form& view, const ControlLayout& layout);
+    void draw_grid_over(TRuvo_Sub_Form& view);
+    void merge_menus();
     void fill_window_menu();
     void tile_views(bool one_above_the_other);
     void Arrange_IconsClick();
@@ -147,7 +166,13 @@ private:
     QPlainTextEdit* Memo2 = nullptr;
     QPlainTextEdit* Memo3 = nullptr;
 
+    ControlPanel* control_panel_ = nullptr;
+    MenusFirst* menus_first_ = nullptr;
+
+    QMenu* File_Main = nullptr;
+    QMenu* Project_Main = nullptr;
     QMenu* Window_Main = nullptr;
+    QMenu* Help_Main = nullptr;
     QList<QAction*> window_list_actions_;
     QAction* Project_OverWrite = nullptr;
     QAction* Project_SaveAs = nullptr;

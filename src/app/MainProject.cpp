@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "Workspace.h"
+#include "app/ControlPanel.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 #include "app/Project.h"
@@ -93,6 +94,7 @@ void TRuvo_Main_Form::Load_Project(const QString& path) {
         return;
     }
     for (const QString& note : opened.project.notes) Memo3->appendPlainText(note);
+    control_panel_->set_position_ranges(ws_->store);
     Show_File_Lists();
     if (!opened.grid.ok()) {
         Memo3->appendPlainText(ws_->project.grid_file_name + QStringLiteral(": ") + opened.grid.detail());
@@ -162,6 +164,7 @@ void TRuvo_Main_Form::show_project_dialog() {
 
 void TRuvo_Main_Form::read_project_grid() {
     const ReadResult grid = read_grid(ws_->store, ws_->project.grid_file_name);
+    control_panel_->set_position_ranges(ws_->store);
     if (grid.ok()) return;
     Memo3->appendPlainText(ws_->project.grid_file_name + QStringLiteral(": ") + grid.detail());
     warn(messages::kGridReadError);
@@ -170,6 +173,7 @@ void TRuvo_Main_Form::read_project_grid() {
 void TRuvo_Main_Form::Close_Project() {
     Delete_File_Lists();
     close_all_views();
+    control_panel_->reset();
     reset_project_state();
     ws_->store.clear_values();
     set_project_items_enabled(false);

@@ -5,17 +5,21 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QToolButton>
 
 #include "Workspace.h"
+#include "app/ControlPanel.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 #include "app/StatusBindings.h"
 #include "app/StatusDump.h"
 #include "data/FileNames.h"
 #include "plot/Renderer.h"
+#include "view/DisplaySwitches.h"
+#include "view/LayoutRules.h"
 #include "view/Sub.h"
 #include "view/ViewActivation.h"
 #include "view/ViewOpening.h"
@@ -69,6 +73,12 @@ void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
     mdi_area_->addSubWindow(view);
     view->show();
     mdi_area_->setActiveSubWindow(view);
+    // The area activates a window only while the frame is active; a new
+    // view is current and shows its layout in any case.
+    if (active_view_ != view) {
+        active_view_ = view;
+        view->FormActivate();
+    }
     if (!opened.read.ok()) {
         Memo3->appendPlainText(base_name(opened.caption) + QStringLiteral(": ") + opened.read.detail());
         warn(read_error_of(kind));
@@ -105,6 +115,7 @@ void TRuvo_Main_Form::Redraw() {
         render_view(*ws_, view->slot(), view->image()->picture(), *progress_, *status_boxes_);
     view->image()->picture_changed();
     view->fit_to_image(view_space());
+    emit redrawn();
     if (!drawn.ok()) Memo3->appendPlainText(drawn.reason);
     switch (drawn.failure) {
     case RenderFailure::None: Status_Refresh(); break;
@@ -137,17 +148,64 @@ void TRuvo_Main_Form::on_sub_window_activated(QMdiSubWindow* window) {
     view->FormActivate();
 }
 
+// The activation of a view: its slot becomes current, the panel shows its
+// values and the groups and items of its kind, and its menus join the menu
+// bar. The picture stays as it was drawn last.
 void TRuvo_Main_Form::view_activated(TRuvo_Sub_Form& view) {
     activate_view_slot(*ws_, view.slot());
     QPalette grey = KBMode_Edit->palette();
     grey.setColor(QPalette::Text, QColor(128, 128, 128));
     KBMode_Edit->setPalette(grey);
+    const View_Info& record = ws_->views.at(view.slot());
+    control_panel_->show_magnification(record.magni);
+    apply_layout(view, activation_layout(record));
+    merge_menus();
     Status_Refresh();
+}
+
+void TRuvo_Main_Form::apply_layout(TRuvo_Sub_Form& view, const ControlLayout& layout) {
+    control_panel_->apply(layout);
+    view.apply_item_layout(layout);
+}
+
+void TRuvo_Main_Form::apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& effect) {
+    if (effect.warn_no_vectors) warn(messages::kNoVectorsToOverlap);
+    if (effect.layout) apply_layout(view, *effect.layout);
+    if (effect.redraw) Redraw();
+    if (effect.draw_grid_over) draw_grid_over(view);
+}
+
+// The grid overlay turned on: the grid goes over the picture as it is.
+void TRuvo_Main_Form::draw_grid_over(TRuvo_Sub_Form& view) {
+    const RenderResult drawn = render_grid_over(*ws_, view.slot(), view.image()->picture(), *progress_);
+    view.image()->picture_changed();
+    if (drawn.ok()) return;
+    Memo3->appendPlainText(drawn.reason);
+    warn(messages::kRedrawError);
+}
+
+void TRuvo_Main_Form::set_magnification_preset(int magni) { control_panel_->set_magnification_preset(magni); }
+
+// While a view is active its File menu stands in for the main window's and
+// its other menus stand between the Project and Window menus.
+void TRuvo_Main_Form::merge_menus() {
+    const TRuvo_Sub_Form* view = active_view_ && !active_view_->closed() ? active_view_.data() : nullptr;
+    QList<QAction*> menus{view ? view->file_menu()->menuAction() : File_Main->menuAction(),
+                          Project_Main->menuAction()};
+    if (view) {
+        for (QMenu* menu : view->view_menus()) menus << menu->menuAction();
+    }
+    menus << Window_Main->menuAction() << Help_Main->menuAction();
+    QMenuBar* bar = menuBar();
+    if (bar->actions() == menus) return;
+    for (QAction* menu : bar->actions()) bar->removeAction(menu);
+    bar->addActions(menus);
 }
 
 void TRuvo_Main_Form::view_shown() {
     SaveOvewriteSB->setEnabled(true);
     set_view_buttons_enabled(true);
+    if (!ws_->fixed_size_mode) control_panel_->enable_magnification(true);
 }
 
 // The speed buttons and the Window menu that need a view window.
@@ -163,7 +221,11 @@ void TRuvo_Main_Form::set_view_buttons_enabled(bool enabled) {
 
 void TRuvo_Main_Form::view_closed(int slot) {
     release_view_slot(*ws_, slot);
-    if (ws_->views.info_number_max == 0) set_view_buttons_enabled(false);
+    if (ws_->views.info_number_max == 0) {
+        set_view_buttons_enabled(false);
+        control_panel_->reset();
+    }
+    merge_menus();
 }
 
 void TRuvo_Main_Form::close_active_view() {
@@ -191,7 +253,7 @@ void TRuvo_Main_Form::fill_window_menu() {
         caption.replace(u'&', QStringLiteral("&&"));  // a path's "&" is no accelerator
         QAction* item = Window_Main->addAction(QStringLiteral("&%1 %2").arg(number).arg(caption));
         item->setCheckable(true);
-        item->setChecked(view == mdi_area_->activeSubWindow());
+        item->setChecked(view == active_view_);
         connect(item, &QAction::triggered, this, [this, view = QPointer<TRuvo_Sub_Form>(view)] {
             if (view) mdi_area_->setActiveSubWindow(view);
         });

@@ -151,3 +151,95 @@ inline constexpr char kAboutDescription[] = "2次元CFD計算結果ビューア"
 inline constexpr char kAboutOk[] = "OK";
 
 }  // namespace ruvo::messages
+
+// View windows: their menus (Sub_Menu), pop-up menu and warnings.
+namespace ruvo::messages {
+
+inline constexpr char kFileSubMenu[] = "ファイル(&F)";
+inline constexpr char kSaveAsBitmap[] = "ビットマップファイルとして保存(&B)";
+inline constexpr char kCloseFile[] = "ウインドウを閉じる(&C)";
+inline constexpr char kCloseAllFile[] = "ウインドウを全て閉じる(&L)";
+inline constexpr char kFileGRAFile[] = "GRAファイル出力(&G)";
+inline constexpr char kPrinterSetup[] = "プリンタの設定";
+inline constexpr char kPrintItem[] = "印刷";
+inline constexpr char kExitRuvo[] = "終了(&X)";
+
+inline constexpr char kEditSubMenu[] = "編集(&E)";
+inline constexpr char kCopy[] = "コピー(&C)";
+inline constexpr char kCopyArea[] = "コピー領域の大きさ(&M)";
+inline constexpr char kUndo[] = "アンドゥ(&U)";
+
+inline constexpr char kShowSubMenu[] = "表示(&V)";
+inline constexpr char kVectorProperty[] = "ベクトル線図(&V)";
+inline constexpr char kXDotMode[] = "X Dot Mode(&A)";
+inline constexpr char kYDotMode[] = "Y Dot Mode(&D)";
+inline constexpr char kArrowShape[] = "鏃の形状(&A)";
+inline constexpr char kScalarProperty[] = "スカラー線図(&S)";
+inline constexpr char kViewCntrSwitch[] = "等値線(&C)";
+inline constexpr char kViewCntrColorSwitch[] = "等値線カラー表示(&C)";
+inline constexpr char kViewCntrBrokenSwitch[] = "負の値を破線表示(&N)";
+inline constexpr char kScalarLineWidth[] = "線の太さの変更(&W)";
+inline constexpr char kViewCntrBetaSwitch[] = "べた塗り(&B)";
+inline constexpr char kBetaColorGraySwitch[] = "Color/GrayScaleの切り替え(&G)";
+inline constexpr char kCntrOverlapSwitch[] = "等値線／べた塗りのオーバラップ表示(&C)";
+inline constexpr char kVectorOverlapSwitch[] = "ベクトル線図のオーバラップ表示(&V)";
+inline constexpr char kViewCntrKEpsilonSwitch[] = "ベクトル全体表示(&K)";
+inline constexpr char kViewCntrColumnSwitch[] = "ベクトル表示 縦 <1本ずつ> (&V)";
+inline constexpr char kViewCntrRowSwitch[] = "ベクトル表示 横 <1本ずつ> (&H)";
+inline constexpr char kViewCntrDetailSwitch[] = "ベクトル表示 詳細 <1本ずつ> (&P)";
+inline constexpr char kViewCntrSwitchAxis[] = "X,Yの切り替え(&S)";
+inline constexpr char kViewCntrPointSwitch[] = "折れ線ポイント表示 (&O)";
+inline constexpr char kViewCntrAutoScaleSwitch[] = "線1本ごとに自動スケール (&A)";
+inline constexpr char kViewCntrYScaleSwitch[] = "目盛りの表示(&U)";
+inline constexpr char kViewCntrYAxisSwitch[] = "注目していない方の軸の表示(&T)";
+inline constexpr char kViewCntrNeglectUp[] = "注目していない方のx,yを増やす(&K)";
+inline constexpr char kViewCntrNeglectDown[] = "注目していない方のx,yを減らす(&J)";
+inline constexpr char kViewCntrMinUp[] = "最小値のUｐ(&U)";
+inline constexpr char kViewCntrMinDefault[] = "最小値を元に戻す(&Q)";
+inline constexpr char kViewCntrMaxDown[] = "最大値のDown(&D)";
+inline constexpr char kViewCntrMaxDefault[] = "最大値を元に戻す(&X)";
+inline constexpr char kViewCntrMaxMinSet[] = "最大値･最小値の指定(&I)";
+inline constexpr char kGridProperty[] = "グリッド(&G)";
+inline constexpr char kGridOverlapShow[] = "グリッドの表示・非表示(&G)";
+inline constexpr char kClosedGridShow[] = "閉じたグリッドの表示(&C)";
+inline constexpr char kKeyBoardAreaSelect[] = "キーボードで範囲選択(&K)";
+inline constexpr char kShowAll[] = "全体表示(&W)";
+inline constexpr char kChangeRatio[] = "縦横比の変更(&R)";
+inline constexpr char kFollowModeSwitch[] = "ファイル追尾モード(&F)";
+
+inline constexpr char kOptionSubMenu[] = "オプション(&O)";
+inline constexpr char kSpeedButtonsShowHide[] = "スピードボタンの表示･非表示(&T)";
+inline constexpr char kEnvironmentSettings[] = "環境設定(&E)";
+
+// The pop-up menu of the picture.
+inline constexpr char kPreArea[] = "一つ前の範囲(&P)";
+inline constexpr char kAllArea[] = "全体表示(&W)";
+inline constexpr char kRatio100[] = "  1倍 (&a)";
+inline constexpr char kRatio150[] = "1.5倍 (&b)";
+inline constexpr char kRatio200[] = "  2倍 (&c)";
+inline constexpr char kRatio300[] = "  3倍 (&d)";
+inline constexpr char kRatio500[] = "  5倍 (&e)";
+inline constexpr char kRatio800[] = "  8倍 (&f)";
+
+inline constexpr char kNoVectorsToOverlap[] = "オーバラップ表示したいベクトル線図を表示した直後に再描画して下さい｡";
+
+}  // namespace ruvo::messages
+
+// The control panel of the main window.
+namespace ruvo::messages {
+
+inline constexpr char kMagnificationCaption[] = "拡大率(&M)：";
+inline constexpr char kMagnificationCommitted[] = "拡大率(M)";
+inline constexpr char kLineNumberCaption[] = "描画本数(&N)：";
+inline constexpr char kLineNumberCommitted[] = "描画本数(N)";
+inline constexpr char kRedrawCaption[] = "再描画";  // a change waits for its commit
+inline constexpr char kSBDividedCaption[] = "ベタ分割数(&B)：";
+inline constexpr char kXGridStepCaption[] = "XGridStep(X)：";
+inline constexpr char kYGridStepCaption[] = "YGridStep(&Y)：";
+inline constexpr char kXStepCaption[] = "XDotStep(X)：";
+inline constexpr char kYStepCaption[] = "YDotStep(Y)：";
+inline constexpr char kVectorLengthCaption[] = "矢線の長さ(&L)：";
+inline constexpr char kXPosCaption[] = "XPosition(P)：";
+inline constexpr char kYPosCaption[] = "YPosition(&P)：";
+
+}  // namespace ruvo::messages

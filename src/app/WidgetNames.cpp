@@ -1,5 +1,7 @@
 #include "app/WidgetNames.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QRegularExpression>
 
 namespace ruvo {
@@ -10,6 +12,13 @@ QString without_accelerator(const QString& caption) {
     text.remove(kBracketed);
     text.remove(u'&');
     return text.trimmed();
+}
+
+QAction* add_named_item(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
 }
 
 }  // namespace ruvo

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <QWidget>
+
+class QAction;
+class QMenu;
 
 namespace ruvo {
 
@@ -23,5 +27,9 @@ inline void name_widget(QWidget* widget, const char* name, const QString& label)
     name_widget(widget, name);
     widget->setAccessibleName(without_accelerator(label));
 }
+
+// A menu item the program's documentation names, with its caption (UTF-8)
+// and shortcut.
+QAction* add_named_item(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut = {});
 
 }  // namespace ruvo

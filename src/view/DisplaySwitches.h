@@ -30,7 +30,10 @@ SwitchEffect View_Cntr_Broken_SwitchClick(View_Info& view);
 SwitchEffect View_Cntr_Beta_SwitchClick(View_Info& view);
 SwitchEffect Beta_Color_Gray_SwitchClick(View_Info& view);
 SwitchEffect Cntr_Overlap_SwitchClick(View_Info& view);
-SwitchEffect Vector_Overlap_SwitchClick(View_Info& view, int vector_count);
+// The arrows overlaid on a scalar view are those of the vector slot with the
+// view's data slot number (the store's current_data). The overlay is not
+// turned on while that slot holds no file: its arrows would be all zero.
+SwitchEffect Vector_Overlap_SwitchClick(View_Info& view, const FieldStore& store);
 SwitchEffect View_Cntr_KEpsilon_SwitchClick(View_Info& view);
 SwitchEffect View_Cntr_Row_SwitchClick(View_Info& view);
 SwitchEffect View_Cntr_Column_SwitchClick(View_Info& view);

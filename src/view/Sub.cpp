@@ -1,6 +1,8 @@
 #include "view/Sub.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -44,6 +46,13 @@ TRuvo_Sub_Form::TRuvo_Sub_Form(TRuvo_Main_Form& main, int slot, const QString& c
     scroll_area_->verticalScrollBar()->setSingleStep(kScrollIncrement);
     setWidget(scroll_area_);
     resize(kDesignWidth, kDesignHeight);
+    // Ctrl+W is the View menu's whole view; the window closes with Ctrl+F4.
+    for (QAction* action : systemMenu()->actions()) {
+        if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) {
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+        }
+    }
+    build_menus();
 }
 
 QSize TRuvo_Sub_Form::client_size() const { return scroll_area_->size(); }

@@ -1,14 +1,24 @@
 #pragma once
 
 #include <QImage>
+#include <QKeySequence>
 #include <QMdiSubWindow>
 #include <QWidget>
 
+#include <array>
+
+#include "view/LayoutRules.h"
+
+class QAction;
+class QMenu;
 class QScrollArea;
 
 namespace ruvo {
 
 class TRuvo_Main_Form;
+struct SwitchEffect;
+struct View_Info;
+struct Workspace;
 
 // Image1: the view's picture, shown at its own size inside the scrolled
 // client area. The redraw dispatcher draws onto picture() and then calls
@@ -52,6 +62,16 @@ public:
     // main window shows its settings. No redraw.
     void FormActivate();
 
+    // The menus of the window (Sub_Menu). While the window is active the
+    // main window's menu bar shows File_Sub in place of its own File menu
+    // and the others before its Window menu.
+    QMenu* file_menu() const { return File_Sub; }
+    QList<QMenu*> view_menus() const;
+
+    // Enabled and checked states of the menu items that follow the view;
+    // the items a layout leaves alone keep theirs.
+    void apply_item_layout(const ControlLayout& layout);
+
 public slots:
     void Close_FileClick();
     void Close_All_FileClick();
@@ -61,11 +81,44 @@ protected:
     void closeEvent(QCloseEvent* event) override;  // FormClose
 
 private:
+    using Switch = SwitchEffect (*)(Workspace& ws, View_Info& view);
+
+    // SubMenus.cpp
+    void build_menus();
+    void build_file_menu();
+    void build_show_menu();
+    void build_popup_menu();
+    QAction* add_layout_item(QMenu* menu, ViewMenuItem item, const char* name, const char* caption,
+                             const QKeySequence& shortcut = {});
+    void connect_switches();
+    void connect_switch(QAction* action, Switch handler);
+    bool is_current() const;
+    bool reachable(const QAction* action) const;
+
+    QAction* item(ViewMenuItem item) const { return items_[static_cast<std::size_t>(item)]; }
+    void show_item_marks();
+
     TRuvo_Main_Form& main_;
     const int slot_;
     QScrollArea* scroll_area_;
     ViewImage* Image1;
     bool closed_ = false;
+
+    QMenu* File_Sub = nullptr;
+    QMenu* Edit_Sub = nullptr;
+    QMenu* Show_Sub = nullptr;
+    QMenu* Option_Sub = nullptr;
+    QMenu* PopupMenu = nullptr;
+    QAction* Show_All = nullptr;
+    QAction* All_Area = nullptr;
+    std::array<QAction*, kViewMenuItemCount> items_{};
+    // The states the items should show. Qt toggles a checkable item as it
+    // triggers it; the marks put back what the switch decided.
+    struct ItemMark {
+        bool enabled = true;
+        bool checked = false;
+    };
+    std::array<ItemMark, kViewMenuItemCount> marks_{};
 };
 
 }  // namespace ruvo

@@ -11,9 +11,11 @@ namespace {
 
 QtMessageHandler standard_handler = nullptr;
 
-// The offscreen platform says on every window that it cannot pass size hints on.
+// The offscreen platform says on every window that it cannot pass size hints
+// on, and on every menu that it cannot raise it or grab the keyboard.
 void quiet_platform_notes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (message.contains(QStringLiteral("propagateSizeHints"))) return;
+    if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
     standard_handler(type, context, message);
 }
 

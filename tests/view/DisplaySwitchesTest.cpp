@@ -180,10 +180,13 @@ TEST(DisplaySwitches, OverlapSwitches) {
     EXPECT_TRUE(fill.Cntr_Overlap && effect.redraw);
     EXPECT_TRUE(checked(*effect.layout, M::Cntr_Overlap_Switch) && shown(*effect.layout, G::LineCount));
 
-    effect = Vector_Overlap_SwitchClick(fill, 0);
+    auto store = std::make_unique<FieldStore>();
+    store->current_data = 1;  // the fill view's scalar slot
+    effect = Vector_Overlap_SwitchClick(fill, *store);
     EXPECT_TRUE(effect.warn_no_vectors);
     EXPECT_FALSE(effect.redraw || fill.Vector_Overlap);
-    effect = Vector_Overlap_SwitchClick(fill, 1);
+    store->vector_count = 1;
+    effect = Vector_Overlap_SwitchClick(fill, *store);
     EXPECT_TRUE(fill.Vector_Overlap && effect.redraw);
     EXPECT_TRUE(shown(*effect.layout, G::ArrowLength) && enabled(*effect.layout, M::Vector_Property));
 
@@ -192,6 +195,28 @@ TEST(DisplaySwitches, OverlapSwitches) {
     EXPECT_FALSE(fill.x_grid_mode);
     EXPECT_TRUE(shown(*effect.layout, G::XDotStep) && hidden(*effect.layout, G::XGridStep));
     EXPECT_TRUE(enabled(*effect.layout, M::Scalar_Property) && shown(*effect.layout, G::FillBands));
+}
+
+// A scalar view overlays the vector slot of its own slot number: without a
+// file there, the overlay is refused rather than drawn from zeros, but an
+// overlay that is on can always be turned off.
+TEST(DisplaySwitches, TheOverlaidArrowsMustHaveBeenRead) {
+    auto store = std::make_unique<FieldStore>();
+    store->vector_count = 1;
+    store->current_data = 2;
+    View_Info contour = scalar_view(kContourView);
+    const SwitchEffect refused = Vector_Overlap_SwitchClick(contour, *store);
+    EXPECT_TRUE(refused.warn_no_vectors && !refused.layout && !refused.redraw);
+    EXPECT_FALSE(contour.Vector_Overlap);
+
+    contour.Vector_Overlap = true;
+    const SwitchEffect off = Vector_Overlap_SwitchClick(contour, *store);
+    EXPECT_FALSE(off.warn_no_vectors);
+    EXPECT_FALSE(contour.Vector_Overlap);
+    EXPECT_TRUE(off.redraw);
+
+    store->current_data = 0;  // no data slot at all
+    EXPECT_TRUE(Vector_Overlap_SwitchClick(contour, *store).warn_no_vectors);
 }
 
 TEST(DisplaySwitches, GridOverlayDrawsOverOnAndRedrawsOff) {
