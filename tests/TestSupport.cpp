@@ -2,8 +2,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace ruvo::test {
+
+void prepare_environment(const QTemporaryDir& config_home) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", config_home.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::tempPath() + "/ruvo-test-runtime";
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    }
+}
 
 QString write_file(const QString& dir, const QString& name, const QByteArray& content) {
     QDir().mkpath(dir);

@@ -29,15 +29,6 @@ namespace ruvo {
 
 namespace {
 
-const char* read_error_of(FileKind kind) {
-    switch (kind) {
-    case FileKind::Grid: return messages::kGridReadError;
-    case FileKind::Vector: return messages::kVectorReadError;
-    case FileKind::Scalar: return messages::kScalarReadError;
-    }
-    return messages::kGridReadError;
-}
-
 const char* refusal_text(OpenRefusal refusal) {
     switch (refusal) {
     case OpenRefusal::TooManyViews: return messages::kTooManyViews;
@@ -81,7 +72,7 @@ void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
     }
     if (!opened.read.ok()) {
         Memo3->appendPlainText(base_name(opened.caption) + QStringLiteral(": ") + opened.read.detail());
-        warn(read_error_of(kind));
+        warn(messages::read_error(kind));
     }
     Redraw();
 }

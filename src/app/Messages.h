@@ -2,12 +2,23 @@
 
 // Every text the program shows to its users, in one place.
 
+#include "data/FieldStore.h"
+
 namespace ruvo::messages {
 
 // Reading result files, by kind.
 inline constexpr char kGridReadError[] = "ファイル書き込み中かグリッドデータが違うよ。";
 inline constexpr char kVectorReadError[] = "計算出力結果書き込み中";
 inline constexpr char kScalarReadError[] = "計算出力結果書き込み中!";
+
+inline const char* read_error(FileKind kind) {
+    switch (kind) {
+    case FileKind::Grid: return kGridReadError;
+    case FileKind::Vector: return kVectorReadError;
+    case FileKind::Scalar: return kScalarReadError;
+    }
+    return kGridReadError;
+}
 
 // Drawing.
 inline constexpr char kRedrawError[] =

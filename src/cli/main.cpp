@@ -20,17 +20,8 @@ enum ExitStatus { kDone = 0, kUsage = 1, kUnreadable = 2, kNotDrawn = 3 };
 
 void say(const QString& text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
 
-const char* read_message(ruvo::FileKind kind) {
-    switch (kind) {
-    case ruvo::FileKind::Grid: return ruvo::messages::kGridReadError;
-    case ruvo::FileKind::Vector: return ruvo::messages::kVectorReadError;
-    case ruvo::FileKind::Scalar: return ruvo::messages::kScalarReadError;
-    }
-    return "";
-}
-
 int report_read_failure(const ruvo::ReadResult& read, const QString& path) {
-    say(QString::fromUtf8(read_message(read.kind)));
+    say(QString::fromUtf8(ruvo::messages::read_error(read.kind)));
     say(QStringLiteral("%1: %2").arg(path, read.detail()));
     return kUnreadable;
 }

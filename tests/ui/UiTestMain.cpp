@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "TestSupport.h"
 #include "app/Messages.h"
 #include "plot/Fonts.h"
 
@@ -22,16 +23,8 @@ void quiet_platform_notes(QtMsgType type, const QMessageLogContext& context, con
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The windows are tested without a display, and never touch the user's settings.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config_home;
-    qputenv("XDG_CONFIG_HOME", config_home.path().toUtf8());
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QDir::tempPath() + "/ruvo-test-runtime";
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-    }
+    ruvo::test::prepare_environment(config_home);
     standard_handler = qInstallMessageHandler(quiet_platform_notes);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(ruvo::messages::kApplicationTitle));
