@@ -283,13 +283,6 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2) {
     painter_.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
-void Canvas::polygon(const QPoint* points, int count) {
-    flush();
-    if (!painter_.isActive()) return;
-    sync_painter();
-    painter_.drawPolygon(points, count);
-}
-
 void Canvas::text_out(int x, int y, const QString& text) {
     flush();
     if (!painter_.isActive()) return;

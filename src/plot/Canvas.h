@@ -45,8 +45,6 @@ public:
     void set_brush(QRgb colour);
     void set_font(const QString& family, int point_size);
 
-    QRgb pen_colour() const { return pen_colour_; }
-    int pen_width() const { return pen_width_; }
     PenStyle pen_style() const { return pen_style_; }
     PenMode pen_mode() const { return pen_mode_; }
 
@@ -56,8 +54,6 @@ public:
     void rectangle(int x1, int y1, int x2, int y2);
     // Ellipse inscribed in the box x1..x2-1, y1..y2-1, filled with the brush.
     void ellipse(int x1, int y1, int x2, int y2);
-    // Closed polygon filled with the brush and outlined with the pen.
-    void polygon(const QPoint* points, int count);
     // A quadrilateral filled and outlined in one colour, in the pen's mode,
     // with a solid one-pixel outline: the cells of a fill, drawn fast.
     void solid_quad(const QPoint* corners, QRgb colour);
