@@ -216,10 +216,7 @@ TEST_F(ContourPlotTest, ProgressStepsOncePerLevelAndEndsAtZero) {
     test::CountingProgress counting;
     PlotContext c = context(counting);
     ASSERT_TRUE(Draw_Contours(c).ok());
-    EXPECT_EQ(counting.maximum, 7);
-    EXPECT_EQ(counting.step_size, 1);
-    EXPECT_EQ(counting.steps, 7);
-    EXPECT_EQ(counting.position, 0);
+    EXPECT_EQ(counting.record(), (std::array{7, 1, 7, 0}));
 }
 
 }  // namespace

@@ -151,10 +151,7 @@ TEST_F(FillPlotTest, ProgressStepsOncePerRowOfCellsAndEndsAtZero) {
     test::CountingProgress counting;
     PlotContext c = context(counting);
     ASSERT_TRUE(Draw_Beta(c).ok());
-    EXPECT_EQ(counting.maximum, 2);
-    EXPECT_EQ(counting.step_size, 1);
-    EXPECT_EQ(counting.steps, 2);
-    EXPECT_EQ(counting.position, 0);
+    EXPECT_EQ(counting.record(), (std::array{2, 1, 2, 0}));
 }
 
 }  // namespace

@@ -108,10 +108,7 @@ TEST_F(GridPlotTest, ProgressCountsEveryLineAndEndsAtZero) {
     Canvas canvas(image);
     test::CountingProgress progress;
     Draw_Grid(canvas, ws_->store, ws_->plot, progress);
-    EXPECT_EQ(progress.maximum, 4 + 4 + 1);
-    EXPECT_EQ(progress.step_size, 1);
-    EXPECT_EQ(progress.steps, 10);
-    EXPECT_EQ(progress.position, 0);
+    EXPECT_EQ(progress.record(), (std::array{4 + 4 + 1, 1, 10, 0}));
 }
 
 TEST_F(GridPlotTest, ZeroExtentIsReportedAndNothingIsDrawn) {

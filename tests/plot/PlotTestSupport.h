@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <array>
+
 #include <memory>
 
 #include "Workspace.h"
@@ -16,6 +18,8 @@ public:
     void set_step(int s) override { step_size = s; }
     void step() override { ++steps; }
     void set_position(int p) override { position = p; }
+    // Maximum, step size, steps taken and final position, for one comparison.
+    std::array<int, 4> record() const { return {maximum, step_size, steps, position}; }
     int maximum = -1, step_size = -1, steps = 0, position = -1;
 };
 

@@ -296,10 +296,7 @@ TEST_F(VectorPlotTest, ProgressStepsOncePerRowCounterAndEndsAtZero) {
     CountingProgress grid_mode;
     NoProgress none;
     visit_arrow_nodes(ws_->store, ws_->store.vector_data[1], grid_steps(1, 2), grid_mode, [](int, int) {});
-    EXPECT_EQ(grid_mode.maximum, 10);
-    EXPECT_EQ(grid_mode.step_size, 2);
-    EXPECT_EQ(grid_mode.steps, 4);  // rows 3, 5, 7, 9; the counter's fifth row lies past the area
-    EXPECT_EQ(grid_mode.position, 0);
+    EXPECT_EQ(grid_mode.record(), (std::array{10, 2, 4, 0}));  // rows 3, 5, 7, 9; the counter's fifth row lies past the area
 
     CountingProgress dot_mode;
     visit_arrow_nodes(ws_->store, ws_->store.vector_data[1], dot_rows(10, 1.0), dot_mode, [](int, int) {});
