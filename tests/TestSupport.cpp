@@ -26,8 +26,6 @@ QString write_file(const QString& dir, const QString& name, const QByteArray& co
     return path;
 }
 
-QString fixture(const QString& name) { return QDir(QStringLiteral(RUVO_TEST_DATA_DIR)).filePath(name); }
-
 QString example(const QString& relative) {
     return QDir(QStringLiteral(RUVO_EXAMPLES_DIR)).filePath(relative);
 }

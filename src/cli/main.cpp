@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
+#include "Texts.h"
 #include "Workspace.h"
-#include "app/Messages.h"
 #include "cli/RenderOptions.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"

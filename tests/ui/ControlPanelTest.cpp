@@ -5,7 +5,7 @@
 #include <QStyleOptionSlider>
 
 #include "ViewTestFixture.h"
-#include "app/Messages.h"
+#include "ui/Messages.h"
 
 namespace ruvo {
 namespace {

@@ -11,10 +11,10 @@
 
 #include "TestSupport.h"
 #include "UiTestSupport.h"
-#include "app/Help.h"
-#include "app/Main.h"
-#include "app/Messages.h"
-#include "view/AboutBox.h"
+#include "ui/AboutBox.h"
+#include "ui/Help.h"
+#include "ui/Main.h"
+#include "ui/Messages.h"
 
 namespace ruvo {
 namespace {

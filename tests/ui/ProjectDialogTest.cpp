@@ -12,10 +12,10 @@
 
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "app/Main.h"
-#include "app/Messages.h"
-#include "app/Project.h"
 #include "data/RememberedFolders.h"
+#include "ui/Main.h"
+#include "ui/Messages.h"
+#include "ui/Project.h"
 
 namespace ruvo {
 namespace {

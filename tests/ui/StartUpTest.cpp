@@ -8,10 +8,10 @@
 
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "app/Main.h"
-#include "app/Messages.h"
-#include "app/StartUp.h"
 #include "data/RememberedFolders.h"
+#include "ui/Main.h"
+#include "ui/Messages.h"
+#include "ui/StartUp.h"
 
 namespace ruvo {
 namespace {

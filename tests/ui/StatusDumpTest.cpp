@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "app/StatusDump.h"
+#include "ui/StatusDump.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "controls/TrkBarex.h"
+#include "ui/controls/TrkBarex.h"
 
 namespace ruvo {
 namespace {

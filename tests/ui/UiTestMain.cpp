@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "app/Messages.h"
 #include "plot/Fonts.h"
+#include "ui/Messages.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "app/Main.h"
 #include "data/ProjectFile.h"
+#include "ui/Main.h"
 
 namespace ruvo::test {
 

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "ViewTestFixture.h"
-#include "app/Messages.h"
+#include "ui/Messages.h"
 
 namespace ruvo {
 namespace {

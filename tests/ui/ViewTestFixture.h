@@ -16,9 +16,9 @@
 
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "app/Main.h"
-#include "controls/TrkBarex.h"
-#include "view/Sub.h"
+#include "ui/Main.h"
+#include "ui/Sub.h"
+#include "ui/controls/TrkBarex.h"
 
 namespace ruvo::test {
 

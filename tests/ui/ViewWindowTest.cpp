@@ -14,9 +14,9 @@
 
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "app/Main.h"
-#include "app/Messages.h"
-#include "view/Sub.h"
+#include "ui/Main.h"
+#include "ui/Messages.h"
+#include "ui/Sub.h"
 
 namespace ruvo {
 namespace {

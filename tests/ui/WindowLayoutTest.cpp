@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "view/WindowLayout.h"
+#include "ui/WindowLayout.h"
 
 namespace ruvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/ControlPanel.h"
+#include "ui/ControlPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "Workspace.h"
-#include "app/Messages.h"
-#include "app/StatusDump.h"
-#include "app/WidgetNames.h"
-#include "controls/TrkBarex.h"
+#include "ui/Messages.h"
+#include "ui/StatusDump.h"
+#include "ui/WidgetNames.h"
+#include "ui/controls/TrkBarex.h"
 
 namespace ruvo {
 

@@ -11,19 +11,19 @@
 #include <QToolButton>
 
 #include "Workspace.h"
-#include "app/ControlPanel.h"
-#include "app/Main.h"
-#include "app/Messages.h"
-#include "app/StatusBindings.h"
-#include "app/StatusDump.h"
 #include "data/FileNames.h"
 #include "plot/Renderer.h"
+#include "ui/ControlPanel.h"
+#include "ui/Main.h"
+#include "ui/Messages.h"
+#include "ui/StatusBindings.h"
+#include "ui/StatusDump.h"
+#include "ui/Sub.h"
+#include "ui/WindowLayout.h"
 #include "view/DisplaySwitches.h"
 #include "view/LayoutRules.h"
-#include "view/Sub.h"
 #include "view/ViewActivation.h"
 #include "view/ViewOpening.h"
-#include "view/WindowLayout.h"
 
 namespace ruvo {
 

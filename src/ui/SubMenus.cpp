@@ -8,12 +8,12 @@
 #include <algorithm>
 
 #include "Workspace.h"
-#include "app/Main.h"
-#include "app/MenuShortcuts.h"
-#include "app/Messages.h"
-#include "app/WidgetNames.h"
+#include "ui/Main.h"
+#include "ui/MenuShortcuts.h"
+#include "ui/Messages.h"
+#include "ui/Sub.h"
+#include "ui/WidgetNames.h"
 #include "view/DisplaySwitches.h"
-#include "view/Sub.h"
 
 namespace ruvo {
 

@@ -1,4 +1,4 @@
-#include "app/MenuShortcuts.h"
+#include "ui/MenuShortcuts.h"
 
 #include <QAction>
 #include <QMenu>

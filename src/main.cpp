@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "app/Main.h"
-#include "app/Messages.h"
 #include "plot/Fonts.h"
+#include "ui/Main.h"
+#include "ui/Messages.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "ui/Main.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,16 +24,16 @@
 #include <algorithm>
 
 #include "Workspace.h"
-#include "app/ControlPanel.h"
-#include "app/Help.h"
-#include "app/MenuShortcuts.h"
-#include "app/Messages.h"
-#include "app/StartUp.h"
-#include "app/StatusBindings.h"
-#include "app/WidgetNames.h"
-#include "view/AboutBox.h"
+#include "ui/AboutBox.h"
+#include "ui/ControlPanel.h"
+#include "ui/Help.h"
+#include "ui/MenuShortcuts.h"
+#include "ui/Messages.h"
+#include "ui/StartUp.h"
+#include "ui/StatusBindings.h"
+#include "ui/Sub.h"
+#include "ui/WidgetNames.h"
 #include "view/Magnify.h"
-#include "view/Sub.h"
 
 namespace ruvo {
 

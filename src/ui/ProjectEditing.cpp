@@ -1,4 +1,4 @@
-#include "app/ProjectEditing.h"
+#include "ui/ProjectEditing.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

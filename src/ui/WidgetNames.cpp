@@ -1,4 +1,4 @@
-#include "app/WidgetNames.h"
+#include "ui/WidgetNames.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "view/WindowLayout.h"
+#include "ui/WindowLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "view/AboutBox.h"
+#include "ui/AboutBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Messages.h"
-#include "app/WidgetNames.h"
+#include "ui/Messages.h"
+#include "ui/WidgetNames.h"
 
 namespace ruvo {
 

@@ -1,4 +1,4 @@
-#include "app/Help.h"
+#include "ui/Help.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,8 +15,8 @@
 
 #include <algorithm>
 
-#include "app/Messages.h"
-#include "app/WidgetNames.h"
+#include "ui/Messages.h"
+#include "ui/WidgetNames.h"
 
 namespace ruvo {
 

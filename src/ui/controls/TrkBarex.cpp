@@ -1,4 +1,4 @@
-#include "controls/TrkBarex.h"
+#include "ui/controls/TrkBarex.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

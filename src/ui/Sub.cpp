@@ -1,4 +1,4 @@
-#include "view/Sub.h"
+#include "ui/Sub.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -8,9 +8,9 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "app/Main.h"
-#include "app/WidgetNames.h"
-#include "view/WindowLayout.h"
+#include "ui/Main.h"
+#include "ui/WidgetNames.h"
+#include "ui/WindowLayout.h"
 
 namespace ruvo {
 

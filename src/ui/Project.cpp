@@ -1,4 +1,4 @@
-#include "app/Project.h"
+#include "ui/Project.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -19,11 +19,11 @@
 
 #include <algorithm>
 
-#include "app/Messages.h"
-#include "app/ProjectEditing.h"
-#include "app/StartUp.h"
-#include "app/WidgetNames.h"
 #include "data/FileNames.h"
+#include "ui/Messages.h"
+#include "ui/ProjectEditing.h"
+#include "ui/StartUp.h"
+#include "ui/WidgetNames.h"
 
 namespace ruvo {
 

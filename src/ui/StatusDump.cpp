@@ -1,4 +1,4 @@
-#include "app/StatusDump.h"
+#include "ui/StatusDump.h"
 
 #include <QLocale>
 

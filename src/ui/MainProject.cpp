@@ -11,11 +11,11 @@
 #include <QToolButton>
 
 #include "Workspace.h"
-#include "app/ControlPanel.h"
-#include "app/Main.h"
-#include "app/Messages.h"
-#include "app/Project.h"
 #include "data/FileNames.h"
+#include "ui/ControlPanel.h"
+#include "ui/Main.h"
+#include "ui/Messages.h"
+#include "ui/Project.h"
 #include "view/ViewOpening.h"
 
 namespace ruvo {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "Texts.h"
 #include "Workspace.h"
-#include "app/Messages.h"
 #include "plot/Canvas.h"
 #include "plot/Fonts.h"
 #include "plot/Geometry.h"

@@ -1,4 +1,4 @@
-#include "app/StartUp.h"
+#include "ui/StartUp.h"
 
 #include <QDir>
 #include <QFileInfo>

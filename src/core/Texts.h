@@ -1,0 +1,61 @@
+#pragma once
+
+// The texts that the core and the command line show: read and drawing
+// failures, refused views and the read-outs of the line plots. The windows'
+// own texts are in ui/Messages.h.
+
+#include "data/FieldStore.h"
+
+namespace ruvo::messages {
+
+// Reading result files, by kind.
+inline constexpr char kGridReadError[] = "ファイル書き込み中かグリッドデータが違うよ。";
+inline constexpr char kVectorReadError[] = "計算出力結果書き込み中";
+inline constexpr char kScalarReadError[] = "計算出力結果書き込み中!";
+
+inline const char* read_error(FileKind kind) {
+    switch (kind) {
+    case FileKind::Grid: return kGridReadError;
+    case FileKind::Vector: return kVectorReadError;
+    case FileKind::Scalar: return kScalarReadError;
+    }
+    return kGridReadError;
+}
+
+// Drawing.
+inline constexpr char kRedrawError[] =
+    "2度目のエラーなら再起動してください！ファイルが正常に読み込まれていないかもしれません。";
+inline constexpr char kAllZeroVectors[] =
+    "ファイルが正しく読み込めていないぞ！プロジェクトを作り直して下さい｡";
+
+// Project.
+inline constexpr char kUntitledProject[] = "(無題).RVP";
+inline constexpr char kNoProjectCaption[] = "Ruvo-プロジェクトを新規作成または読み込んで下さい";
+
+// Opening views beyond the tables.
+inline constexpr char kTooManyViews[] = "ビューウインドウは100個までしか開けません。";
+inline constexpr char kTooManyNames[] = "1つのプロジェクトで表示できるファイルは20種類までです。";
+inline constexpr char kNoDataSlot[] = "このファイルを読み込むデータ領域がありません。";
+
+}  // namespace ruvo::messages
+
+namespace ruvo::messages {
+
+// Read-outs of the line plots and their markers in the status boxes; each
+// prefix is followed by its value.
+inline constexpr char kLineReadoutI[] = "i=";
+inline constexpr char kLineReadoutJ[] = "j=";
+inline constexpr char kLineReadoutGridX[] = "grid_x=";
+inline constexpr char kLineReadoutGridY[] = "grid_y=";
+inline constexpr char kLineReadoutVx[] = "Vx=";
+inline constexpr char kLineReadoutVy[] = "Vy=";
+inline constexpr char kLineReadoutS[] = "S=";
+inline constexpr char kLineReadoutVerticalMax[] = "縦大";
+inline constexpr char kLineReadoutVerticalMin[] = "縦小";
+inline constexpr char kLineReadoutSMax[] = "S大";
+inline constexpr char kLineReadoutSMin[] = "S小";
+inline constexpr char kLineReadoutAxisMax[] = "軸大=";
+inline constexpr char kLineReadoutAxisMin[] = "軸小=";
+inline constexpr char kLineReadoutSMaxIs[] = "S大=";
+
+}  // namespace ruvo::messages
