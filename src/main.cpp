@@ -2,15 +2,12 @@
 
 #include <QApplication>
 
-#include "plot/Fonts.h"
 #include "ui/Main.h"
-#include "ui/Messages.h"
+#include "ui/StartUp.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(ruvo::messages::kApplicationTitle));
-    QApplication::setOrganizationName(QStringLiteral("RUVO"));
-    ruvo::register_font_substitutions();
+    ruvo::prepare_application(app);
 
     // The parameters name a project file, perhaps split at its blanks.
     QStringList parameters = QApplication::arguments();

@@ -205,8 +205,12 @@ void ControlPanel::set_position_ranges(const FieldStore& store) {
     group(ControlGroup::RowPosition).bar->set_range(store.file_y_start + 1, store.file_y_end + 1);
 }
 
+// No view is shown: the magnification shows no number and the bar rests at
+// its start, so nothing of the last view stays.
 void ControlPanel::reset() {
     enable_magnification(false);
+    magnification_.bar->set_position(magnification_.bar->minimum());
+    magnification_.number->clear();
     for (const ControlGroupWidgets& widgets : groups_) widgets.set_visible(false);
 }
 

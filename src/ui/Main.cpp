@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "Workspace.h"
 #include "ui/AboutBox.h"
@@ -67,6 +69,31 @@ QListWidget* file_list(QVBoxLayout* column, QLabel* label, const char* name, int
     return list;
 }
 
+// A read-out box is wide enough for the longest of the texts it shows with
+// a value of up to two integer digits; a longer value scrolls in its box and
+// shows whole in its tool tip.
+int readout_width(const QLineEdit& box, std::size_t n) {
+    using namespace messages;
+    static const std::array<std::vector<const char*>, 7> kPrefixes{{
+        {kLineReadoutI},
+        {kLineReadoutJ},
+        {kLineReadoutGridX, kLineReadoutVerticalMax, kLineReadoutAxisMax},
+        {kLineReadoutGridY, kLineReadoutVerticalMin, kLineReadoutAxisMin},
+        {kLineReadoutVx, kLineReadoutSMax, kLineReadoutSMaxIs},
+        {kLineReadoutVy, kLineReadoutSMin},
+        {kLineReadoutS},
+    }};
+    const QString widest_value = n < 2 ? QStringLiteral("149") : QStringLiteral("-00.0000000");
+    int widest = 0;
+    for (const char* prefix : kPrefixes[n]) {
+        widest = std::max(widest, box.fontMetrics().horizontalAdvance(text(prefix) + widest_value));
+    }
+    // Inside its frame a line edit keeps two pixels beside the text and one
+    // for the cursor.
+    const int frame = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &box);
+    return widest + 2 * (frame + 2) + 1;
+}
+
 // One of the three panels around the view area.
 QFrame* panel(const char* name) {
     auto* frame = new QFrame;
@@ -96,6 +123,9 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
     middle->setSpacing(0);
     mdi_area_ = new QMdiArea;
     mdi_area_->setObjectName(QStringLiteral("ViewArea"));
+    // A view that reaches past the area is reached by scrolling the area.
+    mdi_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     middle->addWidget(mdi_area_, 1);
     RightStatusBar = panel("RightStatusBar");
     RightStatusBar->setFixedWidth(kRightPanelWidth);
@@ -160,8 +190,8 @@ void TRuvo_Main_Form::build_menus() {
     set_project_items_enabled(false);
 
     Window_Main = add_menu(bar, "Window_Main", messages::kWindowMenu);
-    connect(add_named_item(Window_Main, "Cascade_Windows", messages::kCascadeWindows), &QAction::triggered, mdi_area_,
-            &QMdiArea::cascadeSubWindows);
+    connect(add_named_item(Window_Main, "Cascade_Windows", messages::kCascadeWindows), &QAction::triggered, this,
+            &TRuvo_Main_Form::Window_Cascade);
     connect(add_named_item(Window_Main, "Tile_Horizon", messages::kTileHorizon), &QAction::triggered, this,
             [this] { tile_views(true); });
     connect(add_named_item(Window_Main, "Tile_Vertical", messages::kTileVertical), &QAction::triggered, this,
@@ -278,7 +308,7 @@ void TRuvo_Main_Form::build_status_panel(QFrame* panel) {
         const QByteArray name = "Edit" + QByteArray::number(static_cast<int>(n) + 1);
         name_widget(edit, name.constData(), QString::fromLatin1(name));
         edit->setReadOnly(true);
-        edit->setFixedWidth(72);
+        edit->setFixedWidth(readout_width(*edit, n));
         row->addWidget(edit);
         edits_[n] = edit;
     }
@@ -295,7 +325,10 @@ void TRuvo_Main_Form::build_status_panel(QFrame* panel) {
     name_widget(ProgressBar1, "ProgressBar1", QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
-    ProgressBar1->setFixedWidth(150);
+    ProgressBar1->setTextVisible(false);  // the percentage shows while a plot draws
+    // The read-outs come first: the bar gives up width to them in a narrow window.
+    ProgressBar1->setMinimumWidth(60);
+    ProgressBar1->setMaximumWidth(150);
     row->addWidget(ProgressBar1);
 }
 

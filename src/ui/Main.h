@@ -122,7 +122,10 @@ private:
     void draw_grid_over(TRuvo_Sub_Form& view);
     void merge_menus();
     void fill_window_menu();
+    void Window_Cascade();
     void tile_views(bool one_above_the_other);
+    // Moves a view up and left as far as needed to show it whole in the area.
+    void place_inside_area(TRuvo_Sub_Form& view);
     void Arrange_IconsClick();
     void set_view_buttons_enabled(bool enabled);
 
@@ -133,6 +136,7 @@ private:
     bool write_project(const QString& path);
     void Load_Project(const QString& path);
     void reset_project_state();
+    void clear_status_panel();
     void show_project_dialog();
     void read_project_grid();
     void set_project_items_enabled(bool enabled);

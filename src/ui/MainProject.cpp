@@ -16,6 +16,7 @@
 #include "ui/Main.h"
 #include "ui/Messages.h"
 #include "ui/Project.h"
+#include "ui/StatusBindings.h"
 #include "view/ViewOpening.h"
 
 namespace ruvo {
@@ -174,10 +175,17 @@ void TRuvo_Main_Form::Close_Project() {
     Delete_File_Lists();
     close_all_views();
     control_panel_->reset();
+    clear_status_panel();
     reset_project_state();
     ws_->store.clear_values();
     set_project_items_enabled(false);
     SaveOvewriteSB->setEnabled(false);
+}
+
+// Nothing the closed project showed stays in the status panel.
+void TRuvo_Main_Form::clear_status_panel() {
+    status_boxes_->show({});
+    progress_->set_position(0);
 }
 
 void TRuvo_Main_Form::reset_project_state() {

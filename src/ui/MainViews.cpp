@@ -8,7 +8,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QStyle>
 #include <QToolButton>
+
+#include <optional>
 
 #include "Workspace.h"
 #include "data/FileNames.h"
@@ -75,6 +78,11 @@ void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
         warn(messages::read_error(kind));
     }
     Redraw();
+    place_inside_area(*view);
+}
+
+void TRuvo_Main_Form::place_inside_area(TRuvo_Sub_Form& view) {
+    view.move(placed_inside(view.geometry(), mdi_area_->viewport()->size()));
 }
 
 TRuvo_Sub_Form* TRuvo_Main_Form::view_of_slot(int slot) const {
@@ -102,10 +110,13 @@ QSize TRuvo_Main_Form::view_space() const {
 void TRuvo_Main_Form::Redraw() {
     TRuvo_Sub_Form* view = view_of_slot(ws_->views.current_active_window);
     if (!view) return;
+    // A new magnification keeps the middle of what the window shows in the middle.
+    const std::optional<QPointF> centre = view->visible_centre();
     const RenderResult drawn =
         render_view(*ws_, view->slot(), view->image()->picture(), *progress_, *status_boxes_);
     view->image()->picture_changed();
     view->fit_to_image(view_space());
+    if (centre) view->centre_on(*centre);
     emit redrawn();
     if (!drawn.ok()) Memo3->appendPlainText(drawn.reason);
     switch (drawn.failure) {
@@ -249,6 +260,27 @@ void TRuvo_Main_Form::fill_window_menu() {
             if (view) mdi_area_->setActiveSubWindow(view);
         });
         window_list_actions_ << item;
+    }
+}
+
+// The views in their stacking order, the active one last and so in front,
+// each keeping its size as far as the area allows.
+void TRuvo_Main_Form::Window_Cascade() {
+    QList<TRuvo_Sub_Form*> views;
+    std::vector<QSize> sizes;
+    for (QMdiSubWindow* window : mdi_area_->subWindowList(QMdiArea::StackingOrder)) {
+        auto* view = qobject_cast<TRuvo_Sub_Form*>(window);
+        if (!view || view->closed() || view->isMinimized()) continue;
+        if (view->isMaximized()) view->showNormal();
+        views << view;
+        sizes.push_back(view->size());
+    }
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, mdi_area_) +
+                     style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, mdi_area_);
+    const std::vector<QRect> rects = cascaded_rects(mdi_area_->viewport()->size(), sizes, step);
+    for (qsizetype n = 0; n < views.size(); ++n) {
+        views[n]->setGeometry(rects[static_cast<std::size_t>(n)]);
+        views[n]->raise();
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
@@ -184,6 +185,7 @@ void TProject_Dialog::build() {
     for (QListWidget* list : {ProjectFileList, FileKindList}) {
         connect(list, &QListWidget::itemDoubleClicked, this, &TProject_Dialog::DeleteButtonClick);
     }
+    keep_kinds_beside_names();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -211,14 +213,40 @@ void TProject_Dialog::build() {
     }
 }
 
+// The kind column scrolls with the names, row for row: it has no vertical
+// scroll bar of its own, and it shows a horizontal one whenever the names do,
+// so that both lists show the same number of rows.
+void TProject_Dialog::keep_kinds_beside_names() {
+    FileKindList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollBar* names = ProjectFileList->verticalScrollBar();
+    QScrollBar* kinds = FileKindList->verticalScrollBar();
+    connect(names, &QScrollBar::valueChanged, kinds, &QScrollBar::setValue);
+    connect(kinds, &QScrollBar::valueChanged, names, &QScrollBar::setValue);
+    connect(ProjectFileList->horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+        FileKindList->setHorizontalScrollBarPolicy(maximum > 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    });
+    FileKindList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 int TProject_Dialog::kind() const { return kinds_->checkedId(); }
 
 void TProject_Dialog::fill_project_lists() {
     ProjectFileList->clear();
     FileKindList->clear();
-    for (const ProjectLine& line : project_lines(project_)) {
-        ProjectFileList->addItem(base_name(path_of(project_, line)));
-        FileKindList->addItem(kind_word(line.kind));
+    int row = 0;
+    for (const ProjectLine& line : project_lines(project_)) insert_project_row(row++, path_of(project_, line), line.kind);
+}
+
+// A file's name and its kind on one row of the two lists. The row is as
+// high as the taller of its two texts in both lists (a Japanese word stands
+// higher than a Latin name), so the rows stay side by side however many.
+void TProject_Dialog::insert_project_row(int row, const QString& path, FileKind kind) {
+    ProjectFileList->insertItem(row, base_name(path));
+    FileKindList->insertItem(row, kind_word(kind));
+    const int height = std::max(ProjectFileList->sizeHintForRow(row), FileKindList->sizeHintForRow(row));
+    for (QListWidget* list : {ProjectFileList, FileKindList}) {
+        const int width = list->sizeHintForIndex(list->model()->index(row, 0)).width();
+        list->item(row)->setSizeHint(QSize(width, height));
     }
 }
 
@@ -308,8 +336,7 @@ void TProject_Dialog::AddButtonClick() {
         error(messages::kCannotAddMore);
         return;
     }
-    ProjectFileList->insertItem(*line, base_name(path));
-    FileKindList->insertItem(*line, kind_word(kind_to_add));
+    insert_project_row(*line, path, kind_to_add);
 }
 
 void TProject_Dialog::DeleteButtonClick() {

@@ -45,6 +45,8 @@ protected:
 private:
     void build();
     void fill_project_lists();
+    void keep_kinds_beside_names();
+    void insert_project_row(int row, const QString& path, FileKind kind);
 
     void DriveComboBox1Change(int index);
     void change_folder(const QString& path);  // DirectoryListBox1Change

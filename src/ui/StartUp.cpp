@@ -1,11 +1,31 @@
 #include "ui/StartUp.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <array>
 
+#include "plot/Fonts.h"
+#include "ui/Messages.h"
+
 namespace ruvo {
+
+void prepare_application(QApplication& app) {
+    QApplication::setApplicationName(QString::fromUtf8(messages::kApplicationTitle));
+    QApplication::setOrganizationName(QStringLiteral("RUVO"));
+    register_font_substitutions();
+    // The program speaks Japanese whatever the desktop's language; without
+    // the catalogue (not installed) Qt's texts stay English.
+    auto* qt_texts = new QTranslator(&app);
+    if (qt_texts->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(qt_texts);
+    }
+}
 
 QString command_line_project(const QStringList& parameters, const QString& start_folder) {
     const QDir start(start_folder);

@@ -5,7 +5,14 @@
 
 #include "data/RememberedFolders.h"
 
+class QApplication;
+
 namespace ruvo {
+
+// What the program sets up before its first window: its name, the fonts
+// that stand in for the Windows fonts the plots ask for, and the Japanese
+// texts of Qt's own dialogs and buttons (file, message and print dialogs).
+void prepare_application(QApplication& app);
 
 // The project file named on the command line. A path with blanks may arrive
 // split over several parameters, so the candidates are the first parameter,

@@ -21,6 +21,8 @@ public:
     void set_position(int position) override {
         const int before = bar_.value();
         bar_.setValue(position < bar_.maximum() ? position : bar_.maximum());
+        // A bar at rest says nothing, rather than a stale "0%".
+        bar_.setTextVisible(bar_.value() > bar_.minimum());
         // Repaint only when the shown percentage moves: at most a hundred
         // times a plot, however many steps it takes.
         if (percent(bar_.value()) != percent(before)) bar_.repaint();

@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 
+#include "plot/Nearest.h"
 #include "ui/Main.h"
 #include "ui/WidgetNames.h"
 #include "ui/WindowLayout.h"
@@ -63,6 +65,29 @@ void TRuvo_Sub_Form::fit_to_image(QSize space) {
     const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QSize fitted = fitted_client_size(Image1->picture().size(), space, client, scroll_bar);
     resize(size() + (fitted - client));
+}
+
+// The scroll area shows or hides its bars in a queued call after a resize;
+// the part shown is measured once they have settled.
+void TRuvo_Sub_Form::settle_scroll_bars() const {
+    QCoreApplication::sendPostedEvents(scroll_area_, QEvent::MetaCall);
+}
+
+std::optional<QPointF> TRuvo_Sub_Form::visible_centre() const {
+    const QSize picture = Image1->picture().size();
+    if (picture.isEmpty()) return std::nullopt;
+    settle_scroll_bars();
+    const QSize shown = scroll_area_->viewport()->size().boundedTo(picture);
+    return QPointF((scroll_area_->horizontalScrollBar()->value() + shown.width() / 2.0) / picture.width(),
+                   (scroll_area_->verticalScrollBar()->value() + shown.height() / 2.0) / picture.height());
+}
+
+void TRuvo_Sub_Form::centre_on(QPointF fractions) {
+    const QSize picture = Image1->picture().size();
+    settle_scroll_bars();
+    const QSize shown = scroll_area_->viewport()->size();
+    scroll_area_->horizontalScrollBar()->setValue(Nearest(fractions.x() * picture.width() - shown.width() / 2.0));
+    scroll_area_->verticalScrollBar()->setValue(Nearest(fractions.y() * picture.height() - shown.height() / 2.0));
 }
 
 void TRuvo_Sub_Form::FormActivate() { main_.view_activated(*this); }

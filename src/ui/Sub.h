@@ -3,9 +3,11 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QMdiSubWindow>
+#include <QPointF>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 #include "view/LayoutRules.h"
 
@@ -58,6 +60,13 @@ public:
     // `space`, the client area takes the image's size; otherwise it scrolls.
     void fit_to_image(QSize space);
 
+    // The point of the picture in the middle of the part the window shows,
+    // as fractions of the picture's width and height; none without a picture.
+    std::optional<QPointF> visible_centre() const;
+    // Scrolls the picture so that the point at these fractions lies in the
+    // middle of the part shown, as far as the scroll ranges allow.
+    void centre_on(QPointF fractions);
+
     // The window became the active view: its slot becomes current and the
     // main window shows its settings. No redraw.
     void FormActivate();
@@ -93,6 +102,7 @@ private:
     void connect_switches();
     void connect_switch(QAction* action, Switch handler);
     bool is_current() const;
+    void settle_scroll_bars() const;
     bool reachable(const QAction* action) const;
 
     QAction* item(ViewMenuItem item) const { return items_[static_cast<std::size_t>(item)]; }

@@ -46,6 +46,22 @@ std::vector<QRect> tiled_rects(QSize area, int count, TileDirection direction) {
     return rects;
 }
 
+std::vector<QRect> cascaded_rects(QSize area, const std::vector<QSize>& sizes, int step) {
+    std::vector<QRect> rects;
+    const int steps_that_fit = step > 0 ? std::max(1, std::min(area.width(), area.height()) / (2 * step)) : 1;
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+        const int offset = static_cast<int>(k % static_cast<std::size_t>(steps_that_fit)) * step;
+        rects.emplace_back(offset, offset, std::min(sizes[k].width(), area.width() - offset),
+                           std::min(sizes[k].height(), area.height() - offset));
+    }
+    return rects;
+}
+
+QPoint placed_inside(const QRect& window, QSize area) {
+    return {std::max(0, std::min(window.left(), area.width() - window.width())),
+            std::max(0, std::min(window.top(), area.height() - window.height()))};
+}
+
 std::vector<QPoint> icon_positions(QSize area, QSize icon, int count) {
     std::vector<QPoint> positions;
     const int per_row = std::max(1, icon.width() > 0 ? area.width() / icon.width() : 1);

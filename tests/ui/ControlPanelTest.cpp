@@ -68,9 +68,12 @@ TEST_F(ControlPanelTest, ThePanelStartsWithTheMagnificationDisabledAndResetsWhen
     EXPECT_FALSE(control("MagnificationBar")->isEnabled());
 
     open_vectors();
+    main_->set_magnification_preset(300);
     main_->Close_Project();
     EXPECT_EQ(shown_bars(), QStringList{"MagnificationBar"});
     EXPECT_FALSE(control<QWidget>("MagniNumber")->isEnabled());
+    EXPECT_EQ(number("MagniNumber"), "");  // nothing of the closed view stays
+    EXPECT_EQ(control("MagnificationBar")->value(), 100);
 }
 
 TEST_F(ControlPanelTest, TheMagnifyButtonsStepTheMagnificationAndRedraw) {

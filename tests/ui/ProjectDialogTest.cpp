@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,6 +113,27 @@ TEST_F(ProjectDialogTest, OpensOnTheProjectWithEveryFileListedAndTheKindOther) {
                                                text(messages::kVectorKind), text(messages::kVectorKind),
                                                text(messages::kScalarKind)}));
     EXPECT_EQ(dialog_->folder(), QDir(dir_.path()).absolutePath());
+}
+
+TEST_F(ProjectDialogTest, TheKindsStayBesideTheirNamesInAFullProjectWithALongName) {
+    tables_.vector_file_count = 10;
+    tables_.scalar_file_count = 10;
+    for (int n = 0; n < 10; ++n) {
+        tables_.vector_file_name[n] = dir_.filePath(QStringLiteral("V%1.V").arg(n));
+        tables_.scalar_file_name[n] = dir_.filePath(QStringLiteral("S%1.P").arg(n));
+    }
+    tables_.scalar_file_name[9] = dir_.filePath(QString(60, u'L') + QStringLiteral(".P"));
+    open_dialog();
+    for (const bool bottom : {false, true}) {
+        if (bottom) project_lines()->scrollToBottom();
+        QApplication::processEvents();
+        for (int row = 0; row < project_lines()->count(); ++row) {
+            EXPECT_EQ(project_lines()->visualItemRect(project_lines()->item(row)).top(),
+                      kind_lines()->visualItemRect(kind_lines()->item(row)).top())
+                << row << (bottom ? " at the bottom" : " at the top");
+        }
+    }
+    EXPECT_GT(project_lines()->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(ProjectDialogTest, TheFilterNarrowsTheFilesAndSelectsItsKind) {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "UiTestSupport.h"
@@ -110,6 +112,13 @@ TEST_F(StartUpTest, TheMainWindowStartsWithoutAProject) {
     EXPECT_EQ(main.findChild<QWidget*>("RightStatusBar")->width(), 153);
     EXPECT_EQ(main.findChild<QWidget*>("GridListBox")->accessibleName(), "グリッド");
     EXPECT_EQ(main.findChild<QWidget*>("GridListBox")->accessibleDescription(), "GridListBox");
+}
+
+// The test program starts as the program does, so Qt's own buttons speak Japanese.
+TEST(QtTexts, TheButtonsOfQtsOwnDialogsAreJapanese) {
+    QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("はい")));
+    EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().startsWith(QStringLiteral("キャンセル")));
 }
 
 }  // namespace

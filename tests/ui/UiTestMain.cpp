@@ -5,8 +5,7 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "plot/Fonts.h"
-#include "ui/Messages.h"
+#include "ui/StartUp.h"
 
 namespace {
 
@@ -27,8 +26,7 @@ int main(int argc, char** argv) {
     ruvo::test::prepare_environment(config_home);
     standard_handler = qInstallMessageHandler(quiet_platform_notes);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(ruvo::messages::kApplicationTitle));
-    ruvo::register_font_substitutions();
+    ruvo::prepare_application(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
