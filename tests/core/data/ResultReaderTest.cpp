@@ -1,6 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <thread>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "TestSupport.h"
 #include "Workspace.h"
@@ -132,7 +143,7 @@ TEST_F(ResultReaderTest, MissingFileFailsToOpenWithTheSystemsReason) {
     const ReadResult result = read_vector(store_, dir_.filePath("NOPE.V"));
     EXPECT_EQ(result.failure, ReadFailure::CannotOpen);
     EXPECT_EQ(result.kind, FileKind::Vector);
-    EXPECT_FALSE(result.system_error.isEmpty());
+    EXPECT_FALSE(result.file_error.isEmpty());
 }
 
 TEST_F(ResultReaderTest, VectorAndScalarFillTheCurrentSlotOnly) {
@@ -164,6 +175,53 @@ TEST_F(ResultReaderTest, EmptyFileReadsAsAllZero) {
     const ReadResult result = read_scalar(store_, file(""));
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(result.nodes_read, 1);  // header 0 0 0 0: one node, value 0
+}
+
+// A solver rewrites its result file in place: it truncates it, then writes it
+// again. Reads meanwhile find some part of it and must simply say what.
+TEST_F(ResultReaderTest, FileRewrittenWhileBeingReadGivesAnOrdinaryResult) {
+    QByteArray text = "0 149 0 149\n";
+    for (int n = 0; n < 150 * 150; ++n) text += "1.25 2.5\n";
+    const QString path = file(text);
+    std::atomic<bool> reading = true;
+    std::thread solver([&] {
+        while (reading) {
+            std::ofstream out(path.toStdString(), std::ios::trunc);
+            for (qsizetype at = 0; at < text.size(); at += 4096) {
+                out.write(text.constData() + at, std::min<qsizetype>(4096, text.size() - at)).flush();
+            }
+        }
+    });
+    for (int n = 0; n < 100; ++n) {
+        const ReadResult result = read_grid(store_, path);
+        EXPECT_TRUE(result.ok() || result.failure == ReadFailure::BadNumber) << result.detail().toStdString();
+    }
+    reading = false;
+    solver.join();
+}
+
+TEST_F(ResultReaderTest, OnlyRegularFilesOfBoundedSizeAreRead) {
+    // A pipe with a solver waiting to write into it: opened, it would be read.
+    const QString pipe = dir_.filePath("PIPE.DAT");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    std::thread solver([&] { std::ofstream(pipe.toStdString()) << "0 0 0 0\n1 2\n"; });
+    const QString huge = test::write_file(dir_.path(), "HUGE.DAT", "");
+    ASSERT_TRUE(QFile::resize(huge, kMaxResultFileBytes + 1));
+
+    const std::pair<QString, ReadFailure> cases[] = {{pipe, ReadFailure::NotAFile},
+                                                     {dir_.path(), ReadFailure::NotAFile},
+                                                     {"/dev/null", ReadFailure::NotAFile},
+                                                     {huge, ReadFailure::TooLarge}};
+    for (const auto& [path, failure] : cases) {
+        const ReadResult result = read_grid(store_, path);
+        EXPECT_EQ(result.failure, failure) << path.toStdString();
+        EXPECT_EQ(result.nodes_read, 0);
+        EXPECT_FALSE(result.file_error.isEmpty());
+    }
+    // Opening the pipe for reading lets the solver finish.
+    const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    solver.join();
+    close(reader);
 }
 
 }  // namespace
