@@ -9,6 +9,17 @@ namespace ruvo {
 
 namespace {
 
+// Messages quote at most this many characters of an offending token: a
+// hostile file may hold a run of millions.
+constexpr std::size_t kMaxQuotedChars = 40;
+
+QString quoted_token(std::string_view token) {
+    const std::string_view head = token.substr(0, kMaxQuotedChars);
+    QString text = QString::fromLatin1(head.data(), static_cast<qsizetype>(head.size()));
+    if (head.size() < token.size()) text += QStringLiteral("...");
+    return text;
+}
+
 ReadFailure read_failure_of(WholeFile::Failure failure) {
     switch (failure) {
     case WholeFile::Failure::None: return ReadFailure::None;
@@ -36,7 +47,7 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
     auto fail = [&](ReadFailure failure) {
         result.failure = failure;
         result.line = lexer.line();
-        result.token = QString::fromLatin1(lexer.last_token().data(), static_cast<qsizetype>(lexer.last_token().size()));
+        result.token = quoted_token(lexer.last_token());
         return result;
     };
 

@@ -26,7 +26,7 @@ struct ReadResult {
     FileKind kind = FileKind::Grid;
     ReadFailure failure = ReadFailure::None;
     int line = 0;          // line of the file where reading stopped (1-based, 0 when not opened)
-    QString token;         // the offending text, for BadNumber and HeaderOutOfRange
+    QString token;         // the offending text, for BadNumber and HeaderOutOfRange (a long one cut short)
     QString file_error;    // why the file was not read, for CannotOpen, NotAFile and TooLarge
     int nodes_read = 0;    // complete node lines read
 

@@ -108,6 +108,16 @@ TEST_F(ResultReaderTest, MalformedValueStopsKeepingWhatWasRead) {
     }
 }
 
+TEST_F(ResultReaderTest, MessagesQuoteOnlyTheStartOfALongToken) {
+    const QByteArray digits(1'000'000, '7');
+    for (const QByteArray& text : {"0 " + digits + " 0 0\n", "0 0 0 0\n" + digits + "x 1\n"}) {
+        const ReadResult result = read_grid(store_, file(text));
+        EXPECT_EQ(result.failure, ReadFailure::BadNumber);
+        EXPECT_EQ(result.token, QString(40, u'7') + "...");
+        EXPECT_LT(result.detail().size(), 200);
+    }
+}
+
 TEST_F(ResultReaderTest, ValueBeforeTheBadOneOnALineStays) {
     const ReadResult result = read_grid(store_, file("0 0 0 0\n5 x\n"));
     EXPECT_EQ(result.failure, ReadFailure::BadNumber);
