@@ -24,7 +24,8 @@ WholeFile read_whole_file(const QString& path, qint64 max_bytes) {
     // Checked before opening: opening a pipe for reading waits for a writer.
     // A missing file is left to the opening, which gives the system's reason.
     if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-        return failed(WholeFile::Failure::NotAFile, QStringLiteral("it is not a regular file but a folder, pipe or device"));
+        return failed(WholeFile::Failure::NotAFile,
+                      QStringLiteral("it is not a regular file but a folder, pipe or device"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return failed(WholeFile::Failure::CannotOpen, file.errorString());
