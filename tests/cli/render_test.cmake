@@ -86,6 +86,11 @@ file(WRITE "${WORK}/flat/FLAT.GRD" "0 1 0 1\n0 0\n0 0\n1 0\n1 0\n")
 file(WRITE "${WORK}/flat/flat.RVP" "[FileName]\nGrid_File_Name=FLAT.GRD\n")
 expect_run(3 "${WORK}/flat/flat.RVP" -o "${WORK}/x.png")
 expect_contains("${last_err}" "cannot be drawn")
+# A grid of extent 1 five million units from the origin: refused, not drawn blank.
+file(WRITE "${WORK}/far/FAR.GRD" "0 1 0 1\n0 5000000\n0 5000001\n1 5000000\n1 5000001\n")
+file(WRITE "${WORK}/far/far.RVP" "[FileName]\nGrid_File_Name=FAR.GRD\n")
+expect_run(3 "${WORK}/far/far.RVP" -o "${WORK}/x.png")
+expect_contains("${last_err}" "too far from the origin")
 
 # An unwritable picture: exit 3, nothing claimed.
 expect_run(3 "${cylinder}" -o "${WORK}/grid.png/inside.png")

@@ -1,5 +1,6 @@
 #include "data/NumberLexer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -16,9 +17,25 @@ std::string_view without_plus(std::string_view token) {
     return !token.empty() && token.front() == '+' ? token.substr(1) : token;
 }
 
-bool has_negative_exponent(std::string_view token) {
-    const auto e = token.find_first_of("Ee");
-    return e != std::string_view::npos && e + 1 < token.size() && token[e + 1] == '-';
+// The power of ten of a real's leading significant digit (2 for 123.4, -3
+// for 0.001), from its text, so that it holds for any number of digits and
+// any exponent. Only for a real number that is not zero.
+long long decimal_order(std::string_view token) {
+    const std::size_t e = token.find_first_of("Ee");
+    const std::string_view mantissa = token.substr(0, e);
+    const auto first = static_cast<long long>(mantissa.find_first_of("123456789"));
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const long long order = first < point ? point - first - 1 : point - first;
+
+    if (e == std::string_view::npos) return order;
+    std::string_view digits = token.substr(e + 1);
+    const bool negative = digits.front() == '-';
+    if (digits.front() == '+' || negative) digits.remove_prefix(1);
+    // Beyond this bound any exponent outweighs the digits of a file we read.
+    constexpr long long kExponentBound = 1'000'000'000'000;
+    long long exponent = 0;
+    for (const char c : digits) exponent = std::min(exponent * 10 + (c - '0'), kExponentBound);
+    return order + (negative ? -exponent : exponent);
 }
 }  // namespace
 
@@ -84,7 +101,9 @@ NumberLexer::Real NumberLexer::next_real() {
     if (error == std::errc::result_out_of_range) {
         // Too small to represent is as good as zero; too large would poison
         // every extreme and scale, so it is refused like a malformed number.
-        if (has_negative_exponent(token)) return {Status::Ok, 0.0};
+        // Out of range means below about 1E-308 or above 1.8E308, so the
+        // side of 1 on which the value lies tells which.
+        if (decimal_order(token) < 0) return {Status::Ok, 0.0};
         return {Status::Malformed, 0.0};
     }
     if (error != std::errc() || rest != digits.data() + digits.size() || !std::isfinite(value)) {

@@ -1,7 +1,6 @@
 #include "data/ProjectFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -15,6 +14,7 @@
 
 #include "data/FileNames.h"
 #include "data/IniDocument.h"
+#include "data/WholeFile.h"
 
 namespace ruvo {
 
@@ -179,17 +179,12 @@ bool has_line_break(const QString& text) {
 
 ProjectLoadResult load_project_file(const QString& path, ProjectTables& tables) {
     ProjectLoadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    const WholeFile file = read_whole_file(path, kMaxProjectFileBytes);
+    if (!file.ok()) {
+        result.error = file.reason;
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
-    }
-    const IniDocument doc = IniDocument::from_text(decode_project_text(bytes));
+    const IniDocument doc = IniDocument::from_text(decode_project_text(file.bytes));
     const QString folder = QFileInfo(path).absolutePath();
 
     // Filled aside and assigned at the end, so the tables change only when
@@ -244,17 +239,12 @@ ProjectSaveResult save_project_file(const QString& path, const ProjectTables& ta
     IniDocument doc;
     QString line_break = QStringLiteral("\r\n");
     if (QFileInfo::exists(path)) {
-        QFile existing(path);
-        if (!existing.open(QIODevice::ReadOnly)) {
-            result.error = existing.errorString();
+        const WholeFile existing = read_whole_file(path, kMaxProjectFileBytes);
+        if (!existing.ok()) {
+            result.error = existing.reason;
             return result;
         }
-        const QByteArray bytes = existing.readAll();
-        if (existing.error() != QFileDevice::NoError) {
-            result.error = existing.errorString();
-            return result;
-        }
-        const QString text = decode_project_text(bytes);
+        const QString text = decode_project_text(existing.bytes);
         line_break = line_break_of(text);
         doc = IniDocument::from_text(text);
     }

@@ -14,6 +14,12 @@ inline constexpr char kDefaultGridMask[] = "*.DAT;*.D;*.GRD";
 inline constexpr char kDefaultVectorMask[] = "*.DAT;*.D;*.V";
 inline constexpr char kDefaultScalarMask[] = "*.DAT;*.D;*.P;*.K;*.E";
 
+// A project file holds three masks, two counts and 21 file names: even with
+// every name a path of the longest length a system allows (4096 bytes) it
+// stays below 100 KB. Anything far larger is not a project file and is
+// refused before it is read into memory.
+inline constexpr qint64 kMaxProjectFileBytes = 4 * 1024 * 1024;
+
 // The files of one calculation: one grid and up to ten vector and ten scalar
 // files, held as full paths in the order they were added.
 struct ProjectTables {
@@ -51,6 +57,7 @@ struct ProjectSaveResult {
 // a file of the same base name in the project's folder when there is one.
 // Counts above 10 are clipped (and said in `notes`); missing keys read as
 // empty text or 0. The text is UTF-8, or Shift_JIS when it is not valid UTF-8.
+// Only a regular file of at most kMaxProjectFileBytes is read.
 ProjectLoadResult load_project_file(const QString& path, ProjectTables& tables);
 
 // Writes the keys of the project into `path`, keeping the other sections and

@@ -1,41 +1,34 @@
 #include "data/ResultReader.h"
 
-#include <QFile>
-
 #include <array>
 
 #include "data/NumberLexer.h"
+#include "data/WholeFile.h"
 
 namespace ruvo {
 
 namespace {
 
-// The file's bytes, mapped when possible so that nothing is copied.
-class FileText {
-public:
-    explicit FileText(const QString& path) : file_(path) {}
+// Messages quote at most this many characters of an offending token: a
+// hostile file may hold a run of millions.
+constexpr std::size_t kMaxQuotedChars = 40;
 
-    bool open() {
-        if (!file_.open(QIODevice::ReadOnly)) return false;
-        if (file_.size() == 0) return true;
-        mapped_ = file_.map(0, file_.size());
-        if (mapped_ == nullptr) {
-            copy_ = file_.readAll();
-            if (file_.error() != QFileDevice::NoError) return false;
-        }
-        return true;
-    }
-    QString error() const { return file_.errorString(); }
-    std::string_view text() const {
-        if (mapped_ != nullptr) return {reinterpret_cast<const char*>(mapped_), static_cast<std::size_t>(file_.size())};
-        return {copy_.constData(), static_cast<std::size_t>(copy_.size())};
-    }
+QString quoted_token(std::string_view token) {
+    const std::string_view head = token.substr(0, kMaxQuotedChars);
+    QString text = QString::fromLatin1(head.data(), static_cast<qsizetype>(head.size()));
+    if (head.size() < token.size()) text += QStringLiteral("...");
+    return text;
+}
 
-private:
-    QFile file_;
-    uchar* mapped_ = nullptr;
-    QByteArray copy_;
-};
+ReadFailure read_failure_of(WholeFile::Failure failure) {
+    switch (failure) {
+    case WholeFile::Failure::None: return ReadFailure::None;
+    case WholeFile::Failure::CannotOpen: return ReadFailure::CannotOpen;
+    case WholeFile::Failure::NotAFile: return ReadFailure::NotAFile;
+    case WholeFile::Failure::TooLarge: return ReadFailure::TooLarge;
+    }
+    return ReadFailure::CannotOpen;
+}
 
 // Reads one file of any kind: the header into the store's file range, then
 // `values_per_node` reals per node handed to `store_value(i, j, k, value)`.
@@ -44,17 +37,17 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
                             StoreValue store_value) {
     ReadResult result;
     result.kind = kind;
-    FileText file(path);
-    if (!file.open()) {
-        result.failure = ReadFailure::CannotOpen;
-        result.system_error = file.error();
+    const WholeFile file = read_whole_file(path, kMaxResultFileBytes);
+    if (!file.ok()) {
+        result.failure = read_failure_of(file.failure);
+        result.file_error = file.reason;
         return result;
     }
-    NumberLexer lexer(file.text());
+    NumberLexer lexer(std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
     auto fail = [&](ReadFailure failure) {
         result.failure = failure;
         result.line = lexer.line();
-        result.token = QString::fromLatin1(lexer.last_token().data(), static_cast<qsizetype>(lexer.last_token().size()));
+        result.token = quoted_token(lexer.last_token());
         return result;
     };
 
@@ -90,7 +83,10 @@ QString ReadResult::detail() const {
     case ReadFailure::None:
         return QStringLiteral("%1 nodes read").arg(nodes_read);
     case ReadFailure::CannotOpen:
-        return QStringLiteral("cannot open the file: %1").arg(system_error);
+        return QStringLiteral("cannot open the file: %1").arg(file_error);
+    case ReadFailure::NotAFile:
+    case ReadFailure::TooLarge:
+        return QStringLiteral("the file is not read: %1").arg(file_error);
     case ReadFailure::BadNumber:
         return QStringLiteral("line %1: \"%2\" is not a number of the expected form").arg(line).arg(token);
     case ReadFailure::HeaderOutOfRange:

@@ -6,9 +6,16 @@
 
 namespace ruvo {
 
+// Result files are read whole into memory. A real one of 150 x 150 nodes
+// is about 1.5 MB; the bound leaves room for many trailing columns or
+// comments on every node line and still keeps a stray huge file out.
+inline constexpr qint64 kMaxResultFileBytes = 64 * 1024 * 1024;
+
 enum class ReadFailure {
     None,
     CannotOpen,        // missing or unreadable file
+    NotAFile,          // a folder, pipe or device
+    TooLarge,          // larger than kMaxResultFileBytes
     BadNumber,         // a run of characters that is not a number of the expected form
     HeaderOutOfRange,  // a header index outside 0..149
 };
@@ -19,8 +26,8 @@ struct ReadResult {
     FileKind kind = FileKind::Grid;
     ReadFailure failure = ReadFailure::None;
     int line = 0;          // line of the file where reading stopped (1-based, 0 when not opened)
-    QString token;         // the offending text, for BadNumber and HeaderOutOfRange
-    QString system_error;  // the system's reason, for CannotOpen
+    QString token;         // the offending text, for BadNumber and HeaderOutOfRange (a long one cut short)
+    QString file_error;    // why the file was not read, for CannotOpen, NotAFile and TooLarge
     int nodes_read = 0;    // complete node lines read
 
     bool ok() const { return failure == ReadFailure::None; }

@@ -40,6 +40,20 @@ GeometryFailure check_image_size(double width, double height) {
     return GeometryFailure::None;
 }
 
+// dx and dy of a layout whose grid starts `left` pixels from the image's left
+// edge and `bottom` pixels from its bottom edge, once the scales are set.
+GeometryFailure place_origin(PlotState& plot, const FieldStore& store, double left, double bottom) {
+    const double column = plot.x_scale * plot.origin_x + left;
+    const double row = plot.y_scale * plot.origin_y + bottom;
+    for (const double offset : {column, row, plot.x_scale * store.grid_x_min, plot.x_scale * store.grid_x_max,
+                                plot.y_scale * store.grid_y_min, plot.y_scale * store.grid_y_max}) {
+        if (!(std::abs(offset) <= kMaxPixelOffset)) return GeometryFailure::FarFromOrigin;
+    }
+    plot.dx = Nearest(column);
+    plot.dy = plot.height - Nearest(row);
+    return GeometryFailure::None;
+}
+
 void store_mapping(const PlotState& plot, View_Info& view) {
     view.x_scale = plot.x_scale;
     view.y_scale = plot.y_scale;
@@ -88,8 +102,9 @@ GeometryFailure Set_View_Geometry(PlotState& plot, FieldStore& store, View_Info&
     plot.x_scale = w * 0.9 / plot.differ_x;
     plot.y_scale = h * 0.9 / plot.differ_y;
     plot.x_scale_y = w * 0.9 / plot.differ_y;
-    plot.dx = Nearest(plot.x_scale * plot.origin_x + w * 0.05);
-    plot.dy = h - Nearest(plot.y_scale * plot.origin_y + h * 0.05);
+    if (const auto failure = place_origin(plot, store, w * 0.05, h * 0.05); failure != GeometryFailure::None) {
+        return failure;
+    }
     store_mapping(plot, view);
 
     plot.memo2.append(QStringLiteral("Width=%1").arg(w));
@@ -118,8 +133,10 @@ GeometryFailure Set_Fixed_Geometry(PlotState& plot, FieldStore& store, View_Info
         plot.y_scale = (r * bw) / plot.differ_y;
         plot.x_scale_y = bw / plot.differ_y;
     }
-    plot.dx = Nearest(plot.x_scale * plot.origin_x + plot.width * 0.1);
-    plot.dy = plot.height - Nearest(plot.y_scale * plot.origin_y + plot.height * 0.2);
+    if (const auto failure = place_origin(plot, store, plot.width * 0.1, plot.height * 0.2);
+        failure != GeometryFailure::None) {
+        return failure;
+    }
     store_mapping(plot, view);
     return GeometryFailure::None;
 }
@@ -133,6 +150,8 @@ QString geometry_failure_text(GeometryFailure failure) {
     case GeometryFailure::BadExtent: return QStringLiteral("the grid coordinates of the area are too large to draw");
     case GeometryFailure::ImageTooLarge: return QStringLiteral("the aspect ratio asks for an image too large to draw");
     case GeometryFailure::ImageTooSmall: return QStringLiteral("the aspect ratio leaves the image no height");
+    case GeometryFailure::FarFromOrigin:
+        return QStringLiteral("the grid lies too far from the origin for its extent to be drawn");
     }
     return {};
 }

@@ -79,7 +79,13 @@ enum class GeometryFailure {
     BadExtent,      // the extent is not a finite number
     ImageTooLarge,  // the aspect ratio asks for an image no raster can hold
     ImageTooSmall,  // the image would have no pixel rows
+    FarFromOrigin,  // the grid lies too far from the origin for its extent: pixel offsets beyond kMaxPixelOffset
 };
+
+// Largest magnitude of the two integer parts of the pixel mapping, the scaled
+// coordinate and the offset dx or dy: half the int range, so that their sum
+// or difference (a node's pixel) is still an int.
+inline constexpr double kMaxPixelOffset = 1'000'000'000;
 
 // Largest side and area of a view's image: far beyond 800 % of any sensible
 // grid, well within what a raster can hold.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "data/NumberLexer.h"
 
 namespace ruvo {
@@ -75,6 +77,19 @@ TEST(NumberLexer, OverflowIsRefusedAndUnderflowReadsZero) {
     EXPECT_EQ(tiny.value, 0.0);
     const auto largest = NumberLexer("1.7E308").next_real();
     EXPECT_EQ(largest.status, Status::Ok);
+}
+
+// Out of range is overflow or underflow by the value, whatever the sign of
+// its exponent: refused above 1, read as 0 below.
+TEST(NumberLexer, OutOfRangeIsDecidedByTheValuesMagnitude) {
+    const std::string zeros(400, '0');
+    for (const auto& [text, status] : {std::pair{"1" + zeros + "e-1", Status::Malformed},
+                                       {"0.0" + zeros + "1e999", Status::Malformed}, {"0." + zeros + "1", Status::Ok},
+                                       {"1" + zeros + "e-800", Status::Ok}}) {
+        const auto real = NumberLexer(text).next_real();
+        EXPECT_EQ(real.status, status) << text.substr(0, 12);
+        EXPECT_EQ(real.value, 0.0);
+    }
 }
 
 TEST(NumberLexer, SkipLineHandlesEveryLineEnd) {

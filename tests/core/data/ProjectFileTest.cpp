@@ -369,7 +369,9 @@ TEST_F(ProjectFileTest, LoadingAFileThatCannotBeReadFailsAndLeavesTheTables) {
     tables.grid_file_name = "/keep/GRID.GRD";
     tables.vector_file_count = 1;
     tables.vector_file_name[0] = "/keep/A.V";
-    for (const QString& missing : {path("absent.RVP"), root_.path()}) {
+    const QString huge = write_file(root_.path(), "huge.RVP", "");
+    ASSERT_TRUE(QFile::resize(huge, kMaxProjectFileBytes + 1));
+    for (const QString& missing : {path("absent.RVP"), root_.path(), QStringLiteral("/dev/null"), huge}) {
         SCOPED_TRACE(missing.toStdString());
         ProjectTables loaded = tables;
         const ProjectLoadResult result = load_project_file(missing, loaded);
@@ -380,6 +382,8 @@ TEST_F(ProjectFileTest, LoadingAFileThatCannotBeReadFailsAndLeavesTheTables) {
         EXPECT_EQ(loaded.vector_file_name[0], "/keep/A.V");
         EXPECT_EQ(loaded.grid_file_count, 0);
     }
+    EXPECT_THAT(load_project_file(huge, tables).error.toStdString(), HasSubstr("larger than 4 MB"));
+    EXPECT_FALSE(save_project_file(huge, tables).ok);  // saving keeps the file's other keys: it reads it first
 }
 
 // --- Text encodings -----------------------------------------------------------

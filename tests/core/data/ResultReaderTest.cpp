@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <atomic>
+#include <fstream>
+#include <thread>
 
 #include "TestSupport.h"
 #include "Workspace.h"
@@ -97,6 +102,12 @@ TEST_F(ResultReaderTest, MalformedValueStopsKeepingWhatWasRead) {
     }
 }
 
+TEST_F(ResultReaderTest, MessagesQuoteOnlyTheStartOfALongToken) {
+    const ReadResult result = read_grid(store_, file("0 0 0 0\n" + QByteArray(1'000'000, '7') + "x\n"));
+    EXPECT_EQ(result.token, QString(40, u'7') + "...");
+    EXPECT_LT(result.detail().size(), 200);
+}
+
 TEST_F(ResultReaderTest, ValueBeforeTheBadOneOnALineStays) {
     const ReadResult result = read_grid(store_, file("0 0 0 0\n5 x\n"));
     EXPECT_EQ(result.failure, ReadFailure::BadNumber);
@@ -132,7 +143,7 @@ TEST_F(ResultReaderTest, MissingFileFailsToOpenWithTheSystemsReason) {
     const ReadResult result = read_vector(store_, dir_.filePath("NOPE.V"));
     EXPECT_EQ(result.failure, ReadFailure::CannotOpen);
     EXPECT_EQ(result.kind, FileKind::Vector);
-    EXPECT_FALSE(result.system_error.isEmpty());
+    EXPECT_FALSE(result.file_error.isEmpty());
 }
 
 TEST_F(ResultReaderTest, VectorAndScalarFillTheCurrentSlotOnly) {
@@ -164,6 +175,29 @@ TEST_F(ResultReaderTest, EmptyFileReadsAsAllZero) {
     const ReadResult result = read_scalar(store_, file(""));
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(result.nodes_read, 1);  // header 0 0 0 0: one node, value 0
+}
+
+// A solver rewrites its file in place, truncating it first: a read meanwhile
+// finds some part of it.
+TEST_F(ResultReaderTest, FileRewrittenWhileBeingReadIsReadAsFarAsItGoes) {
+    const std::string text = "0 149 0 149" + std::string(2'000'000, '\n');
+    const QString path = file(QByteArray::fromStdString(text));
+    std::atomic<bool> reading = true;
+    std::thread solver([&] {
+        while (reading) std::ofstream(path.toStdString(), std::ios::trunc) << text;
+    });
+    for (int n = 0; n < 100; ++n) EXPECT_TRUE(read_grid(store_, path).ok());
+    reading = false;
+    solver.join();
+}
+
+TEST_F(ResultReaderTest, OnlyRegularFilesOfBoundedSizeAreRead) {
+    const QString huge = file("");
+    ASSERT_TRUE(QFile::resize(huge, kMaxResultFileBytes + 1));
+    for (const auto& [path, failure] : {std::pair<QString, ReadFailure>{"/dev/null", ReadFailure::NotAFile},
+                                        {dir_.path(), ReadFailure::NotAFile}, {huge, ReadFailure::TooLarge}}) {
+        EXPECT_EQ(read_grid(store_, path).failure, failure) << path.toStdString();
+    }
 }
 
 }  // namespace

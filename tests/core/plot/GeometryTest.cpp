@@ -126,6 +126,17 @@ TEST(ViewGeometry, DegenerateAreasAreReportedNotDividedBy) {
     EXPECT_EQ(tall.lay_out(), GeometryFailure::ImageTooLarge);
 }
 
+// A grid of extent 1 a million units from the origin has offsets of 4.5E8
+// pixels, within the mapping's integers; five million away they overflow.
+TEST(ViewGeometry, GridFarFromTheOriginDrawsUntilItsOffsetsOverflow) {
+    Layout near{test::grid_workspace(3, 3, 1.0, 1.0, -1e6, 1e6)};
+    ASSERT_EQ(near.lay_out(), GeometryFailure::None);
+    EXPECT_EQ(near.ws->plot.pixel({-1e6 + 1, 1e6}), QPoint(475, 475));
+    Layout far{test::grid_workspace(3, 3, 1.0, 1.0, 0.0, 5e6)};
+    EXPECT_EQ(far.lay_out(), GeometryFailure::FarFromOrigin);
+    EXPECT_EQ(Set_Fixed_Geometry(far.ws->plot, far.ws->store, far.view()), GeometryFailure::FarFromOrigin);
+}
+
 TEST(FixedGeometry, WideGridFillsTheWidthTallGridTheHeight) {
     Layout wide{test::grid_workspace(3, 3, 2.0, 1.0)};
     wide.view().ratio = 7.0;  // neither read nor written
