@@ -40,6 +40,15 @@ GeometryFailure check_image_size(double width, double height) {
     return GeometryFailure::None;
 }
 
+// dx and dy of a layout whose plot area starts `left_margin` pixels from the
+// left and `bottom_margin` pixels from the bottom of the image.
+void place_origin(PlotState& plot, double left_margin, double bottom_margin) {
+    plot.dx = Nearest(plot.x_scale * plot.origin_x + left_margin);
+    plot.dy = plot.height - Nearest(plot.y_scale * plot.origin_y + bottom_margin);
+    plot.frame_left = Nearest(left_margin);
+    plot.frame_bottom = plot.height - Nearest(bottom_margin);
+}
+
 void store_mapping(const PlotState& plot, View_Info& view) {
     view.x_scale = plot.x_scale;
     view.y_scale = plot.y_scale;
@@ -88,8 +97,7 @@ GeometryFailure Set_View_Geometry(PlotState& plot, FieldStore& store, View_Info&
     plot.x_scale = w * 0.9 / plot.differ_x;
     plot.y_scale = h * 0.9 / plot.differ_y;
     plot.x_scale_y = w * 0.9 / plot.differ_y;
-    plot.dx = Nearest(plot.x_scale * plot.origin_x + w * 0.05);
-    plot.dy = h - Nearest(plot.y_scale * plot.origin_y + h * 0.05);
+    place_origin(plot, w * 0.05, h * 0.05);
     store_mapping(plot, view);
 
     plot.memo2.append(QStringLiteral("Width=%1").arg(w));
@@ -118,8 +126,7 @@ GeometryFailure Set_Fixed_Geometry(PlotState& plot, FieldStore& store, View_Info
         plot.y_scale = (r * bw) / plot.differ_y;
         plot.x_scale_y = bw / plot.differ_y;
     }
-    plot.dx = Nearest(plot.x_scale * plot.origin_x + plot.width * 0.1);
-    plot.dy = plot.height - Nearest(plot.y_scale * plot.origin_y + plot.height * 0.2);
+    place_origin(plot, plot.width * 0.1, plot.height * 0.2);
     store_mapping(plot, view);
     return GeometryFailure::None;
 }
