@@ -143,6 +143,7 @@ void Canvas::set_font(const QString& family, int point_size) {
 void Canvas::move_to(QPoint p) {
     position_ = p;
     dash_phase_ = 0;
+    stroke_open_ = false;
 }
 
 void Canvas::line_to(QPoint p) {
@@ -153,6 +154,11 @@ void Canvas::line_to(QPoint p) {
         }
     } else if (pen_width_ == 1) {
         thin_line(position_, p);
+    } else if (pen_style_ == PenStyle::Dashed) {
+        // Separate lines would each start the pattern afresh.
+        if (!stroke_open_) pending_strokes_.append(QPolygon{position_});
+        pending_strokes_.last().append(p);
+        stroke_open_ = true;
     } else {
         pending_lines_.append(QLine(position_, p));
     }
@@ -160,10 +166,15 @@ void Canvas::line_to(QPoint p) {
 }
 
 void Canvas::flush() {
-    if (pending_lines_.isEmpty()) return;
+    stroke_open_ = false;
+    if (pending_lines_.isEmpty() && pending_strokes_.isEmpty()) return;
     sync_painter();
-    if (painter_.isActive()) painter_.drawLines(pending_lines_);
+    if (painter_.isActive()) {
+        if (!pending_lines_.isEmpty()) painter_.drawLines(pending_lines_);
+        for (const QPolygon& stroke : pending_strokes_) painter_.drawPolyline(stroke);
+    }
     pending_lines_.clear();
+    pending_strokes_.clear();
 }
 
 void Canvas::plot_pixel(int x, int y) {

@@ -24,7 +24,8 @@ enum class PenStyle { Solid, Dashed };
 // position, move-to and line-to, pens in copy, mask, xor and not-xor modes.
 // A line-to leaves its end pixel unpainted (so polylines in an exclusive-or
 // mode stay exact), and a zero-length line with a pen wider than one pixel
-// paints a round dot.
+// paints a round dot. The line-tos that follow one move-to are one stroke:
+// a dashed pen's pattern runs on across their corners.
 class Canvas {
 public:
     // Draws on `image`, which must outlive the canvas. The image is made
@@ -85,6 +86,8 @@ private:
     QRgb brush_colour_ = qRgb(255, 255, 255);
     QFont font_;
     QVector<QLine> pending_lines_;  // wide lines, drawn together
+    QVector<QPolygon> pending_strokes_;  // wide dashed strokes, drawn together
+    bool stroke_open_ = false;  // a line-to continues the last pending stroke
     uchar* bits_ = nullptr;  // the image's pixels while it is painted on
     qsizetype stride_ = 0;
     bool painter_stale_ = true;  // the painter does not hold the pen yet

@@ -61,11 +61,11 @@ int contour_colour_index(int k, int level_count) {
 }
 
 int fill_colour_index(double value, double range_min, double range_max, int band_count) {
-    if (range_max == range_min) return value > range_max ? kTopIndex : 0;
+    if (range_max == range_min) return value > range_max ? band_count : 0;
     const double step = 255.0 / band_count;
     // Values far outside the range give infinite fractions; Truncate
     // saturates them and the clamp takes the nearer end.
-    return clamp_colour_index(Truncate(((value - range_min) / (range_max - range_min) * 255) / step));
+    return std::clamp(Truncate(((value - range_min) / (range_max - range_min) * 255) / step), 0, band_count);
 }
 
 PlotOutcome set_value_range(PlotContext& context) {

@@ -19,8 +19,7 @@ const ColourTable& colour_ramp();
 // Entry e is (e, e, e): black to white.
 const ColourTable& grey_ramp();
 
-// Every colour index is clamped to 0..255 before it picks an entry: values
-// outside a range the user narrowed take the colour of the nearer end.
+// Every colour index is clamped to 0..255 before it picks an entry.
 int clamp_colour_index(int index);
 QRgb ramp_colour(const ColourTable& ramp, int index);
 
@@ -29,8 +28,10 @@ QRgb ramp_colour(const ColourTable& ramp, int index);
 int contour_colour_index(int k, int level_count);
 
 // Ramp index of a cell of the fill: the band of `value` among band_count equal
-// bands of the range, clamped to the ramp. A range whose ends are equal has a
-// single boundary: values above it take the top of the ramp, all others 0.
+// bands of the range, 0..band_count. Values outside a range the user narrowed
+// take the nearer end band, so that every cell shows a colour of the legend.
+// A range whose ends are equal has a single boundary: values above it take
+// the last band, all others 0.
 int fill_colour_index(double value, double range_min, double range_max, int band_count);
 
 // range_min / range_max of the plot: the view's Scalar_min / Scalar_max where

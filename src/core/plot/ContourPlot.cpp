@@ -1,9 +1,12 @@
 #include "plot/ContourPlot.h"
 
+#include <vector>
+
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
 #include "plot/ColourScale.h"
 #include "plot/ContourCells.h"
+#include "plot/ContourChains.h"
 #include "plot/Geometry.h"
 #include "plot/Progress.h"
 #include "view/ViewTable.h"
@@ -23,19 +26,43 @@ void join(Canvas& canvas, QPoint a, QPoint b) {
     canvas.line_to(b);
 }
 
-void draw_level(PlotContext& context, const Table& s, double level) {
-    const FieldStore& store = context.store;
+// Hands every segment of `level` to `use`, cell by cell.
+template <typename UseSegment>
+void for_each_segment(const FieldStore& store, const Table& s, double level, UseSegment use) {
     const DrawRect& r = store.draw;
     CellSegments segments;
     for (int j = r.y_start; j <= r.y_end - 1; ++j) {
         for (int i = r.x_start; i <= r.x_end - 1; ++i) {
             if (store.cell_skipped(i, j)) continue;
             const int count = contour_cell_segments(store, s, i, j, level, segments);
-            for (int n = 0; n < count; ++n) {
-                const ContourSegment& segment = segments[static_cast<std::size_t>(n)];
-                join(context.canvas, context.plot.pixel(segment.a), context.plot.pixel(segment.b));
-            }
+            for (int n = 0; n < count; ++n) use(segments[static_cast<std::size_t>(n)]);
         }
+    }
+}
+
+void draw_solid_level(PlotContext& context, const Table& s, double level) {
+    for_each_segment(context.store, s, level, [&](const ContourSegment& segment) {
+        join(context.canvas, context.plot.pixel(segment.a), context.plot.pixel(segment.b));
+    });
+}
+
+// Most segments are shorter than a dash, so a dashed level is stroked line by
+// line instead: its segments joined into polylines, along which the pattern
+// runs on. No dots at the segment ends, which would fill the gaps.
+void draw_dashed_level(PlotContext& context, const Table& s, double level) {
+    std::vector<ContourSegment> segments;
+    for_each_segment(context.store, s, level, [&](const ContourSegment& segment) { segments.push_back(segment); });
+    Canvas& canvas = context.canvas;
+    for (const ContourChain& chain : join_segments(segments)) {
+        canvas.move_to(context.plot.pixel(chain.front()));
+        bool drawn = false;
+        for (const QPointF& point : chain) {
+            const QPoint pixel = context.plot.pixel(point);
+            if (pixel == canvas.position()) continue;
+            canvas.line_to(pixel);
+            drawn = true;
+        }
+        if (!drawn) canvas.line_to(canvas.position());  // within one pixel: a dot, as a solid line gets
     }
 }
 }  // namespace
@@ -61,8 +88,13 @@ PlotOutcome Draw_Contours(PlotContext& context) {
         canvas.set_pen_colour(view.Color ? ramp_colour(colour_ramp(), contour_colour_index(k, level_count))
                                          : qRgb(0, 0, 0));
         const double level = contour_level(plot.range_min, plot.range_max, level_count, k);
-        canvas.set_pen_style(view.Broken && level < 0 ? PenStyle::Dashed : PenStyle::Solid);
-        draw_level(context, s, level);
+        const bool dashed = view.Broken && level < 0;
+        canvas.set_pen_style(dashed ? PenStyle::Dashed : PenStyle::Solid);
+        if (dashed) {
+            draw_dashed_level(context, s, level);
+        } else {
+            draw_solid_level(context, s, level);
+        }
         context.progress.step();
     }
     context.progress.set_position(0);

@@ -40,17 +40,20 @@ GeometryFailure check_image_size(double width, double height) {
     return GeometryFailure::None;
 }
 
-// dx and dy of a layout whose grid starts `left` pixels from the image's left
-// edge and `bottom` pixels from its bottom edge, once the scales are set.
-GeometryFailure place_origin(PlotState& plot, const FieldStore& store, double left, double bottom) {
-    const double column = plot.x_scale * plot.origin_x + left;
-    const double row = plot.y_scale * plot.origin_y + bottom;
+// dx and dy of a layout whose plot area starts `left_margin` pixels from the
+// left and `bottom_margin` pixels from the bottom of the image, once the
+// scales are set; and the plot area's own corner (frame_left, frame_bottom).
+GeometryFailure place_origin(PlotState& plot, const FieldStore& store, double left_margin, double bottom_margin) {
+    const double column = plot.x_scale * plot.origin_x + left_margin;
+    const double row = plot.y_scale * plot.origin_y + bottom_margin;
     for (const double offset : {column, row, plot.x_scale * store.grid_x_min, plot.x_scale * store.grid_x_max,
                                 plot.y_scale * store.grid_y_min, plot.y_scale * store.grid_y_max}) {
         if (!(std::abs(offset) <= kMaxPixelOffset)) return GeometryFailure::FarFromOrigin;
     }
     plot.dx = Nearest(column);
     plot.dy = plot.height - Nearest(row);
+    plot.frame_left = Nearest(left_margin);
+    plot.frame_bottom = plot.height - Nearest(bottom_margin);
     return GeometryFailure::None;
 }
 

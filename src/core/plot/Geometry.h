@@ -45,6 +45,12 @@ struct PlotState {
     double x_scale_y = 0.0;
     int dx = 0;
     int dy = 0;
+    // dx and dy as the layout places them for a grid whose lowest x and y are
+    // 0: the left and bottom edges of the plot area. The Detail graph is laid
+    // out on them, since its axes show values and coordinates of one line, not
+    // the grid's place.
+    int frame_left = 0;
+    int frame_bottom = 0;
     int width = 0;   // W of the image
     int height = 0;  // H of the image
     double range_min = 0.0;  // value range of the scalar plot being drawn

@@ -188,23 +188,26 @@ DetailScale detail_scale(PlotContext& c) {
     return d;
 }
 
-// Rows per unit of value above `lo`. An axis whose ends are equal (a
+// Rows per unit of value above `lo`, the value axis running from the plot
+// area's bottom row up to row H - bottom. An axis whose ends are equal (a
 // constant line, or all values 0) has no height: its values all lie on the
 // bottom row, which is also the zero line then. Nothing when too large to draw.
 std::optional<double> vertical_scale(const PlotContext& c, const ValueRange& axis) {
     const double span = axis.hi - axis.lo;
     if (span == 0.0) return 0.0;
-    const double height = 2.0 * c.plot.dy - c.plot.height;
+    const double height = 2.0 * c.plot.frame_bottom - c.plot.height;
     const double vs = c.view.AutoScale ? height / span : c.view.length * height / span * 0.04;
     if (!std::isfinite(vs)) return std::nullopt;
     return vs;
 }
 
-// Column of a node along the Detail graph's horizontal axis: its y laid out
-// along x for a line of constant i, else its x.
+// Column of a node along the Detail graph's horizontal axis: for a line of
+// constant i its y, counted from the area's lowest y, across the plot area;
+// else its x.
 int detail_column(const PlotContext& c, int i, int j) {
     if (!c.view.Detail_Axis) return c.plot.PixelX(c.store.grid_x(i, j));
-    return clamp_pixel(static_cast<long long>(Nearest(c.plot.x_scale_y * c.store.grid_y(i, j))) + c.plot.dx);
+    const double from_lowest = c.store.grid_y(i, j) + c.plot.origin_y;
+    return clamp_pixel(static_cast<long long>(Nearest(c.plot.x_scale_y * from_lowest)) + c.plot.frame_left);
 }
 
 // With scale ticks the image grows by 5 % in height: a new blank raster.
@@ -233,8 +236,8 @@ void mark_points(PlotContext& c, const GridLine& line, PointOf point_of, double 
 // Blue ticks left of the graph and at the right edge, tick ladders along the
 // value axis, and the axis ends as texts.
 void draw_value_scale(PlotContext& c, const DetailScale& d, int zero_row) {
-    const long long dx = c.plot.dx;
-    const long long dy = c.plot.dy;
+    const long long dx = c.plot.frame_left;
+    const long long dy = c.plot.frame_bottom;
     const long long width = c.plot.width;
     const long long height = c.plot.height;
     const long long t = dx / 8;
@@ -324,11 +327,11 @@ PlotOutcome Draw_Detail(PlotContext& c) {
 
     const Table& s = scalar_values(c.store);
     const GridLine line = detail_line(c);
+    const long long bottom = c.plot.frame_bottom;
     auto point_of = [&](int k) {
         const int i = line.i(k);
         const int j = line.j(k);
-        return QPoint(detail_column(c, i, j),
-                      clamp_pixel(static_cast<long long>(c.plot.dy) - Nearest(*vs * (s(i, j) - d.axis.lo))));
+        return QPoint(detail_column(c, i, j), clamp_pixel(bottom - Nearest(*vs * (s(i, j) - d.axis.lo))));
     };
     c.progress.set_maximum(line.last);
     c.progress.set_step(1);
@@ -336,11 +339,10 @@ PlotOutcome Draw_Detail(PlotContext& c) {
     use_pen(c.canvas, kBlack, PenMode::Copy);
     polyline(c.canvas, line, point_of, c.progress);
 
-    const int zero_row =
-        c.view.AutoScale ? c.plot.dy : clamp_pixel(static_cast<long long>(c.plot.dy) + Nearest(d.axis.lo * *vs));
+    const int zero_row = clamp_pixel(c.view.AutoScale ? bottom : bottom + Nearest(d.axis.lo * *vs));
     use_pen(c.canvas, kBlue, PenMode::Copy);
-    c.canvas.move_to({clamp_pixel(c.plot.dx - 3LL), zero_row});
-    c.canvas.line_to({clamp_pixel(c.plot.width - static_cast<long long>(c.plot.dx) + 3), zero_row});
+    c.canvas.move_to({clamp_pixel(c.plot.frame_left - 3LL), zero_row});
+    c.canvas.line_to({clamp_pixel(c.plot.width - static_cast<long long>(c.plot.frame_left) + 3), zero_row});
     if (c.view.YScale) draw_value_scale(c, d, zero_row);
     c.progress.set_position(0);
 
@@ -361,9 +363,9 @@ void Draw_Detail_Neglect(PlotContext& c) {
     const FocusNode n = focus_node(c.view);
     const DetailScale d = detail_scale(c);
     const int column = detail_column(c, n.i, n.j);
-    const double top = (static_cast<double>(c.plot.height) - c.plot.dy) - c.view.magni * 0.04;
+    const double top = (static_cast<double>(c.plot.height) - c.plot.frame_bottom) - c.view.magni * 0.04;
     use_pen(c.canvas, kMarkerGrey, PenMode::Xor);
-    c.canvas.move_to({column, clamp_pixel(c.plot.dy)});
+    c.canvas.move_to({column, c.plot.frame_bottom});
     c.canvas.line_to({column, Nearest(top)});
     use_pen(c.canvas, kBlack, PenMode::Copy);
     using namespace messages;

@@ -67,15 +67,15 @@ TEST(ColourIndexTest, FillIndexesOfValuesOutsideANarrowedRangeAreClamped) {
     EXPECT_EQ(fill_colour_index(-1e300, 0.0, 10.0, 255), 0);
     EXPECT_EQ(fill_colour_index(20.0, 0.0, 10.0, 255), 255);
     EXPECT_EQ(fill_colour_index(1e308, -1.0, 1.0, 255), 255);  // the fraction overflows
-    // Above the range with few bands: the next ramp entries, as far as the ramp goes.
-    EXPECT_EQ(fill_colour_index(20.0, 0.0, 10.0, 10), 20);
+    // With few bands the ends are those of the legend, not of the ramp.
+    EXPECT_EQ(fill_colour_index(20.0, 0.0, 10.0, 10), 10);
     EXPECT_EQ(fill_colour_index(std::nan(""), 0.0, 10.0, 10), 0);
 }
 
 TEST(ColourIndexTest, EqualRangeEndsSplitAtTheirValueWithoutDividing) {
     EXPECT_EQ(fill_colour_index(3.0, 3.0, 3.0, 10), 0);
     EXPECT_EQ(fill_colour_index(2.0, 3.0, 3.0, 10), 0);
-    EXPECT_EQ(fill_colour_index(4.0, 3.0, 3.0, 10), 255);
+    EXPECT_EQ(fill_colour_index(4.0, 3.0, 3.0, 10), 10);
 }
 
 TEST(LegendTest, TenCellsOn500PixelsAre45WideFrom25To520) {

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
+#include <vector>
 
 #include "ScalarPlotSupport.h"
+#include "TestSupport.h"
 #include "plot/ColourScale.h"
 #include "plot/ContourCells.h"
 #include "plot/ContourPlot.h"
+#include "plot/Renderer.h"
+#include "view/ViewOpening.h"
 
 namespace ruvo {
 namespace {
@@ -138,6 +143,41 @@ TEST_F(ContourPlotTest, NegativeLevelsAreDashedWhenBroken) {
     lay_out();
     ASSERT_TRUE(draw().ok());
     EXPECT_EQ(black_in_column(115), 450);
+}
+
+// Dashed negative levels of real samples, in colour so that their pixels can
+// be told apart above the legend: the dashes leave about a quarter of them
+// white (6 of every 24 pixels for thin pens).
+TEST(ContourPlotSampleTest, NegativeLevelsOfASampleShowGapsAlongTheirLines) {
+    for (const auto& [project, magnification, width] :
+         {std::tuple{"cavity/cavity.RVP", 100, 1}, std::tuple{"cavity/cavity.RVP", 100, 3},
+          std::tuple{"cylinder/cylinder.RVP", 800, 1}}) {
+        auto ws = std::make_unique<Workspace>();
+        load_project(*ws, test::example(project));
+        const int slot = open_view(*ws, FileKind::Scalar).slot;
+        View_Info& v = ws->views.at(slot);
+        v.Color = true;
+        v.line_width = width;
+        ws->bars.magnification = magnification;
+        auto negative_level_pixels = [&](bool broken) {
+            v.Broken = broken;
+            QImage image;
+            NoProgress progress;
+            NoStatusBoxes status;
+            EXPECT_TRUE(render_view(*ws, slot, image, progress, status).ok());
+            std::vector<bool> negative(1 << 24);  // by colour: the levels below 0, which come first
+            const PlotState& p = ws->plot;
+            for (int k = 1; k <= v.line_num && contour_level(p.range_min, p.range_max, v.line_num, k) < 0; ++k)
+                negative[colour_ramp()[contour_colour_index(k, v.line_num)] & 0xFFFFFF] = true;
+            int n = 0;
+            for (int y = 0; y < image.height() * 0.85; ++y)
+                for (int x = 0; x < image.width(); ++x) n += negative[test::rgb_at(image, x, y)];
+            return n;
+        };
+        const int solid = negative_level_pixels(false), dashed = negative_level_pixels(true);
+        EXPECT_LT(dashed, 0.85 * solid) << project << width;
+        EXPECT_GT(dashed, 0.6 * solid) << project << width;
+    }
 }
 
 TEST_F(ContourPlotTest, ColourLevelsRiseFromEntry12ToRedWithALegendBelow) {

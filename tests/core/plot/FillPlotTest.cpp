@@ -98,6 +98,13 @@ TEST_F(FillPlotTest, ValuesOutsideANarrowedRangeTakeTheNearerEnd) {
     EXPECT_EQ(pixel(362, 362), colour(255));
     EXPECT_EQ(pixel(137, 137), colour(127));
     EXPECT_EQ(pixel(362, 137), colour(0));
+
+    view().divided_number = 10;  // the legend ends at entry 10, and so do the cells
+    lay_out();
+    ASSERT_TRUE(draw().ok());
+    EXPECT_EQ(pixel(362, 362), colour(10));
+    EXPECT_EQ(pixel(475, 520), colour(10));  // the legend's last cell
+    EXPECT_EQ(pixel(137, 362), colour(0));
 }
 
 TEST_F(FillPlotTest, CellsOnClosedLinesAreLeftWhiteUnlessShown) {

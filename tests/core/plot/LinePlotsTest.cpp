@@ -301,6 +301,21 @@ TEST_F(LinePlotsTest, DetailAutoScaleSpansTheShownLineOnly) {
     EXPECT_EQ(rgb_at(image_, 250, 250), kBlack);
 }
 
+TEST_F(LinePlotsTest, DetailOfAGridAwayFromZeroKeepsToThePlotArea) {
+    for (int i = 1; i <= 11; ++i) {  // the square moved to x 3 .. 4 and y -0.5 .. 0.5
+        for (int j = 1; j <= 11; ++j) ws_->store.grid_x(i, j) += 3.0, ws_->store.grid_y(i, j) -= 0.5;
+    }
+    fill([](int, int j) { return double(j); });
+    view().AutoScale = true;
+    ASSERT_TRUE(draw(Draw_Detail).ok());
+    // Values 1..11 fill the whole axis, as for the square at 0: node j at row
+    // 475 - 45 (j - 1) and column 25 + 45 (j - 1), the zero line along row 475.
+    EXPECT_EQ(rgb_at(image_, 250, 250), kBlack);
+    EXPECT_EQ(rgb_at(image_, 160, 340), kBlack);
+    EXPECT_EQ(rgb_at(image_, 22, 475), kBlue);
+    EXPECT_EQ(rgb_at(image_, 477, 475), kBlue);
+}
+
 TEST_F(LinePlotsTest, DetailFlatRangeLiesOnTheZeroLineAndATooNarrowOneFails) {
     fill([](int i, int j) { return i == 1 ? 5.0 : double(i + j); });
     view().AutoScale = true;
