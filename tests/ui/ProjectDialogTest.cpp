@@ -116,24 +116,22 @@ TEST_F(ProjectDialogTest, OpensOnTheProjectWithEveryFileListedAndTheKindOther) {
 }
 
 TEST_F(ProjectDialogTest, TheKindsStayBesideTheirNamesInAFullProjectWithALongName) {
-    tables_.vector_file_count = 10;
-    tables_.scalar_file_count = 10;
+    tables_.vector_file_count = tables_.scalar_file_count = 10;
     for (int n = 0; n < 10; ++n) {
         tables_.vector_file_name[n] = dir_.filePath(QStringLiteral("V%1.V").arg(n));
-        tables_.scalar_file_name[n] = dir_.filePath(QStringLiteral("S%1.P").arg(n));
+        tables_.scalar_file_name[n] = dir_.filePath(QString(n * 7, u'L') + QStringLiteral(".P"));
     }
-    tables_.scalar_file_name[9] = dir_.filePath(QString(60, u'L') + QStringLiteral(".P"));
     open_dialog();
-    for (const bool bottom : {false, true}) {
-        if (bottom) project_lines()->scrollToBottom();
-        QApplication::processEvents();
-        for (int row = 0; row < project_lines()->count(); ++row) {
-            EXPECT_EQ(project_lines()->visualItemRect(project_lines()->item(row)).top(),
-                      kind_lines()->visualItemRect(kind_lines()->item(row)).top())
-                << row << (bottom ? " at the bottom" : " at the top");
-        }
+    QScrollBar* down = project_lines()->verticalScrollBar();
+    const int bottom = down->maximum();
+    down->setValue(bottom);
+    ASSERT_GT(bottom, 0);
+    EXPECT_EQ(down->value(), bottom);  // the last name can be scrolled into view
+    for (int row = 0; row < project_lines()->count(); ++row) {
+        EXPECT_EQ(project_lines()->visualItemRect(project_lines()->item(row)).top(),
+                  kind_lines()->visualItemRect(kind_lines()->item(row)).top())
+            << row;
     }
-    EXPECT_GT(project_lines()->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(ProjectDialogTest, TheFilterNarrowsTheFilesAndSelectsItsKind) {
