@@ -35,10 +35,7 @@ struct Scene {
         view().XPos = view().YPos = 75;
     }
     View_Info& view() { return ws->views.at(slot); }
-    void magnify(int percent) {
-        view().magni = percent;
-        ws->bars.load_from(view());
-    }
+    void magnify(int percent) { view().magni = percent; }
     void draw(benchmark::State& state) {
         QImage image;
         NoProgress progress;
@@ -60,8 +57,9 @@ BENCHMARK(BM_ReadGrid)->Unit(benchmark::kMillisecond);
 
 void BM_ReadScalar(benchmark::State& state) {
     auto ws = std::make_unique<Workspace>();
-    ws->store.current_data = 1;
-    for (auto _ : state) benchmark::DoNotOptimize(read_scalar(ws->store, cavity("CAVITY.P")).nodes_read);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(read_scalar(ws->store, ws->store.scalar_data[1], cavity("CAVITY.P")).nodes_read);
+    }
 }
 BENCHMARK(BM_ReadScalar)->Unit(benchmark::kMillisecond);
 
@@ -125,7 +123,7 @@ void BM_ReadDrawWriteFrame(benchmark::State& state) {
     NoProgress progress;
     NoStatusBoxes status;
     for (auto _ : state) {
-        read_scalar(scene.ws->store, cavity("CAVITY.P"));
+        read_scalar(scene.ws->store, scene.ws->store.scalar_data[1], cavity("CAVITY.P"));  // the view's slot
         render_view(*scene.ws, scene.slot, image, progress, status);
         QImageWriter writer(out, "bmp");
         if (!writer.write(image)) state.SkipWithError("cannot write the frame");

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "view/BarLimits.h"
 #include "view/ViewTable.h"
 
 namespace ruvo::cli {
@@ -55,6 +56,11 @@ Handler integer_option(std::optional<int>& target, const char* name, int low, in
         target = number;
         return QString();
     };
+}
+
+// An option that stands for a control bar takes the bar's range.
+Handler bar_option(std::optional<int>& target, const char* name, const BarLimits& bar) {
+    return integer_option(target, name, bar.min, bar.max);
 }
 
 Handler choice_option(QString& target, const char* name, const QStringList& choices) {
@@ -111,14 +117,14 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"--vector", file_option(FileKind::Vector)},
         {"--scalar", file_option(FileKind::Scalar)},
         {"--view", choice_option(options.view, "--view", QStringList{"grid", "vectors"} + kScalarViews)},
-        {"--magnification", integer_option(magnification, "--magnification", 100, 800)},
-        {"--lines", integer_option(options.lines, "--lines", 1, 100)},
-        {"--bands", integer_option(options.bands, "--bands", 10, 255)},
-        {"--length", integer_option(options.length, "--length", 1, 100)},
-        {"--x-step", integer_option(options.x_step, "--x-step", 1, 20)},
-        {"--y-step", integer_option(options.y_step, "--y-step", 1, 20)},
-        {"--x-dot", integer_option(options.x_dot, "--x-dot", 1, 40)},
-        {"--y-dot", integer_option(options.y_dot, "--y-dot", 1, 40)},
+        {"--magnification", bar_option(magnification, "--magnification", kMagnificationBar)},
+        {"--lines", bar_option(options.lines, "--lines", bar_limits(ControlGroup::LineCount))},
+        {"--bands", bar_option(options.bands, "--bands", bar_limits(ControlGroup::FillBands))},
+        {"--length", bar_option(options.length, "--length", bar_limits(ControlGroup::ArrowLength))},
+        {"--x-step", bar_option(options.x_step, "--x-step", bar_limits(ControlGroup::XGridStep))},
+        {"--y-step", bar_option(options.y_step, "--y-step", bar_limits(ControlGroup::YGridStep))},
+        {"--x-dot", bar_option(options.x_dot, "--x-dot", bar_limits(ControlGroup::XDotStep))},
+        {"--y-dot", bar_option(options.y_dot, "--y-dot", bar_limits(ControlGroup::YDotStep))},
         {"--line-width", integer_option(options.line_width, "--line-width", 1, 30)},
         {"--xpos", integer_option(options.xpos, "--xpos", 0, kMaxNodes - 1)},
         {"--ypos", integer_option(options.ypos, "--ypos", 0, kMaxNodes - 1)},

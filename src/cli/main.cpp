@@ -59,7 +59,6 @@ int run(const ruvo::cli::RenderOptions& options) {
     }
     ws->store.closed_grid_show = options.show_closed;
     ws->fixed_size_mode = options.fixed;
-    ws->bars.load_from(record);
 
     QImage image;
     ruvo::NoProgress progress;

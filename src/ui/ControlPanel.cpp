@@ -11,6 +11,7 @@
 #include "ui/StatusDump.h"
 #include "ui/WidgetNames.h"
 #include "ui/controls/TrkBarex.h"
+#include "view/BarLimits.h"
 
 namespace ruvo {
 
@@ -27,6 +28,22 @@ bool is_enter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 QString one_decimal(int magni) {
     const int tenths = (magni + 5) / 10;
     return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+}
+
+// The record's field that a bar sets.
+std::int32_t& setting_of(View_Info& view, ControlGroup kind) {
+    switch (kind) {
+    case ControlGroup::FillBands: return view.divided_number;
+    case ControlGroup::XGridStep: return view.x_grid_step;
+    case ControlGroup::YGridStep: return view.y_grid_step;
+    case ControlGroup::XDotStep: return view.x_dot_step;
+    case ControlGroup::YDotStep: return view.y_dot_step;
+    case ControlGroup::ArrowLength: return view.length;
+    case ControlGroup::LineCount: return view.line_num;
+    case ControlGroup::ColumnPosition: return view.XPos;
+    case ControlGroup::RowPosition: return view.YPos;
+    }
+    return view.length;
 }
 
 }  // namespace
@@ -50,7 +67,7 @@ struct ControlPanel::GroupSpec {
     const char* caption;
     const char* bar_name;
     const char* number_name;
-    int min, max, start, page, line, tick;
+    BarLimits limits;
     const char* start_text;
     Commit commit;
 };
@@ -68,31 +85,26 @@ ControlPanel::ControlPanel(Workspace& ws, QWidget* parent) : QWidget(parent), ws
     // and so do the two positions. The position bars span the grid once one
     // is read.
     magnification_ = add_group({"Magnification", messages::kMagnificationCaption, "MagnificationBar", "MagniNumber",
-                                100, 800, 100, 25, 10, 25, "1", C::ByButton});
+                                kMagnificationBar, "1", C::ByButton});
     const std::pair<G, GroupSpec> specs[] = {
-        {G::LineCount,
-         {"ScalarLineNumber", messages::kLineNumberCaption, "ScalarLineNumberBar", "LineNumber", 1, 100, 30, 10, 1, 5,
-          "1", C::ByButton}},
-        {G::FillBands,
-         {"SBDivided", messages::kSBDividedCaption, "SBDividedNumberBar", "SBDividedNumber", 10, 255, 10, 10, 5, 10,
-          "1", C::OnRelease}},
-        {G::XGridStep,
-         {"XGridStep", messages::kXGridStepCaption, "XGridStepBar", "XGridStepNumber", 1, 20, 1, 3, 1, 1, "1",
-          C::OnRelease}},
+        {G::LineCount, {"ScalarLineNumber", messages::kLineNumberCaption, "ScalarLineNumberBar", "LineNumber",
+                        bar_limits(G::LineCount), "1", C::ByButton}},
+        {G::FillBands, {"SBDivided", messages::kSBDividedCaption, "SBDividedNumberBar", "SBDividedNumber",
+                        bar_limits(G::FillBands), "1", C::OnRelease}},
+        {G::XGridStep, {"XGridStep", messages::kXGridStepCaption, "XGridStepBar", "XGridStepNumber",
+                        bar_limits(G::XGridStep), "1", C::OnRelease}},
         {G::XDotStep,
-         {"XStep", messages::kXStepCaption, "XStepBar", "XStepNumber", 1, 40, 1, 3, 1, 2, "1", C::OnRelease}},
-        {G::YGridStep,
-         {"YGridStep", messages::kYGridStepCaption, "YGridStepBar", "YGridStepNumber", 1, 20, 1, 3, 1, 1, "1",
-          C::OnRelease}},
+         {"XStep", messages::kXStepCaption, "XStepBar", "XStepNumber", bar_limits(G::XDotStep), "1", C::OnRelease}},
+        {G::YGridStep, {"YGridStep", messages::kYGridStepCaption, "YGridStepBar", "YGridStepNumber",
+                        bar_limits(G::YGridStep), "1", C::OnRelease}},
         {G::YDotStep,
-         {"YStep", messages::kYStepCaption, "YStepBar", "YStepNumber", 1, 40, 1, 3, 1, 2, "1", C::OnRelease}},
-        {G::ArrowLength,
-         {"VectorLength", messages::kVectorLengthCaption, "VectorLengthBar", "Length", 1, 100, 5, 5, 1, 5, "5",
-          C::OnRelease}},
-        {G::ColumnPosition,
-         {"XPosLabel", messages::kXPosCaption, "XPosBar", "XPosEdit", 1, 1, 1, 5, 1, 1, "1", C::Position}},
-        {G::RowPosition,
-         {"YPosLabel", messages::kYPosCaption, "YPosBar", "YPosEdit", 1, 1, 1, 5, 1, 1, "1", C::Position}},
+         {"YStep", messages::kYStepCaption, "YStepBar", "YStepNumber", bar_limits(G::YDotStep), "1", C::OnRelease}},
+        {G::ArrowLength, {"VectorLength", messages::kVectorLengthCaption, "VectorLengthBar", "Length",
+                          bar_limits(G::ArrowLength), "5", C::OnRelease}},
+        {G::ColumnPosition, {"XPosLabel", messages::kXPosCaption, "XPosBar", "XPosEdit",
+                             bar_limits(G::ColumnPosition), "1", C::Position}},
+        {G::RowPosition, {"YPosLabel", messages::kYPosCaption, "YPosBar", "YPosEdit", bar_limits(G::RowPosition),
+                          "1", C::Position}},
     };
     for (const auto& [kind, spec] : specs) {
         group(kind) = add_group(spec);
@@ -148,17 +160,16 @@ ControlGroupWidgets ControlPanel::add_group(const GroupSpec& spec) {
     }
     widgets.bar = new TTrackBarEx;
     name_widget(widgets.bar, spec.bar_name, caption);
-    widgets.bar->setRange(spec.min, spec.max);
-    widgets.bar->set_position(spec.start);
-    widgets.bar->setPageStep(spec.page);
-    widgets.bar->setSingleStep(spec.line);
-    widgets.bar->setTickInterval(spec.tick);
+    widgets.bar->setRange(spec.limits.min, spec.limits.max);
+    widgets.bar->set_position(spec.limits.start);
+    widgets.bar->setPageStep(spec.limits.page);
+    widgets.bar->setSingleStep(spec.limits.line);
+    widgets.bar->setTickInterval(spec.limits.tick);
     if (auto* label = qobject_cast<QLabel*>(widgets.label)) label->setBuddy(widgets.bar);
     widgets.number = new QLineEdit(text(spec.start_text));
     name_widget(widgets.number, spec.number_name, caption);
     widgets.number->setReadOnly(true);
     widgets.number->setFixedWidth(kNumberWidth);
-    widgets.current = spec.start;
 
     auto* bar_row = new QHBoxLayout;
     bar_row->setSpacing(2);
@@ -189,11 +200,11 @@ void ControlPanel::show_group(ControlGroup kind, int value) {
     const bool position = kind == ControlGroup::ColumnPosition || kind == ControlGroup::RowPosition;
     widgets.bar->set_position(value);
     widgets.number->setText(QString::number(position ? widgets.bar->value() - 1 : value));
-    widgets.current = value;
     widgets.set_visible(true);
 }
 
 void ControlPanel::show_magnification(int magni) {
+    ws_.pending_magnification.reset();
     magnification_.bar->set_position(magni);
     magnification_.number->setText(shortest_decimal(magni / 100.0));
 }
@@ -219,84 +230,82 @@ View_Info* ControlPanel::current_view() const {
     return slot >= 1 && slot <= kMaxViews ? &ws_.views.at(slot) : nullptr;
 }
 
-// The geometry takes the magnification from the bar, so the bar's position
-// is the workspace's at once; the view keeps its own until the commit.
+// The geometry draws the current view at the bar's position at once; the
+// view's record keeps its own until the commit.
 void ControlPanel::on_magnification_moved(int position) {
     if (ws_.views.info_number_max <= 0) return;
-    ws_.bars.magnification = position;
+    ws_.pending_magnification = position;
     magnification_.number->setText(one_decimal(position));
-    Magnification->setText(text(messages::kRedrawCaption));
+    magnification_change_ = TwoStepChange::Pending;
+    show_two_step_captions();
 }
 
 void ControlPanel::on_line_count_moved(int position) {
-    ControlGroupWidgets& widgets = group(ControlGroup::LineCount);
-    if (position == widgets.current) return;
-    widgets.current = position;
-    widgets.number->setText(QString::number(position));
-    ScalarLineNumber->setText(text(messages::kRedrawCaption));
+    group(ControlGroup::LineCount).number->setText(QString::number(position));
+    line_count_change_ = TwoStepChange::Pending;
+    show_two_step_captions();
 }
 
 void ControlPanel::commit_magnification() {
-    if (Magnification->text() != text(messages::kRedrawCaption)) return;
+    if (magnification_change_ != TwoStepChange::Pending) return;
     if (View_Info* view = current_view()) view->magni = magnification_.bar->value();
-    set_commit_captions();
+    ws_.pending_magnification.reset();
+    commit_both();
     emit redraw_requested();
 }
 
 // The count belongs to contour views; a commit on any other view only
 // clears the mark of the pending change.
 void ControlPanel::commit_line_count() {
-    if (ScalarLineNumber->text() != text(messages::kRedrawCaption)) return;
+    if (line_count_change_ != TwoStepChange::Pending) return;
     View_Info* view = current_view();
     const bool contour = view && view->FileType == kScalarView && view->ScalarViewType == kContourView;
-    if (contour) {
-        ControlGroupWidgets& widgets = group(ControlGroup::LineCount);
-        view->line_num = widgets.bar->value();
-        widgets.number->setText(QString::number(widgets.current));
-    }
-    set_commit_captions();
+    if (contour) view->line_num = group(ControlGroup::LineCount).bar->value();
+    commit_both();
     if (contour) emit redraw_requested();
 }
 
-void ControlPanel::set_commit_captions() {
-    Magnification->setText(text(messages::kMagnificationCommitted));
-    ScalarLineNumber->setText(text(messages::kLineNumberCommitted));
+// Either commit ends both pending changes.
+void ControlPanel::commit_both() {
+    magnification_change_ = line_count_change_ = TwoStepChange::Committed;
+    show_two_step_captions();
+}
+
+// A two-step button says "再描画" while its change waits, its committed
+// caption once one was committed, and its first caption before.
+void ControlPanel::show_two_step_captions() {
+    const auto caption = [](TwoStepChange change, const char* first, const char* committed) {
+        return text(change == TwoStepChange::Pending     ? messages::kRedrawCaption
+                    : change == TwoStepChange::Committed ? committed
+                                                         : first);
+    };
+    Magnification->setText(
+        caption(magnification_change_, messages::kMagnificationCaption, messages::kMagnificationCommitted));
+    ScalarLineNumber->setText(
+        caption(line_count_change_, messages::kLineNumberCaption, messages::kLineNumberCommitted));
 }
 
 void ControlPanel::on_setting_moved(ControlGroup kind, int position) {
-    ControlGroupWidgets& widgets = group(kind);
     View_Info* view = current_view();
-    if (view && position != widgets.current) {
-        widgets.current = position;
-        widgets.number->setText(QString::number(position));
-        switch (kind) {
-        case ControlGroup::FillBands: view->divided_number = position; break;
-        case ControlGroup::XGridStep: view->x_grid_step = ws_.bars.x_grid_step = position; break;
-        case ControlGroup::YGridStep: view->y_grid_step = ws_.bars.y_grid_step = position; break;
-        case ControlGroup::XDotStep: view->x_dot_step = ws_.bars.x_dot_step = position; break;
-        case ControlGroup::YDotStep: view->y_dot_step = ws_.bars.y_dot_step = position; break;
-        case ControlGroup::ArrowLength: view->length = ws_.bars.vector_length = position; break;
-        default: break;
-        }
+    if (view && position != setting_of(*view, kind)) {
+        setting_of(*view, kind) = position;
+        group(kind).number->setText(QString::number(position));
     }
     emit status_refresh_requested();
 }
 
 void ControlPanel::on_position_moved(ControlGroup kind, int position) {
     View_Info* view = current_view();
-    if (view) {
-        std::int32_t& stored = kind == ControlGroup::ColumnPosition ? view->XPos : view->YPos;
-        if (position != stored) {
-            stored = position;
-            group(kind).number->setText(QString::number(position - 1));
-        }
+    if (view && position != setting_of(*view, kind)) {
+        setting_of(*view, kind) = position;
+        group(kind).number->setText(QString::number(position - 1));
     }
     emit status_refresh_requested();
 }
 
 void ControlPanel::store_magnification(int position) {
     magnification_.bar->set_position(position);
-    ws_.bars.magnification = magnification_.bar->value();
+    ws_.pending_magnification.reset();
     if (View_Info* view = current_view()) view->magni = magnification_.bar->value();
     magnification_.number->setText(one_decimal(magnification_.bar->value()));
 }
@@ -310,7 +319,8 @@ void ControlPanel::magnify(int (*step)(int)) {
 // magnification than the one drawn.
 void ControlPanel::set_magnification_preset(int magni) {
     store_magnification(magni);
-    Magnification->setText(text(messages::kMagnificationCommitted));
+    magnification_change_ = TwoStepChange::Committed;
+    show_two_step_captions();
     emit redraw_requested();
 }
 

@@ -22,10 +22,6 @@ struct ControlGroupWidgets {
     QWidget* label = nullptr;
     TTrackBarEx* bar = nullptr;
     QLineEdit* number = nullptr;
-    // The setting last shown or stored: a move of the bar is a change only
-    // when it differs. (The position bars compare with the view's XPos and
-    // YPos instead.)
-    int current = 0;
 
     void set_visible(bool visible) const;
     void set_enabled(bool enabled) const;
@@ -85,14 +81,20 @@ private:
     void on_position_moved(ControlGroup group, int position);
     void commit_magnification();
     void commit_line_count();
-    void set_commit_captions();
+    void commit_both();
+    void show_two_step_captions();
     void store_magnification(int position);
+
+    // Where a two-step bar's change stands.
+    enum class TwoStepChange { None, Pending, Committed };
 
     Workspace& ws_;
     ControlGroupWidgets magnification_;
     std::array<ControlGroupWidgets, kControlGroupCount> groups_;
     QPushButton* Magnification = nullptr;
     QPushButton* ScalarLineNumber = nullptr;
+    TwoStepChange magnification_change_ = TwoStepChange::None;
+    TwoStepChange line_count_change_ = TwoStepChange::None;
 };
 
 }  // namespace ruvo

@@ -157,9 +157,11 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
     }
 }
 
+// The widgets hold references to the workspace and report to the frame:
+// they go first, while both are whole.
 TRuvo_Main_Form::~TRuvo_Main_Form() {
-    // The view windows go with the frame; nothing may report back to it then.
     disconnect(mdi_area_, nullptr, this, nullptr);
+    delete takeCentralWidget();
 }
 
 void TRuvo_Main_Form::build_menus() {

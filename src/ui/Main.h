@@ -9,6 +9,7 @@
 
 #include "data/FieldStore.h"
 #include "data/RememberedFolders.h"
+#include "ui/Sub.h"
 
 class QAction;
 class QDockWidget;
@@ -33,7 +34,6 @@ class HelpViewer;
 class MenusFirst;
 class ProgressBarBinding;
 class StatusEditBinding;
-class TRuvo_Sub_Form;
 
 // The frame of the program: menus, tool bar, the right-hand panel with the
 // file lists, the status panel, and the view windows inside. It owns the
@@ -57,14 +57,8 @@ public:
 
     // Redraw dispatcher: redraws the current view's window from its slot.
     void Redraw();
-    // What a switch of a view window's menus asks for once it has changed
-    // the view: a layout of the panel and the window's items, a redraw, the
-    // grid drawn over the picture, or a warning.
-    void apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& effect);
     // A magnification preset of a view window's pop-up menu.
     void set_magnification_preset(int magni);
-    // Keys a view window's items share with the panel's mnemonics go to the items.
-    MenusFirst& menus_first() { return *menus_first_; }
     // Rewrites the diagnostic dump of the current view.
     void Status_Refresh();
 
@@ -73,16 +67,12 @@ public:
 
     // The open view windows, in the order they were opened.
     QList<TRuvo_Sub_Form*> view_windows() const;
+    // The window of the current view (the workspace's current_active_window).
+    TRuvo_Sub_Form* current_view() const;
     // The space the main window leaves for view windows: its client area
     // without the right-hand panel, the tool bar and the status panel.
     QSize view_space() const;
 
-    // The life of a view window, called by the window itself.
-    void view_shown();
-    void view_activated(TRuvo_Sub_Form& view);
-    void view_closed(int slot);
-    void close_active_view();
-    void close_all_views();
 
     // Project commands.
     void New_ProjectClick();
@@ -115,9 +105,21 @@ private:
 
     // Opening views from the lists.
     void open_view_window(FileKind kind, int position);
+    void connect_view(TRuvo_Sub_Form* view);
     void open_selected(QListWidget* list);
     TRuvo_Sub_Form* view_of_slot(int slot) const;
     void on_sub_window_activated(QMdiSubWindow* window);
+    // The life of a view window, as its signals tell it.
+    void view_shown();
+    void view_activated(TRuvo_Sub_Form& view);
+    void view_closed(int slot);
+    void close_active_view();
+    void close_all_views();
+    // A switch of a view window's menus acts when its window is current: it
+    // changes the record, then the panel, the window's items and the picture
+    // follow what it asks for.
+    void apply_view_switch(TRuvo_Sub_Form* view, const ViewSwitch& change);
+    void apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& effect);
     void apply_layout(TRuvo_Sub_Form& view, const ControlLayout& layout);
     void draw_grid_over(TRuvo_Sub_Form& view);
     void merge_menus();
@@ -153,7 +155,6 @@ private:
     RememberedFolders folders_;
     const QStringList parameters_;
     bool first_show_done_ = false;
-    QPointer<TRuvo_Sub_Form> active_view_;
 
     QMdiArea* mdi_area_ = nullptr;
     QFrame* ToolBar = nullptr;

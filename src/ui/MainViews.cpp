@@ -18,6 +18,7 @@
 #include "plot/Renderer.h"
 #include "ui/ControlPanel.h"
 #include "ui/Main.h"
+#include "ui/MenuShortcuts.h"
 #include "ui/Messages.h"
 #include "ui/StatusBindings.h"
 #include "ui/StatusDump.h"
@@ -63,16 +64,15 @@ void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
         if (const char* refusal = refusal_text(opened.refusal)) warn(refusal);
         return;
     }
-    auto* view = new TRuvo_Sub_Form(*this, opened.slot, opened.caption);
+    auto* view = new TRuvo_Sub_Form(opened.slot, opened.caption);
+    connect_view(view);
     mdi_area_->addSubWindow(view);
     view->show();
     mdi_area_->setActiveSubWindow(view);
-    // The area activates a window only while the frame is active; a new
-    // view is current and shows its layout in any case.
-    if (active_view_ != view) {
-        active_view_ = view;
-        view->FormActivate();
-    }
+    // The new view is current already; its window shows its layout now,
+    // whether or not the area activated it (it does so only while the frame
+    // is active).
+    view->FormActivate();
     if (!opened.read.ok()) {
         Memo3->appendPlainText(base_name(opened.caption) + QStringLiteral(": ") + opened.read.detail());
         warn(messages::read_error(kind));
@@ -84,6 +84,23 @@ void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
 void TRuvo_Main_Form::place_inside_area(TRuvo_Sub_Form& view) {
     view.move(placed_inside(view.geometry(), mdi_area_->viewport()->size()));
 }
+
+void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
+    connect(view, &TRuvo_Sub_Form::activated, this, [this](TRuvo_Sub_Form* activated) { view_activated(*activated); });
+    connect(view, &TRuvo_Sub_Form::shown, this, &TRuvo_Main_Form::view_shown);
+    connect(view, &TRuvo_Sub_Form::window_closed, this, &TRuvo_Main_Form::view_closed);
+    connect(view, &TRuvo_Sub_Form::close_requested, this, &TRuvo_Main_Form::close_active_view);
+    connect(view, &TRuvo_Sub_Form::close_all_requested, this, &TRuvo_Main_Form::close_all_views);
+    connect(view, &TRuvo_Sub_Form::exit_requested, this, &QWidget::close);
+    connect(view, &TRuvo_Sub_Form::switch_chosen, this, &TRuvo_Main_Form::apply_view_switch);
+    connect(view, &TRuvo_Sub_Form::magnification_chosen, this, [this](TRuvo_Sub_Form* chosen, int magni) {
+        if (chosen == current_view()) set_magnification_preset(magni);
+    });
+    // Keys a view window's items share with the panel's mnemonics go to the items.
+    for (QAction* action : view->actions_of_menus()) menus_first_->watch(action);
+}
+
+TRuvo_Sub_Form* TRuvo_Main_Form::current_view() const { return view_of_slot(ws_->views.current_active_window); }
 
 TRuvo_Sub_Form* TRuvo_Main_Form::view_of_slot(int slot) const {
     for (TRuvo_Sub_Form* view : view_windows()) {
@@ -108,7 +125,7 @@ QSize TRuvo_Main_Form::view_space() const {
 }
 
 void TRuvo_Main_Form::Redraw() {
-    TRuvo_Sub_Form* view = view_of_slot(ws_->views.current_active_window);
+    TRuvo_Sub_Form* view = current_view();
     if (!view) return;
     // A new magnification keeps the middle of what the window shows in the middle.
     const std::optional<QPointF> centre = view->visible_centre();
@@ -144,9 +161,8 @@ void TRuvo_Main_Form::Status_Refresh() {
 void TRuvo_Main_Form::on_sub_window_activated(QMdiSubWindow* window) {
     auto* view = qobject_cast<TRuvo_Sub_Form*>(window);
     // Null while the frame itself is inactive (a dialog is up): the current
-    // view stays current.
-    if (!view || view == active_view_ || view->closed()) return;
-    active_view_ = view;
+    // view stays current, and is not activated again when the frame is.
+    if (!view || view->closed() || view->slot() == ws_->views.current_active_window) return;
     view->FormActivate();
 }
 
@@ -170,6 +186,11 @@ void TRuvo_Main_Form::apply_layout(TRuvo_Sub_Form& view, const ControlLayout& la
     view.apply_item_layout(layout);
 }
 
+void TRuvo_Main_Form::apply_view_switch(TRuvo_Sub_Form* view, const ViewSwitch& change) {
+    if (view != current_view()) return;
+    apply_switch(*view, change(*ws_, ws_->views.current()));
+}
+
 void TRuvo_Main_Form::apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& effect) {
     if (effect.warn_no_vectors) warn(messages::kNoVectorsToOverlap);
     if (effect.layout) apply_layout(view, *effect.layout);
@@ -191,7 +212,7 @@ void TRuvo_Main_Form::set_magnification_preset(int magni) { control_panel_->set_
 // While a view is active its File menu stands in for the main window's and
 // its other menus stand between the Project and Window menus.
 void TRuvo_Main_Form::merge_menus() {
-    const TRuvo_Sub_Form* view = active_view_ && !active_view_->closed() ? active_view_.data() : nullptr;
+    const TRuvo_Sub_Form* view = current_view();
     QList<QAction*> menus{view ? view->file_menu()->menuAction() : File_Main->menuAction(),
                           Project_Main->menuAction()};
     if (view) {
@@ -255,7 +276,7 @@ void TRuvo_Main_Form::fill_window_menu() {
         caption.replace(u'&', QStringLiteral("&&"));  // a path's "&" is no accelerator
         QAction* item = Window_Main->addAction(QStringLiteral("&%1 %2").arg(number).arg(caption));
         item->setCheckable(true);
-        item->setChecked(view == active_view_);
+        item->setChecked(view == current_view());
         connect(item, &QAction::triggered, this, [this, view = QPointer<TRuvo_Sub_Form>(view)] {
             if (view) mdi_area_->setActiveSubWindow(view);
         });

@@ -10,7 +10,6 @@
 #include <QStyle>
 
 #include "plot/Nearest.h"
-#include "ui/Main.h"
 #include "ui/WidgetNames.h"
 #include "ui/WindowLayout.h"
 
@@ -35,8 +34,8 @@ void ViewImage::paintEvent(QPaintEvent* event) {
     painter.drawImage(event->rect().topLeft(), picture_, event->rect());
 }
 
-TRuvo_Sub_Form::TRuvo_Sub_Form(TRuvo_Main_Form& main, int slot, const QString& caption)
-    : main_(main), slot_(slot), scroll_area_(new QScrollArea), Image1(new ViewImage) {
+TRuvo_Sub_Form::TRuvo_Sub_Form(int slot, const QString& caption, QWidget* parent)
+    : QMdiSubWindow(parent), slot_(slot), scroll_area_(new QScrollArea), Image1(new ViewImage) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Ruvo_Sub_Form"));
     setAccessibleDescription(objectName());
@@ -90,24 +89,18 @@ void TRuvo_Sub_Form::centre_on(QPointF fractions) {
     scroll_area_->verticalScrollBar()->setValue(Nearest(fractions.y() * picture.height() - shown.height() / 2.0));
 }
 
-void TRuvo_Sub_Form::FormActivate() { main_.view_activated(*this); }
-
-void TRuvo_Sub_Form::Close_FileClick() { main_.close_active_view(); }
-
-void TRuvo_Sub_Form::Close_All_FileClick() { main_.close_all_views(); }
-
 void TRuvo_Sub_Form::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
     scroll_area_->horizontalScrollBar()->setValue(0);
     scroll_area_->verticalScrollBar()->setValue(0);
-    main_.view_shown();
+    emit shown();
 }
 
 void TRuvo_Sub_Form::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
     if (!event->isAccepted() || closed_) return;
     closed_ = true;
-    main_.view_closed(slot_);
+    emit window_closed(slot_);
 }
 
 }  // namespace ruvo

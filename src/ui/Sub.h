@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "view/LayoutRules.h"
@@ -17,10 +18,13 @@ class QScrollArea;
 
 namespace ruvo {
 
-class TRuvo_Main_Form;
 struct SwitchEffect;
 struct View_Info;
 struct Workspace;
+
+// A switch of a view window's menus: what it does to the workspace and the
+// current view's record, and what it asks of the windows then.
+using ViewSwitch = std::function<SwitchEffect(Workspace& ws, View_Info& view)>;
 
 // Image1: the view's picture, shown at its own size inside the scrolled
 // client area. The redraw dispatcher draws onto picture() and then calls
@@ -40,7 +44,9 @@ private:
 };
 
 // A view window: one file shown in one slot of the view table. The window
-// knows its own slot; everything else about the view lives in the slot.
+// knows its own slot; everything else about the view lives in the slot. It
+// tells the main window what happens to it and what its menus ask for
+// through signals; the main window owns the reaction.
 class TRuvo_Sub_Form : public QMdiSubWindow {
     Q_OBJECT
 
@@ -49,7 +55,7 @@ public:
     static constexpr int kDesignWidth = 539;
     static constexpr int kDesignHeight = 448;
 
-    TRuvo_Sub_Form(TRuvo_Main_Form& main, int slot, const QString& caption);
+    TRuvo_Sub_Form(int slot, const QString& caption, QWidget* parent = nullptr);
 
     int slot() const { return slot_; }
     ViewImage* image() const { return Image1; }
@@ -69,7 +75,7 @@ public:
 
     // The window became the active view: its slot becomes current and the
     // main window shows its settings. No redraw.
-    void FormActivate();
+    void FormActivate() { emit activated(this); }
 
     // The menus of the window (Sub_Menu). While the window is active the
     // main window's menu bar shows File_Sub in place of its own File menu
@@ -81,17 +87,27 @@ public:
     // the items a layout leaves alone keep theirs.
     void apply_item_layout(const ControlLayout& layout);
 
-public slots:
-    void Close_FileClick();
-    void Close_All_FileClick();
+    // The window's actions, to be watched for the keys they share with the panel.
+    QList<QAction*> actions_of_menus() const;
+
+    void Close_FileClick() { emit close_requested(); }
+    void Close_All_FileClick() { emit close_all_requested(); }
+
+signals:
+    void activated(TRuvo_Sub_Form* view);
+    void shown();
+    void window_closed(int slot);
+    void close_requested();      // Close_File
+    void close_all_requested();  // Close_All_File
+    void exit_requested();       // Exit_Ruvo
+    void switch_chosen(TRuvo_Sub_Form* view, const ruvo::ViewSwitch& change);
+    void magnification_chosen(TRuvo_Sub_Form* view, int magni);  // a preset of the pop-up menu
 
 protected:
     void showEvent(QShowEvent* event) override;    // FormShow
     void closeEvent(QCloseEvent* event) override;  // FormClose
 
 private:
-    using Switch = SwitchEffect (*)(Workspace& ws, View_Info& view);
-
     // SubMenus.cpp
     void build_menus();
     void build_file_menu();
@@ -100,15 +116,13 @@ private:
     QAction* add_layout_item(QMenu* menu, ViewMenuItem item, const char* name, const char* caption,
                              const QKeySequence& shortcut = {});
     void connect_switches();
-    void connect_switch(QAction* action, Switch handler);
-    bool is_current() const;
-    void settle_scroll_bars() const;
+    void connect_switch(QAction* action, const ViewSwitch& change);
     bool reachable(const QAction* action) const;
+    void settle_scroll_bars() const;
 
     QAction* item(ViewMenuItem item) const { return items_[static_cast<std::size_t>(item)]; }
     void show_item_marks();
 
-    TRuvo_Main_Form& main_;
     const int slot_;
     QScrollArea* scroll_area_;
     ViewImage* Image1;

@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "Workspace.h"
-#include "ui/Main.h"
 #include "ui/MenuShortcuts.h"
 #include "ui/Messages.h"
 #include "ui/Sub.h"
@@ -101,8 +100,9 @@ void TRuvo_Sub_Form::build_menus() {
     for (const M disabled : kDisabledAtStart) marks_[static_cast<std::size_t>(disabled)].enabled = false;
     show_item_marks();
     connect_switches();
-    for (QAction* action : findChildren<QAction*>()) main_.menus_first().watch(action);
 }
+
+QList<QAction*> TRuvo_Sub_Form::actions_of_menus() const { return findChildren<QAction*>(); }
 
 // Items whose commands are not built yet carry their names, captions and
 // shortcuts and follow the layout rules, but do nothing.
@@ -120,7 +120,7 @@ void TRuvo_Sub_Form::build_file_menu() {
     add_named_item(File_Sub, "PrinterSetup", messages::kPrinterSetup, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     add_named_item(File_Sub, "Print", messages::kPrintItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     File_Sub->addSeparator();
-    connect(add_named_item(File_Sub, "Exit_Ruvo", messages::kExitRuvo), &QAction::triggered, &main_, &QWidget::close);
+    connect(add_named_item(File_Sub, "Exit_Ruvo", messages::kExitRuvo), &QAction::triggered, this, &TRuvo_Sub_Form::exit_requested);
 }
 
 void TRuvo_Sub_Form::build_show_menu() {
@@ -208,9 +208,7 @@ void TRuvo_Sub_Form::build_popup_menu() {
     PopupMenu->addSeparator();
     for (const Preset& preset : kPresets) {
         connect(add_named_item(PopupMenu, preset.name, preset.caption), &QAction::triggered, this,
-                [this, magni = preset.magni] {
-                    if (is_current()) main_.set_magnification_preset(magni);
-                });
+                [this, magni = preset.magni] { emit magnification_chosen(this, magni); });
     }
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Image1, &QWidget::customContextMenuRequested, this,
@@ -218,6 +216,7 @@ void TRuvo_Sub_Form::build_popup_menu() {
 }
 
 void TRuvo_Sub_Form::connect_switches() {
+    using Switch = SwitchEffect (*)(Workspace& ws, View_Info& view);
     const std::pair<M, Switch> switches[] = {
         {M::X_Dot_Mode, [](Workspace&, View_Info& v) { return X_Grid_ModeClick(v); }},
         {M::Y_Dot_Mode, [](Workspace&, View_Info& v) { return Y__Dot_ModeClick(v); }},
@@ -247,27 +246,22 @@ void TRuvo_Sub_Form::connect_switches() {
     // The flag is one for all windows; the switch reads this window's mark.
     QAction* closed_grid = item(M::Closed_Grid_Show);
     connect(closed_grid, &QAction::triggered, this, [this, closed_grid] {
-        if (is_current() && reachable(closed_grid)) {
+        if (reachable(closed_grid)) {
             const bool marked = marks_[static_cast<std::size_t>(M::Closed_Grid_Show)].checked;
-            main_.apply_switch(*this, Closed_Grid_ShowClick(main_.workspace().store, marked));
+            emit switch_chosen(this, [marked](Workspace& ws, View_Info&) {
+                return Closed_Grid_ShowClick(ws.store, marked);
+            });
         }
         show_item_marks();
     });
 }
 
-void TRuvo_Sub_Form::connect_switch(QAction* action, Switch handler) {
-    connect(action, &QAction::triggered, this, [this, action, handler] {
-        if (is_current() && reachable(action)) {
-            Workspace& ws = main_.workspace();
-            main_.apply_switch(*this, handler(ws, ws.views.current()));
-        }
+void TRuvo_Sub_Form::connect_switch(QAction* action, const ViewSwitch& change) {
+    connect(action, &QAction::triggered, this, [this, action, change] {
+        if (reachable(action)) emit switch_chosen(this, change);
         show_item_marks();
     });
 }
-
-// The switches act on the current view, which is this window's while its
-// menus are in the menu bar.
-bool TRuvo_Sub_Form::is_current() const { return !closed_ && main_.workspace().views.current_active_window == slot_; }
 
 // A shortcut reaches an item even when the menu holding it is disabled;
 // the item acts only when every menu above it is enabled.

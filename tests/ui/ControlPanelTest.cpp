@@ -166,8 +166,7 @@ TEST_F(ControlPanelTest, ADotStepIsStoredAtOnceAndDrawnWhenTheBarIsReleased) {
     redraws();
     QTest::keyClick(bar, Qt::Key_Right);
     QTest::keyClick(bar, Qt::Key_Right);
-    EXPECT_EQ(record(view).x_dot_step, 3);
-    EXPECT_EQ(ws().bars.x_dot_step, 3);
+    EXPECT_EQ(record(view).x_dot_step, 3);  // which the arrows read
     EXPECT_EQ(number("XStepNumber"), "3");
     EXPECT_EQ(redraws(), 0);
 
@@ -177,10 +176,9 @@ TEST_F(ControlPanelTest, ADotStepIsStoredAtOnceAndDrawnWhenTheBarIsReleased) {
     QTest::keyClick(bar, Qt::Key_Return);  // Enter released
     EXPECT_EQ(redraws(), 1);
 
-    // The arrow length stores into the view and the bars the plots read.
+    // The arrow length stores into the view, which the plots read.
     QTest::keyClick(control("VectorLengthBar"), Qt::Key_Right);
     EXPECT_EQ(record(view).length, 6);
-    EXPECT_EQ(ws().bars.vector_length, 6);
 }
 
 TEST_F(ControlPanelTest, ThePositionFieldShowsTheZeroBasedIndexAndEveryKeyRedraws) {
@@ -220,8 +218,8 @@ TEST_F(ControlPanelTest, ActivationLoadsTheViewsValuesIntoTheBarsWithoutRedrawin
     EXPECT_EQ(number("MagniNumber"), "1.2");
     EXPECT_EQ(control("XGridStepBar")->value(), 4);
     EXPECT_EQ(number("XGridStepNumber"), "4");
-    EXPECT_EQ(ws().bars.x_grid_step, 4);
-    EXPECT_EQ(ws().bars.magnification, 120);
+    EXPECT_EQ(record(first).x_grid_step, 4);
+    EXPECT_EQ(ws().magnification_of(first->slot()), 120);  // what the view is drawn at
     // Set by the program, the bar prepared no change.
     EXPECT_EQ(caption("Magnification"), text(messages::kMagnificationCaption));
     EXPECT_EQ(redraws(), 0);

@@ -254,7 +254,6 @@ TEST_F(ViewWindowTest, TheWindowFitsItsImageWhereTheImageIsSmallerThanTheSpace) 
     // At 400 % the image is wider than the space: the width stays and scrolls.
     const QSize before = view->client_size();
     ws().views.at(view->slot()).magni = 400;
-    ws().bars.magnification = 400;
     main_->Redraw();
     EXPECT_EQ(view->image()->picture().size(), QSize(2000, 40));
     EXPECT_EQ(view->client_size().width(), before.width());

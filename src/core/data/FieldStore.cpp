@@ -36,15 +36,11 @@ bool FieldStore::can_assign_slot(FileKind kind, const QString& name, bool first_
 std::optional<int> FieldStore::assign_slot(FileKind kind, const QString& path, bool first_of_name) {
     const QString name = base_name(path);
     if (kind == FileKind::Grid || !can_assign_slot(kind, name, first_of_name)) return std::nullopt;
-    if (first_of_name) {
-        int& count = kind == FileKind::Vector ? vector_count : scalar_count;
-        ++count;
-        (kind == FileKind::Vector ? vector_data[count].file_name : scalar_data[count].file_name) = name;
-        current_data = count;
-    } else {
-        current_data = slot_of(kind, name);
-    }
-    return current_data;
+    if (!first_of_name) return slot_of(kind, name);
+    int& count = kind == FileKind::Vector ? vector_count : scalar_count;
+    ++count;
+    (kind == FileKind::Vector ? vector_data[count].file_name : scalar_data[count].file_name) = name;
+    return count;
 }
 
 void FieldStore::compute_grid_extremes_and_flags() {

@@ -42,7 +42,7 @@ struct FieldStore {
     std::array<ScalarSlot, kMaxSlots + 1> scalar_data;  // slots 1..10
     int vector_count = 0;
     int scalar_count = 0;
-    int current_data = 0;
+    int current_data = 0;  // the data slot of the view being drawn (see current_vectors)
 
     // Header of the result file read last, zero-based as in the file.
     int file_x_start = 0;
@@ -52,6 +52,7 @@ struct FieldStore {
 
     DrawRect draw;
 
+    // Extremes of the grid read last, over the whole file.
     double grid_x_max = 0.0;
     double grid_y_max = 0.0;
     double grid_x_min = 0.0;
@@ -68,15 +69,21 @@ struct FieldStore {
     void set_draw_rect_from_file();
 
     // Finds the slot of a base name, or assigns the next one when the name is
-    // new in the project. Sets current_data. Returns nothing (and changes
-    // nothing) when no slot can hold the name: ten are taken, or the name is
-    // known but holds no slot of this kind.
+    // new in the project. Returns nothing (and changes nothing) when no slot
+    // can hold the name: ten are taken, or the name is known but holds no
+    // slot of this kind.
     std::optional<int> assign_slot(FileKind kind, const QString& path, bool first_of_name);
     bool can_assign_slot(FileKind kind, const QString& name, bool first_of_name) const;
 
     // The slot of that kind holding a base name, 0 when none does.
     int slot_of(FileKind kind, const QString& name) const;
     int slot_count(FileKind kind) const { return kind == FileKind::Vector ? vector_count : scalar_count; }
+
+    // The data of the view being drawn, by one rule: current_data names slot
+    // 1..10; any other number reads as the empty slot 0, which is never filled.
+    bool current_data_valid() const { return current_data >= 1 && current_data <= kMaxSlots; }
+    const VectorSlot& current_vectors() const { return vector_data[current_index()]; }
+    const ScalarSlot& current_scalars() const { return scalar_data[current_index()]; }
 
     // After a grid read: extremes over the drawing rectangle and the
     // closed-line flags; closed_grid_show goes off.
@@ -86,6 +93,9 @@ struct FieldStore {
     bool cell_skipped(int i, int j) const {
         return (closed_x[i] || closed_y[j]) && !closed_grid_show;
     }
+
+private:
+    std::size_t current_index() const { return current_data_valid() ? static_cast<std::size_t>(current_data) : 0; }
 };
 
 }  // namespace ruvo

@@ -108,8 +108,7 @@ ReadResult read_grid(FieldStore& store, const QString& path) {
     return result;
 }
 
-ReadResult read_vector(FieldStore& store, const QString& path) {
-    VectorSlot& slot = store.vector_data[static_cast<std::size_t>(store.current_data)];
+ReadResult read_vector(FieldStore& store, VectorSlot& slot, const QString& path) {
     slot.u.clear();
     slot.v.clear();
     return read_result_file(FileKind::Vector, store, path, 2, [&](int i, int j, int k, double value) {
@@ -117,8 +116,7 @@ ReadResult read_vector(FieldStore& store, const QString& path) {
     });
 }
 
-ReadResult read_scalar(FieldStore& store, const QString& path) {
-    ScalarSlot& slot = store.scalar_data[static_cast<std::size_t>(store.current_data)];
+ReadResult read_scalar(FieldStore& store, ScalarSlot& slot, const QString& path) {
     slot.value.clear();
     return read_result_file(FileKind::Scalar, store, path, 1,
                             [&](int i, int j, int, double value) { slot.value(i, j) = value; });

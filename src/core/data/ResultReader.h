@@ -40,8 +40,9 @@ struct ReadResult {
 // it was read and computes the extremes and closed-line flags.
 ReadResult read_grid(FieldStore& store, const QString& path);
 
-// Clear u and v (value) of the slot `current_data` and read the file into it.
-ReadResult read_vector(FieldStore& store, const QString& path);
-ReadResult read_scalar(FieldStore& store, const QString& path);
+// Clear u and v (value) of `slot` and read the file into it; the header
+// becomes the store's file range.
+ReadResult read_vector(FieldStore& store, VectorSlot& slot, const QString& path);
+ReadResult read_scalar(FieldStore& store, ScalarSlot& slot, const QString& path);
 
 }  // namespace ruvo

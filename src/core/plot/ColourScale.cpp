@@ -70,10 +70,8 @@ int fill_colour_index(double value, double range_min, double range_max, int band
 
 PlotOutcome set_value_range(PlotContext& context) {
     FieldStore& store = context.store;
-    if (store.current_data < 1 || store.current_data > kMaxSlots) {
-        return numeric_failure(QStringLiteral("the view's scalar file holds no data slot"));
-    }
-    const Table& value = store.scalar_data[static_cast<std::size_t>(store.current_data)].value;
+    if (!store.current_data_valid()) return numeric_failure(QStringLiteral("the view's scalar file holds no data slot"));
+    const Table& value = store.current_scalars().value;
     const View_Info& view = context.view;
     PlotState& plot = context.plot;
     plot.range_min = view.min_changed ? view.Scalar_min : plot.Array_Min(value, store.draw);

@@ -79,7 +79,7 @@ PlotOutcome Draw_Contours(PlotContext& context) {
 
     Canvas& canvas = context.canvas;
     const PlotState& plot = context.plot;
-    const Table& s = context.store.scalar_data[static_cast<std::size_t>(context.store.current_data)].value;
+    const Table& s = context.store.current_scalars().value;
     canvas.set_pen_mode(PenMode::Copy);
     canvas.set_pen_width(view.line_width);
     context.progress.set_maximum(level_count);

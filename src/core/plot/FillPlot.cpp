@@ -29,7 +29,7 @@ PlotOutcome Draw_Beta(PlotContext& context) {
 
     const FieldStore& store = context.store;
     const PlotState& plot = context.plot;
-    const Table& s = store.scalar_data[static_cast<std::size_t>(store.current_data)].value;
+    const Table& s = store.current_scalars().value;
     const DrawRect& r = store.draw;
     canvas.set_pen_width(1);
     canvas.set_pen_style(PenStyle::Solid);

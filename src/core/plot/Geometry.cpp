@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/BarLimits.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {
@@ -12,20 +13,20 @@ QString real_text(double value) { return QString::number(value, 'g', 15); }
 
 // Extremes, extents and origin of the drawing rectangle: the first steps of
 // both layouts.
-GeometryFailure measure_grid(PlotState& plot, FieldStore& store) {
+GeometryFailure measure_grid(PlotState& plot, const FieldStore& store) {
     const DrawRect& r = store.draw;
     if (r.x_start < 1 || r.y_start < 1 || r.x_end > kMaxNodes || r.y_end > kMaxNodes || r.x_start > r.x_end ||
         r.y_start > r.y_end) {
         return GeometryFailure::EmptyArea;
     }
-    store.grid_x_max = plot.Array_Max(store.grid_x, r);
-    store.grid_y_max = plot.Array_Max(store.grid_y, r);
-    store.grid_x_min = plot.Array_Min(store.grid_x, r);
-    store.grid_y_min = plot.Array_Min(store.grid_y, r);
-    plot.origin_x = -store.grid_x_min;
-    plot.origin_y = -store.grid_y_min;
-    plot.differ_x = std::abs(store.grid_x_max - store.grid_x_min);
-    plot.differ_y = std::abs(store.grid_y_max - store.grid_y_min);
+    plot.area_x_max = plot.Array_Max(store.grid_x, r);
+    plot.area_y_max = plot.Array_Max(store.grid_y, r);
+    plot.area_x_min = plot.Array_Min(store.grid_x, r);
+    plot.area_y_min = plot.Array_Min(store.grid_y, r);
+    plot.origin_x = -plot.area_x_min;
+    plot.origin_y = -plot.area_y_min;
+    plot.differ_x = std::abs(plot.area_x_max - plot.area_x_min);
+    plot.differ_y = std::abs(plot.area_y_max - plot.area_y_min);
     plot.grid_max_extent = plot.differ_x > plot.differ_y ? plot.differ_x : plot.differ_y;
     if (!std::isfinite(plot.differ_x) || !std::isfinite(plot.differ_y)) return GeometryFailure::BadExtent;
     if (plot.differ_x == 0.0 || plot.differ_y == 0.0) return GeometryFailure::ZeroExtent;
@@ -43,11 +44,11 @@ GeometryFailure check_image_size(double width, double height) {
 // dx and dy of a layout whose plot area starts `left_margin` pixels from the
 // left and `bottom_margin` pixels from the bottom of the image, once the
 // scales are set; and the plot area's own corner (frame_left, frame_bottom).
-GeometryFailure place_origin(PlotState& plot, const FieldStore& store, double left_margin, double bottom_margin) {
+GeometryFailure place_origin(PlotState& plot, double left_margin, double bottom_margin) {
     const double column = plot.x_scale * plot.origin_x + left_margin;
     const double row = plot.y_scale * plot.origin_y + bottom_margin;
-    for (const double offset : {column, row, plot.x_scale * store.grid_x_min, plot.x_scale * store.grid_x_max,
-                                plot.y_scale * store.grid_y_min, plot.y_scale * store.grid_y_max}) {
+    for (const double offset : {column, row, plot.x_scale * plot.area_x_min, plot.x_scale * plot.area_x_max,
+                                plot.y_scale * plot.area_y_min, plot.y_scale * plot.area_y_max}) {
         if (!(std::abs(offset) <= kMaxPixelOffset)) return GeometryFailure::FarFromOrigin;
     }
     plot.dx = Nearest(column);
@@ -89,8 +90,8 @@ int PlotState::PixelX(double x) const { return clamp_pixel(static_cast<long long
 
 int PlotState::PixelY(double y) const { return clamp_pixel(dy - static_cast<long long>(Nearest(y_scale * y))); }
 
-GeometryFailure Set_View_Geometry(PlotState& plot, FieldStore& store, View_Info& view, int magnification_bar) {
-    plot.magnification = std::clamp(magnification_bar, 100, 800);
+GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View_Info& view, int magnification_bar) {
+    plot.magnification = kMagnificationBar.clamped(magnification_bar);
     if (const auto failure = measure_grid(plot, store); failure != GeometryFailure::None) return failure;
 
     if (!view.ratio_fixed) view.ratio = plot.differ_y / plot.differ_x;
@@ -105,7 +106,7 @@ GeometryFailure Set_View_Geometry(PlotState& plot, FieldStore& store, View_Info&
     plot.x_scale = w * 0.9 / plot.differ_x;
     plot.y_scale = h * 0.9 / plot.differ_y;
     plot.x_scale_y = w * 0.9 / plot.differ_y;
-    if (const auto failure = place_origin(plot, store, w * 0.05, h * 0.05); failure != GeometryFailure::None) {
+    if (const auto failure = place_origin(plot, w * 0.05, h * 0.05); failure != GeometryFailure::None) {
         return failure;
     }
     store_mapping(plot, view);
@@ -119,7 +120,7 @@ GeometryFailure Set_View_Geometry(PlotState& plot, FieldStore& store, View_Info&
     return GeometryFailure::None;
 }
 
-GeometryFailure Set_Fixed_Geometry(PlotState& plot, FieldStore& store, View_Info& view) {
+GeometryFailure Set_Fixed_Geometry(PlotState& plot, const FieldStore& store, View_Info& view) {
     plot.magnification = 100;
     if (const auto failure = measure_grid(plot, store); failure != GeometryFailure::None) return failure;
     plot.width = 640;
@@ -136,7 +137,7 @@ GeometryFailure Set_Fixed_Geometry(PlotState& plot, FieldStore& store, View_Info
         plot.y_scale = (r * bw) / plot.differ_y;
         plot.x_scale_y = bw / plot.differ_y;
     }
-    if (const auto failure = place_origin(plot, store, plot.width * 0.1, plot.height * 0.2);
+    if (const auto failure = place_origin(plot, plot.width * 0.1, plot.height * 0.2);
         failure != GeometryFailure::None) {
         return failure;
     }

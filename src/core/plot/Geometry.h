@@ -35,6 +35,11 @@ private:
 // recomputed before every redraw.
 struct PlotState {
     int magnification = 100;
+    // Extremes of grid_x and grid_y over the drawing rectangle.
+    double area_x_max = 0.0;
+    double area_y_max = 0.0;
+    double area_x_min = 0.0;
+    double area_y_min = 0.0;
     double differ_x = 0.0;
     double differ_y = 0.0;
     double grid_max_extent = 0.0;
@@ -101,10 +106,10 @@ inline constexpr long long kMaxImagePixels = 160'000'000;
 // Normal layout: 500 pixels wide at 100 %, height by the aspect ratio, the
 // grid inside a 5 % margin. Stores the mapping (and a computed ratio) into the
 // view record. The window fit belongs to the window.
-GeometryFailure Set_View_Geometry(PlotState& plot, FieldStore& store, View_Info& view, int magnification_bar);
+GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View_Info& view, int magnification_bar);
 
 // Fixed 640 x 480 layout of follow mode and sequential conversion.
-GeometryFailure Set_Fixed_Geometry(PlotState& plot, FieldStore& store, View_Info& view);
+GeometryFailure Set_Fixed_Geometry(PlotState& plot, const FieldStore& store, View_Info& view);
 
 QString geometry_failure_text(GeometryFailure failure);
 

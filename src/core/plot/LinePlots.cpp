@@ -27,14 +27,7 @@ constexpr QRgb kMarkerGrey = qRgb(192, 192, 192);
 // that default is taken here as a readable 9 points.
 constexpr int kDetailTextPoints = 9;
 
-// The data slot being drawn; a current_data outside the tables reads the
-// never-filled slot 0.
-std::size_t data_slot(const FieldStore& store) {
-    return store.current_data >= 0 && store.current_data <= kMaxSlots ? static_cast<std::size_t>(store.current_data)
-                                                                       : 0;
-}
-
-const Table& scalar_values(const FieldStore& store) { return store.scalar_data[data_slot(store)].value; }
+const Table& scalar_values(const FieldStore& store) { return store.current_scalars().value; }
 
 // The node (XPos, YPos) the line plots focus on, as table indices.
 struct FocusNode {
@@ -125,7 +118,7 @@ void show_node_readout(PlotContext& c) {
     using namespace messages;
     const FocusNode n = focus_node(c.view);
     const FieldStore& s = c.store;
-    const VectorSlot& vectors = s.vector_data[data_slot(s)];
+    const VectorSlot& vectors = s.current_vectors();
     c.status.show({readout(kLineReadoutI, QString::number(n.i - 1)),
                    readout(kLineReadoutJ, QString::number(n.j - 1)),
                    readout(kLineReadoutGridX, value_text(s.grid_x(n.i, n.j))),
@@ -295,9 +288,9 @@ PlotOutcome Draw_KEpsilon(PlotContext& c) {
     const DrawRect& r = c.store.draw;
     const std::optional<double> scale = profile_scale_of(c, kKEpsilonProfileFactor);
     c.progress.set_maximum(r.x_end - r.x_start);
-    c.progress.set_step(c.bars.x_grid_step);
+    c.progress.set_step(c.view.x_grid_step);
     NoProgress per_point;  // this view steps once per line
-    for (const int ii : ke_lines(r.x_start, r.x_end, c.bars.x_grid_step)) {
+    for (const int ii : ke_lines(r.x_start, r.x_end, c.view.x_grid_step)) {
         const GridLine line = line_of_constant_i(ii, r);
         draw_grid_line(c, line, kRed, PenMode::Copy);
         if (scale) draw_profile(c, line, *scale, per_point);

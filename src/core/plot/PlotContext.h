@@ -8,7 +8,6 @@ namespace ruvo {
 
 class Canvas;
 class Progress;
-struct ControlBars;
 struct FieldStore;
 struct PlotState;
 struct View_Info;
@@ -42,13 +41,12 @@ struct PlotOutcome {
 // Everything a plot routine reads and draws on: the canvas of the view's
 // image, the field store (its drawing rectangle and current_data already set
 // for the view), the mapping of the current layout, the view's record, the
-// control bars, the progress bar and the status boxes.
+// progress bar and the status boxes. Every setting comes from the view's record.
 struct PlotContext {
     Canvas& canvas;
     FieldStore& store;
     PlotState& plot;
     View_Info& view;
-    const ControlBars& bars;
     Progress& progress;
     StatusBoxes& status;
     bool fixed_size_mode = false;

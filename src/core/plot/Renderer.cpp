@@ -9,20 +9,11 @@
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"
+#include "view/ViewActivation.h"
 
 namespace ruvo {
 
 namespace {
-// The view's area becomes the drawing rectangle, and its file's slot the
-// current data, as activating the view does.
-void make_current(Workspace& ws, int slot) {
-    View_Info& view = ws.views.at(slot);
-    ws.views.current_active_window = slot;
-    ws.store.draw = {view.x_start, view.y_start, view.x_end, view.y_end};
-    if (view.FileType == kVectorView) ws.store.current_data = ws.store.slot_of(FileKind::Vector, view.Caption);
-    if (view.FileType == kScalarView) ws.store.current_data = ws.store.slot_of(FileKind::Scalar, view.Caption);
-}
-
 RenderResult result_of(const PlotOutcome& outcome) {
     switch (outcome.failure) {
     case PlotFailure::None: return {};
@@ -68,15 +59,16 @@ PlotOutcome draw_overlays(PlotContext& context) {
 }  // namespace
 
 namespace {
-GeometryFailure lay_out(Workspace& ws, View_Info& view) {
+GeometryFailure lay_out(Workspace& ws, int slot) {
+    View_Info& view = ws.views.at(slot);
     return ws.fixed_size_mode ? Set_Fixed_Geometry(ws.plot, ws.store, view)
-                              : Set_View_Geometry(ws.plot, ws.store, view, ws.bars.magnification);
+                              : Set_View_Geometry(ws.plot, ws.store, view, ws.magnification_of(slot));
 }
 }  // namespace
 
 RenderResult render_grid_over(Workspace& ws, int slot, QImage& image, Progress& progress) {
-    make_current(ws, slot);
-    if (const GeometryFailure layout = lay_out(ws, ws.views.at(slot)); layout != GeometryFailure::None) {
+    activate_view_slot(ws, slot);
+    if (const GeometryFailure layout = lay_out(ws, slot); layout != GeometryFailure::None) {
         return {RenderFailure::Geometry, geometry_failure_text(layout)};
     }
     Canvas canvas(image);
@@ -85,15 +77,17 @@ RenderResult render_grid_over(Workspace& ws, int slot, QImage& image, Progress& 
 }
 
 RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status) {
-    make_current(ws, slot);
+    activate_view_slot(ws, slot);
+    if (const GeometryFailure layout = lay_out(ws, slot); layout != GeometryFailure::None) {
+        return {RenderFailure::Geometry, geometry_failure_text(layout)};
+    }
     View_Info& view = ws.views.at(slot);
-    if (const GeometryFailure layout = lay_out(ws, view); layout != GeometryFailure::None) return {RenderFailure::Geometry, geometry_failure_text(layout)};
 
     image = QImage(ws.plot.width, ws.plot.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     ws.plot.colour_raster_ready = false;
     Canvas canvas(image);
-    PlotContext context{canvas, ws.store, ws.plot, view, ws.bars, progress, status, ws.fixed_size_mode};
+    PlotContext context{canvas, ws.store, ws.plot, view, progress, status, ws.fixed_size_mode};
 
     if (const PlotOutcome main = draw_main_plot(context); !main.ok()) return result_of(main);
     const bool detail = view.FileType == kScalarView && view.ScalarViewType == kDetailView;

@@ -95,9 +95,9 @@ std::optional<double> arrow_scale_for(double grid_max_extent, double max_magnitu
     return scale;
 }
 
-ArrowThinning arrow_thinning(const ControlBars& bars, const View_Info& view, const PlotState& plot) {
-    return {view.x_grid_mode, view.y_grid_mode, bars.x_grid_step, bars.y_grid_step,
-            bars.x_dot_step,  bars.y_dot_step,  plot.x_scale,     plot.y_scale};
+ArrowThinning arrow_thinning(const View_Info& view, const PlotState& plot) {
+    return {view.x_grid_mode, view.y_grid_mode, view.x_grid_step, view.y_grid_step,
+            view.x_dot_step,  view.y_dot_step,  plot.x_scale,     plot.y_scale};
 }
 
 void visit_arrow_nodes(const FieldStore& store, const VectorSlot& vectors, const ArrowThinning& thinning,
@@ -170,10 +170,8 @@ void Draw_Arrow(PlotContext& context, double x0, double y0, double x1, double y1
 
 PlotOutcome Draw_Vectors(PlotContext& context) {
     const FieldStore& store = context.store;
-    if (store.current_data < 1 || store.current_data > kMaxSlots) {
-        return {PlotFailure::AllZeroVectors, QStringLiteral("no vector slot is selected")};
-    }
-    const VectorSlot& vectors = store.vector_data[static_cast<std::size_t>(store.current_data)];
+    if (!store.current_data_valid()) return {PlotFailure::AllZeroVectors, QStringLiteral("no vector slot is selected")};
+    const VectorSlot& vectors = store.current_vectors();
     const View_Info& view = context.view;
     Canvas& canvas = context.canvas;
     canvas.set_pen_colour(qRgb(0, 0, 0));
@@ -183,13 +181,13 @@ PlotOutcome Draw_Vectors(PlotContext& context) {
 
     const double max_magnitude = max_vector_magnitude(vectors, store.draw);
     const std::optional<double> scale =
-        arrow_scale_for(context.plot.grid_max_extent, max_magnitude, context.bars.vector_length);
+        arrow_scale_for(context.plot.grid_max_extent, max_magnitude, context.view.length);
     if (!scale) {
         return {PlotFailure::AllZeroVectors,
                 QStringLiteral("the arrows cannot be scaled: the largest vector magnitude of the area is %1")
                     .arg(max_magnitude)};
     }
-    visit_arrow_nodes(store, vectors, arrow_thinning(context.bars, view, context.plot), context.progress,
+    visit_arrow_nodes(store, vectors, arrow_thinning(view, context.plot), context.progress,
                       [&](int ii, int jj) {
                           const double u = vectors.u(ii, jj);
                           const double v = vectors.v(ii, jj);

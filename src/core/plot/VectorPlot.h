@@ -44,8 +44,8 @@ struct ArrowThinning {
     double y_scale = 0.0;
 };
 
-// The bar positions, the view's modes and the current mapping's scales.
-ArrowThinning arrow_thinning(const ControlBars& bars, const View_Info& view, const PlotState& plot);
+// The view's modes and steps and the current mapping's scales.
+ArrowThinning arrow_thinning(const View_Info& view, const PlotState& plot);
 
 // Calls `arrow`(ii, jj) for every node of the drawing rectangle that gets an
 // arrow, in drawing order (rows j outer, columns i inner). Nodes whose u or v

@@ -79,7 +79,7 @@ SwitchEffect Cntr_Overlap_SwitchClick(View_Info& view) {
 }
 
 SwitchEffect Vector_Overlap_SwitchClick(View_Info& view, const FieldStore& store) {
-    const bool arrows_read = store.current_data >= 1 && store.current_data <= store.vector_count;
+    const bool arrows_read = store.current_data_valid() && store.current_data <= store.vector_count;
     if (store.vector_count <= 0 || (!view.Vector_Overlap && !arrows_read)) {
         SwitchEffect warning;
         warning.warn_no_vectors = true;

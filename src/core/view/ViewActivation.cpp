@@ -5,6 +5,8 @@
 namespace ruvo {
 
 void activate_view_slot(Workspace& ws, int slot) {
+    // A magnification waiting for its commit belongs to the view that was current.
+    if (slot != ws.views.current_active_window) ws.pending_magnification.reset();
     ws.views.current_active_window = slot;
     const View_Info& view = ws.views.at(slot);
 
@@ -18,7 +20,6 @@ void activate_view_slot(Workspace& ws, int slot) {
     ws.plot.dx = view.dx;
     ws.plot.dy = view.dy;
     ws.store.draw = {view.x_start, view.y_start, view.x_end, view.y_end};
-    ws.bars.load_from(view);
 }
 
 void release_view_slot(Workspace& ws, int slot) {

@@ -2,6 +2,7 @@
 
 #include "Workspace.h"
 #include "data/FileNames.h"
+#include "view/ViewActivation.h"
 
 #include <algorithm>
 
@@ -60,13 +61,15 @@ OpenViewResult open_view(Workspace& ws, FileKind kind, int position) {
         return result;
     }
     result.slot = slot.slot;
-    ws.views.current_active_window = slot.slot;
-    result.caption = view_window_caption(path, ws.views.first_of_name, ws.views.at(slot.slot).Same_number);
+    result.caption = view_window_caption(path, slot.first_of_name, ws.views.at(slot.slot).Same_number);
 
+    // A new base name is read into its new data slot; a known one shows what
+    // its slot holds.
     if (kind != FileKind::Grid) {
-        ws.store.assign_slot(kind, path, ws.views.first_of_name);
-        if (ws.views.first_of_name) {
-            result.read = kind == FileKind::Vector ? read_vector(ws.store, path) : read_scalar(ws.store, path);
+        const int data_slot = *ws.store.assign_slot(kind, path, slot.first_of_name);
+        if (slot.first_of_name) {
+            result.read = kind == FileKind::Vector ? read_vector(ws.store, ws.store.vector_data[data_slot], path)
+                                                   : read_scalar(ws.store, ws.store.scalar_data[data_slot], path);
         }
     }
 
@@ -74,12 +77,12 @@ OpenViewResult open_view(Workspace& ws, FileKind kind, int position) {
     view.Caption = name;
     view.FileType = kind == FileKind::Grid ? kGridView : kind == FileKind::Vector ? kVectorView : kScalarView;
     ws.views.Init_View_Info(slot.slot, ws.store);
+    activate_view_slot(ws, slot.slot);
     if (kind == FileKind::Scalar) {
-        const Table& values = ws.store.scalar_data[ws.store.current_data].value;
+        const Table& values = ws.store.current_scalars().value;
         view.Scalar_max = ws.plot.Array_Max(values, ws.store.draw);
         view.Scalar_min = ws.plot.Array_Min(values, ws.store.draw);
     }
-    ws.bars.load_from(view);
     return result;
 }
 

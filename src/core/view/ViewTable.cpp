@@ -30,7 +30,6 @@ SlotResult ViewTable::Find_View_Slot(const QString& file_name) {
     if (found == 0 && free_entry == 0) return {0, SlotRefusal::TooManyNames};
 
     info_number_max = open_views;
-    first_of_name = found == 0;
     View_Info& record = info[static_cast<std::size_t>(slot)];
     if (found != 0) {
         SameNameEntry& entry = same_name_table[static_cast<std::size_t>(found)];
@@ -40,7 +39,7 @@ SlotResult ViewTable::Find_View_Slot(const QString& file_name) {
         same_name_table[static_cast<std::size_t>(free_entry)] = {name, 0};
         record.Same_number = 0;
     }
-    return {slot, SlotRefusal::None};
+    return {slot, SlotRefusal::None, found == 0};
 }
 
 void ViewTable::Init_View_Info(int slot, FieldStore& store) {

@@ -89,6 +89,7 @@ enum class SlotRefusal { None, TooManyViews, TooManyNames };
 struct SlotResult {
     int slot = 0;  // 1..100 when taken
     SlotRefusal refusal = SlotRefusal::None;
+    bool first_of_name = false;  // no open window of the project has shown this base name before
     bool ok() const { return refusal == SlotRefusal::None; }
 };
 
@@ -99,7 +100,6 @@ public:
     std::array<SameNameEntry, kMaxNames + 1> same_name_table{};  // entries 1..20
     std::int32_t info_number_max = 0;
     std::int32_t current_active_window = 0;
-    bool first_of_name = false;
 
     // Takes a slot for a new view window of `file_name`: counts the window
     // (info_number_max + 1), picks the lowest free slot, numbers the base name

@@ -83,11 +83,11 @@ TEST(DataSlots, NewNamesTakeTheNextSlotAndKnownNamesReuseTheirs) {
     EXPECT_EQ(store.vector_data[1].file_name, "FLOW.V");
     EXPECT_EQ(store.assign_slot(FileKind::Vector, "/data/WAKE.V", true), 2);
     EXPECT_EQ(store.assign_slot(FileKind::Vector, "/elsewhere/FLOW.V", false), 1);
-    EXPECT_EQ(store.current_data, 1);
+    EXPECT_EQ(store.vector_count, 2);  // a known name takes no new slot
     // Names compare exactly, case included; a vector name holds no scalar slot.
     EXPECT_FALSE(store.assign_slot(FileKind::Vector, "flow.v", false));
     EXPECT_FALSE(store.assign_slot(FileKind::Scalar, "FLOW.V", false));
-    EXPECT_EQ(store.current_data, 1);
+    EXPECT_EQ(store.scalar_count, 0);  // and a refusal takes none
 }
 
 TEST(DataSlots, AnEleventhNameFindsNoSlot) {

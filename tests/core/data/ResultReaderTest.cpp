@@ -140,39 +140,35 @@ TEST_F(ResultReaderTest, MalformedHeaderKeepsThePreviousFilesLaterHeaderValues) 
 }
 
 TEST_F(ResultReaderTest, MissingFileFailsToOpenWithTheSystemsReason) {
-    const ReadResult result = read_vector(store_, dir_.filePath("NOPE.V"));
+    const ReadResult result = read_vector(store_, store_.vector_data[1], dir_.filePath("NOPE.V"));
     EXPECT_EQ(result.failure, ReadFailure::CannotOpen);
     EXPECT_EQ(result.kind, FileKind::Vector);
     EXPECT_FALSE(result.file_error.isEmpty());
 }
 
-TEST_F(ResultReaderTest, VectorAndScalarFillTheCurrentSlotOnly) {
-    store_.current_data = 2;
+TEST_F(ResultReaderTest, VectorAndScalarFillTheGivenSlotOnly) {
     store_.vector_data[2].u(5, 5) = 7.0;
-    ASSERT_TRUE(read_vector(store_, file("0 0 0 1\n1 -1\n2 -2 comment\n")).ok());
+    ASSERT_TRUE(read_vector(store_, store_.vector_data[2], file("0 0 0 1\n1 -1\n2 -2 comment\n")).ok());
     EXPECT_EQ(store_.vector_data[2].u(1, 2), 2.0);
     EXPECT_EQ(store_.vector_data[2].v(1, 2), -2.0);
     EXPECT_EQ(store_.vector_data[2].u(5, 5), 0.0);  // whole table cleared
     EXPECT_EQ(store_.vector_data[1].u(1, 1), 0.0);
 
-    store_.current_data = 3;
-    ASSERT_TRUE(read_scalar(store_, file("0 1 0 0\n.5\n-.25e1\n")).ok());
+    ASSERT_TRUE(read_scalar(store_, store_.scalar_data[3], file("0 1 0 0\n.5\n-.25e1\n")).ok());
     EXPECT_EQ(store_.scalar_data[3].value(1, 1), 0.5);
     EXPECT_EQ(store_.scalar_data[3].value(2, 1), -2.5);
 }
 
 TEST_F(ResultReaderTest, VectorReadLeavesRectangleAndGridAlone) {
     ASSERT_TRUE(read_grid(store_, file("0 1 0 1\n0 0\n0 1\n1 0\n1 1\n")).ok());
-    store_.current_data = 1;
-    ASSERT_TRUE(read_vector(store_, file("0 5 0 5\n")).ok());
+    ASSERT_TRUE(read_vector(store_, store_.vector_data[1], file("0 5 0 5\n")).ok());
     EXPECT_EQ(store_.file_x_end, 5);  // the header is the store's now
     EXPECT_EQ(store_.draw.x_end, 2);  // but the drawing rectangle stays
     EXPECT_EQ(store_.grid_x_max, 1.0);
 }
 
 TEST_F(ResultReaderTest, EmptyFileReadsAsAllZero) {
-    store_.current_data = 1;
-    const ReadResult result = read_scalar(store_, file(""));
+    const ReadResult result = read_scalar(store_, store_.scalar_data[1], file(""));
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(result.nodes_read, 1);  // header 0 0 0 0: one node, value 0
 }

@@ -158,7 +158,7 @@ TEST(ContourPlotSampleTest, NegativeLevelsOfASampleShowGapsAlongTheirLines) {
         View_Info& v = ws->views.at(slot);
         v.Color = true;
         v.line_width = width;
-        ws->bars.magnification = magnification;
+        v.magni = magnification;
         auto negative_level_pixels = [&](bool broken) {
             v.Broken = broken;
             QImage image;

@@ -65,7 +65,7 @@ protected:
     template <typename Routine>
     auto on_canvas(Routine routine) {
         Canvas canvas(image_);
-        PlotContext context{canvas, ws_->store, ws_->plot, view(), ws_->bars, progress_, status_};
+        PlotContext context{canvas, ws_->store, ws_->plot, view(), progress_, status_};
         return routine(context);
     }
     PlotOutcome draw(PlotOutcome (*plot)(PlotContext&)) {
@@ -151,7 +151,7 @@ TEST(LinePlotRules, LadderRowsDivideTheRestTruncatingTowardZero) {
 
 TEST_F(LinePlotsTest, KEpsilonDrawsTheSelectedLinesAndTheirProfiles) {
     fill([](int, int) { return 2.0; });  // largest 2, length 5: 0.1 grid units per unit, 0.2 = 90 pixels
-    ws_->bars.x_grid_step = 2;           // lines 1, 4, 7, 10
+    view().x_grid_step = 2;              // lines 1, 4, 7, 10
     ASSERT_TRUE(draw(Draw_KEpsilon).ok());
     const std::vector<std::pair<int, QRgb>> row_250{{25, kRed},  {70, kWhite}, {115, kBlack}, {160, kRed},
                                                     {205, kWhite}, {250, kBlack}, {295, kRed},  {385, kBlack},

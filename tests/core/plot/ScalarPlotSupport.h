@@ -42,7 +42,7 @@ protected:
         canvas = std::make_unique<Canvas>(image);
     }
     PlotContext context(Progress& p) {
-        return {*canvas, ws->store, ws->plot, view(), ws->bars, p, status, ws->fixed_size_mode};
+        return {*canvas, ws->store, ws->plot, view(), p, status, ws->fixed_size_mode};
     }
     PlotContext context() { return context(progress); }
     QRgb pixel(int x, int y) { return rgb_at(canvas->image(), x, y); }

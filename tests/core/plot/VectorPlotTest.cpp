@@ -80,7 +80,7 @@ protected:
         canvas.set_pen_width(3);
         canvas.set_pen_style(PenStyle::Dashed);
         canvas.set_pen_mode(PenMode::Xor);
-        PlotContext context{canvas, ws_->store, ws_->plot, ws_->views.at(1), ws_->bars,
+        PlotContext context{canvas, ws_->store, ws_->plot, ws_->views.at(1),
                             progress ? *progress : no_progress, status};
         drawing.outcome = Draw_Vectors(context);
         canvas.image();
@@ -150,8 +150,8 @@ TEST_F(VectorPlotTest, GridStepsKeepEveryNthLineFromTheAreaStart) {
 TEST_F(VectorPlotTest, GridStepsShowOnTheImageAtTheKeptNodesOnly) {
     make_grid(10, 10);
     fill_vectors(1.0, 1e-9);
-    ws_->bars.x_grid_step = 3;
-    ws_->bars.y_grid_step = 2;
+    ws_->views.at(1).x_grid_step = 3;
+    ws_->views.at(1).y_grid_step = 2;
     const Drawing d = draw();
     ASSERT_TRUE(d.outcome.ok());
     // Nodes lie 50 pixels apart, arrows point right and are 22 pixels long.
@@ -224,8 +224,8 @@ TEST_F(VectorPlotTest, DotModeAtTheTablesLastIndexStaysInsideTheTables) {
     // The whole plot, both directions by spacing.
     ws_->views.at(1).x_grid_mode = false;
     ws_->views.at(1).y_grid_mode = false;
-    ws_->bars.x_dot_step = 5;
-    ws_->bars.y_dot_step = 5;
+    ws_->views.at(1).x_dot_step = 5;
+    ws_->views.at(1).y_dot_step = 5;
     const Drawing d = draw(100);
     EXPECT_TRUE(d.outcome.ok());
     EXPECT_GT(test::count_pixels(d.image, kBlack), 0);
@@ -250,7 +250,7 @@ TEST_F(VectorPlotTest, LongestArrowIsDrawnAtTheSetLength) {
     make_grid(11, 11);
     set_vector(6, 6, 2.0, 1e-9);  // node (0.5, 0.5) at pixel (250, 250)
     set_vector(2, 2, 1.0, 1e-9);
-    ws_->bars.vector_length = 10;  // 0.1 grid units, 45 pixels
+    ws_->views.at(1).length = 10;  // 0.1 grid units, 45 pixels
     const Drawing d = draw();
     ASSERT_TRUE(d.outcome.ok());
     for (int x = 250; x <= 295; ++x) EXPECT_EQ(rgb_at(d.image, x, 250), kBlack) << x;
@@ -262,7 +262,7 @@ TEST_F(VectorPlotTest, LongestArrowIsDrawnAtTheSetLength) {
 TEST_F(VectorPlotTest, DoublingTheMagnificationDoublesShaftsAndQuadruplesHeads) {
     make_grid(11, 11);
     set_vector(6, 6, 1.0, 1e-9);
-    ws_->bars.vector_length = 20;
+    ws_->views.at(1).length = 20;
     ws_->views.at(1).arrow_width = 0.5;
     ws_->views.at(1).arrow_span = 0.5;
     const QRect at100 = black_box(draw(100).image);

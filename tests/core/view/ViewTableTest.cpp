@@ -18,7 +18,7 @@ TEST(ViewTable, SameFileThreeTimesNumbersZeroOneTwoAndKeepsCountingAfterClose) {
         const SlotResult slot = table.Find_View_Slot("/run/FLOW.V");
         ASSERT_TRUE(slot.ok());
         EXPECT_EQ(slot.slot, k + 1);
-        EXPECT_EQ(table.first_of_name, k == 0);
+        EXPECT_EQ(slot.first_of_name, k == 0);
         numbers.push_back(table.at(slot.slot).Same_number);
         table.at(slot.slot).Caption = "FLOW.V";
     }
@@ -33,7 +33,7 @@ TEST(ViewTable, SameFileThreeTimesNumbersZeroOneTwoAndKeepsCountingAfterClose) {
     }
     const SlotResult again = table.Find_View_Slot("/run/FLOW.V");
     EXPECT_EQ(again.slot, 1);
-    EXPECT_FALSE(table.first_of_name);
+    EXPECT_FALSE(again.first_of_name);
     EXPECT_EQ(table.at(1).Same_number, 3);
 }
 
@@ -41,8 +41,7 @@ TEST(ViewTable, SameBaseNameInAnotherFolderSharesTheEntry) {
     ViewTable table;
     table.Find_View_Slot("C:\\a\\RESULT.P");
     table.at(1).Caption = "RESULT.P";
-    table.Find_View_Slot("/b/RESULT.P");
-    EXPECT_FALSE(table.first_of_name);
+    EXPECT_FALSE(table.Find_View_Slot("/b/RESULT.P").first_of_name);
     EXPECT_EQ(table.at(2).Same_number, 1);
 }
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+
+#include "view/LayoutRules.h"
+
+namespace ruvo {
+
+// A control bar's range, its position at start, the step of a click beside
+// the thumb (page) and of an arrow key (line), and its tick spacing. The
+// panel, the command line's checks, the magnify steps and the layout all
+// take the ranges from here.
+struct BarLimits {
+    int min, max, start, page, line, tick;
+
+    constexpr int clamped(int position) const { return std::clamp(position, min, max); }
+    constexpr bool holds(long long value) const { return value >= min && value <= max; }
+};
+
+inline constexpr BarLimits kMagnificationBar{100, 800, 100, 25, 10, 25};
+
+// The bars of the control groups, in the order of ControlGroup. The position
+// bars span the grid's indices once one is read.
+inline constexpr std::array<BarLimits, kControlGroupCount> kGroupBars{{
+    {1, 100, 30, 10, 1, 5},   // LineCount
+    {10, 255, 10, 10, 5, 10},  // FillBands
+    {1, 100, 5, 5, 1, 5},     // ArrowLength
+    {1, 20, 1, 3, 1, 1},      // XGridStep
+    {1, 20, 1, 3, 1, 1},      // YGridStep
+    {1, 40, 1, 3, 1, 2},      // XDotStep
+    {1, 40, 1, 3, 1, 2},      // YDotStep
+    {1, 1, 1, 5, 1, 1},       // ColumnPosition
+    {1, 1, 1, 5, 1, 1},       // RowPosition
+}};
+
+constexpr const BarLimits& bar_limits(ControlGroup group) { return kGroupBars[static_cast<std::size_t>(group)]; }
+
+}  // namespace ruvo
