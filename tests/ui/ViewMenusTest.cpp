@@ -4,7 +4,11 @@
 #include <QImage>
 
 #include "ViewTestFixture.h"
+#include "plot/PlotContext.h"
+#include "plot/Progress.h"
+#include "plot/Renderer.h"
 #include "ui/Messages.h"
+#include "view/ViewOpening.h"
 
 namespace ruvo {
 namespace {
@@ -489,6 +493,35 @@ TEST_F(ViewMenusTest, EachKindOfViewShowsItsGroupsAndItems) {
         if (record(view).FileType == kScalarView) {
             EXPECT_EQ(checked_kinds(view), kind.checked);
         }
+    }
+}
+
+}  // namespace
+}  // namespace ruvo
+
+namespace ruvo {
+namespace {
+
+// The command line reaches a view the core's one way (open, activate,
+// draw); for every kind the picture is the window's.
+TEST_F(ViewMenusTest, TheCommandLinesWayToAViewDrawsTheWindowsPicture) {
+    const std::tuple<const char*, FileKind, Qt::Key> kinds[] = {
+        {"GridListBox", FileKind::Grid, Qt::Key_unknown},     {"VectorListBox", FileKind::Vector, Qt::Key_unknown},
+        {"ScalarListBox", FileKind::Scalar, Qt::Key_unknown}, {"ScalarListBox", FileKind::Scalar, Qt::Key_F3},
+        {"ScalarListBox", FileKind::Scalar, Qt::Key_F5},      {"ScalarListBox", FileKind::Scalar, Qt::Key_F6},
+        {"ScalarListBox", FileKind::Scalar, Qt::Key_F7},      {"ScalarListBox", FileKind::Scalar, Qt::Key_F8}};
+    for (const auto& [list, kind, key] : kinds) {
+        TRuvo_Sub_Form* view = open(list);
+        if (key != Qt::Key_unknown) press(key);
+        auto cli = std::make_unique<Workspace>();
+        load_project(*cli, project_);
+        const int slot = open_view(*cli, kind, 0).slot;
+        cli->views.at(slot) = record(view);
+        QImage image;
+        NoProgress progress;
+        NoStatusBoxes status;
+        ASSERT_TRUE(render_view(*cli, slot, image, progress, status).ok()) << list << key;
+        EXPECT_EQ(image, view->image()->picture()) << list << key;
     }
 }
 

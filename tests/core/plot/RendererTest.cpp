@@ -126,3 +126,50 @@ TEST(RenderGridOver, DrawsTheGridWithoutClearingThePicture) {
 
 }  // namespace
 }  // namespace ruvo
+
+namespace ruvo {
+namespace {
+
+// Grids no solver should write, in every view kind: each draws or is refused
+// as a layout that cannot be drawn, and none trips the sanitizers.
+TEST(RenderHostileGrids, EveryViewKindDrawsOrRefusesTheLayout) {
+    struct Case {
+        const char* what;
+        double width, height, x0, y0;
+        bool drawable;
+    };
+    const Case cases[] = {
+        {"a million units from the origin", 1.0, 1.0, 1e6, -1e6, true},
+        {"a billion units from the origin", 1.0, 1.0, 0.0, 1e9, false},
+        {"an extent beyond the doubles", 1e308, 1e308, -1e308, -1e308, false},
+        {"an extent of 1e-300", 1e-300, 1e-300, 0.0, 0.0, true},
+        {"a subnormal extent far out", 1e-310, 1.0, 1.0, 0.0, false},
+        {"a ratio of 1e12", 1.0, 1e12, 0.0, 0.0, false},
+    };
+    for (const Case& c : cases) {
+        auto ws = test::grid_workspace(4, 4, c.width, c.height, c.x0, c.y0);
+        FieldStore& s = ws->store;
+        s.scalar_count = s.vector_count = 1;
+        s.scalar_data[1].file_name = s.vector_data[1].file_name = "F";
+        for (int i = 1; i <= 4; ++i)
+            for (int j = 1; j <= 4; ++j) s.scalar_data[1].value(i, j) = s.vector_data[1].u(i, j) = i + j;
+        View_Info& v = ws->views.at(1);
+        v.Caption = "F";
+        for (const auto& [file_type, view_type] :
+             {std::pair{kGridView, kContourView}, {kVectorView, kContourView}, {kScalarView, kContourView},
+              {kScalarView, kFillView}, {kScalarView, kKEpsilonView}, {kScalarView, kDetailView}}) {
+            v.FileType = file_type;
+            v.ScalarViewType = view_type;
+            v.XPos = v.YPos = 2;
+            QImage image;
+            NoProgress progress;
+            NoStatusBoxes status;
+            const RenderResult drawn = render_view(*ws, 1, image, progress, status);
+            EXPECT_EQ(drawn.ok(), c.drawable) << c.what << " " << int(file_type) << int(view_type);
+            EXPECT_TRUE(drawn.ok() || drawn.failure == RenderFailure::Geometry) << c.what;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ruvo
