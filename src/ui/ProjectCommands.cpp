@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <utility>
+
 #include "Workspace.h"
 #include "data/FileNames.h"
 #include "data/RememberedFolders.h"
@@ -72,28 +74,23 @@ void ProjectCommands::Open_ProjectClick() {
     open_project_file(dialog.selectedFiles().first());
 }
 
+// The file is read once, aside; only a file that was read replaces the
+// current project.
 void ProjectCommands::open_project_file(const QString& path) {
-    ProjectTables readable;
-    if (const ProjectLoadResult check = load_project_file(path, readable); !check.ok) {
-        fail(text(messages::kProjectReadFailed) + u'\n' + path + u'\n' + check.error);
+    ProjectTables read;
+    const ProjectLoadResult loaded = load_project_file(path, read);
+    if (!loaded.ok) {
+        fail(text(messages::kProjectReadFailed) + u'\n' + path + u'\n' + loaded.error);
         return;
     }
     Close_Project();
-    Load_Project(path);
-}
-
-void ProjectCommands::Load_Project(const QString& path) {
+    const ReadResult grid = commit_project(ws_, std::move(read), path);
     frame_.show_caption(project_caption(path));
     folders_.project_save = folder_of(path);
     folders_.write();
-    const ProjectOpenResult opened = load_project(ws_, path);
-    if (!opened.project.ok) {
-        fail(text(messages::kProjectReadFailed) + u'\n' + path + u'\n' + opened.project.error);
-        return;
-    }
-    for (const QString& note : opened.project.notes) frame_.note(note);
+    for (const QString& note : loaded.notes) frame_.note(note);
     frame_.Show_File_Lists();
-    report_grid(opened.grid);
+    report_grid(grid);
     frame_.project_loaded();
 }
 

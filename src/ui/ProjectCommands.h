@@ -55,8 +55,9 @@ public:
     void Project_FileAddDeleteClick();
     void Close_ProjectClick() { Close_Project(); }
 
-    // Reads the project file `path` (after checking that it can be read,
-    // so a file that cannot be read leaves the current project as it was).
+    // Reads the project file `path` and makes it the project in place of the
+    // current one. A file that cannot be read leaves the current project,
+    // caption and remembered folders as they were.
     void open_project_file(const QString& path);
     void Close_Project();
     // Asked before a command would drop a changed project; false: the
@@ -69,7 +70,6 @@ private:
     bool overwrite_project();
     bool save_project_as();
     bool write_project(const QString& path);
-    void Load_Project(const QString& path);
     void show_project_dialog();
     void report_grid(const ReadResult& grid);
     void reset_project_state();

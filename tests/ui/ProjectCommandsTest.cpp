@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
@@ -270,14 +272,31 @@ TEST_F(ProjectCommandsTest, SaveAsOverwriteAndLoadRoundTripThroughTheDialogs) {
     EXPECT_EQ(ws().project.vector_file_name[1], vectors_[2]);
 }
 
+// Missing, a folder, or far too large for a project file; in a folder of its
+// own, so that taking its name would show in the remembered folders.
 TEST_F(ProjectCommandsTest, AProjectFileThatCannotBeReadLeavesTheProjectAsItWas) {
-    ModalScript script;
-    script.then(test::press(QMessageBox::Ok));
-    main_->open_project_file(dir_.filePath("missing.RVP"));
-    EXPECT_TRUE(script.finished());
-    EXPECT_TRUE(script.messages().value(0).startsWith(text(messages::kProjectReadFailed)));
-    EXPECT_EQ(ws().project.project_file_name, project_);
-    EXPECT_EQ(vector_list().size(), 3);
+    const QString elsewhere = dir_.filePath("elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elsewhere + "/folder.RVP"));
+    QFile big(elsewhere + "/big.RVP");
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(kMaxProjectFileBytes + 1));
+    big.close();
+    const ProjectTables tables = ws().project;
+    const QString caption = main_->windowTitle();
+    const RememberedFolders folders = RememberedFolders::read();
+
+    for (const char* name : {"missing.RVP", "folder.RVP", "big.RVP"}) {
+        ModalScript script;
+        script.then(test::press(QMessageBox::Ok));
+        main_->open_project_file(elsewhere + "/" + name);
+        EXPECT_TRUE(script.finished()) << name;
+        EXPECT_TRUE(script.messages().value(0).startsWith(text(messages::kProjectReadFailed))) << name;
+        EXPECT_EQ(ws().project.project_file_name, project_);
+        EXPECT_EQ(vector_list().size(), 3);
+        EXPECT_TRUE(ws().project == tables) << name;
+        EXPECT_EQ(main_->windowTitle(), caption) << name;
+        EXPECT_EQ(RememberedFolders::read().project_save, folders.project_save) << name;
+        EXPECT_EQ(main_->remembered_folders().project_save, folders.project_save) << name;
+    }
 }
 
 TEST_F(ProjectCommandsTest, AProjectWhoseGridCannotBeReadShowsTheGridMessageAndStaysLoaded) {
