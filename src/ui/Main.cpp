@@ -379,7 +379,9 @@ void TRuvo_Main_Form::open_project_file(const QString& path) { project_->open_pr
 
 void TRuvo_Main_Form::Close_Project() { project_->Close_Project(); }
 
-void TRuvo_Main_Form::close_project_after_prompt() { project_->close_after_prompt(); }
+// A redraw that finds the project unusable closes it, after the handler that
+// asked for the redraw.
+void TRuvo_Main_Form::close_project_after_prompt() { project_->close_after_prompt_later(); }
 
 void TRuvo_Main_Form::Show_File_Lists() {
     Delete_File_Lists();

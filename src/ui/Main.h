@@ -85,6 +85,7 @@ public:
     void close_active_view();
     void close_all_views() override;
 
+    ProjectCommands& project_commands() { return *project_; }
     // The project commands' own, for the command line and the tests.
     void open_project_file(const QString& path);
     void Close_Project();

@@ -174,9 +174,19 @@ void ProjectCommands::reset_project_state() {
 }
 
 // A vector file that cannot be drawn at all makes the project unusable; it
-// is closed, after the user could save a changed file list.
-void ProjectCommands::close_after_prompt() {
-    if (Save_Prompt()) Close_Project();
+// is closed, after the user could save a changed file list. The redraw that
+// finds it may run inside a view window's handler, which must not lose its
+// window under it; and several redraws may fail before the close runs.
+void ProjectCommands::close_after_prompt_later() {
+    if (close_pending_) return;
+    close_pending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (Save_Prompt()) Close_Project();
+            close_pending_ = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void ProjectCommands::warn(const char* message) {

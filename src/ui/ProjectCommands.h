@@ -63,8 +63,9 @@ public:
     // Asked before a command would drop a changed project; false: the
     // command stops.
     bool Save_Prompt();
-    // The save prompt, then the close unless the user cancelled.
-    void close_after_prompt();
+    // The save prompt and the close, once the handler running now has
+    // returned; asked for again before then, they still run once.
+    void close_after_prompt_later();
 
 private:
     bool overwrite_project();
@@ -80,6 +81,7 @@ private:
     RememberedFolders& folders_;
     ProjectFrame& frame_;
     QWidget& dialog_parent_;
+    bool close_pending_ = false;
 };
 
 }  // namespace ruvo

@@ -18,6 +18,7 @@
 #include "ui/Main.h"
 #include "ui/Messages.h"
 #include "ui/Project.h"
+#include "ui/Sub.h"
 
 namespace ruvo {
 namespace {
@@ -297,6 +298,33 @@ TEST_F(ProjectCommandsTest, AProjectFileThatCannotBeReadLeavesTheProjectAsItWas)
         EXPECT_EQ(RememberedFolders::read().project_save, folders.project_save) << name;
         EXPECT_EQ(main_->remembered_folders().project_save, folders.project_save) << name;
     }
+}
+
+// A view's menu item whose redraw finds only zero vectors: the warning shows
+// at once; the prompt and the close wait until the handler has returned, and
+// come once however often they were asked for.
+TEST_F(ProjectCommandsTest, AProjectThatCannotBeDrawnIsClosedOnceAfterTheHandler) {
+    test::double_click_row(test::list_of(*main_, "VectorListBox"), 0);
+    ASSERT_EQ(main_->view_windows().size(), 1);
+    VectorSlot& vectors = ws().store.vector_data[ws().store.slot_of(FileKind::Vector, "A.V")];
+    vectors.u.clear();
+    vectors.v.clear();
+    modify();
+    const QString prompt = save_prompt();
+
+    ModalScript script;
+    script.then(test::press(QMessageBox::Ok)).then(test::press(QMessageBox::Cancel));
+    main_->view_windows()[0]->findChild<QAction*>(QStringLiteral("Show_All"))->trigger();
+    EXPECT_EQ(script.messages(), QStringList{text(messages::kAllZeroVectors)});
+    EXPECT_EQ(main_->view_windows().size(), 1);
+    main_->project_commands().close_after_prompt_later();  // as a second failure would
+
+    QApplication::processEvents();
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(script.unexpected(), 0);
+    EXPECT_EQ(script.messages().value(1), prompt);
+    EXPECT_EQ(main_->view_windows().size(), 1);  // cancelled: the project stays
+    EXPECT_EQ(ws().project.project_file_name, project_);
 }
 
 TEST_F(ProjectCommandsTest, AProjectWhoseGridCannotBeReadShowsTheGridMessageAndStaysLoaded) {
