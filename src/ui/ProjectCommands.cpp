@@ -130,8 +130,8 @@ void ProjectCommands::Project_FileAddDeleteClick() {
     show_project_dialog();
 }
 
-// The project dialog edits the tables; confirmed, the project's grid is
-// read and the project can be saved; cancelled, the tables are as before.
+// The project dialog puts its edited tables back only when confirmed; then
+// the project's grid is read and the project can be saved.
 void ProjectCommands::show_project_dialog() {
     TProject_Dialog dialog(ws_.project, folders_.project_load, &dialog_parent_);
     const bool confirmed = dialog.exec() == QDialog::Accepted;

@@ -72,15 +72,6 @@ bool delete_project_line(ProjectTables& tables, int line) {
     return true;
 }
 
-void restore_file_lists(ProjectTables& tables, const ProjectTables& saved) {
-    tables.grid_file_count = saved.grid_file_count;
-    tables.grid_file_name = saved.grid_file_name;
-    tables.vector_file_count = saved.vector_file_count;
-    tables.scalar_file_count = saved.scalar_file_count;
-    tables.vector_file_name = saved.vector_file_name;
-    tables.scalar_file_name = saved.scalar_file_name;
-}
-
 bool matches_mask(const QString& file_name, const QString& mask) {
     const QStringList patterns = mask.split(u';', Qt::SkipEmptyParts);
     for (QString pattern : patterns) {

@@ -32,9 +32,6 @@ std::optional<int> add_project_file(ProjectTables& tables, FileKind kind, const 
 // Returns false when there is no such line.
 bool delete_project_line(ProjectTables& tables, int line);
 
-// Puts back the counts and file names of `saved` (the project dialog's Cancel).
-void restore_file_lists(ProjectTables& tables, const ProjectTables& saved);
-
 // Whether a file name matches a mask of ";"-separated patterns, in any case
 // as on the system the masks come from; "*.*" matches every name.
 bool matches_mask(const QString& file_name, const QString& mask);
