@@ -286,12 +286,11 @@ void TProject_Dialog::fill_folder_tree() {
     DirectoryListBox1->setCurrentItem(parent);
 }
 
+// QDir matches name filters in any case, as on the system the masks come from.
 void TProject_Dialog::fill_file_list() {
     FileListBox1->clear();
-    const QStringList files = QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : files) {
-        if (matches_mask(name, mask_)) FileListBox1->addItem(name);
-    }
+    FileListBox1->addItems(
+        QDir(folder_).entryList(name_filters_of(mask_), QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void TProject_Dialog::select_drive_of_folder() {
