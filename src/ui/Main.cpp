@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "Workspace.h"
+#include "data/FileNames.h"
 #include "ui/AboutBox.h"
 #include "ui/ControlPanel.h"
 #include "ui/Help.h"
@@ -105,7 +106,10 @@ QFrame* panel(const char* name) {
 }  // namespace
 
 TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
-    : QMainWindow(parent), ws_(std::make_unique<Workspace>()), parameters_(std::move(parameters)) {
+    : QMainWindow(parent),
+      ws_(std::make_unique<Workspace>()),
+      project_(std::make_unique<ProjectCommands>(*ws_, folders_, static_cast<ProjectFrame&>(*this), *this)),
+      parameters_(std::move(parameters)) {
     setObjectName(QStringLiteral("Ruvo_Main_Form"));
     setAccessibleDescription(objectName());
     setWindowTitle(text(messages::kMainFormCaption));
@@ -175,20 +179,21 @@ void TRuvo_Main_Form::build_menus() {
 
     Project_Main = add_menu(bar, "Project_Main", messages::kProjectMenu);
     QMenu* project = Project_Main;
+    ProjectCommands* commands = project_.get();
     connect(add_named_item(project, "New_Project", messages::kNewProject, QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, &TRuvo_Main_Form::New_ProjectClick);
+            &QAction::triggered, commands, &ProjectCommands::New_ProjectClick);
     connect(add_named_item(project, "Open_Project", messages::kOpenProject, QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &TRuvo_Main_Form::Open_ProjectClick);
+            &QAction::triggered, commands, &ProjectCommands::Open_ProjectClick);
     Project_OverWrite =
         add_named_item(project, "Project_OverWrite", messages::kProjectOverwrite, QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(Project_OverWrite, &QAction::triggered, this, &TRuvo_Main_Form::Project_OverWriteClick);
+    connect(Project_OverWrite, &QAction::triggered, commands, &ProjectCommands::Project_OverWriteClick);
     Project_SaveAs =
         add_named_item(project, "Project_SaveAs", messages::kProjectSaveAs, QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(Project_SaveAs, &QAction::triggered, this, &TRuvo_Main_Form::Project_SaveAsClick);
+    connect(Project_SaveAs, &QAction::triggered, commands, &ProjectCommands::Project_SaveAsClick);
     Project_FileAddDelete = add_named_item(project, "Project_FileAddDelete", messages::kProjectFileAddDelete);
-    connect(Project_FileAddDelete, &QAction::triggered, this, &TRuvo_Main_Form::Project_FileAddDeleteClick);
+    connect(Project_FileAddDelete, &QAction::triggered, commands, &ProjectCommands::Project_FileAddDeleteClick);
     Close_Project_Action = add_named_item(project, "Close_Project", messages::kCloseProject);
-    connect(Close_Project_Action, &QAction::triggered, this, &TRuvo_Main_Form::Close_ProjectClick);
+    connect(Close_Project_Action, &QAction::triggered, commands, &ProjectCommands::Close_ProjectClick);
     set_project_items_enabled(false);
 
     Window_Main = add_menu(bar, "Window_Main", messages::kWindowMenu);
@@ -237,14 +242,14 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
         return button;
     };
     const auto new_project = picture(add_button("NewProjectSB", messages::kNewProjectHint), QStyle::SP_FileIcon);
-    connect(new_project, &QToolButton::clicked, this, &TRuvo_Main_Form::New_ProjectClick);
+    connect(new_project, &QToolButton::clicked, project_.get(), &ProjectCommands::New_ProjectClick);
     const auto open_project =
         picture(add_button("OpenProjectSB", messages::kOpenProjectHint), QStyle::SP_DialogOpenButton);
-    connect(open_project, &QToolButton::clicked, this, &TRuvo_Main_Form::Open_ProjectClick);
+    connect(open_project, &QToolButton::clicked, project_.get(), &ProjectCommands::Open_ProjectClick);
     OpenSequentialSB =
         picture(add_button("OpenSequentialSB", messages::kOpenSequentialHint), QStyle::SP_FileDialogContentsView);
     SaveOvewriteSB = picture(add_button("SaveOvewriteSB", messages::kSaveOverwriteHint), QStyle::SP_DialogSaveButton);
-    connect(SaveOvewriteSB, &QToolButton::clicked, this, &TRuvo_Main_Form::Project_OverWriteClick);
+    connect(SaveOvewriteSB, &QToolButton::clicked, project_.get(), &ProjectCommands::Project_OverWriteClick);
     row->addSpacing(8);
     PrintSB = picture(add_button("PrintSB", messages::kPrint), QStyle::SP_FileDialogDetailedView);
     MagniUpSB = picture(add_button("MagniUpSB", messages::kMagniUpHint), QStyle::SP_ArrowUp);
@@ -372,8 +377,62 @@ void TRuvo_Main_Form::showEvent(QShowEvent* event) {
     if (!project.isEmpty()) open_project_file(project);
 }
 
+void TRuvo_Main_Form::open_project_file(const QString& path) { project_->open_project_file(path); }
+
+void TRuvo_Main_Form::Close_Project() { project_->Close_Project(); }
+
+void TRuvo_Main_Form::Show_File_Lists() {
+    Delete_File_Lists();
+    const ProjectTables& project = ws_->project;
+    if (project.grid_file_count > 0) GridListBox->addItem(base_name(project.grid_file_name));
+    for (int n = 0; n < project.vector_file_count; ++n) VectorListBox->addItem(base_name(project.vector_file_name[n]));
+    for (int n = 0; n < project.scalar_file_count; ++n) ScalarListBox->addItem(base_name(project.scalar_file_name[n]));
+}
+
+void TRuvo_Main_Form::Delete_File_Lists() {
+    GridListBox->clear();
+    VectorListBox->clear();
+    ScalarListBox->clear();
+}
+
+// Nothing the closed project showed stays in the panels.
+void TRuvo_Main_Form::reset_panels() {
+    control_panel_->reset();
+    status_boxes_->show({});
+    progress_->set_position(0);
+}
+
+void TRuvo_Main_Form::grid_read() { control_panel_->set_position_ranges(ws_->store); }
+
+void TRuvo_Main_Form::note(const QString& line) { Memo3->appendPlainText(line); }
+
+void TRuvo_Main_Form::project_loaded() {
+    set_project_items_enabled(true);
+    Sq_StartSB->setEnabled(false);
+    Sq_StartSB->hide();
+    GridListBox->setFocus();
+}
+
+void TRuvo_Main_Form::project_files_chosen() {
+    set_project_items_enabled(true);
+    OpenSequentialSB->show();
+    Sq_StartSB->setEnabled(false);
+    Sq_StartSB->hide();
+}
+
+void TRuvo_Main_Form::project_closed() {
+    set_project_items_enabled(false);
+    SaveOvewriteSB->setEnabled(false);
+}
+
+void TRuvo_Main_Form::set_project_items_enabled(bool enabled) {
+    for (QAction* item : {Project_OverWrite, Project_SaveAs, Project_FileAddDelete, Close_Project_Action}) {
+        item->setEnabled(enabled);
+    }
+}
+
 void TRuvo_Main_Form::closeEvent(QCloseEvent* event) {
-    if (!Save_Prompt()) {
+    if (!project_->Save_Prompt()) {
         event->ignore();
         return;
     }

@@ -9,6 +9,7 @@
 
 #include "data/FieldStore.h"
 #include "data/RememberedFolders.h"
+#include "ui/ProjectCommands.h"
 #include "ui/Sub.h"
 
 class QAction;
@@ -37,9 +38,9 @@ class StatusEditBinding;
 
 // The frame of the program: menus, tool bar, the right-hand panel with the
 // file lists, the status panel, and the view windows inside. It owns the
-// workspace, opens views, runs the redraw dispatcher and the project
-// commands.
-class TRuvo_Main_Form : public QMainWindow {
+// workspace and the project commands, opens views and runs the redraw
+// dispatcher.
+class TRuvo_Main_Form : public QMainWindow, private ProjectFrame {
     Q_OBJECT
 
 public:
@@ -62,8 +63,8 @@ public:
     // Rewrites the diagnostic dump of the current view.
     void Status_Refresh();
 
-    void Show_File_Lists();
-    void Delete_File_Lists();
+    void Show_File_Lists() override;
+    void Delete_File_Lists() override;
 
     // The open view windows, in the order they were opened.
     QList<TRuvo_Sub_Form*> view_windows() const;
@@ -74,15 +75,8 @@ public:
     QSize view_space() const;
 
 
-    // Project commands.
-    void New_ProjectClick();
-    void Open_ProjectClick();
-    void Project_OverWriteClick() { overwrite_project(); }
-    void Project_SaveAsClick() { save_project_as(); }
-    void Project_FileAddDeleteClick();
-    void Close_ProjectClick() { Close_Project(); }
-    // Reads the project file `path` (after checking that it can be read,
-    // so a file that cannot be read leaves the current project as it was).
+    ProjectCommands& project_commands() { return *project_; }
+    // The project commands' own, for the command line and the tests.
     void open_project_file(const QString& path);
     void Close_Project();
 
@@ -114,7 +108,7 @@ private:
     void view_activated(TRuvo_Sub_Form& view);
     void view_closed(int slot);
     void close_active_view();
-    void close_all_views();
+    void close_all_views() override;
     // A switch of a view window's menus acts when its window is current: it
     // changes the record, then the panel, the window's items and the picture
     // follow what it asks for.
@@ -131,18 +125,15 @@ private:
     void Arrange_IconsClick();
     void set_view_buttons_enabled(bool enabled);
 
-    // Project workflow.
-    bool Save_Prompt();  // false: the command stops
-    bool overwrite_project();
-    bool save_project_as();
-    bool write_project(const QString& path);
-    void Load_Project(const QString& path);
-    void reset_project_state();
-    void clear_status_panel();
-    void show_project_dialog();
-    void read_project_grid();
+    // What the project commands leave to the frame.
+    void reset_panels() override;
+    void show_caption(const QString& caption) override { setWindowTitle(caption); }
+    void grid_read() override;
+    void note(const QString& line) override;
+    void project_loaded() override;
+    void project_files_chosen() override;
+    void project_closed() override;
     void set_project_items_enabled(bool enabled);
-    void close_project_after_prompt();
 
     // Help.
     HelpViewer& help_viewer();
@@ -153,6 +144,7 @@ private:
 
     std::unique_ptr<Workspace> ws_;
     RememberedFolders folders_;
+    std::unique_ptr<ProjectCommands> project_;
     const QStringList parameters_;
     bool first_show_done_ = false;
 

@@ -140,7 +140,7 @@ void TRuvo_Main_Form::Redraw() {
     case RenderFailure::None: Status_Refresh(); break;
     case RenderFailure::AllZeroVectors:
         warn(messages::kAllZeroVectors);
-        close_project_after_prompt();
+        project_->close_after_prompt_later();
         break;
     case RenderFailure::Geometry:
     case RenderFailure::Numeric: warn(messages::kRedrawError); break;

@@ -90,10 +90,10 @@ FileKind file_kind_of(int kind_button) {
 }  // namespace
 
 TProject_Dialog::TProject_Dialog(ProjectTables& project, const QString& folder, QWidget* parent)
-    : QDialog(parent), project_(project), saved_(project) {
+    : QDialog(parent), project_(project), edited_(project) {
     setObjectName(QStringLiteral("Project_Dialog"));
     setAccessibleDescription(objectName());
-    setWindowTitle(text(messages::kProjectDialogCaptionBefore) + base_name(project_.project_file_name) +
+    setWindowTitle(text(messages::kProjectDialogCaptionBefore) + base_name(edited_.project_file_name) +
                    text(messages::kProjectDialogCaptionAfter));
     build();
     setFixedSize(kDialogWidth, kDialogHeight);
@@ -234,7 +234,7 @@ void TProject_Dialog::fill_project_lists() {
     ProjectFileList->clear();
     FileKindList->clear();
     int row = 0;
-    for (const ProjectLine& line : project_lines(project_)) insert_project_row(row++, path_of(project_, line), line.kind);
+    for (const ProjectLine& line : project_lines(edited_)) insert_project_row(row++, path_of(edited_, line), line.kind);
 }
 
 // A file's name and its kind on one row of the two lists. The row is as
@@ -286,12 +286,11 @@ void TProject_Dialog::fill_folder_tree() {
     DirectoryListBox1->setCurrentItem(parent);
 }
 
+// QDir matches name filters in any case, as on the system the masks come from.
 void TProject_Dialog::fill_file_list() {
     FileListBox1->clear();
-    const QStringList files = QDir(folder_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : files) {
-        if (matches_mask(name, mask_)) FileListBox1->addItem(name);
-    }
+    FileListBox1->addItems(
+        QDir(folder_).entryList(name_filters_of(mask_), QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void TProject_Dialog::select_drive_of_folder() {
@@ -331,7 +330,7 @@ void TProject_Dialog::AddButtonClick() {
     }
     const FileKind kind_to_add = file_kind_of(kind());
     const QString path = QDir(folder_).filePath(FileListBox1->selectedItems().first()->text());
-    const std::optional<int> line = add_project_file(project_, kind_to_add, path);
+    const std::optional<int> line = add_project_file(edited_, kind_to_add, path);
     if (!line) {
         error(messages::kCannotAddMore);
         return;
@@ -342,22 +341,18 @@ void TProject_Dialog::AddButtonClick() {
 void TProject_Dialog::DeleteButtonClick() {
     if (!has_selection(ProjectFileList)) return;
     const int line = ProjectFileList->currentRow();
-    if (!delete_project_line(project_, line)) return;
+    if (!delete_project_line(edited_, line)) return;
     delete ProjectFileList->takeItem(line);
     delete FileKindList->takeItem(line);
 }
 
 void TProject_Dialog::OkButtonClick() {
-    if (project_.grid_file_count == 0) {
+    if (edited_.grid_file_count == 0) {
         error(messages::kGridRequired);
         return;
     }
+    project_ = edited_;
     accept();
-}
-
-void TProject_Dialog::reject() {
-    restore_file_lists(project_, saved_);
-    QDialog::reject();
 }
 
 // Enter opens a folder in the tree, adds the chosen file in the file list,

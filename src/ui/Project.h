@@ -20,8 +20,8 @@ namespace ruvo {
 
 // Where the user chooses the files of a project: a folder tree and file
 // list on the left, the kind of file in the middle, the project's files on
-// the right. It edits the project tables directly; Cancel puts back the
-// tables as they were when it opened.
+// the right. It edits a copy of the project tables, which OK puts in their
+// place; Cancel and Escape drop it.
 class TProject_Dialog : public QDialog {
     Q_OBJECT
 
@@ -36,8 +36,8 @@ public:
     // The folder the file list shows.
     QString folder() const { return folder_; }
     int kind() const;
-
-    void reject() override;  // Cancel and Escape
+    // The tables as edited so far.
+    const ProjectTables& project() const { return edited_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,7 +61,7 @@ private:
     void error(const char* message);
 
     ProjectTables& project_;
-    const ProjectTables saved_;
+    ProjectTables edited_;
     QString folder_;
     QString mask_;
 

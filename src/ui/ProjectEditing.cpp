@@ -1,8 +1,6 @@
 #include "ui/ProjectEditing.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QStringList>
 
 namespace ruvo {
 
@@ -72,25 +70,13 @@ bool delete_project_line(ProjectTables& tables, int line) {
     return true;
 }
 
-void restore_file_lists(ProjectTables& tables, const ProjectTables& saved) {
-    tables.grid_file_count = saved.grid_file_count;
-    tables.grid_file_name = saved.grid_file_name;
-    tables.vector_file_count = saved.vector_file_count;
-    tables.scalar_file_count = saved.scalar_file_count;
-    tables.vector_file_name = saved.vector_file_name;
-    tables.scalar_file_name = saved.scalar_file_name;
-}
-
-bool matches_mask(const QString& file_name, const QString& mask) {
-    const QStringList patterns = mask.split(u';', Qt::SkipEmptyParts);
-    for (QString pattern : patterns) {
-        pattern = pattern.trimmed();
-        if (pattern == u"*.*" || pattern == u"*") return true;
-        const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(pattern),
-                                          QRegularExpression::CaseInsensitiveOption);
-        if (wildcard.match(file_name).hasMatch()) return true;
+QStringList name_filters_of(const QString& mask) {
+    QStringList filters;
+    for (const QString& pattern : mask.split(u';', Qt::SkipEmptyParts)) {
+        const QString filter = pattern.trimmed();
+        filters << (filter == u"*.*" ? QStringLiteral("*") : filter);
     }
-    return false;
+    return filters;
 }
 
 std::optional<FileKind> kind_of_extension(const QString& file_name) {

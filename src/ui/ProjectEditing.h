@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -32,12 +33,9 @@ std::optional<int> add_project_file(ProjectTables& tables, FileKind kind, const 
 // Returns false when there is no such line.
 bool delete_project_line(ProjectTables& tables, int line);
 
-// Puts back the counts and file names of `saved` (the project dialog's Cancel).
-void restore_file_lists(ProjectTables& tables, const ProjectTables& saved);
-
-// Whether a file name matches a mask of ";"-separated patterns, in any case
-// as on the system the masks come from; "*.*" matches every name.
-bool matches_mask(const QString& file_name, const QString& mask);
+// The name filters of a mask of ";"-separated patterns. "*.*" matches every
+// name, as on the system the masks come from, names without a dot too.
+QStringList name_filters_of(const QString& mask);
 
 // The kind a clicked file's extension stands for: ".GRD" grid, ".V" vector,
 // ".P" scalar (any case); other extensions stand for none.

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
@@ -16,6 +18,7 @@
 #include "ui/Main.h"
 #include "ui/Messages.h"
 #include "ui/Project.h"
+#include "ui/Sub.h"
 
 namespace ruvo {
 namespace {
@@ -270,14 +273,58 @@ TEST_F(ProjectCommandsTest, SaveAsOverwriteAndLoadRoundTripThroughTheDialogs) {
     EXPECT_EQ(ws().project.vector_file_name[1], vectors_[2]);
 }
 
+// Missing, a folder, or far too large for a project file; in a folder of its
+// own, so that taking its name would show in the remembered folders.
 TEST_F(ProjectCommandsTest, AProjectFileThatCannotBeReadLeavesTheProjectAsItWas) {
+    const QString elsewhere = dir_.filePath("elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elsewhere + "/folder.RVP"));
+    QFile big(elsewhere + "/big.RVP");
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(kMaxProjectFileBytes + 1));
+    big.close();
+    const ProjectTables tables = ws().project;
+    const QString caption = main_->windowTitle();
+    const RememberedFolders folders = RememberedFolders::read();
+
+    for (const char* name : {"missing.RVP", "folder.RVP", "big.RVP"}) {
+        ModalScript script;
+        script.then(test::press(QMessageBox::Ok));
+        main_->open_project_file(elsewhere + "/" + name);
+        EXPECT_TRUE(script.finished()) << name;
+        EXPECT_TRUE(script.messages().value(0).startsWith(text(messages::kProjectReadFailed))) << name;
+        EXPECT_EQ(ws().project.project_file_name, project_);
+        EXPECT_EQ(vector_list().size(), 3);
+        EXPECT_TRUE(ws().project == tables) << name;
+        EXPECT_EQ(main_->windowTitle(), caption) << name;
+        EXPECT_EQ(RememberedFolders::read().project_save, folders.project_save) << name;
+        EXPECT_EQ(main_->remembered_folders().project_save, folders.project_save) << name;
+    }
+}
+
+// A view's menu item whose redraw finds only zero vectors: the warning shows
+// at once; the prompt and the close wait until the handler has returned, and
+// come once however often they were asked for.
+TEST_F(ProjectCommandsTest, AProjectThatCannotBeDrawnIsClosedOnceAfterTheHandler) {
+    test::double_click_row(test::list_of(*main_, "VectorListBox"), 0);
+    ASSERT_EQ(main_->view_windows().size(), 1);
+    VectorSlot& vectors = ws().store.vector_data[ws().store.slot_of(FileKind::Vector, "A.V")];
+    vectors.u.clear();
+    vectors.v.clear();
+    modify();
+    const QString prompt = save_prompt();
+
     ModalScript script;
-    script.then(test::press(QMessageBox::Ok));
-    main_->open_project_file(dir_.filePath("missing.RVP"));
+    script.then(test::press(QMessageBox::Ok)).then(test::press(QMessageBox::Cancel));
+    main_->view_windows()[0]->findChild<QAction*>(QStringLiteral("Show_All"))->trigger();
+    EXPECT_EQ(script.messages(), QStringList{text(messages::kAllZeroVectors)});
+    EXPECT_EQ(main_->view_windows().size(), 1);
+    main_->project_commands().close_after_prompt_later();  // as a second failure would
+
+    QApplication::processEvents();
     EXPECT_TRUE(script.finished());
-    EXPECT_TRUE(script.messages().value(0).startsWith(text(messages::kProjectReadFailed)));
+    EXPECT_EQ(script.unexpected(), 0);
+    EXPECT_EQ(script.messages().value(1), prompt);
+    EXPECT_EQ(main_->view_windows().size(), 1);  // cancelled: the project stays
     EXPECT_EQ(ws().project.project_file_name, project_);
-    EXPECT_EQ(vector_list().size(), 3);
 }
 
 TEST_F(ProjectCommandsTest, AProjectWhoseGridCannotBeReadShowsTheGridMessageAndStaysLoaded) {

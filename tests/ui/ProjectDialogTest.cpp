@@ -62,6 +62,7 @@ protected:
     QListWidget* files() { return child<QListWidget>("FileListBox1"); }
     QListWidget* project_lines() { return child<QListWidget>("ProjectFileList"); }
     QListWidget* kind_lines() { return child<QListWidget>("FileKindList"); }
+    const ProjectTables& edited() { return dialog_->project(); }
     void click_file(const QString& name) {
         const QList<QListWidgetItem*> found = files()->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
@@ -172,9 +173,9 @@ TEST_F(ProjectDialogTest, AddingNeedsAKindAndStopsAtTheLimits) {
 
     // The same file may be added again; the eleventh vector file is refused.
     for (int n = 3; n < kMaxSlots; ++n) EXPECT_TRUE(add("X.V", TProject_Dialog::kVector).isEmpty());
-    EXPECT_EQ(tables_.vector_file_count, kMaxSlots);
+    EXPECT_EQ(edited().vector_file_count, kMaxSlots);
     EXPECT_EQ(add("X.V", TProject_Dialog::kVector), QStringList{text(messages::kCannotAddMore)});
-    EXPECT_EQ(tables_.vector_file_count, kMaxSlots);
+    EXPECT_EQ(edited().vector_file_count, kMaxSlots);
     EXPECT_EQ(rows(project_lines()).size(), 1 + kMaxSlots + 1);
     EXPECT_EQ(rows(project_lines()).last(), "A.P");  // scalars stay after the vectors
     EXPECT_EQ(rows(project_lines())[kMaxSlots], "X.V");
@@ -183,11 +184,11 @@ TEST_F(ProjectDialogTest, AddingNeedsAKindAndStopsAtTheLimits) {
     EXPECT_EQ(add("OTHER.GRD", TProject_Dialog::kGrid), QStringList{text(messages::kCannotAddMore)});
     project_lines()->setCurrentRow(0);
     press("DeleteButton");
-    EXPECT_EQ(tables_.grid_file_count, 0);
+    EXPECT_EQ(edited().grid_file_count, 0);
     EXPECT_TRUE(add("OTHER.GRD", TProject_Dialog::kGrid).isEmpty());
     EXPECT_EQ(project_lines()->item(0)->text(), "OTHER.GRD");
     EXPECT_EQ(kind_lines()->item(0)->text(), text(messages::kGridKind));
-    EXPECT_EQ(tables_.grid_file_name, dir_.filePath("OTHER.GRD"));
+    EXPECT_EQ(edited().grid_file_name, dir_.filePath("OTHER.GRD"));
 }
 
 TEST_F(ProjectDialogTest, DeletingTheMiddleOfThreeVectorFilesMovesTheThirdUp) {
@@ -195,12 +196,13 @@ TEST_F(ProjectDialogTest, DeletingTheMiddleOfThreeVectorFilesMovesTheThirdUp) {
     kind_lines()->setCurrentRow(2);  // B.V, chosen on the kind side
     EXPECT_EQ(project_lines()->currentRow(), 2);
     press("DeleteButton");
+    EXPECT_EQ(rows(project_lines()), (QStringList{"GRID.GRD", "A.V", "C.V", "A.P"}));
+    EXPECT_EQ(kind_lines()->count(), 4);
+    press("OkButton");  // the edited tables take the place of the project's
 
     EXPECT_EQ(tables_.vector_file_count, 2);
     EXPECT_EQ(tables_.vector_file_name[1], dir_.filePath("C.V"));
     EXPECT_TRUE(tables_.vector_file_name[2].isEmpty());
-    EXPECT_EQ(rows(project_lines()), (QStringList{"GRID.GRD", "A.V", "C.V", "A.P"}));
-    EXPECT_EQ(kind_lines()->count(), 4);
 
     ASSERT_TRUE(save_project_file(tables_.project_file_name, tables_).ok);
     EXPECT_TRUE(test::read_text(tables_.project_file_name).contains(QStringLiteral("Vector_File_Name_2=C.V")));
@@ -211,12 +213,12 @@ TEST_F(ProjectDialogTest, TheKeysAddDeleteAndCancel) {
     open_dialog();
     click_file("A.P");
     QTest::keyClick(files(), Qt::Key_Return);
-    EXPECT_EQ(tables_.scalar_file_count, 2);
+    EXPECT_EQ(edited().scalar_file_count, 2);
     EXPECT_EQ(dialog_->isVisible(), true);  // Enter does not confirm the dialog
 
     project_lines()->setCurrentRow(1);
     QTest::keyClick(project_lines(), Qt::Key_Enter);
-    EXPECT_EQ(tables_.vector_file_count, 2);
+    EXPECT_EQ(edited().vector_file_count, 2);
 
     QTest::keyClick(files(), Qt::Key_Escape);
     EXPECT_FALSE(dialog_->isVisible());

@@ -38,6 +38,8 @@ struct ProjectTables {
     void set_default_masks();
     // Empties the names and masks, counts to 0, not modified.
     void reset();
+
+    bool operator==(const ProjectTables&) const = default;
 };
 
 struct ProjectLoadResult {

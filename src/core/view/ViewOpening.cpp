@@ -5,15 +5,21 @@
 #include "view/ViewActivation.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ruvo {
 
+ReadResult commit_project(Workspace& ws, ProjectTables tables, const QString& path) {
+    ws.project = std::move(tables);
+    ws.project.project_file_name = path;
+    return read_grid(ws.store, ws.project.grid_file_name);
+}
+
 ProjectOpenResult load_project(Workspace& ws, const QString& path) {
     ProjectOpenResult result;
-    result.project = load_project_file(path, ws.project);
-    ws.project.project_file_name = path;
-    if (!result.project.ok) return result;
-    result.grid = read_grid(ws.store, ws.project.grid_file_name);
+    ProjectTables read;
+    result.project = load_project_file(path, read);
+    if (result.project.ok) result.grid = commit_project(ws, std::move(read), path);
     return result;
 }
 

@@ -16,9 +16,13 @@ struct ProjectOpenResult {
     ReadResult grid;
 };
 
-// Reads the project file `path` into the workspace's tables (the name becomes
-// project_file_name) and reads its grid. The grid is read even when it fails
-// part-way: what was read stays, as the reader says.
+// Makes `tables`, read from the project file `path`, the workspace's project
+// (the name becomes project_file_name) and reads its grid. The grid is read
+// even when it fails part-way: what was read stays, as the reader says.
+ReadResult commit_project(Workspace& ws, ProjectTables tables, const QString& path);
+
+// Reads the project file `path` and commits it as above. A file that cannot
+// be read leaves the workspace as it was.
 ProjectOpenResult load_project(Workspace& ws, const QString& path);
 
 // Why a view could not be opened.

@@ -9,12 +9,15 @@
 
 #include <csignal>
 #include <initializer_list>
+#include <memory>
 #include <string>
 
 #include <sys/resource.h>
 
 #include "TestSupport.h"
+#include "Workspace.h"
 #include "data/ProjectFile.h"
+#include "view/ViewOpening.h"
 
 namespace ruvo {
 namespace {
@@ -384,6 +387,23 @@ TEST_F(ProjectFileTest, LoadingAFileThatCannotBeReadFailsAndLeavesTheTables) {
     }
     EXPECT_THAT(load_project_file(huge, tables).error.toStdString(), HasSubstr("larger than 4 MB"));
     EXPECT_FALSE(save_project_file(huge, tables).ok);  // saving keeps the file's other keys: it reads it first
+}
+
+// A project takes the workspace's place whole or not at all, its name too.
+TEST_F(ProjectFileTest, LoadingAProjectIntoTheWorkspaceCommitsOnlyAFileThatWasRead) {
+    ProjectTables tables;
+    tables.grid_file_count = 1;
+    tables.grid_file_name = write_file(root_.path(), "G.GRD", "0 1 0 1\n0 0\n0 1\n1 0\n1 1\n");
+    ASSERT_TRUE(save_project_file(path("p.RVP"), tables).ok);
+    auto ws = std::make_unique<Workspace>();
+    const ProjectOpenResult opened = load_project(*ws, path("p.RVP"));
+    ASSERT_TRUE(opened.project.ok && opened.grid.ok());
+    EXPECT_EQ(ws->project.project_file_name, path("p.RVP"));
+    EXPECT_EQ(ws->store.file_x_end, 1);
+
+    const ProjectTables before = ws->project;
+    EXPECT_FALSE(load_project(*ws, path("absent.RVP")).project.ok);
+    EXPECT_TRUE(ws->project == before);
 }
 
 // --- Text encodings -----------------------------------------------------------
