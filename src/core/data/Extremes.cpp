@@ -24,4 +24,12 @@ Extreme array_min(const Table& table, const DrawRect& rect) {
     return scan(table, rect, kArrayMinStart, [](double a, double b) { return a < b; });
 }
 
+Extreme array_min_above(const Table& table, const DrawRect& rect, double floor) {
+    return scan(table, rect, kArrayMinStart, [floor](double a, double b) { return a > floor && a < b; });
+}
+
+Extreme array_max_below(const Table& table, const DrawRect& rect, double ceiling) {
+    return scan(table, rect, kArrayMaxStart, [ceiling](double a, double b) { return a < ceiling && a > b; });
+}
+
 }  // namespace ruvo

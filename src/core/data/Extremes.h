@@ -21,4 +21,9 @@ inline constexpr double kArrayMaxStart = -1.7E38;
 Extreme array_max(const Table& table, const DrawRect& rect);
 Extreme array_min(const Table& table, const DrawRect& rect);
 
+// The same scans restricted to elements strictly above `floor` (below
+// `ceiling`): the next distinct value beyond one end of a range.
+Extreme array_min_above(const Table& table, const DrawRect& rect, double floor);
+Extreme array_max_below(const Table& table, const DrawRect& rect, double ceiling);
+
 }  // namespace ruvo

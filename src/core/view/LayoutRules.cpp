@@ -41,18 +41,17 @@ void check_dot_modes(const View_Info& v, ControlLayout& layout) {
     layout.check(M::Y_Dot_Mode, !v.y_grid_mode);
 }
 
-// The range commands of contour and fill views.
-void range_items(const View_Info& v, ControlLayout& layout) {
-    layout.enable(M::View_Cntr_MinDefault, v.min_changed);
-    layout.enable(M::View_Cntr_MaxDefault, v.max_changed);
-}
-
 // The option switches that belong to the Detail view.
 constexpr std::initializer_list<M> kDetailOptions = {M::View_Cntr_SwitchAxis,    M::View_Cntr_Point_Switch,
                                                       M::View_Cntr_AutoScale_Switch, M::View_Cntr_YAxis_Switch,
                                                       M::View_Cntr_YScale_Switch, M::View_Cntr_Neglect_Up,
                                                       M::View_Cntr_Neglect_Down};
 }  // namespace
+
+void range_items(const View_Info& v, ControlLayout& layout) {
+    layout.enable(M::View_Cntr_MinDefault, v.min_changed);
+    layout.enable(M::View_Cntr_MaxDefault, v.max_changed);
+}
 
 void Set_Grid_Controls(const View_Info&, ControlLayout& layout) {
     hide_all(layout, {G::LineCount, G::FillBands, G::XGridStep, G::YGridStep, G::XDotStep, G::YDotStep,

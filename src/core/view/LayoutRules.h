@@ -103,6 +103,10 @@ void Set_Row_Controls(const View_Info& view, ControlLayout& layout);
 void Set_Column_Controls(const View_Info& view, ControlLayout& layout);
 void Set_Detail_Controls(const View_Info& view, ControlLayout& layout);
 
+// The commands that put an end of a contour or fill view's range back
+// (View_Cntr_MinDefault, View_Cntr_MaxDefault): enabled while that end is changed.
+void range_items(const View_Info& view, ControlLayout& layout);
+
 // Set_Scalar_Controls followed by the rule of the view's scalar kind.
 void scalar_layout(const View_Info& view, ControlLayout& layout);
 
