@@ -59,3 +59,14 @@ inline constexpr char kLineReadoutAxisMin[] = "軸小=";
 inline constexpr char kLineReadoutSMaxIs[] = "S大=";
 
 }  // namespace ruvo::messages
+
+// The definition labels of the range dialog: where each end lies against
+// the data of the drawing area. %1 and %2 are values with eight decimals.
+namespace ruvo::messages {
+
+inline constexpr char kMaxOutside[] = "Max:定義域外: %1以上→ (%2)";  // data maximum, maximum
+inline constexpr char kMaxInside[] = "Max:定義範囲: %1 < %2";         // minimum, data maximum
+inline constexpr char kMinOutside[] = "Min:定義域外: %1以下→ (%2)";  // data minimum, minimum
+inline constexpr char kMinInside[] = "Min:定義範囲: %1 < %2";         // data minimum, minimum
+
+}  // namespace ruvo::messages

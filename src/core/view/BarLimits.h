@@ -36,4 +36,18 @@ inline constexpr std::array<BarLimits, kControlGroupCount> kGroupBars{{
 
 constexpr const BarLimits& bar_limits(ControlGroup group) { return kGroupBars[static_cast<std::size_t>(group)]; }
 
+// The bars of the dialogs: both ends of TMaxMinSet, both of TArrow_Shape_Change
+// (thousandths of the arrow's length).
+inline constexpr BarLimits kMaxMinBar{1, 100, 1, 10, 2, 2};
+inline constexpr BarLimits kArrowShapeBar{100, 1000, 150, 100, 30, 30};
+
+// An up-down control: its range, start and the step of one click.
+struct UpDownLimits {
+    int min, max, start, increment;
+};
+
+// TChangeRatio: percent of the natural aspect ratio. TScalarLineWidth: pixels.
+inline constexpr UpDownLimits kRatioUpDown{100, 1000, 100, 50};
+inline constexpr UpDownLimits kLineWidthUpDown{1, 30, 1, 1};
+
 }  // namespace ruvo
