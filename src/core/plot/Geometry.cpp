@@ -58,12 +58,17 @@ GeometryFailure place_origin(PlotState& plot, double left_margin, double bottom_
     return GeometryFailure::None;
 }
 
+double ratio_of(const PlotState& measured) { return measured.differ_y / measured.differ_x; }
+
 void store_mapping(const PlotState& plot, View_Info& view) {
     view.x_scale = plot.x_scale;
     view.y_scale = plot.y_scale;
     view.x_scale_y = plot.x_scale_y;
     view.dx = plot.dx;
     view.dy = plot.dy;
+    view.frame_left = plot.frame_left;
+    view.frame_bottom = plot.frame_bottom;
+    view.origin_y = plot.origin_y;
 }
 }  // namespace
 
@@ -94,7 +99,7 @@ GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View
     plot.magnification = kMagnificationBar.clamped(magnification_bar);
     if (const auto failure = measure_grid(plot, store); failure != GeometryFailure::None) return failure;
 
-    if (!view.ratio_fixed) view.ratio = plot.differ_y / plot.differ_x;
+    if (!view.ratio_fixed) view.ratio = ratio_of(plot);
     const double width = plot.magnification * 500 * 0.01;
     const double height = plot.magnification * (view.ratio * 500) * 0.01;
     if (const auto failure = check_image_size(width, height); failure != GeometryFailure::None) return failure;
@@ -120,12 +125,18 @@ GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View
     return GeometryFailure::None;
 }
 
+std::optional<double> natural_ratio(const FieldStore& store) {
+    PlotState measured;
+    if (measure_grid(measured, store) != GeometryFailure::None) return std::nullopt;
+    return ratio_of(measured);
+}
+
 GeometryFailure Set_Fixed_Geometry(PlotState& plot, const FieldStore& store, View_Info& view) {
     plot.magnification = 100;
     if (const auto failure = measure_grid(plot, store); failure != GeometryFailure::None) return failure;
     plot.width = 640;
     plot.height = 480;
-    const double r = plot.differ_y / plot.differ_x;
+    const double r = ratio_of(plot);
     const double bw = 0.8 * plot.width;
     const double bh = 0.8 * plot.height;
     if (r > bh / bw) {

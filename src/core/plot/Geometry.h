@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "data/Extremes.h"
 #include "data/FieldStore.h"
 #include "plot/Nearest.h"
@@ -107,6 +109,10 @@ inline constexpr long long kMaxImagePixels = 160'000'000;
 // grid inside a 5 % margin. Stores the mapping (and a computed ratio) into the
 // view record. The window fit belongs to the window.
 GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View_Info& view, int magnification_bar);
+
+// The aspect ratio the normal layout gives the drawing area while the view's
+// ratio is not fixed: differ_y / differ_x. None when the area cannot be laid out.
+std::optional<double> natural_ratio(const FieldStore& store);
 
 // Fixed 640 x 480 layout of follow mode and sequential conversion.
 GeometryFailure Set_Fixed_Geometry(PlotState& plot, const FieldStore& store, View_Info& view);
