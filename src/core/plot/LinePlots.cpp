@@ -356,7 +356,8 @@ void Draw_Detail_Neglect(PlotContext& c) {
     const FocusNode n = focus_node(c.view);
     const DetailScale d = detail_scale(c);
     const int column = detail_column(c, n.i, n.j);
-    const double top = (static_cast<double>(c.plot.height) - c.plot.frame_bottom) - c.view.magni * 0.04;
+    // The picture's own height: a marker may be drawn long after the layout.
+    const double top = (static_cast<double>(c.canvas.height()) - c.plot.frame_bottom) - c.view.magni * 0.04;
     use_pen(c.canvas, kMarkerGrey, PenMode::Xor);
     c.canvas.move_to({column, c.plot.frame_bottom});
     c.canvas.line_to({column, Nearest(top)});

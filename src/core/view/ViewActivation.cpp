@@ -19,6 +19,9 @@ void activate_view_slot(Workspace& ws, int slot) {
     ws.plot.x_scale_y = view.x_scale_y;
     ws.plot.dx = view.dx;
     ws.plot.dy = view.dy;
+    ws.plot.frame_left = view.frame_left;
+    ws.plot.frame_bottom = view.frame_bottom;
+    ws.plot.origin_y = view.origin_y;
     ws.store.draw = {view.x_start, view.y_start, view.x_end, view.y_end};
 }
 

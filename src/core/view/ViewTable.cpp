@@ -54,6 +54,9 @@ void ViewTable::Init_View_Info(int slot, FieldStore& store) {
     fresh.y_scale = r.y_scale;
     fresh.dx = r.dx;
     fresh.dy = r.dy;
+    fresh.frame_left = r.frame_left;
+    fresh.frame_bottom = r.frame_bottom;
+    fresh.origin_y = r.origin_y;
     fresh.ratio = r.ratio;
     fresh.Scalar_max = r.Scalar_max;
     fresh.Scalar_min = r.Scalar_min;

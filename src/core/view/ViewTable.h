@@ -40,6 +40,11 @@ struct View_Info {
     double y_scale = 0.0;
     std::int32_t dx = 0;
     std::int32_t dy = 0;
+    // The rest of the mapping that marks drawn without a redraw need: the plot
+    // area's corner and the area's lowest y (negated), where the Detail graph lies.
+    std::int32_t frame_left = 0;
+    std::int32_t frame_bottom = 0;
+    double origin_y = 0.0;
     std::int32_t x_start = 0;
     std::int32_t y_start = 0;
     std::int32_t x_end = 0;
