@@ -160,11 +160,7 @@ ControlGroupWidgets ControlPanel::add_group(const GroupSpec& spec) {
     }
     widgets.bar = new TTrackBarEx;
     name_widget(widgets.bar, spec.bar_name, caption);
-    widgets.bar->setRange(spec.limits.min, spec.limits.max);
-    widgets.bar->set_position(spec.limits.start);
-    widgets.bar->setPageStep(spec.limits.page);
-    widgets.bar->setSingleStep(spec.limits.line);
-    widgets.bar->setTickInterval(spec.limits.tick);
+    widgets.bar->set_limits(spec.limits);
     if (auto* label = qobject_cast<QLabel*>(widgets.label)) label->setBuddy(widgets.bar);
     widgets.number = new QLineEdit(text(spec.start_text));
     name_widget(widgets.number, spec.number_name, caption);
@@ -210,6 +206,12 @@ void ControlPanel::show_magnification(int magni) {
 }
 
 void ControlPanel::enable_magnification(bool enabled) { magnification_.set_enabled(enabled); }
+
+PositionBars ControlPanel::position_bars() {
+    const TTrackBarEx* column = group(ControlGroup::ColumnPosition).bar;
+    const TTrackBarEx* row = group(ControlGroup::RowPosition).bar;
+    return {column->minimum(), column->maximum(), row->minimum(), row->maximum()};
+}
 
 void ControlPanel::set_position_ranges(const FieldStore& store) {
     group(ControlGroup::ColumnPosition).bar->set_range(store.file_x_start + 1, store.file_x_end + 1);

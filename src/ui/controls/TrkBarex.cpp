@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "view/BarLimits.h"
+
 namespace ruvo {
 
 namespace {
@@ -26,6 +28,14 @@ void TTrackBarEx::set_range(int minimum, int maximum) {
     setting_position_ = true;
     setRange(minimum, maximum);
     setting_position_ = false;
+}
+
+void TTrackBarEx::set_limits(const BarLimits& limits) {
+    set_range(limits.min, limits.max);
+    set_position(limits.start);
+    setPageStep(limits.page);
+    setSingleStep(limits.line);
+    setTickInterval(limits.tick);
 }
 
 void TTrackBarEx::mouseReleaseEvent(QMouseEvent* event) {

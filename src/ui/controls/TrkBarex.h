@@ -4,6 +4,8 @@
 
 namespace ruvo {
 
+struct BarLimits;
+
 // The track bar of the control panel. Besides its change it reports the
 // release of the mouse button and the keys pressed and released on it, so
 // that a window can redraw when the user lets go of the bar.
@@ -22,6 +24,8 @@ public:
     void set_position(int position);
     // Sets the range without reporting the move it may cause.
     void set_range(int minimum, int maximum);
+    // Range, steps, ticks and start position, none of it reported.
+    void set_limits(const BarLimits& limits);
 
 signals:
     void changed(int position);
