@@ -201,3 +201,28 @@ inline constexpr char kXPosCaption[] = "XPosition(P)：";
 inline constexpr char kYPosCaption[] = "YPosition(&P)：";
 
 }  // namespace ruvo::messages
+
+// The range commands of the view windows and the range and style dialogs.
+namespace ruvo::messages {
+
+inline constexpr char kInformationTitle[] = "情報";
+// %1, %2: the node's indices from 1; %3: the value with seven decimals.
+inline constexpr char kMinSetAtNode[] = "最小値は(%1,%2)の%3に設定されました";
+inline constexpr char kMaxSetAtNode[] = "最大値は(%1,%2)の%3に設定されました";
+inline constexpr char kNoFurtherValue[] = "これ以上の値はありません";
+inline constexpr char kNotANumber[] = "数値を入力してください";
+inline constexpr char kMaxAtOrBelowMin[] = "現在の最小値以下の値は設定できません";
+inline constexpr char kMinAtOrAboveMax[] = "現在の最大値以上の値は設定できません";
+
+inline constexpr char kOk[] = "OK";
+inline constexpr char kCancelLatin[] = "&Cancel";  // the Latin caption of the dialogs' cancel button
+inline constexpr char kMaxMinSetCaption[] = "最大値と最小値の設定";
+inline constexpr char kMaxGroup[] = "最大値(&J)";
+inline constexpr char kMinGroup[] = "最小値(&K)";
+inline constexpr char kChangeRatioCaption[] = "縦横比の変更";
+inline constexpr char kLineWidthCaption[] = "線の太さ";
+inline constexpr char kArrowShapeCaption[] = "鏃の形状";
+inline constexpr char kArrowWidthLabel[] = "鏃の開き：";
+inline constexpr char kArrowSpanLabel[] = "鏃の長さ：";
+
+}  // namespace ruvo::messages
