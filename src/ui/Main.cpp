@@ -145,6 +145,7 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
 
     build_menus();
     build_diagnostics_pane();
+    create_view_dialogs();
     menus_first_ = new MenusFirst(*menuBar(), this);
     for (QLabel* label : findChildren<QLabel*>()) menus_first_->watch(label);
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) menus_first_->watch(button);

@@ -35,6 +35,10 @@ class HelpViewer;
 class MenusFirst;
 class ProgressBarBinding;
 class StatusEditBinding;
+class TArrow_Shape_Change;
+class TChangeRatio;
+class TMaxMinSet;
+class TScalarLineWidth;
 
 // The frame of the program: menus, tool bar, the right-hand panel with the
 // file lists, the status panel, and the view windows inside. It owns the
@@ -135,6 +139,16 @@ private:
     void project_closed() override;
     void set_project_items_enabled(bool enabled);
 
+    // The range commands, neglect steps and dialogs of the view windows (MainDialogs.cpp).
+    void create_view_dialogs();
+    void connect_view_commands(TRuvo_Sub_Form* view);
+    void apply_range_command(TRuvo_Sub_Form* view, RangeCommand command);
+    void Announce_Range_Node(TRuvo_Sub_Form& view, const RangeStep& step);
+    void step_other_coordinate(TRuvo_Sub_Form* view, int delta);
+    void open_view_dialog(TRuvo_Sub_Form* view, ViewDialog which);
+    void merge_unlisted_keys(const TRuvo_Sub_Form* view);
+    void inform(const QString& text);
+
     // Help.
     HelpViewer& help_viewer();
     void AboutClick();
@@ -184,6 +198,13 @@ private:
     QToolButton* WholeShowSB = nullptr;
     QToolButton* FollowSB = nullptr;
     QToolButton* Sq_StartSB = nullptr;
+
+    // Created once, reused for every view.
+    TChangeRatio* ChangeRatio = nullptr;
+    TMaxMinSet* MaxMinSet = nullptr;
+    TScalarLineWidth* ScalarLineWidth = nullptr;
+    TArrow_Shape_Change* Arrow_Shape_Change = nullptr;
+    QList<QPointer<QAction>> merged_keys_;  // the active view's unlisted keys
 
     std::unique_ptr<ProgressBarBinding> progress_;
     std::unique_ptr<StatusEditBinding> status_boxes_;

@@ -96,6 +96,7 @@ void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
     connect(view, &TRuvo_Sub_Form::magnification_chosen, this, [this](TRuvo_Sub_Form* chosen, int magni) {
         if (chosen == current_view()) set_magnification_preset(magni);
     });
+    connect_view_commands(view);
     // Keys a view window's items share with the panel's mnemonics go to the items.
     for (QAction* action : view->actions_of_menus()) menus_first_->watch(action);
 }
@@ -219,6 +220,7 @@ void TRuvo_Main_Form::merge_menus() {
         for (QMenu* menu : view->view_menus()) menus << menu->menuAction();
     }
     menus << Window_Main->menuAction() << Help_Main->menuAction();
+    merge_unlisted_keys(view);
     QMenuBar* bar = menuBar();
     if (bar->actions() == menus) return;
     for (QAction* menu : bar->actions()) bar->removeAction(menu);

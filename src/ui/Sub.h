@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "view/LayoutRules.h"
+#include "view/RangeSteps.h"
 
 class QAction;
 class QMenu;
@@ -25,6 +26,9 @@ struct Workspace;
 // A switch of a view window's menus: what it does to the workspace and the
 // current view's record, and what it asks of the windows then.
 using ViewSwitch = std::function<SwitchEffect(Workspace& ws, View_Info& view)>;
+
+// The dialogs a view window's menus open (on the current view).
+enum class ViewDialog { MaxMinSet, ChangeRatio, ScalarLineWidth, ArrowShape };
 
 // Image1: the view's picture, shown at its own size inside the scrolled
 // client area. The redraw dispatcher draws onto picture() and then calls
@@ -89,6 +93,10 @@ public:
 
     // The window's actions, to be watched for the keys they share with the panel.
     QList<QAction*> actions_of_menus() const;
+    // The keys of items the menus do not show (Qt gives a hidden item no
+    // key). While the window is active the main window takes them, as it
+    // takes the menus.
+    QList<QAction*> unlisted_keys() const { return unlisted_keys_; }
 
     void Close_FileClick() { emit close_requested(); }
     void Close_All_FileClick() { emit close_all_requested(); }
@@ -102,6 +110,9 @@ signals:
     void exit_requested();       // Exit_Ruvo
     void switch_chosen(TRuvo_Sub_Form* view, const ruvo::ViewSwitch& change);
     void magnification_chosen(TRuvo_Sub_Form* view, int magni);  // a preset of the pop-up menu
+    void range_command_chosen(TRuvo_Sub_Form* view, ruvo::RangeCommand command);
+    void neglect_step_chosen(TRuvo_Sub_Form* view, int delta);  // +1 up, -1 down
+    void dialog_chosen(TRuvo_Sub_Form* view, ruvo::ViewDialog dialog);
 
 protected:
     void showEvent(QShowEvent* event) override;    // FormShow
@@ -117,6 +128,9 @@ private:
                              const QKeySequence& shortcut = {});
     void connect_switches();
     void connect_switch(QAction* action, const ViewSwitch& change);
+    void connect_range_and_style_items();
+    // `act` runs when the item is triggered and reachable.
+    void on_reachable(QAction* action, const std::function<void()>& act);
     bool reachable(const QAction* action) const;
     void settle_scroll_bars() const;
 
@@ -136,6 +150,7 @@ private:
     QAction* Show_All = nullptr;
     QAction* All_Area = nullptr;
     std::array<QAction*, kViewMenuItemCount> items_{};
+    QList<QAction*> unlisted_keys_;
     // The states the items should show. Qt toggles a checkable item as it
     // triggers it; the marks put back what the switch decided.
     struct ItemMark {

@@ -100,6 +100,7 @@ void TRuvo_Sub_Form::build_menus() {
     for (const M disabled : kDisabledAtStart) marks_[static_cast<std::size_t>(disabled)].enabled = false;
     show_item_marks();
     connect_switches();
+    connect_range_and_style_items();
 }
 
 QList<QAction*> TRuvo_Sub_Form::actions_of_menus() const { return findChildren<QAction*>(); }
@@ -257,10 +258,52 @@ void TRuvo_Sub_Form::connect_switches() {
 }
 
 void TRuvo_Sub_Form::connect_switch(QAction* action, const ViewSwitch& change) {
-    connect(action, &QAction::triggered, this, [this, action, change] {
-        if (reachable(action)) emit switch_chosen(this, change);
+    on_reachable(action, [this, change] { emit switch_chosen(this, change); });
+}
+
+void TRuvo_Sub_Form::on_reachable(QAction* action, const std::function<void()>& act) {
+    connect(action, &QAction::triggered, this, [this, action, act] {
+        if (reachable(action)) act();
         show_item_marks();
     });
+}
+
+// The range commands, the neglect steps and the items that open dialogs.
+void TRuvo_Sub_Form::connect_range_and_style_items() {
+    const std::pair<M, RangeCommand> range_commands[] = {
+        {M::View_Cntr_MinUp, View_Cntr_MinUpClick},
+        {M::View_Cntr_MinDefault, View_Cntr_MinDefaultClick},
+        {M::View_Cntr_MaxDown, View_Cntr_MaxDownClick},
+        {M::View_Cntr_MaxDefault, View_Cntr_MaxDefaultClick},
+    };
+    for (const auto& [which, command] : range_commands) {
+        on_reachable(item(which), [this, command = command] { emit range_command_chosen(this, command); });
+    }
+
+    const std::pair<const char*, ViewDialog> dialogs[] = {
+        {"View_Cntr_MaxMinSet", ViewDialog::MaxMinSet},
+        {"Change_Ratio", ViewDialog::ChangeRatio},
+        {"Scalar_Line_Width", ViewDialog::ScalarLineWidth},
+        {"Arrow_Shape", ViewDialog::ArrowShape},
+    };
+    for (const auto& [name, dialog] : dialogs) {
+        on_reachable(findChild<QAction*>(QString::fromLatin1(name)),
+                     [this, dialog = dialog] { emit dialog_chosen(this, dialog); });
+    }
+
+    // The neglect items are not shown, so their keys are actions of their own
+    // that act while the item is enabled and reachable.
+    for (const auto& [which, delta] :
+         {std::pair{M::View_Cntr_Neglect_Up, 1}, std::pair{M::View_Cntr_Neglect_Down, -1}}) {
+        QAction* hidden = item(which);
+        auto* key = new QAction(hidden->text(), this);
+        key->setShortcut(hidden->shortcut());
+        const ItemMark& mark = marks_[static_cast<std::size_t>(which)];
+        connect(key, &QAction::triggered, this, [this, hidden, &mark, delta = delta] {
+            if (mark.enabled && reachable(hidden)) emit neglect_step_chosen(this, delta);
+        });
+        unlisted_keys_ << key;
+    }
 }
 
 // A shortcut reaches an item even when the menu holding it is disabled;

@@ -72,6 +72,11 @@ void ModalScript::poll() {
     }
     last_ = modal;
     polls_on_last_ = 0;
+    // A dialog that is up again once a box it opened has closed was answered
+    // already; one that was closed in between is a new dialog.
+    answered_.removeIf([](const QPointer<QWidget>& dialog) { return !dialog || !dialog->isVisible(); });
+    if (answered_.contains(modal)) return;
+    answered_ << modal;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) messages_ << box->text();
     if (answers_.empty()) {
         ++unexpected_;

@@ -45,6 +45,7 @@ private:
 
     std::deque<Answer> answers_;
     QPointer<QWidget> last_;
+    QList<QPointer<QWidget>> answered_;  // the dialogs up and answered
     QTimer timer_;
     int polls_on_last_ = 0;
     int unexpected_ = 0;

@@ -1,0 +1,112 @@
+// The main window's part in the range commands, the neglect steps and the
+// range and style dialogs of the view windows.
+
+#include <QAction>
+#include <QMessageBox>
+
+#include "Workspace.h"
+#include "ui/ArrowShape.h"
+#include "ui/ControlPanel.h"
+#include "ui/LineWidth.h"
+#include "ui/Main.h"
+#include "ui/MaxMIn.h"
+#include "ui/Messages.h"
+#include "ui/Ratio.h"
+#include "ui/StatusBindings.h"
+#include "view/NeglectSteps.h"
+
+namespace ruvo {
+
+namespace {
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString announcement(const RangeStep& step) {
+    const char* form = step.end == RangeEnd::Min ? messages::kMinSetAtNode : messages::kMaxSetAtNode;
+    const RangeNode& node = *step.node;
+    return text(form).arg(node.i).arg(node.j).arg(QString::number(node.value, 'f', 7));
+}
+}  // namespace
+
+void TRuvo_Main_Form::create_view_dialogs() {
+    ChangeRatio = new TChangeRatio(*ws_, this);
+    MaxMinSet = new TMaxMinSet(*ws_, this);
+    ScalarLineWidth = new TScalarLineWidth(*ws_, this);
+    Arrow_Shape_Change = new TArrow_Shape_Change(*ws_, this);
+}
+
+void TRuvo_Main_Form::connect_view_commands(TRuvo_Sub_Form* view) {
+    connect(view, &TRuvo_Sub_Form::range_command_chosen, this, &TRuvo_Main_Form::apply_range_command);
+    connect(view, &TRuvo_Sub_Form::neglect_step_chosen, this, &TRuvo_Main_Form::step_other_coordinate);
+    connect(view, &TRuvo_Sub_Form::dialog_chosen, this, &TRuvo_Main_Form::open_view_dialog);
+}
+
+// A range command: the node of the new end is announced, then the view is
+// drawn with it. Without a further value nothing changes.
+void TRuvo_Main_Form::apply_range_command(TRuvo_Sub_Form* view, RangeCommand command) {
+    if (view != current_view()) return;
+    View_Info& record = ws_->views.current();
+    const RangeStep step = command(record, ws_->store);
+    if (!step.node) {
+        inform(text(messages::kNoFurtherValue));
+        return;
+    }
+    Announce_Range_Node(*view, step);
+    apply_layout(*view, range_item_layout(record));
+    Redraw();
+}
+
+// The node is marked on the picture while its message is read.
+void TRuvo_Main_Form::Announce_Range_Node(TRuvo_Sub_Form& view, const RangeStep& step) {
+    const auto toggle_dot = [this, &view, &step] {
+        Toggle_Range_Dot(view.image()->picture(), ws_->plot, ws_->store, *step.node);
+        view.image()->picture_changed();
+    };
+    toggle_dot();
+    inform(announcement(step));
+    toggle_dot();
+}
+
+void TRuvo_Main_Form::step_other_coordinate(TRuvo_Sub_Form* view, int delta) {
+    if (view != current_view()) return;
+    const std::optional<ControlLayout> layout =
+        neglect_step(*ws_, view->image()->picture(), delta, control_panel_->position_bars(), *status_boxes_);
+    if (!layout) return;
+    view->image()->picture_changed();
+    view->apply_item_layout(*layout);
+}
+
+// A dialog's OK has changed the view: it is drawn again.
+void TRuvo_Main_Form::open_view_dialog(TRuvo_Sub_Form* view, ViewDialog which) {
+    if (view != current_view()) return;
+    const auto dialog = [this, which]() -> QDialog* {
+        switch (which) {
+        case ViewDialog::MaxMinSet: return MaxMinSet;
+        case ViewDialog::ChangeRatio: return ChangeRatio;
+        case ViewDialog::ScalarLineWidth: return ScalarLineWidth;
+        case ViewDialog::ArrowShape: return Arrow_Shape_Change;
+        }
+        return nullptr;
+    }();
+    if (!dialog || dialog->exec() != QDialog::Accepted) return;
+    // Both ends of the range are marked changed: the items that put them back follow.
+    if (which == ViewDialog::MaxMinSet) apply_layout(*view, range_item_layout(ws_->views.current()));
+    Redraw();
+}
+
+void TRuvo_Main_Form::merge_unlisted_keys(const TRuvo_Sub_Form* view) {
+    for (const QPointer<QAction>& key : merged_keys_) {
+        if (key) removeAction(key);
+    }
+    merged_keys_.clear();
+    if (!view) return;
+    for (QAction* key : view->unlisted_keys()) {
+        addAction(key);
+        merged_keys_ << key;
+    }
+}
+
+void TRuvo_Main_Form::inform(const QString& message) {
+    QMessageBox::information(this, text(messages::kInformationTitle), message);
+}
+
+}  // namespace ruvo
