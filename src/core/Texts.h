@@ -59,3 +59,12 @@ inline constexpr char kLineReadoutAxisMin[] = "軸小=";
 inline constexpr char kLineReadoutSMaxIs[] = "S大=";
 
 }  // namespace ruvo::messages
+
+namespace ruvo::messages {
+
+// Read-outs of the mouse probe and the keyboard cursor: the node's indexes.
+// The boxes after them show what the line plots' read-outs show.
+inline constexpr char kProbeReadoutI[] = " i=";
+inline constexpr char kProbeReadoutJ[] = " j= ";
+
+}  // namespace ruvo::messages
