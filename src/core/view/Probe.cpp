@@ -1,6 +1,7 @@
 #include "view/Probe.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "Texts.h"
@@ -44,11 +45,6 @@ std::optional<ProbeNode> node_in_cell(const FieldStore& store, int i, int j, Poi
     const Point p10 = node(store, i + 1, j);
     const Point p01 = node(store, i, j + 1);
     const Point p11 = node(store, i + 1, j + 1);
-    // Most cells lie wholly beside the point.
-    if (p.x < std::min({p00.x, p10.x, p01.x, p11.x}) || p.x > std::max({p00.x, p10.x, p01.x, p11.x}) ||
-        p.y < std::min({p00.y, p10.y, p01.y, p11.y}) || p.y > std::max({p00.y, p10.y, p01.y, p11.y})) {
-        return std::nullopt;
-    }
     const Point lower = midpoint(p00, p10);
     const Point upper = midpoint(p01, p11);
     const Point left = midpoint(p00, p01);
@@ -57,6 +53,19 @@ std::optional<ProbeNode> node_in_cell(const FieldStore& store, int i, int j, Poi
     if (inside({p00, lower, centre, left}, p)) return ProbeNode{i, j};
     if (inside({p11, upper, centre, right}, p)) return ProbeNode{i + 1, j + 1};
     return std::nullopt;
+}
+
+// The sides of the point a node lies on, one bit each: left, right, below,
+// above. A cell whose four corners share a side lies wholly beside the
+// point, outside the box of its corners.
+using Sides = std::array<std::uint8_t, kMaxNodes + 1>;
+
+void sides_of_column(const FieldStore& store, int i, int j_first, int j_last, Point p, Sides& sides) {
+    for (int j = j_first; j <= j_last; ++j) {
+        const Point n = node(store, i, j);
+        sides[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>((n.x < p.x) | (n.x > p.x) << 1 |
+                                                                       (n.y < p.y) << 2 | (n.y > p.y) << 3);
+    }
 }
 
 void set_area(View_Info& view, FieldStore& store, const DrawRect& area) {
@@ -101,14 +110,26 @@ bool Find_Probe_Node(Workspace& ws, QPoint pixel) {
     if (plot.x_scale == 0.0 || plot.y_scale == 0.0) return false;  // no layout yet
     const Point p{(pixel.x() - plot.dx) / plot.x_scale, (plot.dy - pixel.y()) / plot.y_scale};
     const DrawRect& area = ws.store.draw;
+    const int i_first = std::max(area.x_start, 1), i_last = std::min(area.x_end, kMaxNodes);
+    const int j_first = std::max(area.y_start, 1), j_last = std::min(area.y_end, kMaxNodes);
+    // The cells are visited column by column, as the tables lie in memory; the
+    // find that counts is that of the highest row, and within it that of the
+    // first cell.
     std::optional<ProbeNode> found;
-    for (int j = std::max(area.y_start, 1); j < std::min(area.y_end, kMaxNodes); ++j) {
-        for (int i = std::max(area.x_start, 1); i < std::min(area.x_end, kMaxNodes); ++i) {
+    int found_row = 0;
+    Sides left{}, right{};
+    sides_of_column(ws.store, i_first, j_first, j_last, p, left);
+    for (int i = i_first; i < i_last; ++i) {
+        sides_of_column(ws.store, i + 1, j_first, j_last, p, right);
+        for (int j = std::max(j_first, found_row + 1); j < j_last; ++j) {
+            const auto k = static_cast<std::size_t>(j);
+            if ((left[k] & left[k + 1] & right[k] & right[k + 1]) != 0) continue;
             if (const std::optional<ProbeNode> in_cell = node_in_cell(ws.store, i, j, p)) {
                 found = in_cell;
-                break;
+                found_row = j;
             }
         }
+        std::swap(left, right);
     }
     if (!found) return false;
     ws.probe.probe_i = found->i;
