@@ -150,10 +150,10 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
     for (QLabel* label : findChildren<QLabel*>()) menus_first_->watch(label);
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) menus_first_->watch(button);
     connect(mdi_area_, &QMdiArea::subWindowActivated, this, &TRuvo_Main_Form::on_sub_window_activated);
-    main_window_keys_ = new MainWindowKeys(*this, *mdi_area_, [this](const QKeyEvent& key) {
+    // Keys pressed while the main window has the focus go to the view window opened last.
+    qApp->installEventFilter(new MainWindowKeys(*this, *mdi_area_, [this](const QKeyEvent& key) {
         if (const QList<TRuvo_Sub_Form*> views = view_windows(); !views.isEmpty()) views.last()->FormKeyDown(key);
-    });
-    qApp->installEventFilter(main_window_keys_);
+    }));
 
     progress_ = std::make_unique<ProgressBarBinding>(*ProgressBar1);
     status_boxes_ = std::make_unique<StatusEditBinding>(edits_);

@@ -33,7 +33,6 @@ struct Workspace;
 class ControlLayout;
 class ControlPanel;
 class HelpViewer;
-class MainWindowKeys;
 class MenusFirst;
 class ProgressBarBinding;
 class StatusEditBinding;
@@ -182,7 +181,6 @@ private:
 
     ControlPanel* control_panel_ = nullptr;
     MenusFirst* menus_first_ = nullptr;
-    MainWindowKeys* main_window_keys_ = nullptr;
 
     QMenu* File_Main = nullptr;
     QMenu* Project_Main = nullptr;

@@ -147,9 +147,9 @@ ProbeEffect Key_Select_Step(Workspace& ws, int key, Qt::KeyboardModifiers modifi
     if (direction != 0 && !scrolling) {
         return is_line_plot(ws.views.current()) ? ProbeEffect{} : Move_Key_Cursor(ws, direction, modifiers);
     }
-    if (scrolling) {
+    if (const QPoint arrow = arrow_vector(key); scrolling && !arrow.isNull()) {
         ProbeEffect effect;
-        effect.scroll = arrow_vector(key) * (keys_held == Qt::ShiftModifier ? kScrollStep : 2 * kScrollStep);
+        effect.scroll = arrow * (keys_held == Qt::ShiftModifier ? kScrollStep : 2 * kScrollStep);
         return effect;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) return enter(ws);

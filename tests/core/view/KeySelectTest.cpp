@@ -16,7 +16,7 @@ constexpr Qt::KeyboardModifiers kKeypad = Qt::KeypadModifier;
 class KeySelect : public ::testing::Test {
 protected:
     KeySelect() { EXPECT_TRUE(KeyBoardAreaSelectClick(*ws_)); }
-    ProbeEffect press(int key, Qt::KeyboardModifiers modifiers = kNone) { return Key_Select_Step(*ws_, key, modifiers); }
+    ProbeEffect press(int key, Qt::KeyboardModifiers held = kNone) { return Key_Select_Step(*ws_, key, held); }
     ProbeNode cursor() const { return ws_->probe.probe(); }
 
     std::unique_ptr<Workspace> ws_ = test::grid_workspace(20, 12);
@@ -54,7 +54,7 @@ TEST_F(KeySelect, CursorStepsAndScrollsByTheExactModifiers) {
 TEST_F(KeySelect, EnterThreeRightTwoUpEnterSelectsFourByThreeNodes) {
     press(Qt::Key_Right);
     press(Qt::Key_Up);  // the cursor at (2, 2)
-    EXPECT_FALSE(press(Qt::Key_Return).redraw);
+    EXPECT_FALSE(press(Qt::Key_Return, kShift).redraw);  // Enter whatever the modifiers
     for (int k = 0; k < 3; ++k) press(Qt::Key_Right);
     ProbeEffect effect = press(Qt::Key_Up);
     EXPECT_EQ(effect.marks().back(), (ProbeMark{ProbeMark::Kind::Band, {2, 2}, {5, 3}}));

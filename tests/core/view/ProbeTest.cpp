@@ -195,7 +195,9 @@ TEST_F(CylinderPressure, SelectionPreviousAreaAndWholeArea) {
     View_Info& view = ws_->views.at(slot_);
     ProbeState& p = ws_->probe;
     const auto area = [&] { return std::array{view.x_start, view.y_start, view.x_end, view.y_end}; };
-    const auto previous = [&] { return std::array{view.pre_x_start, view.pre_y_start, view.pre_x_end, view.pre_y_end}; };
+    const auto previous = [&] {
+        return std::array{view.pre_x_start, view.pre_y_start, view.pre_x_end, view.pre_y_end};
+    };
     const auto click_at = [&](int i, int j) {
         p.probe_i = i;
         p.probe_j = j;
