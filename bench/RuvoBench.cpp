@@ -9,12 +9,17 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 
+#include <cmath>
+#include <vector>
+
 #include "Workspace.h"
 #include "data/ResultReader.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
+#include "plot/ProbeMarks.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
+#include "view/Probe.h"
 #include "view/ViewOpening.h"
 
 namespace {
@@ -130,6 +135,76 @@ void BM_ReadDrawWriteFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadDrawWriteFrame)->Unit(benchmark::kMillisecond);
+
+// The cavity's nodes bent into a half ring: a curvilinear grid of 150 x 150
+// whose cells turn through every direction.
+void bend_into_half_ring(FieldStore& store) {
+    for (int i = 1; i <= kMaxNodes; ++i) {
+        for (int j = 1; j <= kMaxNodes; ++j) {
+            const double radius = 1.0 + store.grid_x(i, j);
+            const double angle = 3.14159265358979 * store.grid_y(i, j);
+            store.grid_x(i, j) = radius * std::cos(angle);
+            store.grid_y(i, j) = radius * std::sin(angle);
+        }
+    }
+}
+
+// A pixel in the lower-left quarter of cell (i, j), near node (i, j).
+QPoint near_node(const Workspace& ws, int i, int j) {
+    const auto near = [&](const Table& c) { return 0.75 * c(i, j) + 0.25 * c(i + 1, j + 1); };
+    return ws.plot.pixel({near(ws.store.grid_x), near(ws.store.grid_y)});
+}
+
+// The grid view at `percent`, drawn; the cavity itself or bent into a half ring.
+struct ProbeScene : Scene {
+    QImage picture;
+    ProbeScene(bool half_ring, int percent) : Scene(FileKind::Grid) {
+        if (half_ring) bend_into_half_ring(ws->store);
+        magnify(percent);
+        NoProgress progress;
+        NoStatusBoxes status;
+        render_view(*ws, slot, picture, progress, status);
+    }
+};
+
+// The search of every mouse move, over all 149 x 149 cells, at points spread
+// over the picture.
+void BM_FindProbeNode(benchmark::State& state) {
+    ProbeScene scene(state.range(0) != 0, 100);
+    std::vector<QPoint> points;
+    for (int k = 0; k < 64; ++k) points.push_back(near_node(*scene.ws, 1 + (k * 37) % 149, 1 + (k * 53) % 149));
+    std::size_t k = 0;
+    double found = 0;
+    for (auto _ : state) found += Find_Probe_Node(*scene.ws, points[k++ % points.size()]);
+    // Near the walls a cell's quarter is below a pixel: some points find nothing.
+    state.counters["found"] = benchmark::Counter(found, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FindProbeNode)->ArgName("half_ring")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One mouse move at 800 % (4000 x 4000 pixels) from one node to the next:
+// search, erase and draw the marks, read-out; with a selection the band of
+// 100 x 100 nodes goes too. Counts the pixels of the rectangles to repaint.
+void BM_ProbeMove800(benchmark::State& state) {
+    ProbeScene scene(false, 800);
+    Workspace& ws = *scene.ws;
+    if (state.range(0) != 0) {
+        probe_mouse_move(ws, near_node(ws, 20, 20));
+        probe_mouse_down(ws, ProbeButton::Left);
+    }
+    const QPoint at[] = {near_node(ws, 120, 120), near_node(ws, 121, 121)};
+    std::size_t k = 0;
+    double repainted = 0;
+    for (auto _ : state) {
+        const ProbeEffect effect = probe_mouse_move(ws, at[k++ % 2]);
+        for (const QRect& r : draw_probe_marks(scene.picture, ws.store, ws.plot, effect.marks())) {
+            repainted += double(r.width()) * r.height();
+        }
+        benchmark::DoNotOptimize(probe_readout(ws));
+    }
+    state.counters["pixels"] = double(scene.picture.width()) * scene.picture.height();
+    state.counters["repainted"] = benchmark::Counter(repainted, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ProbeMove800)->ArgName("selecting")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -70,3 +70,12 @@ inline constexpr char kMinOutside[] = "Min:定義域外: %1以下→ (%2)";  // 
 inline constexpr char kMinInside[] = "Min:定義範囲: %1 < %2";         // data minimum, minimum
 
 }  // namespace ruvo::messages
+
+namespace ruvo::messages {
+
+// Read-outs of the mouse probe and the keyboard cursor: the node's indexes.
+// The boxes after them show what the line plots' read-outs show.
+inline constexpr char kProbeReadoutI[] = " i=";
+inline constexpr char kProbeReadoutJ[] = " j= ";
+
+}  // namespace ruvo::messages

@@ -5,6 +5,7 @@
 #include "data/FieldStore.h"
 #include "data/ProjectFile.h"
 #include "plot/Geometry.h"
+#include "view/Probe.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {
@@ -22,6 +23,8 @@ struct Workspace {
     // the plots read the record.
     std::optional<int> pending_magnification;
     bool fixed_size_mode = false;  // the fixed 640 x 480 layout of follow mode and sequential conversion
+    ProbeState probe;         // the mouse probe and the area selection
+    bool key_select = false;  // the keyboard selection mode is on
 
     // The magnification the view in `slot` is drawn at.
     int magnification_of(int slot) {

@@ -35,6 +35,7 @@
 #include "ui/StartUp.h"
 #include "ui/StatusBindings.h"
 #include "ui/Sub.h"
+#include "ui/ViewKeys.h"
 #include "ui/WidgetNames.h"
 #include "view/Magnify.h"
 
@@ -76,8 +77,8 @@ QListWidget* file_list(QVBoxLayout* column, QLabel* label, const char* name, int
 int readout_width(const QLineEdit& box, std::size_t n) {
     using namespace messages;
     static const std::array<std::vector<const char*>, 7> kPrefixes{{
-        {kLineReadoutI},
-        {kLineReadoutJ},
+        {kLineReadoutI, kProbeReadoutI},
+        {kLineReadoutJ, kProbeReadoutJ},
         {kLineReadoutGridX, kLineReadoutVerticalMax, kLineReadoutAxisMax},
         {kLineReadoutGridY, kLineReadoutVerticalMin, kLineReadoutAxisMin},
         {kLineReadoutVx, kLineReadoutSMax, kLineReadoutSMaxIs},
@@ -150,6 +151,10 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
     for (QLabel* label : findChildren<QLabel*>()) menus_first_->watch(label);
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) menus_first_->watch(button);
     connect(mdi_area_, &QMdiArea::subWindowActivated, this, &TRuvo_Main_Form::on_sub_window_activated);
+    // Keys pressed while the main window has the focus go to the view window opened last.
+    qApp->installEventFilter(new MainWindowKeys(*this, *mdi_area_, [this](const QKeyEvent& key) {
+        if (const QList<TRuvo_Sub_Form*> views = view_windows(); !views.isEmpty()) views.last()->FormKeyDown(key);
+    }));
 
     progress_ = std::make_unique<ProgressBarBinding>(*ProgressBar1);
     status_boxes_ = std::make_unique<StatusEditBinding>(edits_);
@@ -324,9 +329,7 @@ void TRuvo_Main_Form::build_status_panel(QFrame* panel) {
     name_widget(KBMode_Edit, "KBMode_Edit");
     KBMode_Edit->setReadOnly(true);
     KBMode_Edit->setFixedWidth(KBMode_Edit->fontMetrics().horizontalAdvance(KBMode_Edit->text()) + 16);
-    QPalette grey = KBMode_Edit->palette();
-    grey.setColor(QPalette::Text, QColor(128, 128, 128));
-    KBMode_Edit->setPalette(grey);
+    show_key_mode(KeyModeShade::Ended);
     row->addWidget(KBMode_Edit);
     row->addStretch(1);
     ProgressBar1 = new QProgressBar;

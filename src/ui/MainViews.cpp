@@ -26,6 +26,7 @@
 #include "ui/WindowLayout.h"
 #include "view/DisplaySwitches.h"
 #include "view/LayoutRules.h"
+#include "view/Probe.h"
 #include "view/ViewActivation.h"
 #include "view/ViewOpening.h"
 
@@ -59,8 +60,12 @@ void TRuvo_Main_Form::open_selected(QListWidget* list) {
 // The opening sequence of a view: the core takes the slot, reads a new base
 // name and initialises the record; the window shows it and draws it.
 void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
+    // The view shown so far is left before the new one takes its place.
+    TRuvo_Sub_Form* leaving = current_view();
+    if (leaving) leaving->FormDeactivate();
     const OpenViewResult opened = open_view(*ws_, kind, position);
     if (!opened.ok()) {
+        if (leaving) leaving->FormActivate();
         if (const char* refusal = refusal_text(opened.refusal)) warn(refusal);
         return;
     }
@@ -87,6 +92,11 @@ void TRuvo_Main_Form::place_inside_area(TRuvo_Sub_Form& view) {
 
 void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
     connect(view, &TRuvo_Sub_Form::activated, this, [this](TRuvo_Sub_Form* activated) { view_activated(*activated); });
+    connect(view, &TRuvo_Sub_Form::deactivated, this, [this](TRuvo_Sub_Form* left) { view_deactivated(*left); });
+    connect(view, &TRuvo_Sub_Form::mouse_moved, this, &TRuvo_Main_Form::view_mouse_moved);
+    connect(view, &TRuvo_Sub_Form::mouse_pressed, this, &TRuvo_Main_Form::view_mouse_pressed);
+    connect(view, &TRuvo_Sub_Form::key_pressed, this, &TRuvo_Main_Form::view_key_pressed);
+    connect(view, &TRuvo_Sub_Form::key_select_chosen, this, &TRuvo_Main_Form::key_select_chosen);
     connect(view, &TRuvo_Sub_Form::shown, this, &TRuvo_Main_Form::view_shown);
     connect(view, &TRuvo_Sub_Form::window_closed, this, &TRuvo_Main_Form::view_closed);
     connect(view, &TRuvo_Sub_Form::close_requested, this, &TRuvo_Main_Form::close_active_view);
@@ -149,6 +159,7 @@ void TRuvo_Main_Form::Redraw() {
 }
 
 void TRuvo_Main_Form::Status_Refresh() {
+    ws_->probe.skip_erase = true;
     const int slot = ws_->views.current_active_window;
     if (slot < 1 || slot > kMaxViews) return;
     const View_Info& view = ws_->views.at(slot);
@@ -164,6 +175,7 @@ void TRuvo_Main_Form::on_sub_window_activated(QMdiSubWindow* window) {
     // Null while the frame itself is inactive (a dialog is up): the current
     // view stays current, and is not activated again when the frame is.
     if (!view || view->closed() || view->slot() == ws_->views.current_active_window) return;
+    if (TRuvo_Sub_Form* leaving = current_view()) leaving->FormDeactivate();
     view->FormActivate();
 }
 
@@ -172,9 +184,8 @@ void TRuvo_Main_Form::on_sub_window_activated(QMdiSubWindow* window) {
 // bar. The picture stays as it was drawn last.
 void TRuvo_Main_Form::view_activated(TRuvo_Sub_Form& view) {
     activate_view_slot(*ws_, view.slot());
-    QPalette grey = KBMode_Edit->palette();
-    grey.setColor(QPalette::Text, QColor(128, 128, 128));
-    KBMode_Edit->setPalette(grey);
+    ws_->key_select = false;
+    show_key_mode(KeyModeShade::Ended);
     const View_Info& record = ws_->views.at(view.slot());
     control_panel_->show_magnification(record.magni);
     apply_layout(view, activation_layout(record));
@@ -245,6 +256,8 @@ void TRuvo_Main_Form::set_view_buttons_enabled(bool enabled) {
 }
 
 void TRuvo_Main_Form::view_closed(int slot) {
+    // A selection ends with the view it was made in.
+    if (slot == ws_->views.current_active_window) probe_view_left(*ws_);
     release_view_slot(*ws_, slot);
     if (ws_->views.info_number_max == 0) {
         set_view_buttons_enabled(false);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -45,7 +46,12 @@ TRuvo_Sub_Form::TRuvo_Sub_Form(int slot, const QString& caption, QWidget* parent
     scroll_area_->setWidget(Image1);
     scroll_area_->horizontalScrollBar()->setSingleStep(kScrollIncrement);
     scroll_area_->verticalScrollBar()->setSingleStep(kScrollIncrement);
+    // The window itself takes the focus, so that its keys (the arrows among
+    // them) reach FormKeyDown rather than the scroll area.
+    scroll_area_->setFocusPolicy(Qt::NoFocus);
     setWidget(scroll_area_);
+    Image1->setMouseTracking(true);
+    Image1->installEventFilter(this);
     resize(kDesignWidth, kDesignHeight);
     // Ctrl+W is the View menu's whole view; the window closes with Ctrl+F4.
     for (QAction* action : systemMenu()->actions()) {
@@ -87,6 +93,28 @@ void TRuvo_Sub_Form::centre_on(QPointF fractions) {
     const QSize shown = scroll_area_->viewport()->size();
     scroll_area_->horizontalScrollBar()->setValue(Nearest(fractions.x() * picture.width() - shown.width() / 2.0));
     scroll_area_->verticalScrollBar()->setValue(Nearest(fractions.y() * picture.height() - shown.height() / 2.0));
+}
+
+void TRuvo_Sub_Form::scroll_by(QPoint pixels) {
+    QScrollBar* horizontal = scroll_area_->horizontalScrollBar();
+    QScrollBar* vertical = scroll_area_->verticalScrollBar();
+    horizontal->setValue(horizontal->value() + pixels.x());
+    vertical->setValue(vertical->value() + pixels.y());
+}
+
+void TRuvo_Sub_Form::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(*event);
+    QMdiSubWindow::keyPressEvent(event);  // its keyboard move and resize
+    event->accept();  // the arrows do not scroll the view area behind
+}
+
+bool TRuvo_Sub_Form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image1 && event->type() == QEvent::MouseMove) {
+        Image1MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+    } else if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {
+        Image1MouseDown(static_cast<QMouseEvent*>(event)->button());
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
 }
 
 void TRuvo_Sub_Form::showEvent(QShowEvent* event) {

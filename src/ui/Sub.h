@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMdiSubWindow>
 #include <QPointF>
@@ -80,6 +81,19 @@ public:
     // The window became the active view: its slot becomes current and the
     // main window shows its settings. No redraw.
     void FormActivate() { emit activated(this); }
+    // Another view window is becoming the active one: the probe's marks leave
+    // this picture.
+    void FormDeactivate() { emit deactivated(this); }
+
+    // A key for this window: pressed while it has the focus, or handed on by
+    // the main window.
+    void FormKeyDown(const QKeyEvent& event) { emit key_pressed(this, event.key(), event.modifiers()); }
+
+    // Scrolls the picture by `pixels`, as far as the scroll ranges allow.
+    void scroll_by(QPoint pixels);
+
+    // The check mark of KeyBoardAreaSelect: the keyboard selection mode is on.
+    void show_key_select_mark(bool on);
 
     // The menus of the window (Sub_Menu). While the window is active the
     // main window's menu bar shows File_Sub in place of its own File menu
@@ -103,6 +117,11 @@ public:
 
 signals:
     void activated(TRuvo_Sub_Form* view);
+    void deactivated(TRuvo_Sub_Form* view);
+    void mouse_moved(TRuvo_Sub_Form* view, QPoint pixel);                // Image1MouseMove
+    void mouse_pressed(TRuvo_Sub_Form* view, Qt::MouseButton button);   // Image1MouseDown
+    void key_pressed(TRuvo_Sub_Form* view, int key, Qt::KeyboardModifiers modifiers);  // FormKeyDown
+    void key_select_chosen(TRuvo_Sub_Form* view);                        // KeyBoardAreaSelect
     void shown();
     void window_closed(int slot);
     void close_requested();      // Close_File
@@ -117,6 +136,8 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;    // FormShow
     void closeEvent(QCloseEvent* event) override;  // FormClose
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;  // the mouse on Image1
 
 private:
     // SubMenus.cpp
@@ -132,6 +153,8 @@ private:
     // `act` runs when the item is triggered and reachable.
     void on_reachable(QAction* action, const std::function<void()>& act);
     bool reachable(const QAction* action) const;
+    void Image1MouseMove(QPoint pixel) { emit mouse_moved(this, pixel); }
+    void Image1MouseDown(Qt::MouseButton button) { emit mouse_pressed(this, button); }
     void settle_scroll_bars() const;
 
     QAction* item(ViewMenuItem item) const { return items_[static_cast<std::size_t>(item)]; }
@@ -149,6 +172,8 @@ private:
     QMenu* PopupMenu = nullptr;
     QAction* Show_All = nullptr;
     QAction* All_Area = nullptr;
+    QAction* Pre_Area = nullptr;
+    QAction* KeyBoardAreaSelect = nullptr;
     std::array<QAction*, kViewMenuItemCount> items_{};
     QList<QAction*> unlisted_keys_;
     // The states the items should show. Qt toggles a checkable item as it

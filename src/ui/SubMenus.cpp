@@ -13,6 +13,7 @@
 #include "ui/Sub.h"
 #include "ui/WidgetNames.h"
 #include "view/DisplaySwitches.h"
+#include "view/Probe.h"
 
 namespace ruvo {
 
@@ -105,6 +106,9 @@ void TRuvo_Sub_Form::build_menus() {
 
 QList<QAction*> TRuvo_Sub_Form::actions_of_menus() const { return findChildren<QAction*>(); }
 
+// Qt toggles the mark as the item triggers; the main window puts back the mode.
+void TRuvo_Sub_Form::show_key_select_mark(bool on) { KeyBoardAreaSelect->setChecked(on); }
+
 // Items whose commands are not built yet carry their names, captions and
 // shortcuts and follow the layout rules, but do nothing.
 void TRuvo_Sub_Form::build_file_menu() {
@@ -193,18 +197,19 @@ void TRuvo_Sub_Form::build_show_menu() {
     add_layout_item(grid, M::Closed_Grid_Show, "Closed_Grid_Show", messages::kClosedGridShow,
                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
-    add_named_item(Show_Sub, "KeyBoardAreaSelect", messages::kKeyBoardAreaSelect, QKeySequence(Qt::Key_R));
+    KeyBoardAreaSelect =
+        add_named_item(Show_Sub, "KeyBoardAreaSelect", messages::kKeyBoardAreaSelect, QKeySequence(Qt::Key_R));
+    KeyBoardAreaSelect->setCheckable(true);
+    connect(KeyBoardAreaSelect, &QAction::triggered, this, [this] { emit key_select_chosen(this); });
     Show_All = add_named_item(Show_Sub, "Show_All", messages::kShowAll, QKeySequence(Qt::CTRL | Qt::Key_W));
     add_named_item(Show_Sub, "Change_Ratio", messages::kChangeRatio, QKeySequence(Qt::CTRL | Qt::Key_R));
     add_named_item(Show_Sub, "Follow_Mode_Switch", messages::kFollowModeSwitch,
                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
 }
 
-// The previous area comes with the mouse selection; until then its item is
-// disabled.
 void TRuvo_Sub_Form::build_popup_menu() {
     PopupMenu = named_menu(this, "PopupMenu", "");
-    add_named_item(PopupMenu, "Pre_Area", messages::kPreArea)->setEnabled(false);
+    Pre_Area = add_named_item(PopupMenu, "Pre_Area", messages::kPreArea);
     All_Area = add_named_item(PopupMenu, "All_Area", messages::kAllArea);
     PopupMenu->addSeparator();
     for (const Preset& preset : kPresets) {
@@ -243,6 +248,7 @@ void TRuvo_Sub_Form::connect_switches() {
     for (const auto& [which, handler] : switches) connect_switch(item(which), handler);
     connect_switch(Show_All, [](Workspace& ws, View_Info& v) { return Show_AllClick(v, ws.store); });
     connect_switch(All_Area, [](Workspace& ws, View_Info& v) { return Show_AllClick(v, ws.store); });
+    connect_switch(Pre_Area, [](Workspace& ws, View_Info& v) { return Pre_AreaClick(v, ws.store); });
 
     // The flag is one for all windows; the switch reads this window's mark.
     QAction* closed_grid = item(M::Closed_Grid_Show);

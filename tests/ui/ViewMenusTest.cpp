@@ -407,7 +407,7 @@ TEST_F(ViewMenusTest, PopupPresetsSetTheMagnificationAndTheWholeAreaItemActs) {
     TRuvo_Sub_Form* view = open_grid();
     auto* popup = menu(view, "PopupMenu");
     ASSERT_NE(popup, nullptr);
-    EXPECT_FALSE(item(view, "Pre_Area")->isEnabled());
+    EXPECT_TRUE(item(view, "Pre_Area")->isEnabled());
     redraws();
 
     item(view, "Ratio_150")->trigger();

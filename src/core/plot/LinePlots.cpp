@@ -11,6 +11,7 @@
 #include "plot/Geometry.h"
 #include "plot/LinePlotRules.h"
 #include "plot/Nearest.h"
+#include "plot/NodeReadout.h"
 #include "plot/Progress.h"
 
 namespace ruvo {
@@ -109,23 +110,11 @@ PlotOutcome no_profile_scale() {
             QStringLiteral("the largest value of the area is 0 (or too close to 0), so the profiles cannot be scaled")};
 }
 
-QString value_text(double value) { return QString::number(value, 'f', 7); }
-QString readout(const char* prefix, const QString& value) { return QString::fromUtf8(prefix) + value; }
-
 // Status boxes of the Row and Column views and their markers: the focus
 // node's indices (zero-based), coordinates, vector and value.
 void show_node_readout(PlotContext& c) {
-    using namespace messages;
     const FocusNode n = focus_node(c.view);
-    const FieldStore& s = c.store;
-    const VectorSlot& vectors = s.current_vectors();
-    c.status.show({readout(kLineReadoutI, QString::number(n.i - 1)),
-                   readout(kLineReadoutJ, QString::number(n.j - 1)),
-                   readout(kLineReadoutGridX, value_text(s.grid_x(n.i, n.j))),
-                   readout(kLineReadoutGridY, value_text(s.grid_y(n.i, n.j))),
-                   readout(kLineReadoutVx, value_text(vectors.u(n.i, n.j))),
-                   readout(kLineReadoutVy, value_text(vectors.v(n.i, n.j))),
-                   readout(kLineReadoutS, value_text(scalar_values(s)(n.i, n.j)))});
+    c.status.show(node_readout(c.store, n.i, n.j, messages::kLineReadoutI, messages::kLineReadoutJ));
 }
 
 // Grey exclusive-or line through the focus node, across the plotted line.

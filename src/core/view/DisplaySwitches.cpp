@@ -136,10 +136,7 @@ SwitchEffect View_Cntr_YAxis_SwitchClick(View_Info& view) {
 }
 
 SwitchEffect Grid_Overlap_ShowClick(View_Info& view) {
-    const bool line_plot = view.FileType == kScalarView &&
-                           (view.ScalarViewType == kRowView || view.ScalarViewType == kColumnView ||
-                            view.ScalarViewType == kDetailView);
-    if (line_plot) return SwitchEffect::nothing();
+    if (is_line_plot(view)) return SwitchEffect::nothing();
     view.show_grid = !view.show_grid;
     SwitchEffect effect;
     effect.layout.emplace();

@@ -1,0 +1,224 @@
+#include "view/Probe.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "Texts.h"
+#include "Workspace.h"
+#include "plot/NodeReadout.h"
+#include "view/DisplaySwitches.h"
+
+namespace ruvo {
+
+namespace {
+
+struct Point {
+    double x;
+    double y;
+};
+
+// a + (b - a) / 2, written so that on an axis-parallel cell every midpoint
+// and the centre are exactly the values x0 + 0.5 (x1 - x0) and
+// y0 + 0.5 (y1 - y0) that bound its quarters.
+Point midpoint(Point a, Point b) { return {a.x + 0.5 * (b.x - a.x), a.y + 0.5 * (b.y - a.y)}; }
+
+// Crossings of a ray towards +x with the edges (even-odd). An edge holds the
+// points from its lower end up to, but not including, its upper one, and a
+// point on an edge belongs to the side of larger x: an axis-parallel
+// quadrilateral holds x0 <= x < x1 and y0 <= y < y1.
+bool inside(const std::array<Point, 4>& corners, Point p) {
+    bool in = false;
+    for (std::size_t k = 0, m = 3; k < 4; m = k++) {
+        const Point a = corners[k];
+        const Point b = corners[m];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) in = !in;
+    }
+    return in;
+}
+
+Point node(const FieldStore& store, int i, int j) { return {store.grid_x(i, j), store.grid_y(i, j)}; }
+
+// The node that the point finds in cell (i, j), if any.
+std::optional<ProbeNode> node_in_cell(const FieldStore& store, int i, int j, Point p) {
+    const Point p00 = node(store, i, j);
+    const Point p10 = node(store, i + 1, j);
+    const Point p01 = node(store, i, j + 1);
+    const Point p11 = node(store, i + 1, j + 1);
+    const Point lower = midpoint(p00, p10);
+    const Point upper = midpoint(p01, p11);
+    const Point left = midpoint(p00, p01);
+    const Point right = midpoint(p10, p11);
+    const Point centre = midpoint(lower, upper);
+    if (inside({p00, lower, centre, left}, p)) return ProbeNode{i, j};
+    if (inside({p11, upper, centre, right}, p)) return ProbeNode{i + 1, j + 1};
+    return std::nullopt;
+}
+
+// The sides of the point a node lies on, one bit each: left, right, below,
+// above. A cell whose four corners share a side lies wholly beside the
+// point, outside the box of its corners.
+using Sides = std::array<std::uint8_t, kMaxNodes + 1>;
+
+void sides_of_column(const FieldStore& store, int i, int j_first, int j_last, Point p, Sides& sides) {
+    for (int j = j_first; j <= j_last; ++j) {
+        const Point n = node(store, i, j);
+        sides[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>((n.x < p.x) | (n.x > p.x) << 1 |
+                                                                       (n.y < p.y) << 2 | (n.y > p.y) << 3);
+    }
+}
+
+void set_area(View_Info& view, FieldStore& store, const DrawRect& area) {
+    store.draw = area;
+    view.x_start = area.x_start;
+    view.y_start = area.y_start;
+    view.x_end = area.x_end;
+    view.y_end = area.y_end;
+}
+
+DrawRect area_of(const View_Info& view) { return {view.x_start, view.y_start, view.x_end, view.y_end}; }
+DrawRect previous_area_of(const View_Info& view) {
+    return {view.pre_x_start, view.pre_y_start, view.pre_x_end, view.pre_y_end};
+}
+
+void set_previous_area(View_Info& view, const DrawRect& area) {
+    view.pre_x_start = area.x_start;
+    view.pre_y_start = area.y_start;
+    view.pre_x_end = area.x_end;
+    view.pre_y_end = area.y_end;
+}
+
+}  // namespace
+
+void ProbeEffect::toggle_dot(ProbeNode node) {
+    if (node.is_set()) toggle({ProbeMark::Kind::Dot, node, {}});
+}
+
+void ProbeEffect::toggle_band(ProbeNode a, ProbeNode b) {
+    if (!a.is_set() || !b.is_set() || a == b) return;  // the band of one node draws nothing
+    toggle({ProbeMark::Kind::Band, {std::min(a.i, b.i), std::min(a.j, b.j)}, {std::max(a.i, b.i), std::max(a.j, b.j)}});
+}
+
+void ProbeEffect::toggle(const ProbeMark& mark) {
+    const auto twin = std::find(marks_.begin(), marks_.end(), mark);
+    if (twin != marks_.end()) marks_.erase(twin);
+    else marks_.push_back(mark);
+}
+
+bool Find_Probe_Node(Workspace& ws, QPoint pixel) {
+    const PlotState& plot = ws.plot;
+    if (plot.x_scale == 0.0 || plot.y_scale == 0.0) return false;  // no layout yet
+    const Point p{(pixel.x() - plot.dx) / plot.x_scale, (plot.dy - pixel.y()) / plot.y_scale};
+    const DrawRect& area = ws.store.draw;
+    const int i_first = std::max(area.x_start, 1), i_last = std::min(area.x_end, kMaxNodes);
+    const int j_first = std::max(area.y_start, 1), j_last = std::min(area.y_end, kMaxNodes);
+    // The cells are visited column by column, as the tables lie in memory; the
+    // find that counts is that of the highest row, and within it that of the
+    // first cell.
+    std::optional<ProbeNode> found;
+    int found_row = 0;
+    Sides left{}, right{};
+    sides_of_column(ws.store, i_first, j_first, j_last, p, left);
+    for (int i = i_first; i < i_last; ++i) {
+        sides_of_column(ws.store, i + 1, j_first, j_last, p, right);
+        for (int j = std::max(j_first, found_row + 1); j < j_last; ++j) {
+            const auto k = static_cast<std::size_t>(j);
+            if ((left[k] & left[k + 1] & right[k] & right[k + 1]) != 0) continue;
+            if (const std::optional<ProbeNode> in_cell = node_in_cell(ws.store, i, j, p)) {
+                found = in_cell;
+                found_row = j;
+            }
+        }
+        std::swap(left, right);
+    }
+    if (!found) return false;
+    ws.probe.probe_i = found->i;
+    ws.probe.probe_j = found->j;
+    return true;
+}
+
+ProbeEffect marks_follow_probe(ProbeState& p, bool moved) {
+    ProbeEffect effect;
+    if (p.skip_erase) p.skip_erase = false;
+    else effect.toggle_dot(p.marker());
+    effect.toggle_dot(p.probe());
+    p.marker_i = p.probe_i;
+    p.marker_j = p.probe_j;
+    if (p.selecting && moved) {
+        effect.toggle_band(p.anchor(), p.band());
+        effect.toggle_band(p.anchor(), p.probe());
+        p.band_i = p.probe_i;
+        p.band_j = p.probe_j;
+    }
+    effect.show_values = p.probe().is_set();
+    return effect;
+}
+
+ProbeEffect probe_mouse_move(Workspace& ws, QPoint pixel) {
+    const bool found = Find_Probe_Node(ws, pixel);
+    return marks_follow_probe(ws.probe, found);
+}
+
+void start_selection(ProbeState& p) {
+    if (!p.probe().is_set()) return;
+    p.anchor_i = p.band_i = p.marker_i = p.probe_i;
+    p.anchor_j = p.band_j = p.marker_j = p.probe_j;
+    p.selecting = true;
+}
+
+ProbeEffect probe_mouse_down(Workspace& ws, ProbeButton button) {
+    ProbeState& p = ws.probe;
+    ProbeEffect effect;
+    effect.refresh_status = true;
+    if (button == ProbeButton::Left && !p.selecting) {
+        start_selection(p);
+    } else if (button == ProbeButton::Left) {
+        effect.redraw = finish_selection(ws);
+    } else if (button == ProbeButton::Right) {
+        effect.toggle_dot(p.probe());
+        effect.toggle_dot(p.anchor());
+        if (p.selecting) {
+            // The band is removed where it was drawn last.
+            effect.toggle_band(p.anchor(), p.band());
+            p.selecting = false;
+        }
+    }
+    return effect;
+}
+
+ProbeEffect probe_view_left(Workspace& ws) {
+    ProbeEffect effect;
+    if (is_line_plot(ws.views.current())) return effect;
+    effect.toggle_dot(ws.probe.marker());
+    ws.probe.selecting = false;
+    return effect;
+}
+
+bool finish_selection(Workspace& ws) {
+    ProbeState& p = ws.probe;
+    if (p.anchor_i == p.probe_i || p.anchor_j == p.probe_j) return false;
+    View_Info& view = ws.views.current();
+    set_previous_area(view, area_of(view));
+    set_area(view, ws.store,
+             {std::min(p.anchor_i, p.probe_i), std::min(p.anchor_j, p.probe_j), std::max(p.anchor_i, p.probe_i),
+              std::max(p.anchor_j, p.probe_j)});
+    p.selecting = false;
+    return true;
+}
+
+SwitchEffect Pre_AreaClick(View_Info& view, FieldStore& store) {
+    const DrawRect shown = area_of(view);
+    set_area(view, store, previous_area_of(view));
+    set_previous_area(view, shown);
+    SwitchEffect effect;
+    effect.redraw = true;
+    return effect;
+}
+
+std::array<QString, 7> probe_readout(const Workspace& ws) {
+    const ProbeNode node = ws.probe.probe();
+    if (!node.is_set()) return {};
+    return node_readout(ws.store, node.i, node.j, messages::kProbeReadoutI, messages::kProbeReadoutJ);
+}
+
+}  // namespace ruvo

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "TestSupport.h"
+#include "core/plot/PlotTestSupport.h"
+#include "plot/PlotContext.h"
+#include "plot/ProbeMarks.h"
+#include "plot/Renderer.h"
+#include "view/DisplaySwitches.h"
+#include "view/Probe.h"
+#include "view/ViewOpening.h"
+
+namespace ruvo {
+namespace {
+
+// A pixel mapping so fine that a pixel is a millionth of a grid unit.
+void map_finely(PlotState& plot) {
+    plot.x_scale = plot.y_scale = 1e5;
+    plot.dx = plot.dy = 2'000'000;
+}
+
+// The pixel at the cell's own coordinates (s, t) in 0..1: the bilinear blend
+// of its corners. (0.25, 0.25) lies in its lower-left quarter.
+QPoint in_cell(const Workspace& ws, int i, int j, double s, double t) {
+    const auto blend = [&](const Table& c) {
+        return (1 - s) * (1 - t) * c(i, j) + s * (1 - t) * c(i + 1, j) + (1 - s) * t * c(i, j + 1) +
+               s * t * c(i + 1, j + 1);
+    };
+    return ws.plot.pixel({blend(ws.store.grid_x), blend(ws.store.grid_y)});
+}
+
+std::optional<ProbeNode> found_at(Workspace& ws, QPoint pixel) {
+    ws.probe = {};
+    if (!Find_Probe_Node(ws, pixel)) return std::nullopt;
+    return ws.probe.probe();
+}
+
+// The quarter tests as first written, for cells whose x grows with i and y with j.
+std::optional<ProbeNode> written_rule(const FieldStore& s, double wx, double wy) {
+    std::optional<ProbeNode> found;
+    for (int j = s.draw.y_start; j < s.draw.y_end; ++j) {
+        for (int i = s.draw.x_start; i < s.draw.x_end; ++i) {
+            const double x0 = s.grid_x(i, j), x1 = s.grid_x(i + 1, j), y0 = s.grid_y(i, j), y1 = s.grid_y(i, j + 1);
+            const double xm = x0 + 0.5 * (x1 - x0), ym = y0 + 0.5 * (y1 - y0);
+            const bool lower_left = y0 <= wy && wy < ym && x0 <= wx && wx < xm;
+            const bool upper_right = ym <= wy && wy < y1 && xm <= wx && wx < x1;
+            if (lower_left || upper_right) {
+                found = lower_left ? ProbeNode{i, j} : ProbeNode{i + 1, j + 1};
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+TEST(FindProbeNode, RectangularCellsKeepTheWrittenHalfOpenQuarters) {
+    // Uneven spacings with whole midpoints, one grid unit to the pixel, so
+    // that pixels fall on every edge of every quarter.
+    const double xs[] = {0, 4, 10, 16};
+    const double ys[] = {0, 6, 8};
+    auto ws = test::grid_workspace(4, 3);
+    for (int n = 0; n < 12; ++n) {
+        ws->store.grid_x(n % 4 + 1, n / 4 + 1) = xs[n % 4];
+        ws->store.grid_y(n % 4 + 1, n / 4 + 1) = ys[n / 4];
+    }
+    ws->plot.x_scale = ws->plot.y_scale = 1.0;
+    ws->plot.dy = 100;
+    int found = 0;
+    for (int x = -1; x <= 17; ++x) {
+        for (int y = 100 - 9; y <= 101; ++y) {
+            const std::optional<ProbeNode> expected = written_rule(ws->store, x, 100 - y);
+            EXPECT_EQ(found_at(*ws, {x, y}), expected) << x << ", " << 100 - y;
+            found += expected.has_value();
+        }
+    }
+    EXPECT_EQ(found, 16 * 8 / 2);  // half of every cell
+}
+
+// The cylinder sample (an O-grid of 121 x 41 nodes) in a contour view of its pressure.
+class CylinderProbe : public ::testing::Test {
+protected:
+    CylinderProbe() {
+        load_project(*ws_, test::example(QStringLiteral("cylinder/cylinder.RVP")));
+        slot_ = open_view(*ws_, FileKind::Scalar, 0).slot;
+        NoProgress progress;
+        NoStatusBoxes status;
+        EXPECT_TRUE(render_view(*ws_, slot_, picture_, progress, status).ok());
+    }
+    std::unique_ptr<Workspace> ws_ = std::make_unique<Workspace>();
+    int slot_ = 0;
+    QImage picture_;
+};
+
+ProbeMark dot(int i, int j) { return {ProbeMark::Kind::Dot, {i, j}, {}}; }
+ProbeMark band(ProbeNode low, ProbeNode high) { return {ProbeMark::Kind::Band, low, high}; }
+
+// The cells of the O-grid face every way: curved, turned, reversed in x, in
+// y or in both as they go round.
+TEST_F(CylinderProbe, TheQuartersOfEveryCellAllAroundTheCylinder) {
+    map_finely(ws_->plot);
+    for (const int j : {1, 20, 40}) {
+        for (int i = 1; i < 121; ++i) {
+            EXPECT_EQ(found_at(*ws_, in_cell(*ws_, i, j, 0.25, 0.25)), (ProbeNode{i, j})) << i << ", " << j;
+            EXPECT_EQ(found_at(*ws_, in_cell(*ws_, i, j, 0.75, 0.75)), (ProbeNode{i + 1, j + 1})) << i << ", " << j;
+            EXPECT_EQ(found_at(*ws_, in_cell(*ws_, i, j, 0.75, 0.25)), std::nullopt) << i << ", " << j;
+            EXPECT_EQ(found_at(*ws_, in_cell(*ws_, i, j, 0.25, 0.75)), std::nullopt) << i << ", " << j;
+        }
+    }
+}
+
+TEST_F(CylinderProbe, MarkerAndBandFollowTheProbeAndDrawnTwiceLeaveNoTrace) {
+    const QImage plot = picture_;
+    ProbeState& p = ws_->probe;
+    // Nothing is marked or shown before the probe has found a node.
+    ProbeEffect effect = probe_mouse_move(*ws_, {0, 0});
+    EXPECT_TRUE(effect.marks().empty());
+    EXPECT_FALSE(effect.show_values);
+
+    const QPoint near_node = in_cell(*ws_, 100, 25, 0.25, 0.25);
+    effect = probe_mouse_move(*ws_, near_node);
+    EXPECT_EQ(effect.marks(), std::vector{dot(100, 25)});
+    EXPECT_TRUE(effect.show_values);
+    EXPECT_TRUE(probe_mouse_move(*ws_, near_node).marks().empty());  // erased and drawn again: nothing to do
+
+    probe_mouse_down(*ws_, ProbeButton::Left);
+    p.skip_erase = false;  // no status refresh here
+    effect = probe_mouse_move(*ws_, in_cell(*ws_, 20, 38, 0.25, 0.25));  // across the seam of the O-grid
+    // The old dot goes, the new one comes, the band grows from the anchor.
+    EXPECT_EQ(effect.marks(), (std::vector{dot(100, 25), dot(20, 38), band({20, 25}, {100, 38})}));
+
+    // Every pixel that changes lies in the rectangles returned.
+    const std::vector<QRect> changed = draw_probe_marks(picture_, ws_->store, ws_->plot, effect.marks());
+    int differing = 0;
+    for (int y = 0; y < plot.height(); ++y) {
+        for (int x = 0; x < plot.width(); ++x) {
+            if (picture_.pixel(x, y) == plot.pixel(x, y)) continue;
+            ++differing;
+            EXPECT_TRUE(std::any_of(changed.begin(), changed.end(), [&](QRect r) { return r.contains(x, y); }));
+        }
+    }
+    EXPECT_GT(differing, 200);
+    draw_probe_marks(picture_, ws_->store, ws_->plot, effect.marks());
+    EXPECT_EQ(picture_, plot);
+
+    // The right button cancels: both dots and the band go.
+    effect = probe_mouse_down(*ws_, ProbeButton::Right);
+    EXPECT_EQ(effect.marks(), (std::vector{dot(20, 38), dot(100, 25), band({20, 25}, {100, 38})}));
+    EXPECT_FALSE(p.selecting);
+}
+
+TEST_F(CylinderProbe, ReadOutOfTheFirstNodeCountsFromZero) {
+    ws_->probe.probe_i = ws_->probe.probe_j = 1;
+    const std::array<QString, 7> texts = probe_readout(*ws_);
+    EXPECT_EQ(QStringList(texts.begin(), texts.begin() + 4),
+              (QStringList{" i=0", " j= 0", "grid_x=0.5000000", "grid_y=0.0000000"}));
+    EXPECT_EQ(texts[6], "S=" + QString::number(ws_->store.current_scalars().value(1, 1), 'f', 7));
+}
+
+// Two clicks select an area; Pre_Area swaps it with the one shown before;
+// All_Area shows the whole grid and keeps the previous area.
+TEST_F(CylinderProbe, SelectionPreviousAreaAndWholeArea) {
+    View_Info& view = ws_->views.at(slot_);
+    ProbeState& p = ws_->probe;
+    const auto area = [&] { return std::array{view.x_start, view.y_start, view.x_end, view.y_end}; };
+    const auto previous = [&] {
+        return std::array{view.pre_x_start, view.pre_y_start, view.pre_x_end, view.pre_y_end};
+    };
+    const auto click_at = [&](int i, int j) {
+        p.probe_i = i;
+        p.probe_j = j;
+        return probe_mouse_down(*ws_, ProbeButton::Left);
+    };
+    const std::array whole{1, 1, 121, 41};
+
+    click_at(30, 10);
+    for (const auto& [i, j] : {std::pair{30, 20}, {60, 10}}) {  // the anchor's column, then its row
+        EXPECT_FALSE(click_at(i, j).redraw);
+        EXPECT_TRUE(p.selecting);
+        EXPECT_EQ(area(), whole);
+    }
+    EXPECT_TRUE(click_at(20, 25).redraw);
+    EXPECT_FALSE(p.selecting);
+    const std::array first{20, 10, 30, 25};
+    EXPECT_EQ(area(), first);
+    EXPECT_EQ(previous(), whole);
+
+    Pre_AreaClick(view, ws_->store);
+    EXPECT_EQ(area(), whole);
+    Pre_AreaClick(view, ws_->store);
+    EXPECT_EQ(area(), first);
+    EXPECT_EQ(ws_->store.draw.x_end, 30);
+
+    click_at(22, 12);
+    click_at(25, 14);
+    Show_AllClick(view, ws_->store);
+    EXPECT_EQ(area(), whole);
+    EXPECT_EQ(previous(), first);
+}
+
+}  // namespace
+}  // namespace ruvo
