@@ -195,8 +195,8 @@ ParseResult parse_render_options(const QStringList& arguments) {
     options.project = positional.front();
     if (options.output.isEmpty()) return {std::nullopt, QStringLiteral("name the output picture with -o")};
     const QString suffix = options.output.section(u'.', -1).toLower();
-    if (!options.output.contains(u'.') || (suffix != "png" && suffix != "bmp")) {
-        return {std::nullopt, QStringLiteral("the output picture must end in .png or .bmp")};
+    if (!options.output.contains(u'.') || (suffix != "png" && suffix != "bmp" && suffix != "gra")) {
+        return {std::nullopt, QStringLiteral("the output file must end in .png, .bmp or .gra")};
     }
     return {options, {}};
 }
@@ -258,10 +258,11 @@ QString apply_render_options(const RenderOptions& o, const FieldStore& store, Vi
 
 QString render_usage() {
     return QStringLiteral(
-        "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o OUT.png|OUT.bmp\n"
+        "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o OUT.png|OUT.bmp|OUT.gra\n"
         "\n"
         "Draws one view of a Ruvo project exactly as the view window shows it and\n"
-        "writes the picture. Indices are the result files' zero-based ones.\n"
+        "writes the picture, or the view's GRAF file for Ngraph as the view window's\n"
+        "GRA export writes it. Indices are the result files' zero-based ones.\n"
         "\n"
         "What to draw:\n"
         "  --vector N              the project's vector file at list position N (0..9)\n"
@@ -269,7 +270,8 @@ QString render_usage() {
         "  --view KIND             grid (default without a file), vectors (default with\n"
         "                          --vector), or for a scalar file contour (default),\n"
         "                          fill, ke, row, column, detail\n"
-        "  -o, --output FILE       picture to write; .png or .bmp (24-bit)\n"
+        "  -o, --output FILE       file to write, by its extension: a .png or .bmp\n"
+        "                          (24-bit) picture, or a .gra GRAF file\n"
         "\n"
         "Layout:\n"
         "  --magnification P       magnification in percent, 100..800 (default 100)\n"

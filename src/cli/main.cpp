@@ -8,6 +8,8 @@
 #include "Texts.h"
 #include "Workspace.h"
 #include "cli/RenderOptions.h"
+#include "data/WholeFile.h"
+#include "export/GrafExport.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
@@ -24,6 +26,22 @@ int report_read_failure(const ruvo::ReadResult& read, const QString& path) {
     say(QString::fromUtf8(ruvo::messages::read_error(read.kind)));
     say(QStringLiteral("%1: %2").arg(path, read.detail()));
     return kUnreadable;
+}
+
+// The view's GRAF file, laid out on the page by the picture just drawn.
+int write_graf(ruvo::Workspace& ws, int slot, QSize image, const QString& path) {
+    ruvo::NoProgress progress;
+    const ruvo::GrafFileText graf = ruvo::graf_file_text(ws, slot, image, progress);
+    if (!graf.drawn.ok()) {
+        say(QStringLiteral("The view cannot be written: %1.").arg(graf.drawn.reason));
+        return kNotDrawn;
+    }
+    if (const ruvo::WriteResult written = ruvo::write_whole_file(path, graf.text); !written.ok) {
+        say(QStringLiteral("%1: cannot write the file: %2").arg(path, written.error));
+        return kNotDrawn;
+    }
+    std::printf("%s\n", path.toLocal8Bit().constData());
+    return kDone;
 }
 
 int run(const ruvo::cli::RenderOptions& options) {
@@ -68,6 +86,9 @@ int run(const ruvo::cli::RenderOptions& options) {
         if (drawn.failure == ruvo::RenderFailure::AllZeroVectors) say(QString::fromUtf8(ruvo::messages::kAllZeroVectors));
         say(QStringLiteral("The view cannot be drawn: %1.").arg(drawn.reason));
         return kNotDrawn;
+    }
+    if (options.output.endsWith(QStringLiteral(".gra"), Qt::CaseInsensitive)) {
+        return write_graf(*ws, view.slot, image.size(), options.output);
     }
     QImageWriter writer(options.output);
     if (!writer.write(image)) {

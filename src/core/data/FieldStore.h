@@ -90,9 +90,9 @@ struct FieldStore {
     void compute_grid_extremes_and_flags();
 
     // A cell (i, j) is left out of contours and fills while closed lines are hidden.
-    bool cell_skipped(int i, int j) const {
-        return (closed_x[i] || closed_y[j]) && !closed_grid_show;
-    }
+    bool cell_skipped(int i, int j) const { return cell_on_closed_line(i, j) && !closed_grid_show; }
+    // Cell (i, j) spans a closed line: its two sides along that line coincide.
+    bool cell_on_closed_line(int i, int j) const { return closed_x[i] || closed_y[j]; }
 
 private:
     std::size_t current_index() const { return current_data_valid() ? static_cast<std::size_t>(current_data) : 0; }

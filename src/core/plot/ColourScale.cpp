@@ -68,12 +68,9 @@ int fill_colour_index(double value, double range_min, double range_max, int band
     return std::clamp(Truncate(((value - range_min) / (range_max - range_min) * 255) / step), 0, band_count);
 }
 
-PlotOutcome set_value_range(PlotContext& context) {
-    FieldStore& store = context.store;
+PlotOutcome set_value_range(PlotState& plot, const FieldStore& store, const View_Info& view) {
     if (!store.current_data_valid()) return numeric_failure(QStringLiteral("the view's scalar file holds no data slot"));
     const Table& value = store.current_scalars().value;
-    const View_Info& view = context.view;
-    PlotState& plot = context.plot;
     plot.range_min = view.min_changed ? view.Scalar_min : plot.Array_Min(value, store.draw);
     plot.range_max = view.max_changed ? view.Scalar_max : plot.Array_Max(value, store.draw);
     if (!std::isfinite(plot.range_max - plot.range_min)) {

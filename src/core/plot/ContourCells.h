@@ -102,4 +102,21 @@ inline int contour_cell_segments(const FieldStore& store, const Table& s, int i,
     return detail::cell_segments(store, s, i, j, level, out);
 }
 
+// Hands every segment of `level` over the drawing rectangle to `use`, cell
+// by cell (rows j outer, columns i inner), passing over the cells `skipped`
+// names.
+template <typename Skipped, typename UseSegment>
+void for_each_contour_segment(const FieldStore& store, const Table& s, double level, Skipped skipped,
+                              UseSegment use) {
+    const DrawRect& r = store.draw;
+    CellSegments segments;
+    for (int j = r.y_start; j <= r.y_end - 1; ++j) {
+        for (int i = r.x_start; i <= r.x_end - 1; ++i) {
+            if (skipped(i, j)) continue;
+            const int count = contour_cell_segments(store, s, i, j, level, segments);
+            for (int n = 0; n < count; ++n) use(segments[static_cast<std::size_t>(n)]);
+        }
+    }
+}
+
 }  // namespace ruvo

@@ -26,18 +26,11 @@ void join(Canvas& canvas, QPoint a, QPoint b) {
     canvas.line_to(b);
 }
 
-// Hands every segment of `level` to `use`, cell by cell.
+// On screen a cell of a closed line is contoured while closed lines are shown.
 template <typename UseSegment>
 void for_each_segment(const FieldStore& store, const Table& s, double level, UseSegment use) {
-    const DrawRect& r = store.draw;
-    CellSegments segments;
-    for (int j = r.y_start; j <= r.y_end - 1; ++j) {
-        for (int i = r.x_start; i <= r.x_end - 1; ++i) {
-            if (store.cell_skipped(i, j)) continue;
-            const int count = contour_cell_segments(store, s, i, j, level, segments);
-            for (int n = 0; n < count; ++n) use(segments[static_cast<std::size_t>(n)]);
-        }
-    }
+    for_each_contour_segment(
+        store, s, level, [&](int i, int j) { return store.cell_skipped(i, j); }, use);
 }
 
 void draw_solid_level(PlotContext& context, const Table& s, double level) {

@@ -47,27 +47,25 @@ void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, P
     canvas.set_pen_mode(PenMode::Copy);
 }
 
-void Draw_Area_Frame(Canvas& canvas, const FieldStore& store, const PlotState& plot) {
+std::vector<GridLine> area_frame_edges(const FieldStore& store) {
     const DrawRect& r = store.draw;
+    const bool whole_closed_grid = store.closed_grid_show && r.x_start == store.file_x_start + 1 &&
+                                   r.x_end == store.file_x_end + 1;
+    std::vector<GridLine> edges{line_of_constant_j(r.y_start, r)};
+    if (!whole_closed_grid) edges.push_back(line_of_constant_i(r.x_end, r));
+    edges.push_back(line_of_constant_j(r.y_end, r));
+    if (!whole_closed_grid) edges.push_back(line_of_constant_i(r.x_start, r));
+    return edges;
+}
+
+void Draw_Area_Frame(Canvas& canvas, const FieldStore& store, const PlotState& plot) {
     canvas.set_pen_colour(qRgb(0, 0, 0));
     canvas.set_pen_style(PenStyle::Solid);
     canvas.set_pen_width(3);
-
-    auto edge_along_i = [&](int j) {
-        canvas.move_to(plot.node_pixel(store, r.x_start, j));
-        for (int i = r.x_start + 1; i <= r.x_end; ++i) canvas.line_to(plot.node_pixel(store, i, j));
-    };
-    auto edge_along_j = [&](int i) {
-        canvas.move_to(plot.node_pixel(store, i, r.y_start));
-        for (int j = r.y_start + 1; j <= r.y_end; ++j) canvas.line_to(plot.node_pixel(store, i, j));
-    };
-    // The cut lines of a closed grid shown whole are no boundary.
-    const bool whole_closed_grid = store.closed_grid_show && r.x_start == store.file_x_start + 1 &&
-                                   r.x_end == store.file_x_end + 1;
-    edge_along_i(r.y_start);
-    if (!whole_closed_grid) edge_along_j(r.x_end);
-    edge_along_i(r.y_end);
-    if (!whole_closed_grid) edge_along_j(r.x_start);
+    for (const GridLine& edge : area_frame_edges(store)) {
+        canvas.move_to(plot.node_pixel(store, edge.i(edge.first), edge.j(edge.first)));
+        for (int k = edge.first + 1; k <= edge.last; ++k) canvas.line_to(plot.node_pixel(store, edge.i(k), edge.j(k)));
+    }
 }
 
 }  // namespace ruvo

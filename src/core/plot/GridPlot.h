@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "plot/GridLine.h"
+
 namespace ruvo {
 
 class Canvas;
@@ -11,6 +15,11 @@ struct PlotState;
 // what lies under it without hiding it. Segments across a closed line are
 // left out unless closed lines are shown.
 void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, Progress& progress);
+
+// The boundary lines of the drawing rectangle in outline order: j = y_start,
+// i = x_end, j = y_end, i = x_start. The two cut lines of a closed grid shown
+// whole are no boundary and are left out.
+std::vector<GridLine> area_frame_edges(const FieldStore& store);
 
 // Three-pixel black outline along the four boundary lines of the rectangle;
 // the two cut lines of a closed grid shown whole are not outlined.

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "data/Table.h"
+#include "plot/GridLine.h"
+#include "view/ViewTable.h"
 
 namespace ruvo {
 
@@ -17,6 +19,22 @@ namespace ruvo {
 inline constexpr double kKEpsilonProfileFactor = 0.04;
 inline constexpr double kRowProfileFactor = 0.04;
 inline constexpr double kColumnProfileFactor = 0.1;
+
+// The node (XPos, YPos) the line plots focus on, as table indices.
+struct FocusNode {
+    int i = 1;
+    int j = 1;
+};
+
+inline FocusNode focus_node(const View_Info& view) {
+    return {std::clamp(int{view.XPos}, 1, kMaxNodes), std::clamp(int{view.YPos}, 1, kMaxNodes)};
+}
+
+// The line the Detail graph shows: of constant i with Detail_Axis, else of constant j.
+inline GridLine detail_line(const View_Info& view, const DrawRect& r) {
+    const FocusNode n = focus_node(view);
+    return view.Detail_Axis ? line_of_constant_i(n.i, r) : line_of_constant_j(n.j, r);
+}
 
 // Lines of constant i the K-e view draws. Its counter i runs from x_start and
 // draws line i + (i - x_start) x step, so successive lines lie step + 1 apart
@@ -55,6 +73,38 @@ struct ValueRange {
 inline ValueRange detail_fixed_range(double max_s, double min_s) {
     if (product_sign(max_s, min_s) > 0) return min_s > 0.0 ? ValueRange{max_s, 0.0} : ValueRange{0.0, min_s};
     return {max_s, min_s};
+}
+
+// Extremes along one line, starting from +-1.0E38.
+inline ValueRange line_range(const Table& s, const GridLine& line) {
+    ValueRange range{-1.0E38, 1.0E38};
+    for (int k = line.first; k <= line.last; ++k) {
+        const double v = s(line.i(k), line.j(k));
+        if (v > range.hi) range.hi = v;
+        if (v < range.lo) range.lo = v;
+    }
+    return range;
+}
+
+// What the Detail graph shows: the extremes over the drawing rectangle and
+// the ends of its value axis (the line's own extremes with AutoScale).
+struct DetailScale {
+    double max_s = 0.0;
+    double min_s = 0.0;
+    ValueRange axis;
+};
+
+// Units per unit of value above the axis's lower end, for a value axis
+// `axis_height` units high. An axis whose ends are equal (a constant line, or
+// all values 0) has no height: its values all lie on the bottom row, which is
+// also the zero line then. Nothing when too large to draw.
+inline std::optional<double> detail_vertical_scale(const View_Info& view, const ValueRange& axis,
+                                                   double axis_height) {
+    const double span = axis.hi - axis.lo;
+    if (span == 0.0) return 0.0;
+    const double vs = view.AutoScale ? axis_height / span : view.length * axis_height / span * 0.04;
+    if (!std::isfinite(vs)) return std::nullopt;
+    return vs;
 }
 
 struct TickLadders {

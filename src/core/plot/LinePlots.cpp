@@ -30,30 +30,6 @@ constexpr int kDetailTextPoints = 9;
 
 const Table& scalar_values(const FieldStore& store) { return store.current_scalars().value; }
 
-// The node (XPos, YPos) the line plots focus on, as table indices.
-struct FocusNode {
-    int i = 1;
-    int j = 1;
-};
-
-FocusNode focus_node(const View_Info& view) {
-    return {std::clamp(int{view.XPos}, 1, kMaxNodes), std::clamp(int{view.YPos}, 1, kMaxNodes)};
-}
-
-// The nodes of one grid line over the drawing rectangle: constant i running
-// over j, or constant j running over i.
-struct GridLine {
-    bool constant_i = true;
-    int fixed = 1;
-    int first = 1;
-    int last = 0;
-    int i(int k) const { return constant_i ? fixed : k; }
-    int j(int k) const { return constant_i ? k : fixed; }
-};
-
-GridLine line_of_constant_i(int i, const DrawRect& r) { return {true, i, r.y_start, r.y_end}; }
-GridLine line_of_constant_j(int j, const DrawRect& r) { return {false, j, r.x_start, r.x_end}; }
-
 void use_pen(Canvas& canvas, QRgb colour, PenMode mode) {
     canvas.set_pen_colour(colour);
     canvas.set_pen_width(1);
@@ -138,49 +114,13 @@ PlotOutcome draw_single_line(PlotContext& c, const GridLine& line, double factor
     return {};
 }
 
-// What the Detail graph and its marker show.
-struct DetailScale {
-    double max_s = 0.0;  // over the drawing rectangle
-    double min_s = 0.0;
-    ValueRange axis;     // ends of the value axis
-};
-
-GridLine detail_line(const PlotContext& c) {
-    const FocusNode n = focus_node(c.view);
-    return c.view.Detail_Axis ? line_of_constant_i(n.i, c.store.draw) : line_of_constant_j(n.j, c.store.draw);
-}
-
-// Extremes along one line, starting from +-1.0E38.
-ValueRange line_range(const Table& s, const GridLine& line) {
-    ValueRange range{-1.0E38, 1.0E38};
-    for (int k = line.first; k <= line.last; ++k) {
-        const double v = s(line.i(k), line.j(k));
-        if (v > range.hi) range.hi = v;
-        if (v < range.lo) range.lo = v;
-    }
-    return range;
-}
-
 DetailScale detail_scale(PlotContext& c) {
-    const Table& s = scalar_values(c.store);
-    DetailScale d;
-    d.max_s = c.plot.Array_Max(s, c.store.draw);
-    d.min_s = c.plot.Array_Min(s, c.store.draw);
-    d.axis = c.view.AutoScale ? line_range(s, detail_line(c)) : detail_fixed_range(d.max_s, d.min_s);
-    return d;
+    return Detail_Scale(c.plot, c.store, c.view);
 }
 
-// Rows per unit of value above `lo`, the value axis running from the plot
-// area's bottom row up to row H - bottom. An axis whose ends are equal (a
-// constant line, or all values 0) has no height: its values all lie on the
-// bottom row, which is also the zero line then. Nothing when too large to draw.
+// The value axis runs from the plot area's bottom row up to row H - bottom.
 std::optional<double> vertical_scale(const PlotContext& c, const ValueRange& axis) {
-    const double span = axis.hi - axis.lo;
-    if (span == 0.0) return 0.0;
-    const double height = 2.0 * c.plot.frame_bottom - c.plot.height;
-    const double vs = c.view.AutoScale ? height / span : c.view.length * height / span * 0.04;
-    if (!std::isfinite(vs)) return std::nullopt;
-    return vs;
+    return detail_vertical_scale(c.view, axis, 2.0 * c.plot.frame_bottom - c.plot.height);
 }
 
 // Column of a node along the Detail graph's horizontal axis: for a line of
@@ -273,6 +213,15 @@ void show_detail_readout(PlotContext& c, const DetailScale& d, const DetailPrefi
 
 }  // namespace
 
+DetailScale Detail_Scale(PlotState& plot, const FieldStore& store, const View_Info& view) {
+    const Table& s = scalar_values(store);
+    DetailScale d;
+    d.max_s = plot.Array_Max(s, store.draw);
+    d.min_s = plot.Array_Min(s, store.draw);
+    d.axis = view.AutoScale ? line_range(s, detail_line(view, store.draw)) : detail_fixed_range(d.max_s, d.min_s);
+    return d;
+}
+
 PlotOutcome Draw_KEpsilon(PlotContext& c) {
     const DrawRect& r = c.store.draw;
     const std::optional<double> scale = profile_scale_of(c, kKEpsilonProfileFactor);
@@ -308,7 +257,7 @@ PlotOutcome Draw_Detail(PlotContext& c) {
     if (!vs) return {PlotFailure::Numeric, QStringLiteral("the value range is too narrow to scale the graph")};
 
     const Table& s = scalar_values(c.store);
-    const GridLine line = detail_line(c);
+    const GridLine line = detail_line(c.view, c.store.draw);
     const long long bottom = c.plot.frame_bottom;
     auto point_of = [&](int k) {
         const int i = line.i(k);

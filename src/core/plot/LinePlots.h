@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plot/LinePlotRules.h"
 #include "plot/PlotContext.h"
 
 namespace ruvo {
@@ -9,6 +10,9 @@ PlotOutcome Draw_KEpsilon(PlotContext& context);
 PlotOutcome Draw_Row(PlotContext& context);
 PlotOutcome Draw_Column(PlotContext& context);
 PlotOutcome Draw_Detail(PlotContext& context);
+
+// The Detail graph's extremes and value axis, shared with the GRAF export.
+DetailScale Detail_Scale(PlotState& plot, const FieldStore& store, const View_Info& view);
 
 // Grey exclusive-or markers of the index not in focus; drawing one twice
 // restores the image. They also fill the status boxes.

@@ -13,7 +13,6 @@
 
 namespace ruvo {
 
-namespace {
 RenderResult result_of(const PlotOutcome& outcome) {
     switch (outcome.failure) {
     case PlotFailure::None: return {};
@@ -22,6 +21,8 @@ RenderResult result_of(const PlotOutcome& outcome) {
     }
     return {};
 }
+
+namespace {
 
 PlotOutcome draw_main_plot(PlotContext& context) {
     const View_Info& view = context.view;
@@ -58,17 +59,15 @@ PlotOutcome draw_overlays(PlotContext& context) {
 }
 }  // namespace
 
-namespace {
-GeometryFailure lay_out(Workspace& ws, int slot) {
+GeometryFailure lay_out_view(Workspace& ws, int slot, PlotState& plot) {
     View_Info& view = ws.views.at(slot);
-    return ws.fixed_size_mode ? Set_Fixed_Geometry(ws.plot, ws.store, view)
-                              : Set_View_Geometry(ws.plot, ws.store, view, ws.magnification_of(slot));
+    return ws.fixed_size_mode ? Set_Fixed_Geometry(plot, ws.store, view)
+                              : Set_View_Geometry(plot, ws.store, view, ws.magnification_of(slot));
 }
-}  // namespace
 
 RenderResult render_grid_over(Workspace& ws, int slot, QImage& image, Progress& progress) {
     activate_view_slot(ws, slot);
-    if (const GeometryFailure layout = lay_out(ws, slot); layout != GeometryFailure::None) {
+    if (const GeometryFailure layout = lay_out_view(ws, slot, ws.plot); layout != GeometryFailure::None) {
         return {RenderFailure::Geometry, geometry_failure_text(layout)};
     }
     Canvas canvas(image);
@@ -78,7 +77,7 @@ RenderResult render_grid_over(Workspace& ws, int slot, QImage& image, Progress& 
 
 RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status) {
     activate_view_slot(ws, slot);
-    if (const GeometryFailure layout = lay_out(ws, slot); layout != GeometryFailure::None) {
+    if (const GeometryFailure layout = lay_out_view(ws, slot, ws.plot); layout != GeometryFailure::None) {
         return {RenderFailure::Geometry, geometry_failure_text(layout)};
     }
     View_Info& view = ws.views.at(slot);

@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QString>
 
+#include "plot/Geometry.h"
+#include "plot/PlotContext.h"
+
 namespace ruvo {
 
 class Progress;
@@ -21,6 +24,12 @@ struct RenderResult {
     QString reason;  // plain words on what stopped the drawing
     bool ok() const { return failure == RenderFailure::None; }
 };
+
+RenderResult result_of(const PlotOutcome& outcome);
+
+// Lays out the view in `slot` (activated) onto `plot`: the normal layout at
+// the view's magnification, or the fixed one of follow mode.
+GeometryFailure lay_out_view(Workspace& ws, int slot, PlotState& plot);
 
 // Redraws the view in `slot` onto `image` in the dispatcher's order: a new
 // blank image, the layout, the plot of the view's kind, the area frame, the

@@ -1,0 +1,480 @@
+#include "export/GrafExport.h"
+
+#include <cmath>
+#include <optional>
+
+#include "Workspace.h"
+#include "plot/ColourScale.h"
+#include "plot/ContourCells.h"
+#include "plot/GridPlot.h"
+#include "plot/LinePlotRules.h"
+#include "plot/LinePlots.h"
+#include "plot/Progress.h"
+#include "plot/VectorPlot.h"
+#include "view/ViewActivation.h"
+
+namespace ruvo {
+
+namespace {
+
+const QString kFontName = QStringLiteral("Times");
+
+struct PagePoint {
+    long long x = 0;
+    long long y = 0;
+};
+
+PagePoint page_point(const GrafPage& page, QPointF p) { return {page.PageX(p.x()), page.PageY(p.y())}; }
+
+PagePoint node_point(const GrafContext& c, int i, int j) {
+    return {c.page.PageX(c.store.grid_x(i, j)), c.page.PageY(c.store.grid_y(i, j))};
+}
+
+void colour(GrafWriter& out, QRgb rgb) { out.GrafColor(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+
+double real(long long units) { return static_cast<double>(units); }
+
+// A polyline through one point per node of the line.
+template <typename PointOf>
+void polyline(GrafWriter& out, const GridLine& line, PointOf point_of) {
+    for (int k = line.first; k <= line.last; ++k) {
+        const PagePoint p = point_of(k);
+        if (k == line.first) {
+            out.GrafMoveTo(p.x, p.y);
+        } else {
+            out.GrafLineTo(p.x, p.y);
+        }
+    }
+}
+
+void grid_line(GrafContext& c, const GridLine& line) {
+    polyline(c.out, line, [&](int k) { return node_point(c, line.i(k), line.j(k)); });
+}
+
+// A legend puts its bar and texts below the plot: the box grows by a fifth,
+// once per file, as the image does once per redraw.
+void make_legend_room(GrafPage& page) {
+    if (page.legend_room_made) return;
+    page.page_height = Nearest(real(page.page_height) * 1.2);
+    page.legend_room_made = true;
+}
+
+// The fill's colours in the file: the screen's colour ramp, or in grey mode
+// white for low values to black for high ones.
+QRgb fill_colour(const View_Info& view, int index) {
+    const int entry = clamp_colour_index(index);
+    if (view.Gray) return qRgb(255 - entry, 255 - entry, 255 - entry);
+    return ramp_colour(colour_ramp(), entry);
+}
+
+// The legend's row of boxes, from 0.85 to 0.9 of the box height.
+void legend_box(GrafContext& c, double left, double width) {
+    const double height = real(c.page.page_height);
+    c.out.GrafRectangle(Nearest(left), Nearest(0.85 * height), Nearest(left + width), Nearest(0.9 * height), 1);
+}
+
+// The point size of the page's texts: 12 points at 100 %, in 1/100 point.
+long long text_size(const PlotState& plot) { return Truncate(plot.magnification * 12.0); }
+
+void text_at(GrafWriter& out, long long x, long long y, double value) {
+    out.GrafMoveTo(x, y);
+    out.GrafText(range_label_text(value));
+}
+
+// The line displaced across itself by the values, as on screen.
+void profile(GrafContext& c, const GridLine& line, double scale) {
+    const Table& s = c.store.current_scalars().value;
+    polyline(c.out, line, [&](int k) {
+        const int i = line.i(k);
+        const int j = line.j(k);
+        double x = c.store.grid_x(i, j);
+        double y = c.store.grid_y(i, j);
+        (line.constant_i ? x : y) += scale * s(i, j);
+        return page_point(c.page, {x, y});
+    });
+}
+
+std::optional<double> profile_scale_of(GrafContext& c, double factor) {
+    const double largest = c.plot.Array_Max(c.store.current_scalars().value, c.store.draw);
+    return profile_scale(c.view.length, c.plot.grid_max_extent, largest, factor);
+}
+
+PlotOutcome no_profile_scale() {
+    return {PlotFailure::Numeric,
+            QStringLiteral("the largest value of the area is 0 (or too close to 0), so the profiles cannot be scaled")};
+}
+
+// A red grid line, its black profile and, with YAxis, the grey crossing line.
+PlotOutcome single_line_plot(GrafContext& c, const GridLine& line, const GridLine& crossing, double factor) {
+    const std::optional<double> scale = profile_scale_of(c, factor);
+    if (!scale) return no_profile_scale();
+    c.out.GrafThinLine();
+    c.out.GrafColor(255, 0, 0);
+    grid_line(c, line);
+    c.out.GrafMediumLine();
+    c.out.GrafColor(0, 0, 0);
+    profile(c, line, *scale);
+    if (c.view.YAxis) {  // GrafCrossLine
+        c.out.GrafThinLine();
+        c.out.GrafColor(192, 192, 192);
+        grid_line(c, crossing);
+    }
+    return {};
+}
+
+// The Detail graph's column of node (i, j): its y counted from the area's
+// lowest y along a line of constant i, else its x.
+long long detail_column(const GrafContext& c, int i, int j) {
+    if (!c.view.Detail_Axis) return c.page.PageX(c.store.grid_x(i, j));
+    return Nearest(c.page.page_scale_xy * (c.store.grid_y(i, j) - c.plot.area_y_min)) + c.page.frame_left;
+}
+
+// GrafDetailScale: blue ticks left of the graph and at the right edge, the
+// tick ladders along the value axis, and the axis ends as texts.
+void detail_value_scale(GrafContext& c, const DetailScale& d, long long zero_row) {
+    GrafWriter& out = c.out;
+    const GrafPage& page = c.page;
+    const long long t = page.frame_left / 8;
+    out.GrafThinLine();
+    out.GrafColor(0, 0, 255);
+    auto tick = [&](long long row) {
+        out.GrafLine(page.frame_left - 5 * t, row, page.frame_left - 3 * t, row);
+        out.GrafLine(page.page_width - 5 * t, row, page.page_width - 3 * t, row);
+    };
+    auto ladder = [&](const std::vector<int>& rows) {
+        c.progress.set_maximum(9);
+        c.progress.set_step(1);
+        tick(rows.front());
+        for (std::size_t n = 1; n < rows.size(); ++n) {
+            tick(rows[n]);
+            c.progress.step();
+        }
+        c.progress.set_position(0);
+    };
+    tick(zero_row);
+    // The page's rows are far inside the int range.
+    const int zero = static_cast<int>(zero_row);
+    const TickLadders ladders = detail_ladders(c.view.AutoScale, d.max_s, d.min_s, d.axis.lo);
+    if (ladders.upper) ladder(upper_ladder(zero, static_cast<int>(page.page_height - page.frame_bottom)));
+    if (ladders.lower) ladder(lower_ladder(static_cast<int>(page.frame_bottom), zero));
+
+    const long long u = (page.page_height - page.frame_bottom) / 2;
+    out.GrafColor(0, 0, 0);
+    out.GrafFont(kFontName);
+    out.GrafFontSize(text_size(c.plot), 0, 0);
+    text_at(out, page.frame_left - 5 * t, page.frame_bottom + u, d.axis.lo);
+    text_at(out, page.frame_left - 5 * t, u, d.axis.hi);
+}
+
+}  // namespace
+
+void GrafGridLines(GrafContext& c) {
+    const DrawRect& r = c.store.draw;
+    GrafWriter& out = c.out;
+    out.GrafThinLine();
+    out.GrafColor(0, 0, 0);
+    c.progress.set_maximum((r.x_end - r.x_start) + (r.y_end - r.y_start) + 1);
+    c.progress.set_step(1);
+    // No segment joins two nodes of coinciding (closed) lines.
+    auto along = [&](const GridLine& line, const LineFlags& closed) {
+        for (int k = line.first; k <= line.last; ++k) {
+            const PagePoint p = node_point(c, line.i(k), line.j(k));
+            if (k == line.first || closed[static_cast<std::size_t>(k - 1)]) {
+                out.GrafMoveTo(p.x, p.y);
+            } else {
+                out.GrafLineTo(p.x, p.y);
+            }
+        }
+        c.progress.step();
+    };
+    for (int j = r.y_start; j <= r.y_end; ++j) along(line_of_constant_j(j, r), c.store.closed_x);
+    for (int i = r.x_start; i <= r.x_end; ++i) along(line_of_constant_i(i, r), c.store.closed_y);
+    c.progress.set_position(0);
+}
+
+void GrafGridOutline(GrafContext& c) {
+    c.out.GrafThickLine();
+    c.out.GrafColor(0, 0, 0);
+    for (const GridLine& edge : area_frame_edges(c.store)) grid_line(c, edge);
+}
+
+void GrafArrow(GrafContext& c, double x0, double y0, double x1, double y1, double head_length, double head_width) {
+    // The screen's arrow at 100 %: barbs head_length back along the shaft and
+    // half the head width to either side.
+    const ArrowGeometry arrow = arrow_geometry({x0, y0}, {x1, y1}, head_width, head_length, 100);
+    const PagePoint tail = page_point(c.page, arrow.tail);
+    const PagePoint tip = page_point(c.page, arrow.tip);
+    const PagePoint barb1 = page_point(c.page, arrow.barb1);
+    const PagePoint barb2 = page_point(c.page, arrow.barb2);
+    c.out.GrafLine(tail.x, tail.y, tip.x, tip.y);
+    c.out.GrafLine(tip.x, tip.y, barb1.x, barb1.y);
+    c.out.GrafLine(tip.x, tip.y, barb2.x, barb2.y);
+}
+
+PlotOutcome GrafVectors(GrafContext& c) {
+    if (!c.store.current_data_valid()) return {PlotFailure::AllZeroVectors, QStringLiteral("no vector slot is selected")};
+    const VectorSlot& vectors = c.store.current_vectors();
+    const double max_magnitude = max_vector_magnitude(vectors, c.store.draw);
+    const std::optional<double> k = arrow_scale_for(c.plot.grid_max_extent, max_magnitude, c.view.length);
+    if (!k) {
+        return {PlotFailure::AllZeroVectors,
+                QStringLiteral("the arrows cannot be scaled: the largest vector magnitude of the area is %1")
+                    .arg(max_magnitude)};
+    }
+    c.out.GrafMediumLine();
+    c.out.GrafColor(0, 0, 0);
+    visit_arrow_nodes(c.store, vectors, arrow_thinning(c.view, c.plot), c.progress, [&](int ii, int jj) {
+        const double u = vectors.u(ii, jj);
+        const double v = vectors.v(ii, jj);
+        const double mk = std::sqrt(u * u + v * v) * *k;
+        const double x = c.store.grid_x(ii, jj);
+        const double y = c.store.grid_y(ii, jj);
+        GrafArrow(c, x, y, x + u * *k, y + v * *k, 0.2 * mk, 0.1 * mk);
+    });
+    return {};
+}
+
+PlotOutcome GrafFill(GrafContext& c) {
+    const int n = c.view.divided_number;
+    if (n < 1) return {PlotFailure::Numeric, QStringLiteral("the view asks for no fill band")};
+    if (const PlotOutcome range = set_value_range(c.plot, c.store, c.view); !range.ok()) {
+        return range;
+    }
+    make_legend_room(c.page);
+    GrafWriter& out = c.out;
+    const double width = real(c.page.page_width);
+    const double height = real(c.page.page_height);
+
+    out.GrafThinLine();
+    const double box = 0.9 * width / n;
+    for (int s = 0; s <= n; ++s) {
+        colour(out, fill_colour(c.view, s));
+        legend_box(c, 0.05 * width + s * box, box);
+    }
+    out.GrafColor(0, 0, 0);
+    out.GrafFont(kFontName);
+    out.GrafFontSize(text_size(c.plot), 0, 0);
+    text_at(out, Nearest(0.05 * width), Nearest(0.92 * height), c.plot.range_min);
+    text_at(out, Nearest(0.85 * width), Nearest(0.92 * height), c.plot.range_max);
+
+    const FieldStore& store = c.store;
+    const Table& s = store.current_scalars().value;
+    const DrawRect& r = store.draw;
+    c.progress.set_maximum(r.y_end - 1);
+    c.progress.set_step(1);
+    for (int j = r.y_start; j <= r.y_end - 1; ++j) {
+        for (int i = r.x_start; i <= r.x_end - 1; ++i) {
+            if (store.cell_skipped(i, j)) continue;
+            out.GrafThinLine();
+            colour(out, fill_colour(c.view, fill_colour_index(s(i, j), c.plot.range_min, c.plot.range_max, n)));
+            const PagePoint p1 = node_point(c, i, j), p2 = node_point(c, i + 1, j);
+            const PagePoint p3 = node_point(c, i + 1, j + 1), p4 = node_point(c, i, j + 1);
+            out.GrafQuad(1, p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p4.x, p4.y);
+        }
+        c.progress.step();
+    }
+    c.progress.set_position(0);
+    return {};
+}
+
+PlotOutcome GrafContours(GrafContext& c) {
+    const int n = c.view.line_num;
+    if (n < 1) return {PlotFailure::Numeric, QStringLiteral("the view asks for no contour level")};
+    if (const PlotOutcome range = set_value_range(c.plot, c.store, c.view); !range.ok()) {
+        return range;
+    }
+    GrafWriter& out = c.out;
+    out.GrafMediumLine();
+    if (c.view.Color) {
+        make_legend_room(c.page);
+        const int step = 255 / n;
+        const long long box = Nearest(0.9 * real(c.page.page_width)) / n;
+        for (int k = 0; k <= n; ++k) {
+            colour(out, ramp_colour(colour_ramp(), k * step));
+            legend_box(c, 0.05 * real(c.page.page_width) + real(k * box), real(box));
+        }
+    } else {
+        out.GrafColor(0, 0, 0);  // not the colour a writer before left
+    }
+
+    const FieldStore& store = c.store;
+    const Table& s = store.current_scalars().value;
+    c.progress.set_maximum(n);
+    c.progress.set_step(1);
+    for (int k = 1; k <= n; ++k) {
+        if (c.view.Color) colour(out, ramp_colour(colour_ramp(), contour_colour_index(k, n)));
+        const double level = contour_level(c.plot.range_min, c.plot.range_max, n, k);
+        // The cells of a closed line are never contoured in the file.
+        for_each_contour_segment(
+            store, s, level, [&](int i, int j) { return store.cell_on_closed_line(i, j); },
+            [&](const ContourSegment& segment) {
+                const PagePoint a = page_point(c.page, segment.a);
+                const PagePoint b = page_point(c.page, segment.b);
+                out.GrafLine(a.x, a.y, b.x, b.y);
+                out.GrafLine(a.x, a.y, a.x, a.y);
+                out.GrafLine(b.x, b.y, b.x, b.y);
+            });
+        c.progress.step();
+    }
+    c.progress.set_position(0);
+    return {};
+}
+
+PlotOutcome GrafKEpsilon(GrafContext& c) {
+    const std::optional<double> scale = profile_scale_of(c, kKEpsilonProfileFactor);
+    if (!scale) return no_profile_scale();
+    const DrawRect& r = c.store.draw;
+    c.progress.set_maximum(r.x_end);
+    c.progress.set_step(c.view.x_grid_step);
+    for (const int ii : ke_lines(r.x_start, r.x_end, c.view.x_grid_step)) {
+        const GridLine line = line_of_constant_i(ii, r);
+        c.out.GrafThinLine();
+        c.out.GrafColor(255, 0, 0);
+        grid_line(c, line);
+        c.out.GrafMediumLine();
+        c.out.GrafColor(0, 0, 0);
+        profile(c, line, *scale);
+        c.progress.step();
+    }
+    c.progress.set_position(0);
+    return {};
+}
+
+PlotOutcome GrafColumnPlot(GrafContext& c) {
+    const FocusNode n = focus_node(c.view);
+    const DrawRect& r = c.store.draw;
+    return single_line_plot(c, line_of_constant_i(n.i, r), line_of_constant_j(n.j, r), kColumnProfileFactor);
+}
+
+PlotOutcome GrafRowPlot(GrafContext& c) {
+    const FocusNode n = focus_node(c.view);
+    const DrawRect& r = c.store.draw;
+    return single_line_plot(c, line_of_constant_j(n.j, r), line_of_constant_i(n.i, r), kRowProfileFactor);
+}
+
+PlotOutcome GrafDetailPlot(GrafContext& c) {
+    GrafPage& page = c.page;
+    if (c.view.YScale) page.page_height = Nearest(real(page.page_height) * 1.05);
+    const DetailScale d = Detail_Scale(c.plot, c.store, c.view);
+    const std::optional<double> vs =
+        detail_vertical_scale(c.view, d.axis, 2.0 * real(page.frame_bottom) - real(page.page_height));
+    if (!vs) return {PlotFailure::Numeric, QStringLiteral("the value range is too narrow to scale the graph")};
+
+    GrafWriter& out = c.out;
+    const Table& s = c.store.current_scalars().value;
+    const GridLine line = detail_line(c.view, c.store.draw);
+    auto point_of = [&](int k) {
+        const int i = line.i(k);
+        const int j = line.j(k);
+        return PagePoint{detail_column(c, i, j), page.frame_bottom - Nearest(*vs * (s(i, j) - d.axis.lo))};
+    };
+    if (c.view.Detail_Point) {
+        out.GrafThinLine();
+        out.GrafColor(255, 0, 0);
+        for (int k = line.first; k <= line.last; ++k) {
+            const PagePoint p = point_of(k);
+            out.GrafArc(p.x, p.y, page.mark_size, page.mark_size, 0, 36000, 0);
+            if (s(line.i(k), line.j(k)) == d.max_s) {
+                out.GrafArc(p.x, p.y, page.max_mark_radius, page.max_mark_radius, 0, 36000, 0);
+            }
+        }
+    }
+    c.progress.set_maximum(line.last);
+    c.progress.set_step(1);
+    out.GrafMediumLine();
+    out.GrafColor(0, 0, 0);
+    polyline(out, line, [&](int k) {
+        c.progress.step();
+        return point_of(k);
+    });
+    c.progress.set_position(0);
+
+    const long long zero_row = c.view.AutoScale ? page.frame_bottom : page.frame_bottom + Nearest(d.axis.lo * *vs);
+    out.GrafThinLine();
+    out.GrafColor(0, 0, 255);
+    out.GrafLine(page.frame_left - page.mark_size, zero_row, page.page_width - page.frame_left + page.mark_size,
+                 zero_row);
+    if (c.view.YScale) detail_value_scale(c, d, zero_row);
+
+    if (c.view.YAxis) {
+        const FocusNode n = focus_node(c.view);
+        const long long column = detail_column(c, n.i, n.j);
+        out.GrafThinLine();
+        out.GrafColor(192, 192, 192);
+        out.GrafLine(column, page.frame_bottom, column,
+                     Nearest(real(page.page_height - page.frame_bottom) - c.view.magni * 0.04));
+    }
+    return {};
+}
+
+namespace {
+
+bool is_scalar_kind(const View_Info& view, int kind) {
+    return view.FileType == kScalarView && view.ScalarViewType == kind;
+}
+
+// The plot of the view's kind, then the fill and contour lines drawn
+// together, then the arrows over a contour or fill view.
+PlotOutcome write_plots(GrafContext& c) {
+    const View_Info& view = c.view;
+    switch (view.FileType) {
+    case kGridView: GrafGridLines(c); break;
+    case kVectorView:
+        if (const PlotOutcome arrows = GrafVectors(c); !arrows.ok()) return arrows;
+        break;
+    case kScalarView: {
+        PlotOutcome main;
+        switch (view.ScalarViewType) {
+        case kContourView: main = view.Cntr_Overlap ? PlotOutcome{} : GrafContours(c); break;
+        case kKEpsilonView: main = GrafKEpsilon(c); break;
+        case kRowView: main = GrafRowPlot(c); break;
+        case kColumnView: main = GrafColumnPlot(c); break;
+        case kDetailView: main = GrafDetailPlot(c); break;
+        case kFillView: main = GrafFill(c); break;
+        default: break;
+        }
+        if (!main.ok()) return main;
+        break;
+    }
+    default: break;
+    }
+    // As on screen, only a scalar view's own contour or fill takes the overlaps.
+    const bool field_view = is_scalar_kind(view, kContourView) || is_scalar_kind(view, kFillView);
+    if (view.Cntr_Overlap && field_view) {
+        if (view.ScalarViewType == kContourView) {
+            if (const PlotOutcome fill = GrafFill(c); !fill.ok()) return fill;
+        }
+        if (const PlotOutcome lines = GrafContours(c); !lines.ok()) return lines;
+    }
+    if (view.Vector_Overlap && field_view) {
+        if (const PlotOutcome arrows = GrafVectors(c); !arrows.ok()) return arrows;
+    }
+    const bool detail = is_scalar_kind(view, kDetailView);
+    if (view.show_grid && !detail) GrafGridLines(c);
+    if (!detail) GrafGridOutline(c);
+    return {};
+}
+
+}  // namespace
+
+GrafFileText graf_file_text(Workspace& ws, int slot, QSize image, Progress& progress) {
+    activate_view_slot(ws, slot);
+    // The view's own layout, so that the file does not depend on which view
+    // was drawn last.
+    PlotState plot;
+    if (const GeometryFailure layout = lay_out_view(ws, slot, plot); layout != GeometryFailure::None) {
+        return {{RenderFailure::Geometry, geometry_failure_text(layout)}, {}};
+    }
+    if (image.isEmpty()) return {{RenderFailure::Geometry, QStringLiteral("the view has no picture")}, {}};
+    GrafPage page = graf_page(image, plot);
+    GrafWriter out;
+    out.GrafBegin();
+    // Everything is written into memory first, so a plot that cannot be
+    // written leaves no file at all.
+    GrafContext context{out, page, ws.store, plot, ws.views.at(slot), progress};
+    if (const PlotOutcome plots = write_plots(context); !plots.ok()) return {result_of(plots), {}};
+    out.GrafEnd();
+    return {{}, out.text()};
+}
+
+}  // namespace ruvo
