@@ -14,6 +14,7 @@
 
 #include "Workspace.h"
 #include "data/ResultReader.h"
+#include "export/GrafExport.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
 #include "plot/ProbeMarks.h"
@@ -108,6 +109,25 @@ void BM_Composite(benchmark::State& state) {
     scene.draw(state);
 }
 BENCHMARK(BM_Composite)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+// The GRAF file of that composite view at 100 %, written into memory.
+void BM_GrafComposite(benchmark::State& state) {
+    Scene scene(FileKind::Scalar, kFillView);
+    open_view(*scene.ws, FileKind::Vector, 0);
+    View_Info& v = scene.view();
+    v.Cntr_Overlap = v.Color = v.Vector_Overlap = v.show_grid = true;
+    v.line_num = 20;
+    v.divided_number = 255;
+    NoProgress progress;
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const GrafFileText graf = graf_file_text(*scene.ws, scene.slot, {500, 600}, progress);
+        if (!graf.drawn.ok()) state.SkipWithError(graf.drawn.reason.toUtf8().constData());
+        bytes = graf.text.size();
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_GrafComposite)->Unit(benchmark::kMillisecond);
 
 void BM_Contour100Levels(benchmark::State& state) {
     Scene scene(FileKind::Scalar, kContourView);
