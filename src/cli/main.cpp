@@ -8,6 +8,7 @@
 #include "Texts.h"
 #include "Workspace.h"
 #include "cli/RenderOptions.h"
+#include "export/BitmapSave.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
@@ -24,6 +25,14 @@ int report_read_failure(const ruvo::ReadResult& read, const QString& path) {
     say(QString::fromUtf8(ruvo::messages::read_error(read.kind)));
     say(QStringLiteral("%1: %2").arg(path, read.detail()));
     return kUnreadable;
+}
+
+// A .bmp picture is saved as the viewer saves one; a .png by Qt's writer.
+ruvo::WriteResult write_picture(const QImage& image, const QString& path) {
+    if (path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) return ruvo::save_bitmap(image, path);
+    QImageWriter writer(path);
+    if (!writer.write(image)) return {false, writer.errorString()};
+    return {true, {}};
 }
 
 int run(const ruvo::cli::RenderOptions& options) {
@@ -69,9 +78,8 @@ int run(const ruvo::cli::RenderOptions& options) {
         say(QStringLiteral("The view cannot be drawn: %1.").arg(drawn.reason));
         return kNotDrawn;
     }
-    QImageWriter writer(options.output);
-    if (!writer.write(image)) {
-        say(QStringLiteral("%1: cannot write the picture: %2").arg(options.output, writer.errorString()));
+    if (const ruvo::WriteResult written = write_picture(image, options.output); !written.ok) {
+        say(QStringLiteral("%1: cannot write the picture: %2").arg(options.output, written.error));
         return kNotDrawn;
     }
     std::printf("%s\n", options.output.toLocal8Bit().constData());

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QStringDecoder>
 
@@ -159,18 +158,6 @@ QString stored_name(const QString& name, const QString& project_folder) {
     return relative;
 }
 
-// A short write (disk full, file size limit) is followed by another try,
-// which then fails with the system's reason.
-bool write_all(QSaveFile& out, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) return false;
-        done += written;
-    }
-    return true;
-}
-
 bool has_line_break(const QString& text) {
     return text.contains(u'\n') || text.contains(u'\r');
 }
@@ -267,20 +254,7 @@ ProjectSaveResult save_project_file(const QString& path, const ProjectTables& ta
     }
     doc.set_values(kNameSection, names);
 
-    // Written beside the old file and renamed over it only when complete.
-    // Unbuffered, with every write checked: a buffered QSaveFile commits a
-    // file cut short when the disk fills up (the failed flush goes unnoticed).
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        result.error = out.errorString();
-        return result;
-    }
-    if (!write_all(out, doc.to_text(line_break).toUtf8()) || !out.commit()) {
-        result.error = out.errorString();
-        return result;  // an uncommitted QSaveFile removes its temporary file
-    }
-    result.ok = true;
-    return result;
+    return write_whole_file(path, doc.to_text(line_break).toUtf8());
 }
 
 }  // namespace ruvo

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "data/FieldStore.h"
+#include "data/WholeFile.h"
 
 namespace ruvo {
 
@@ -48,10 +49,7 @@ struct ProjectLoadResult {
     QStringList notes;   // things worth telling the user, such as clipped counts
 };
 
-struct ProjectSaveResult {
-    bool ok = false;
-    QString error;  // the system's reason when the file could not be written
-};
+using ProjectSaveResult = WriteResult;
 
 // Reads the tables of a project file (the grid itself is read by the caller).
 // File names are resolved to full paths: a relative path is taken from the

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace ruvo {
 
@@ -37,6 +38,23 @@ WholeFile read_whole_file(const QString& path, qint64 max_bytes) {
     if (file.error() != QFileDevice::NoError) return failed(WholeFile::Failure::CannotOpen, file.errorString());
     if (whole.bytes.size() > max_bytes) return too_large(max_bytes);  // grew while being read
     return whole;
+}
+
+WriteResult write_whole_file(const QString& path, const QByteArray& bytes) {
+    // Written beside the old file and renamed over it only when complete.
+    // Unbuffered, with every write checked: a buffered QSaveFile commits a
+    // file cut short when the disk fills up (the failed flush goes unnoticed).
+    // A short write is followed by another, which then fails with the
+    // system's reason. An uncommitted QSaveFile removes its temporary file.
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return {false, out.errorString()};
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = out.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return {false, out.errorString()};
+        done += written;
+    }
+    if (!out.commit()) return {false, out.errorString()};
+    return {true, {}};
 }
 
 }  // namespace ruvo

@@ -20,4 +20,14 @@ struct WholeFile {
 
 WholeFile read_whole_file(const QString& path, qint64 max_bytes);
 
+struct WriteResult {
+    bool ok = false;
+    QString error;  // the system's reason when the file could not be written
+};
+
+// Writes `bytes` as the whole of the file `path`, replacing a file of that
+// name only once they are all on disk: a failure (an unwritable folder, a
+// full disk) leaves an earlier file as it was.
+WriteResult write_whole_file(const QString& path, const QByteArray& bytes);
+
 }  // namespace ruvo
