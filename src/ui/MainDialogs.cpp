@@ -1,5 +1,5 @@
-// The main window's part in the range commands, the neglect steps and the
-// range and style dialogs of the view windows.
+// The main window's part in the range commands, the neglect steps, the
+// range and style dialogs and the picture commands of the view windows.
 
 #include <QAction>
 #include <QMessageBox>
@@ -10,6 +10,7 @@
 #include "ui/LineWidth.h"
 #include "ui/Main.h"
 #include "ui/MaxMIn.h"
+#include "ui/PictureCommands.h"
 #include "ui/Messages.h"
 #include "ui/Ratio.h"
 #include "ui/StatusBindings.h"
@@ -38,6 +39,17 @@ void TRuvo_Main_Form::connect_view_commands(TRuvo_Sub_Form* view) {
     connect(view, &TRuvo_Sub_Form::range_command_chosen, this, &TRuvo_Main_Form::apply_range_command);
     connect(view, &TRuvo_Sub_Form::neglect_step_chosen, this, &TRuvo_Main_Form::step_other_coordinate);
     connect(view, &TRuvo_Sub_Form::dialog_chosen, this, &TRuvo_Main_Form::open_view_dialog);
+    connect(view, &TRuvo_Sub_Form::picture_command_chosen, this, &TRuvo_Main_Form::run_picture_command);
+}
+
+// The picture is the chosen view's own, as last drawn.
+void TRuvo_Main_Form::run_picture_command(TRuvo_Sub_Form* view, PictureCommand command) {
+    const QImage& picture = view->image()->picture();
+    switch (command) {
+    case PictureCommand::SaveAsBitmap: pictures_->SaveAsBitmapClick(picture); break;
+    case PictureCommand::PrinterSetup: pictures_->PrinterSetupClick(); break;
+    case PictureCommand::Print: pictures_->PrintClick(picture); break;
+    }
 }
 
 // A range command: the node of the new end is announced, then the view is
