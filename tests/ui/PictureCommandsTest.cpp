@@ -105,7 +105,9 @@ TEST_F(PictureCommandsTest, ThePrintButtonPrintsThePictureDotForDotAtThePaperCor
     script.then([](QWidget* setup) {
         auto* paper = setup->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
         ASSERT_NE(paper, nullptr);
-        paper->setCurrentIndex(paper->findData(QVariant::fromValue(QPageSize(QPageSize::Letter))));
+        const int letter = paper->findData(QVariant::fromValue(QPageSize(QPageSize::Letter)));
+        ASSERT_GE(letter, 0);
+        paper->setCurrentIndex(letter);
         qobject_cast<QDialog*>(setup)->accept();
     });
     script.then([](QWidget* print) { qobject_cast<QDialog*>(print)->accept(); });
