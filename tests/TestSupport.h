@@ -23,12 +23,10 @@ QString example(const QString& relative);
 
 // Runs `write` with files limited to `bytes` bytes, so that writing fails
 // the way it does on a full disk; returns what `write` returns.
-template <typename Write>
-auto with_file_size_limit(rlim_t bytes, Write write) {
+auto with_file_size_limit(rlim_t bytes, auto write) {
     rlimit previous{};
     getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limited = previous;
-    limited.rlim_cur = bytes;
+    const rlimit limited{bytes, previous.rlim_max};
     const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limited);
     auto result = write();
