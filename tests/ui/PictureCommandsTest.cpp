@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorSpace>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
 #include <QTest>
 #include <QToolButton>
+#include <QtEndian>
 
 #include "TestSupport.h"
 #include "UiTestSupport.h"
@@ -22,15 +24,18 @@ namespace {
 
 using test::ModalScript;
 
-// A view of the cylinder's pressure, opened as the user opens it.
+// The cylinder's pressure in colour fill, opened as the user opens it. (The
+// other failed saves, such as an unwritable folder, are those of every
+// whole-file write, tested with the project file.)
 class PictureCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         main_ = test::shown_main_window(test::example("cylinder/cylinder.RVP"));
         test::double_click_row(test::list_of(*main_, "ScalarListBox"), 0);
         ASSERT_EQ(main_->view_windows().size(), 1);
+        QTest::keyClick(main_.get(), Qt::Key_F3);
     }
-    QImage picture() const { return main_->view_windows()[0]->image()->picture().convertToFormat(QImage::Format_RGB32); }
+    const QImage& picture() const { return main_->view_windows()[0]->image()->picture(); }
     // Saves the picture under a name typed into the save dialog, which starts
     // in the remembered folder; returns the messages then shown.
     QStringList save_as_bitmap(const QString& typed, bool fails = false) {
@@ -53,7 +58,11 @@ protected:
 TEST_F(PictureCommandsTest, SaveAsBitmapAddsTheExtensionReplacesWithoutAQuestionAndKeepsTheFolderOnFailure) {
     EXPECT_TRUE(save_as_bitmap(dir_.filePath("view")).isEmpty());
     EXPECT_TRUE(save_as_bitmap(dir_.filePath("view.BMP")).isEmpty());  // replaced without a question
-    EXPECT_EQ(QImage(dir_.filePath("view.BMP")).convertToFormat(QImage::Format_RGB32), picture());
+    QFile saved(dir_.filePath("view.BMP"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);  // bits a pixel
+    EXPECT_EQ(QImage::fromData(bytes, "BMP"), picture());
     EXPECT_EQ(RememberedFolders::read().images, dir_.path() + u'/');
 
     // A full disk: the earlier file and the remembered folder stay.
@@ -67,7 +76,7 @@ TEST_F(PictureCommandsTest, SaveAsBitmapAddsTheExtensionReplacesWithoutAQuestion
 
 TEST_F(PictureCommandsTest, CopyPutsThePictureOnTheClipboard) {
     QTest::keyClick(main_.get(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture());
+    EXPECT_EQ(QGuiApplication::clipboard()->image(), picture());
 }
 
 // The print button prints to a PDF file at 720 dots per inch (A4 is then a
@@ -93,11 +102,10 @@ TEST_F(PictureCommandsTest, ThePrintButtonPrintsThePictureDotForDotAtThePaperCor
     QImage page = QImage(dir_.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
     page.setColorSpace({});  // the renderer's sRGB label is no difference
     ASSERT_EQ(page.size(), corner);
-    EXPECT_EQ(page.copy(shown.rect()), shown);
-    QPainter(&page).fillRect(shown.rect(), Qt::white);  // and nothing else
-    QImage blank(corner, QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    EXPECT_EQ(page, blank);
+    QImage expected(corner, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QPainter(&expected).drawImage(0, 0, shown);
+    EXPECT_EQ(page, expected);
 }
 
 }  // namespace
