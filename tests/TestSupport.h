@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 class QTemporaryDir;
 
 namespace ruvo::test {
@@ -16,5 +20,19 @@ QString write_file(const QString& dir, const QString& name, const QByteArray& co
 
 // Full path of a file of the bundled examples.
 QString example(const QString& relative);
+
+// Runs `write` with files limited to `bytes` bytes, so that writing fails
+// the way it does on a full disk; returns what `write` returns.
+auto with_file_size_limit(rlim_t bytes, auto write) {
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit limited{bytes, previous.rlim_max};
+    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    auto result = write();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previous_handler);
+    return result;
+}
 
 }  // namespace ruvo::test

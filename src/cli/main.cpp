@@ -9,6 +9,7 @@
 #include "Workspace.h"
 #include "cli/RenderOptions.h"
 #include "data/WholeFile.h"
+#include "export/BitmapSave.h"
 #include "export/GrafExport.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
@@ -28,15 +29,26 @@ int report_read_failure(const ruvo::ReadResult& read, const QString& path) {
     return kUnreadable;
 }
 
-// The view's GRAF file, laid out on the page by the picture just drawn.
-int write_graf(ruvo::Workspace& ws, int slot, QSize image, const QString& path) {
-    ruvo::NoProgress progress;
-    const ruvo::GrafFileText graf = ruvo::graf_file_text(ws, slot, image, progress);
-    if (!graf.drawn.ok()) {
-        say(QStringLiteral("The view cannot be written: %1.").arg(graf.drawn.reason));
-        return kNotDrawn;
+// The file -o names, by its extension: the view's GRAF file, laid out on the
+// page by the picture just drawn; a .bmp saved as the viewer saves one; a
+// .png by Qt's writer.
+int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QString& path) {
+    ruvo::WriteResult written;
+    if (path.endsWith(QStringLiteral(".gra"), Qt::CaseInsensitive)) {
+        ruvo::NoProgress progress;
+        const ruvo::GrafFileText graf = ruvo::graf_file_text(ws, slot, image.size(), progress);
+        if (!graf.drawn.ok()) {
+            say(QStringLiteral("The view cannot be written: %1.").arg(graf.drawn.reason));
+            return kNotDrawn;
+        }
+        written = ruvo::write_whole_file(path, graf.text);
+    } else if (path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
+        written = ruvo::save_bitmap(image, path);
+    } else {
+        QImageWriter writer(path);
+        written = writer.write(image) ? ruvo::WriteResult{true, {}} : ruvo::WriteResult{false, writer.errorString()};
     }
-    if (const ruvo::WriteResult written = ruvo::write_whole_file(path, graf.text); !written.ok) {
+    if (!written.ok) {
         say(QStringLiteral("%1: cannot write the file: %2").arg(path, written.error));
         return kNotDrawn;
     }
@@ -87,16 +99,7 @@ int run(const ruvo::cli::RenderOptions& options) {
         say(QStringLiteral("The view cannot be drawn: %1.").arg(drawn.reason));
         return kNotDrawn;
     }
-    if (options.output.endsWith(QStringLiteral(".gra"), Qt::CaseInsensitive)) {
-        return write_graf(*ws, view.slot, image.size(), options.output);
-    }
-    QImageWriter writer(options.output);
-    if (!writer.write(image)) {
-        say(QStringLiteral("%1: cannot write the picture: %2").arg(options.output, writer.errorString()));
-        return kNotDrawn;
-    }
-    std::printf("%s\n", options.output.toLocal8Bit().constData());
-    return kDone;
+    return write_output(*ws, view.slot, image, options.output);
 }
 
 }  // namespace

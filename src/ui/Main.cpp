@@ -31,6 +31,7 @@
 #include "ui/ControlPanel.h"
 #include "ui/Help.h"
 #include "ui/MenuShortcuts.h"
+#include "ui/PictureCommands.h"
 #include "ui/Messages.h"
 #include "ui/StartUp.h"
 #include "ui/StatusBindings.h"
@@ -110,6 +111,7 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
     : QMainWindow(parent),
       ws_(std::make_unique<Workspace>()),
       project_(std::make_unique<ProjectCommands>(*ws_, folders_, static_cast<ProjectFrame&>(*this), *this)),
+      pictures_(std::make_unique<PictureCommands>(folders_, *this)),
       parameters_(std::move(parameters)) {
     setObjectName(QStringLiteral("Ruvo_Main_Form"));
     setAccessibleDescription(objectName());
@@ -258,6 +260,9 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
     connect(SaveOvewriteSB, &QToolButton::clicked, project_.get(), &ProjectCommands::Project_OverWriteClick);
     row->addSpacing(8);
     PrintSB = picture(add_button("PrintSB", messages::kPrint), QStyle::SP_FileDialogDetailedView);
+    connect(PrintSB, &QToolButton::clicked, this, [this] {
+        if (TRuvo_Sub_Form* view = current_view()) view->PrintClick();
+    });
     MagniUpSB = picture(add_button("MagniUpSB", messages::kMagniUpHint), QStyle::SP_ArrowUp);
     MagniDownSB = picture(add_button("MagniDownSB", messages::kMagniDownHint), QStyle::SP_ArrowDown);
     WholeShowSB = add_button("WholeShowSB", messages::kWholeShowHint, messages::kWholeShowCaption);

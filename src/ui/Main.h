@@ -34,6 +34,7 @@ class ControlLayout;
 class ControlPanel;
 class HelpViewer;
 class MenusFirst;
+class PictureCommands;
 class ProgressBarBinding;
 class StatusEditBinding;
 class TArrow_Shape_Change;
@@ -84,6 +85,7 @@ public:
 
 
     ProjectCommands& project_commands() { return *project_; }
+    PictureCommands& picture_commands() { return *pictures_; }
     // The project commands' own, for the command line and the tests.
     void open_project_file(const QString& path);
     void Close_Project();
@@ -163,6 +165,8 @@ private:
     void step_other_coordinate(TRuvo_Sub_Form* view, int delta);
     void open_view_dialog(TRuvo_Sub_Form* view, ViewDialog which);
     void merge_unlisted_keys(const TRuvo_Sub_Form* view);
+    void run_picture_command(TRuvo_Sub_Form* view, PictureCommand command);
+    void File_GRAFileClick(TRuvo_Sub_Form* view);
     void inform(const QString& text);
 
     // Help.
@@ -175,6 +179,7 @@ private:
     std::unique_ptr<Workspace> ws_;
     RememberedFolders folders_;
     std::unique_ptr<ProjectCommands> project_;
+    std::unique_ptr<PictureCommands> pictures_;
     const QStringList parameters_;
     bool first_show_done_ = false;
 

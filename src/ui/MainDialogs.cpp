@@ -1,16 +1,23 @@
-// The main window's part in the range commands, the neglect steps and the
-// range and style dialogs of the view windows.
+// The main window's part in the range commands, the neglect steps, the
+// range and style dialogs, the picture commands and the GRAF export of the
+// view windows.
 
 #include <QAction>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 
 #include "Workspace.h"
+#include "data/FileNames.h"
+#include "data/WholeFile.h"
+#include "export/GrafExport.h"
 #include "ui/ArrowShape.h"
 #include "ui/ControlPanel.h"
+#include "ui/ImageFileDialog.h"
 #include "ui/LineWidth.h"
 #include "ui/Main.h"
 #include "ui/MaxMIn.h"
 #include "ui/Messages.h"
+#include "ui/PictureCommands.h"
 #include "ui/Ratio.h"
 #include "ui/StatusBindings.h"
 #include "view/NeglectSteps.h"
@@ -38,6 +45,39 @@ void TRuvo_Main_Form::connect_view_commands(TRuvo_Sub_Form* view) {
     connect(view, &TRuvo_Sub_Form::range_command_chosen, this, &TRuvo_Main_Form::apply_range_command);
     connect(view, &TRuvo_Sub_Form::neglect_step_chosen, this, &TRuvo_Main_Form::step_other_coordinate);
     connect(view, &TRuvo_Sub_Form::dialog_chosen, this, &TRuvo_Main_Form::open_view_dialog);
+    connect(view, &TRuvo_Sub_Form::picture_command_chosen, this, &TRuvo_Main_Form::run_picture_command);
+}
+
+// The picture is the chosen view's own, as last drawn.
+void TRuvo_Main_Form::run_picture_command(TRuvo_Sub_Form* view, PictureCommand command) {
+    const QImage& picture = view->image()->picture();
+    switch (command) {
+    case PictureCommand::SaveAsBitmap: pictures_->SaveAsBitmapClick(picture); break;
+    case PictureCommand::GRAFile: File_GRAFileClick(view); break;
+    case PictureCommand::PrinterSetup: pictures_->PrinterSetupClick(); break;
+    case PictureCommand::Print: pictures_->PrintClick(picture); break;
+    }
+}
+
+// The view's plot as a GRAF file for Ngraph, laid out on the page by the
+// view's picture. The file is written whole or not at all: a plot that the
+// screen cannot draw either, or a failed write, leaves an earlier file of the
+// chosen name as it was.
+void TRuvo_Main_Form::File_GRAFileClick(TRuvo_Sub_Form* view) {
+    const QString path = ask_file_to_save(this, folders_.images, text(messages::kGrafFileFilter), QStringLiteral("gra"),
+                                          ExistingFile::AskFirst);
+    if (path.isEmpty()) return;
+    folders_.images = folder_of(path);
+    folders_.write();
+    const GrafFileText graf = graf_file_text(*ws_, view->slot(), view->image()->picture().size(), *progress_);
+    if (!graf.drawn.ok()) {
+        Memo3->appendPlainText(graf.drawn.reason);
+        warn(graf.drawn.failure == RenderFailure::AllZeroVectors ? messages::kAllZeroVectors : messages::kRedrawError);
+        return;
+    }
+    if (const WriteResult written = write_whole_file(path, graf.text); !written.ok) {
+        fail(text(messages::kGrafWriteFailed) + u'\n' + path + u'\n' + written.error);
+    }
 }
 
 // A range command: the node of the new end is announced, then the view is

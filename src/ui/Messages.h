@@ -121,6 +121,11 @@ inline constexpr char kFileGRAFile[] = "GRAファイル出力(&G)";
 inline constexpr char kPrinterSetup[] = "プリンタの設定";
 inline constexpr char kPrintItem[] = "印刷";
 inline constexpr char kExitRuvo[] = "終了(&X)";
+inline constexpr char kBitmapFileFilter[] = " ビットマップ(*.bmp)";  // the leading blank belongs to it
+inline constexpr char kBitmapWriteFailed[] = "ビットマップファイルを保存できません。";  // + the path and the system's reason
+inline constexpr char kGrafFileFilter[] = "GRAファイル(*.GRA)";
+inline constexpr char kGrafWriteFailed[] = "GRAファイルを保存できません。";  // + the path and the system's reason
+inline constexpr char kPrintFailed[] = "印刷できません。";  // + the printer or the file printed to
 
 inline constexpr char kEditSubMenu[] = "編集(&E)";
 inline constexpr char kCopy[] = "コピー(&C)";

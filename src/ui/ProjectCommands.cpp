@@ -1,7 +1,6 @@
 #include "ui/ProjectCommands.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 
 #include <utility>
@@ -24,9 +23,6 @@ QString project_caption(const QString& path) { return text(messages::kProjectCap
 bool is_untitled(const ProjectTables& project) {
     return project.project_file_name == QString::fromUtf8(kUntitledProjectName);
 }
-
-// The folder of a file, with its separator, as the remembered folders keep it.
-QString folder_of(const QString& path) { return folder_part(QFileInfo(path).absoluteFilePath()); }
 
 // The open and save dialogs of project files. Qt's own dialog is used on
 // every platform, so the program behaves (and is tested) the same everywhere.

@@ -1,7 +1,9 @@
 #include "ui/Sub.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -101,6 +103,8 @@ void TRuvo_Sub_Form::scroll_by(QPoint pixels) {
     horizontal->setValue(horizontal->value() + pixels.x());
     vertical->setValue(vertical->value() + pixels.y());
 }
+
+void TRuvo_Sub_Form::CopyClick() { QGuiApplication::clipboard()->setImage(Image1->picture()); }
 
 void TRuvo_Sub_Form::keyPressEvent(QKeyEvent* event) {
     FormKeyDown(*event);

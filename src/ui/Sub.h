@@ -31,6 +31,9 @@ using ViewSwitch = std::function<SwitchEffect(Workspace& ws, View_Info& view)>;
 // The dialogs a view window's menus open (on the current view).
 enum class ViewDialog { MaxMinSet, ChangeRatio, ScalarLineWidth, ArrowShape };
 
+// The commands of a view window's File menu that hand its picture on.
+enum class PictureCommand { SaveAsBitmap, GRAFile, PrinterSetup, Print };
+
 // Image1: the view's picture, shown at its own size inside the scrolled
 // client area. The redraw dispatcher draws onto picture() and then calls
 // picture_changed().
@@ -115,6 +118,14 @@ public:
     void Close_FileClick() { emit close_requested(); }
     void Close_All_FileClick() { emit close_all_requested(); }
 
+    void SaveAsBitmapClick() { emit picture_command_chosen(this, PictureCommand::SaveAsBitmap); }
+    void File_GRAFileClick() { emit picture_command_chosen(this, PictureCommand::GRAFile); }
+    void PrinterSetupClick() { emit picture_command_chosen(this, PictureCommand::PrinterSetup); }
+    void PrintClick() { emit picture_command_chosen(this, PictureCommand::Print); }
+    // The picture goes on the clipboard as an image; Qt offers it in the
+    // usual bitmap formats.
+    void CopyClick();
+
 signals:
     void activated(TRuvo_Sub_Form* view);
     void deactivated(TRuvo_Sub_Form* view);
@@ -132,6 +143,7 @@ signals:
     void range_command_chosen(TRuvo_Sub_Form* view, ruvo::RangeCommand command);
     void neglect_step_chosen(TRuvo_Sub_Form* view, int delta);  // +1 up, -1 down
     void dialog_chosen(TRuvo_Sub_Form* view, ruvo::ViewDialog dialog);
+    void picture_command_chosen(TRuvo_Sub_Form* view, ruvo::PictureCommand command);
 
 protected:
     void showEvent(QShowEvent* event) override;    // FormShow

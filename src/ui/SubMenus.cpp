@@ -72,7 +72,8 @@ void TRuvo_Sub_Form::build_menus() {
     build_file_menu();
 
     Edit_Sub = named_menu(this, "Edit_Sub", messages::kEditSubMenu);
-    add_named_item(Edit_Sub, "Copy", messages::kCopy, QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(add_named_item(Edit_Sub, "Copy", messages::kCopy, QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered,
+            this, &TRuvo_Sub_Form::CopyClick);
     add_named_item(Edit_Sub, "CopyArea", messages::kCopyArea)->setEnabled(false);
     add_named_item(Edit_Sub, "Undo", messages::kUndo, QKeySequence(Qt::CTRL | Qt::Key_Z))->setEnabled(false);
 
@@ -113,17 +114,24 @@ void TRuvo_Sub_Form::show_key_select_mark(bool on) { KeyBoardAreaSelect->setChec
 // shortcuts and follow the layout rules, but do nothing.
 void TRuvo_Sub_Form::build_file_menu() {
     File_Sub = named_menu(this, "File_Sub", messages::kFileSubMenu);
-    add_named_item(File_Sub, "SaveAsBitmap", messages::kSaveAsBitmap, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
+    connect(add_named_item(File_Sub, "SaveAsBitmap", messages::kSaveAsBitmap,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)),
+            &QAction::triggered, this, &TRuvo_Sub_Form::SaveAsBitmapClick);
     File_Sub->addSeparator();
     connect(add_named_item(File_Sub, "Close_File", messages::kCloseFile), &QAction::triggered, this,
             &TRuvo_Sub_Form::Close_FileClick);
     connect(add_named_item(File_Sub, "Close_All_File", messages::kCloseAllFile), &QAction::triggered, this,
             &TRuvo_Sub_Form::Close_All_FileClick);
     File_Sub->addSeparator();
-    add_named_item(File_Sub, "File_GRAFile", messages::kFileGRAFile, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    connect(add_named_item(File_Sub, "File_GRAFile", messages::kFileGRAFile,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)),
+            &QAction::triggered, this, &TRuvo_Sub_Form::File_GRAFileClick);
     File_Sub->addSeparator();
-    add_named_item(File_Sub, "PrinterSetup", messages::kPrinterSetup, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    add_named_item(File_Sub, "Print", messages::kPrintItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(add_named_item(File_Sub, "PrinterSetup", messages::kPrinterSetup,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
+            &QAction::triggered, this, &TRuvo_Sub_Form::PrinterSetupClick);
+    connect(add_named_item(File_Sub, "Print", messages::kPrintItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
+            &QAction::triggered, this, &TRuvo_Sub_Form::PrintClick);
     File_Sub->addSeparator();
     connect(add_named_item(File_Sub, "Exit_Ruvo", messages::kExitRuvo), &QAction::triggered, this, &TRuvo_Sub_Form::exit_requested);
 }

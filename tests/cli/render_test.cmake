@@ -33,6 +33,10 @@ file(READ "${WORK}/cavity.bmp" header LIMIT 2 HEX)
 if(NOT header STREQUAL "424d")
   message(FATAL_ERROR "cavity.bmp is no BMP file")
 endif()
+file(READ "${WORK}/cavity.bmp" bits_per_pixel OFFSET 28 LIMIT 2 HEX)
+if(NOT bits_per_pixel STREQUAL "1800")
+  message(FATAL_ERROR "cavity.bmp has not 24 bits a pixel but ${bits_per_pixel}")
+endif()
 expect_run(0 "${cylinder}" --fixed -o "${WORK}/fixed.png")
 
 # Every view kind of a scalar file, vectors and the switches.

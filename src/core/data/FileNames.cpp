@@ -1,5 +1,7 @@
 #include "data/FileNames.h"
 
+#include <QFileInfo>
+
 namespace ruvo {
 
 namespace {
@@ -15,5 +17,7 @@ qsizetype last_separator(const QString& path) {
 QString base_name(const QString& path) { return path.mid(last_separator(path) + 1); }
 
 QString folder_part(const QString& path) { return path.left(last_separator(path) + 1); }
+
+QString folder_of(const QString& path) { return folder_part(QFileInfo(path).absoluteFilePath()); }
 
 }  // namespace ruvo

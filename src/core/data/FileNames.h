@@ -13,4 +13,8 @@ QString base_name(const QString& path);
 // The folder part of a path, separator included ("" when there is none).
 QString folder_part(const QString& path);
 
+// The folder of a file, absolute and with its separator, as the remembered
+// folders keep it.
+QString folder_of(const QString& path);
+
 }  // namespace ruvo

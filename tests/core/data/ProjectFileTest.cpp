@@ -7,12 +7,9 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <initializer_list>
 #include <memory>
 #include <string>
-
-#include <sys/resource.h>
 
 #include "TestSupport.h"
 #include "Workspace.h"
@@ -23,6 +20,7 @@ namespace ruvo {
 namespace {
 
 using ::testing::HasSubstr;
+using test::with_file_size_limit;
 using test::write_file;
 
 // The bytes of a file, as a std::string so that failures show the text.
@@ -551,23 +549,6 @@ TEST_F(ProjectFileTest, FilesInsideTheProjectsFolderAreSavedRelativeToIt) {
 }
 
 // --- Failed saves -------------------------------------------------------------
-
-// Runs `save` with files limited to `bytes` bytes, so that writing fails the
-// way a full disk does.
-template <typename Save>
-ProjectSaveResult with_file_size_limit(rlim_t bytes, Save save) {
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limited = previous;
-    limited.rlim_cur = bytes;
-    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
-    const bool limited_ok = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    ProjectSaveResult result = save();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previous_handler);
-    EXPECT_TRUE(limited_ok);
-    return result;
-}
 
 TEST_F(ProjectFileTest, AFailedSaveSaysWhyAndLeavesThePreviousFile) {
     ProjectTables tables;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "data/WholeFile.h"
+
+namespace ruvo {
+
+// Saves a view's picture as a Windows bitmap (BMP) file of 24 bits per pixel:
+// exactly its pixels at its size, every colour kept. An existing file of
+// that name is replaced, but only by a complete picture: a failure leaves it
+// as it was and gives the system's reason.
+WriteResult save_bitmap(const QImage& picture, const QString& path);
+
+}  // namespace ruvo
