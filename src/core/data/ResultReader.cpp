@@ -66,10 +66,11 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
             for (int k = 0; k < values_per_node; ++k) {
                 const auto number = lexer.next_real();
                 if (number.status == NumberLexer::Status::Malformed) return fail(ReadFailure::BadNumber);
+                if (number.status == NumberLexer::Status::EndOfFile) result.ended_early = true;
                 store_value(i + 1, j + 1, k, number.value);
             }
             lexer.skip_line();
-            ++result.nodes_read;
+            if (!result.ended_early) ++result.nodes_read;
         }
     }
     result.line = lexer.line();
@@ -81,6 +82,7 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
 QString ReadResult::detail() const {
     switch (failure) {
     case ReadFailure::None:
+        if (ended_early) return QStringLiteral("the file ends after %1 nodes, before the last node of its header").arg(nodes_read);
         return QStringLiteral("%1 nodes read").arg(nodes_read);
     case ReadFailure::CannotOpen:
         return QStringLiteral("cannot open the file: %1").arg(file_error);

@@ -29,8 +29,13 @@ struct ReadResult {
     QString token;         // the offending text, for BadNumber and HeaderOutOfRange (a long one cut short)
     QString file_error;    // why the file was not read, for CannotOpen, NotAFile and TooLarge
     int nodes_read = 0;    // complete node lines read
+    // The file ended before the node count of its header: the rest reads as
+    // zeros, which is no failure, but a file still being written looks so.
+    bool ended_early = false;
 
     bool ok() const { return failure == ReadFailure::None; }
+    // Read without a failure and to the last node of the header.
+    bool complete() const { return ok() && !ended_early; }
     // One line for logs and the command line: where and why it stopped.
     QString detail() const;
 };
