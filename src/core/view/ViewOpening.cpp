@@ -92,4 +92,14 @@ OpenViewResult open_view(Workspace& ws, FileKind kind, int position) {
     return result;
 }
 
+ReadResult reread_view_data(Workspace& ws, int slot, const QString& path) {
+    activate_view_slot(ws, slot);
+    FieldStore& store = ws.store;
+    const View_Info& view = ws.views.at(slot);
+    if (!store.current_data_valid()) return {};
+    if (view.FileType == kVectorView) return read_vector(store, store.vector_data[store.current_data], path);
+    if (view.FileType == kScalarView) return read_scalar(store, store.scalar_data[store.current_data], path);
+    return {};
+}
+
 }  // namespace ruvo

@@ -44,4 +44,11 @@ struct OpenViewResult {
 // tables are full.
 OpenViewResult open_view(Workspace& ws, FileKind kind, int position = 0);
 
+// Reads `path` into the data slot of the view in `slot` (activated): its
+// vector or scalar slot by the view's kind; a grid view reads nothing. Only
+// the values and the store's file range change: the ranges, extents and
+// flags of the data stay as they are, so that a series of files shares one
+// scale. Follow mode and sequential conversion read their updates so.
+ReadResult reread_view_data(Workspace& ws, int slot, const QString& path);
+
 }  // namespace ruvo
