@@ -1,6 +1,7 @@
 #include "ui/StartUp.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -8,6 +9,7 @@
 #include <QTranslator>
 
 #include <array>
+#include <cstdio>
 
 #include "plot/Fonts.h"
 #include "ui/Messages.h"
@@ -25,6 +27,30 @@ void prepare_application(QApplication& app) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(qt_texts);
     }
+}
+
+DesktopCommandLine read_command_line(const QStringList& arguments, bool gui_options_left) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(messages::kCommandLineDescription));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("PROJECT.RVP"), QString::fromUtf8(messages::kCommandLineProject),
+                                 QStringLiteral("[PROJECT.RVP]"));
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return {0, {}};
+    }
+    if (parser.isSet(version)) {
+        std::printf("ruvo %s\n", RUVO_VERSION);
+        return {0, {}};
+    }
+    if (!parsed) {
+        if (gui_options_left) return {};
+        std::fprintf(stderr, "ruvo: %s\n", parser.errorText().toLocal8Bit().constData());
+        return {1, {}};
+    }
+    return {std::nullopt, parser.positionalArguments()};
 }
 
 QString command_line_project(const QStringList& parameters, const QString& start_folder) {

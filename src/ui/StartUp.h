@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "data/RememberedFolders.h"
 
 class QApplication;
@@ -13,6 +15,20 @@ namespace ruvo {
 // that stand in for the Windows fonts the plots ask for, and the Japanese
 // texts of Qt's own dialogs and buttons (file, message and print dialogs).
 void prepare_application(QApplication& app);
+
+// The desktop program's command line: --help and --version, and the project
+// file's parameters. `exit_status` is set when the command line has been
+// answered (help or version shown, or an error said) and the program ends.
+struct DesktopCommandLine {
+    std::optional<int> exit_status;
+    QStringList project_parameters;
+};
+
+// Reads `arguments` (the program's name first). Before the application is
+// made, `gui_options_left` is set: an option only the windowing system knows
+// (-platform, -style, ...) is then no error yet; the help and version are
+// answered on standard output either way, without a display.
+DesktopCommandLine read_command_line(const QStringList& arguments, bool gui_options_left);
 
 // The project file named on the command line. A path with blanks may arrive
 // split over several parameters, so the candidates are the first parameter,

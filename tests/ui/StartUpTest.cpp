@@ -52,6 +52,18 @@ TEST_F(StartUpTest, CandidatesJoinTheParametersUntilOneNamesAProjectFile) {
     EXPECT_TRUE(command_line_project({start + "/My", "Data/missing.RVP"}, "/").isEmpty());
 }
 
+// The parameters reach the project lookup as they came; an option of the
+// windowing system is left to the application until it has taken its own.
+TEST(DesktopCommandLine, ParametersAndOptions) {
+    const DesktopCommandLine plain = read_command_line({"ruvo", "My", "Data/run.RVP"}, false);
+    EXPECT_FALSE(plain.exit_status);
+    EXPECT_EQ(plain.project_parameters, QStringList({"My", "Data/run.RVP"}));
+    EXPECT_FALSE(read_command_line({"ruvo", "-style", "fusion", "run.RVP"}, true).exit_status);
+    EXPECT_EQ(read_command_line({"ruvo", "--bogus"}, false).exit_status, 1);
+    EXPECT_EQ(read_command_line({"ruvo", "--", "-odd name.RVP"}, false).project_parameters,
+              QStringList({"-odd name.RVP"}));
+}
+
 TEST_F(StartUpTest, TheMainWindowOpensTheProjectNamedOnTheCommandLine) {
     ModalScript script;
     auto main = std::make_unique<TRuvo_Main_Form>(QStringList{dir_.path() + "/My", "Data/run.RVP"});

@@ -188,7 +188,9 @@ TEST_F(ResultReaderTest, FileEndingBeforeItsLastNodeReadsAsZerosAndSaysSo) {
         EXPECT_EQ(result.ended_early, c.ended_early) << c.text.constData();
         EXPECT_EQ(result.complete(), !c.ended_early) << c.text.constData();
         EXPECT_EQ(result.nodes_read, c.nodes_read) << c.text.constData();
-        if (c.ended_early && c.nodes_read == 1) EXPECT_EQ(store_.scalar_data[1].value(2, 1), 0.0);
+        if (c.ended_early && c.nodes_read == 1) {
+            EXPECT_EQ(store_.scalar_data[1].value(2, 1), 0.0);
+        }
     }
 }
 
