@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "Workspace.h"
+#include "automation/FollowEngine.h"
 #include "data/FileNames.h"
 #include "ui/AboutBox.h"
 #include "ui/ControlPanel.h"

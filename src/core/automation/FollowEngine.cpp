@@ -134,27 +134,38 @@ bool FollowEngine::count_down() {
     return true;
 }
 
-void FollowEngine::RecordFileAges() {
+template <class Test>
+bool FollowEngine::all_watched_files(Test test) {
     const ProjectTables& project = ws_.project;
     for (int n = 0; n < project.vector_file_count; ++n) {
-        vector_file_age_.at(n) = stamp_of(project.vector_file_name.at(n));
+        if (!test(project.vector_file_name.at(n), vector_file_age_.at(n))) return false;
     }
     for (int n = 0; n < project.scalar_file_count; ++n) {
-        scalar_file_age_.at(n) = stamp_of(project.scalar_file_name.at(n));
+        if (!test(project.scalar_file_name.at(n), scalar_file_age_.at(n))) return false;
     }
+    return true;
+}
+
+void FollowEngine::RecordFileAges() {
+    all_watched_files([](const QString& path, FileStamp& age) {
+        age = stamp_of(path);
+        return true;
+    });
 }
 
 bool FollowEngine::FilesChanged() {
-    const ProjectTables& project = ws_.project;
-    const auto all_changed = [](int count, const auto& names, const auto& ages) {
-        for (int n = 0; n < count; ++n) {
-            if (stamp_of(names.at(n)) == ages.at(n)) return false;
-        }
-        return true;
-    };
-    const bool changed = all_changed(project.vector_file_count, project.vector_file_name, vector_file_age_) &&
-                         all_changed(project.scalar_file_count, project.scalar_file_name, scalar_file_age_);
+    const bool changed = all_watched_files([](const QString& path, FileStamp& age) { return stamp_of(path) != age; });
     RecordFileAges();
+    return changed;
+}
+
+QString FollowEngine::file_changed_since_recorded() {
+    QString changed;
+    all_watched_files([&changed](const QString& path, FileStamp& age) {
+        if (stamp_of(path) == age) return true;
+        changed = path;
+        return false;
+    });
     return changed;
 }
 
@@ -187,7 +198,10 @@ FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
     const KeepCurrentView keep(ws_);
     std::vector<StagedRead> staged;
     QString unfinished;
-    if (!stage_reloads(windows, staged, unfinished)) return still_writing(unfinished);
+    // A file rewritten while it was read may mix two updates: it is read again.
+    if (!stage_reloads(windows, staged, unfinished) || !(unfinished = file_changed_since_recorded()).isEmpty()) {
+        return still_writing(unfinished);
+    }
     reload_owed_ = false;
     commit(staged);
 

@@ -134,6 +134,12 @@ public:
 private:
     struct StagedRead;
     bool time_limit_reached() const;
+    // Runs `test(path, recorded stamp)` on every project vector file, then
+    // every scalar file, until one gives false.
+    template <class Test>
+    bool all_watched_files(Test test);
+    // The first project file whose stamp is not the one recorded; empty when none.
+    QString file_changed_since_recorded();
     FollowCheck finish(FollowCheck check);
     FollowCheck still_writing(const QString& file);
     // Reads the file of every data view into a copy; all or nothing reach the store.

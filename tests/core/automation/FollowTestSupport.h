@@ -38,6 +38,13 @@ inline QByteArray scaled_file(const QString& name, double factor) {
     return scaled;
 }
 
+// Writes over the file itself, as a solver does: a reader may see it half written.
+inline void write_in_place(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}
+
 // The cylinder project copied into a folder of its own and opened, with a
 // grid view (slot 1), a vector view (2), a contour view of CYLINDER.P (3)
 // and a fill view of CYLINDER.K (4).
@@ -63,10 +70,7 @@ struct FollowedCylinder {
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     // Writes the file in place, as a solver does, and gives it a stamp of its own.
     void rewrite(const char* name, const QByteArray& bytes) {
-        QFile file(path(name));
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(bytes);
-        file.close();
+        write_in_place(path(name), bytes);
         const std::filesystem::path written(QFile::encodeName(path(name)).toStdString());
         std::filesystem::last_write_time(written, std::filesystem::last_write_time(written) + std::chrono::seconds(++bumps));
     }
