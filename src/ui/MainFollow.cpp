@@ -85,7 +85,9 @@ void TRuvo_Main_Form::Follow_TimerTimer() {
     // Only the screen is brought up to date between windows: no click may
     // close a window while its picture is being drawn.
     const FollowCheck check = follow_->check(windows, [&](std::size_t n) {
-        views[static_cast<qsizetype>(n)]->image()->picture_changed();
+        TRuvo_Sub_Form* view = views[static_cast<qsizetype>(n)];
+        view->image()->picture_changed();
+        view->fit_to_image(view_space());
         Memo3->appendPlainText(QStringLiteral("current_file=") + QString::number(ws_->store.current_data));
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
