@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -92,7 +90,7 @@ TEST_F(FollowSetupTest, StartsSavesNumberedPicturesAndStops) {
     EXPECT_TRUE(info->isVisible());
 
     follow_timer->start(1);  // the check comes now, not in a minute
-    const QString saved = QDir(dir.path()).filePath("Cnt00001.bmp");
+    const QString saved = dir.filePath("Cnt00001.bmp");
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(saved); }, 20000));
     EXPECT_EQ(info->text(), saved);
     EXPECT_EQ(QImage(saved).convertToFormat(QImage::Format_RGB32), main->view_windows()[0]->image()->picture());

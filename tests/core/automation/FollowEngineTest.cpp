@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "FollowTestSupport.h"
 
 namespace ruvo {
