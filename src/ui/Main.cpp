@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "Workspace.h"
+#include "automation/FollowEngine.h"
 #include "data/FileNames.h"
 #include "ui/AboutBox.h"
 #include "ui/ControlPanel.h"
@@ -153,6 +154,7 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
     for (QLabel* label : findChildren<QLabel*>()) menus_first_->watch(label);
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) menus_first_->watch(button);
     connect(mdi_area_, &QMdiArea::subWindowActivated, this, &TRuvo_Main_Form::on_sub_window_activated);
+    build_follow_mode();
     // Keys pressed while the main window has the focus go to the view window opened last.
     qApp->installEventFilter(new MainWindowKeys(*this, *mdi_area_, [this](const QKeyEvent& key) {
         if (const QList<TRuvo_Sub_Form*> views = view_windows(); !views.isEmpty()) views.last()->FormKeyDown(key);
@@ -288,7 +290,9 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
         edit->hide();
         row->addWidget(edit);
     }
-    tool_bar->findChild<QLineEdit*>(QStringLiteral("Follow_Time_Edit"))->setToolTip(text(messages::kFollowTimeHint));
+    Follow_Info_Edit = tool_bar->findChild<QLineEdit*>(QStringLiteral("Follow_Info_Edit"));
+    Follow_Time_Edit = tool_bar->findChild<QLineEdit*>(QStringLiteral("Follow_Time_Edit"));
+    Follow_Time_Edit->setToolTip(text(messages::kFollowTimeHint));
     row->addStretch(1);
     set_view_buttons_enabled(false);
     SaveOvewriteSB->setEnabled(false);

@@ -23,13 +23,18 @@ class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
+class QTimer;
 class QToolButton;
 class QWidget;
 
 namespace ruvo {
 
+struct FollowCheck;
 struct SwitchEffect;
 struct Workspace;
+class FollowEngine;
+class SteadyClock;
+class TFollow_Mode_Setup;
 class ControlLayout;
 class ControlPanel;
 class HelpViewer;
@@ -169,6 +174,17 @@ private:
     void File_GRAFileClick(TRuvo_Sub_Form* view);
     void inform(const QString& text);
 
+    // Follow mode (MainFollow.cpp): its dialog, its two timers and its read-outs.
+    void build_follow_mode();
+    void FollowSBClick();
+    void follow_started();
+    void follow_stopped();
+    void Follow_TimerTimer();
+    void Progress_TimerTimer();
+    void show_follow_check(const FollowCheck& check);
+    void wait_for_check(int interval_ms);
+    void show_countdown();
+
     // Help.
     HelpViewer& help_viewer();
     void AboutClick();
@@ -226,6 +242,15 @@ private:
     TScalarLineWidth* ScalarLineWidth = nullptr;
     TArrow_Shape_Change* Arrow_Shape_Change = nullptr;
     QList<QPointer<QAction>> merged_keys_;  // the active view's unlisted keys
+
+    std::unique_ptr<SteadyClock> follow_clock_;
+    std::unique_ptr<FollowEngine> follow_;
+    TFollow_Mode_Setup* Follow_Mode_Setup = nullptr;
+    QTimer* Follow_Timer = nullptr;
+    QTimer* Progress_Timer = nullptr;
+    QLineEdit* Follow_Info_Edit = nullptr;
+    QLineEdit* Follow_Time_Edit = nullptr;
+    QString follow_failure_;  // a bitmap not written: shown until the next update
 
     std::unique_ptr<ProgressBarBinding> progress_;
     std::unique_ptr<StatusEditBinding> status_boxes_;

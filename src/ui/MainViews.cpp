@@ -107,6 +107,7 @@ void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
         if (chosen == current_view()) set_magnification_preset(magni);
     });
     connect_view_commands(view);
+    connect(view, &TRuvo_Sub_Form::follow_mode_chosen, this, &TRuvo_Main_Form::FollowSBClick);
     // Keys a view window's items share with the panel's mnemonics go to the items.
     for (QAction* action : view->actions_of_menus()) menus_first_->watch(action);
 }

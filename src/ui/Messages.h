@@ -234,4 +234,37 @@ inline constexpr char kArrowShapeCaption[] = "鏃の形状";
 inline constexpr char kArrowWidthLabel[] = "鏃の開き：";
 inline constexpr char kArrowSpanLabel[] = "鏃の長さ：";
 
+// Follow mode: the set-up dialog and the main window's read-outs.
+inline constexpr char kFollowSetupCaption[] = "ファイル追尾モードの設定";
+inline constexpr char kTLimitRadio[] = "追尾モード有効時間 (&H)   [時間]  ";
+inline constexpr char kTLimitRange[] = "0 < Time Limit < 720";
+inline constexpr char kRNumberRadio[] = "保存回数限度 (&N)     [回] ";
+inline constexpr char kRNumberRange[] = "1 < Repeat Number < 1000";
+inline constexpr char kRTimeRadio[] = "変更チェック間隔 (&M)       [分] ";
+inline constexpr char kRTimeRange[] = "1 < Repeat Time < 43";
+inline constexpr char kAutoRTime[] = "変更チェック間隔の自動設定(&A)";
+inline constexpr char kReadForced[] = "変更チェック時に強制読み込み(&F)";
+inline constexpr char kAutoBitmap[] = "ビットマップ画像の自動生成(&B)";
+inline constexpr char kFollowSaveLabel[] = "保存先(&S)";
+inline constexpr char kFollowBrowse[] = "参照(&R)";
+inline constexpr char kVideoMode[] = "VideoMode [640*480dot固定] (&V)";
+inline constexpr char kFollowStart[] = "追尾開始(&S)";
+inline constexpr char kFollowStartActive[] = "追尾中";
+inline constexpr char kFollowEnd[] = "追尾中止(&Q)";
+inline constexpr char kFollowClose[] = "閉じる(&C)";
+inline constexpr char kFollowAlert[] = "保存する場合は、ディスク空き容量に注意してください。";
+inline constexpr char kFollowAlertWarning[] = "<<警告>> ディスク空き容量に十分注意してください。";
+inline constexpr char kEnterInRange[] = "範囲内の数値を入力してください。";
+inline constexpr char kEnterReadCount[] = "読み込み回数限度を入力してください｡";
+inline constexpr char kEntryError[] = "Error";
+inline constexpr char kRestartFollow[] = "もう一度追尾しなおすの?リセットされちゃうよ!";
+inline constexpr char kBadFollowFolder[] = "連番画像ファイル保存先が正しくありません";
+inline constexpr char kFillEveryItem[] = "全ての項目を入力してください｡";
+inline constexpr char kReallyStop[] = "ほんとに?";
+inline constexpr char kFollowCloseWarning[] = "追尾中に画面表示を変えると，台無しになるかもしれません｡ご注意を！！";
+inline constexpr char kUntilUpdateCheck[] = "UpDate Check まで";
+inline constexpr char kSecondsSuffix[] = " 秒";
+inline constexpr char kFollowFinished[] = "追尾終了";
+inline constexpr char kRereading[] = "再読み込み中";
+
 }  // namespace ruvo::messages

@@ -144,6 +144,7 @@ signals:
     void neglect_step_chosen(TRuvo_Sub_Form* view, int delta);  // +1 up, -1 down
     void dialog_chosen(TRuvo_Sub_Form* view, ruvo::ViewDialog dialog);
     void picture_command_chosen(TRuvo_Sub_Form* view, ruvo::PictureCommand command);
+    void follow_mode_chosen();  // Follow_Mode_Switch
 
 protected:
     void showEvent(QShowEvent* event) override;    // FormShow

@@ -211,8 +211,9 @@ void TRuvo_Sub_Form::build_show_menu() {
     connect(KeyBoardAreaSelect, &QAction::triggered, this, [this] { emit key_select_chosen(this); });
     Show_All = add_named_item(Show_Sub, "Show_All", messages::kShowAll, QKeySequence(Qt::CTRL | Qt::Key_W));
     add_named_item(Show_Sub, "Change_Ratio", messages::kChangeRatio, QKeySequence(Qt::CTRL | Qt::Key_R));
-    add_named_item(Show_Sub, "Follow_Mode_Switch", messages::kFollowModeSwitch,
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(add_named_item(Show_Sub, "Follow_Mode_Switch", messages::kFollowModeSwitch,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)),
+            &QAction::triggered, this, &TRuvo_Sub_Form::follow_mode_chosen);
 }
 
 void TRuvo_Sub_Form::build_popup_menu() {

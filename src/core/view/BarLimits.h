@@ -49,5 +49,9 @@ struct UpDownLimits {
 // TChangeRatio: percent of the natural aspect ratio. TScalarLineWidth: pixels.
 inline constexpr UpDownLimits kRatioUpDown{100, 1000, 100, 50};
 inline constexpr UpDownLimits kLineWidthUpDown{1, 30, 1, 1};
+// Follow mode: hours of following, number of updates, minutes between checks.
+inline constexpr UpDownLimits kTimeLimitUpDown{1, 720, 1, 1};
+inline constexpr UpDownLimits kRepeatNumberUpDown{1, 1000, 1, 1};
+inline constexpr UpDownLimits kRepeatTimeUpDown{1, 43, 1, 1};
 
 }  // namespace ruvo

@@ -1,0 +1,308 @@
+#include "automation/FollowEngine.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "Workspace.h"
+#include "data/FileNames.h"
+#include "data/ResultReader.h"
+#include "export/BitmapSave.h"
+#include "plot/Nearest.h"
+#include "plot/Progress.h"
+#include "plot/Renderer.h"
+#include "view/TypedReal.h"
+#include "view/ViewActivation.h"
+
+namespace ruvo {
+
+namespace {
+
+// The first part of a numbered bitmap's name: the view's kind.
+QString bitmap_tag(const View_Info& view) {
+    static constexpr std::array<const char*, 6> kScalarTags{"Cnt", "All", "Row", "Col", "Det", "Bet"};
+    if (view.FileType == kVectorView) return QStringLiteral("Vec");
+    return QString::fromLatin1(kScalarTags.at(view.ScalarViewType));
+}
+
+bool is_data_view(const View_Info& view) { return view.FileType == kVectorView || view.FileType == kScalarView; }
+
+std::array<int, 4> file_range_of(const FieldStore& store) {
+    return {store.file_x_start, store.file_x_end, store.file_y_start, store.file_y_end};
+}
+
+void set_file_range(FieldStore& store, const std::array<int, 4>& range) {
+    store.file_x_start = range[0];
+    store.file_x_end = range[1];
+    store.file_y_start = range[2];
+    store.file_y_end = range[3];
+}
+
+// Follow mode draws every view in turn; the view the user works in stays current.
+class KeepCurrentView {
+public:
+    explicit KeepCurrentView(Workspace& ws) : ws_(ws), slot_(ws.views.current_active_window) {}
+    ~KeepCurrentView() {
+        if (slot_ > 0) activate_view_slot(ws_, slot_);
+    }
+    KeepCurrentView(const KeepCurrentView&) = delete;
+    KeepCurrentView& operator=(const KeepCurrentView&) = delete;
+
+private:
+    Workspace& ws_;
+    int slot_;
+};
+
+}  // namespace
+
+std::optional<double> time_limit_entry(const QString& text) {
+    const std::optional<double> hours = typed_real(text);
+    if (!hours || !(*hours > 0 && *hours <= kMaxTimeLimitHours)) return std::nullopt;
+    return hours;
+}
+
+std::optional<int> repeat_number_entry(const QString& text) {
+    bool ok = false;
+    const int updates = text.trimmed().toInt(&ok);
+    if (!ok || updates < 1 || updates > kMaxRepeatNumber) return std::nullopt;
+    return updates;
+}
+
+std::optional<double> repeat_time_entry(const QString& text) {
+    const std::optional<double> minutes = typed_real(text);
+    if (!minutes || !(*minutes > 0 && *minutes <= kMaxRepeatTimeMinutes)) return std::nullopt;
+    return minutes;
+}
+
+double auto_repeat_time(double time_limit, int repeat_number) {
+    return repeat_number > 0 ? time_limit * 60 / repeat_number : 0.0;
+}
+
+FileStamp stamp_of(const QString& path) {
+    std::error_code error;
+    const std::filesystem::path file(QFile::encodeName(path).toStdString());
+    const auto modified = std::filesystem::last_write_time(file, error);
+    if (error) return {};
+    const auto size = std::filesystem::file_size(file, error);
+    if (error) return {};
+    return {static_cast<qint64>(modified.time_since_epoch().count()), static_cast<qint64>(size)};
+}
+
+QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder) {
+    const View_Info& view = ws.views.info.at(static_cast<std::size_t>(slot));
+    const QString name = bitmap_tag(view) + QString::number(view.Same_number) +
+                         QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0')) + QStringLiteral(".bmp");
+    return QDir::toNativeSeparators(QDir(folder).filePath(name));
+}
+
+// One data slot's file read into a copy, waiting for every other file of the update.
+struct FollowEngine::StagedRead {
+    std::uint8_t file_type = kFreeSlot;
+    int data_slot = 0;
+    std::unique_ptr<VectorSlot> vectors;
+    std::unique_ptr<ScalarSlot> scalars;
+    std::array<int, 4> file_range{};  // the header read, which becomes the store's file range
+};
+
+void FollowEngine::start(const FollowSettings& settings) {
+    settings_ = settings;
+    state_ = FollowState::Waiting;
+    started_ms_ = clock_.elapsed_ms();
+    follow_countdown_ = Nearest(settings_.repeat_time * 60);
+    follow_tick_count_ = 0;
+    follow_bitmap_number_ = 1;
+    reload_owed_ = false;
+    RecordFileAges();
+}
+
+int FollowEngine::check_interval_ms() const { return Nearest(settings_.repeat_time * 60000); }
+
+bool FollowEngine::time_limit_reached() const {
+    return static_cast<double>(clock_.elapsed_ms() - started_ms_) >= settings_.time_limit * 3600 * 1000;
+}
+
+bool FollowEngine::count_down() {
+    if (state_ != FollowState::Waiting) return state_ != FollowState::Finished;
+    if (time_limit_reached()) {
+        state_ = FollowState::Finished;
+        return false;
+    }
+    --follow_countdown_;
+    return true;
+}
+
+template <class Test>
+bool FollowEngine::all_watched_files(Test test) {
+    const ProjectTables& project = ws_.project;
+    for (int n = 0; n < project.vector_file_count; ++n) {
+        if (!test(project.vector_file_name.at(n), vector_file_age_.at(n))) return false;
+    }
+    for (int n = 0; n < project.scalar_file_count; ++n) {
+        if (!test(project.scalar_file_name.at(n), scalar_file_age_.at(n))) return false;
+    }
+    return true;
+}
+
+void FollowEngine::RecordFileAges() {
+    all_watched_files([](const QString& path, FileStamp& age) {
+        age = stamp_of(path);
+        return true;
+    });
+}
+
+bool FollowEngine::FilesChanged() {
+    const bool changed = all_watched_files([](const QString& path, FileStamp& age) { return stamp_of(path) != age; });
+    RecordFileAges();
+    return changed;
+}
+
+QString FollowEngine::file_changed_since_recorded() {
+    QString changed;
+    all_watched_files([&changed](const QString& path, FileStamp& age) {
+        if (stamp_of(path) == age) return true;
+        changed = path;
+        return false;
+    });
+    return changed;
+}
+
+FollowCheck FollowEngine::finish(FollowCheck check) {
+    state_ = FollowState::Finished;
+    check.result = FollowCheck::Result::Finished;
+    return check;
+}
+
+FollowCheck FollowEngine::still_writing(const QString& file) {
+    reload_owed_ = true;
+    state_ = FollowState::Waiting;
+    follow_countdown_ = kRetryMs / 1000;
+    return {FollowCheck::Result::StillWriting, kRetryMs, file, {}, {}};
+}
+
+FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
+                                const std::function<void(std::size_t)>& window_drawn) {
+    ++follow_tick_count_;
+    if (state_ != FollowState::Waiting) return {FollowCheck::Result::Unchanged, check_interval_ms(), {}, {}, {}};
+    if (time_limit_reached()) return finish({});
+    follow_countdown_ = Nearest(settings_.repeat_time * 60);
+
+    bool due = reload_owed_ || settings_.read_forced;
+    if (reload_owed_) RecordFileAges();
+    if (!due) due = FilesChanged();
+    if (!due) return {FollowCheck::Result::Unchanged, check_interval_ms(), {}, {}, {}};
+
+    state_ = FollowState::Updating;
+    const KeepCurrentView keep(ws_);
+    std::vector<StagedRead> staged;
+    QString unfinished;
+    // A file rewritten while it was read may mix two updates: it is read again.
+    if (!stage_reloads(windows, staged, unfinished) || !(unfinished = file_changed_since_recorded()).isEmpty()) {
+        return still_writing(unfinished);
+    }
+    reload_owed_ = false;
+    commit(staged);
+
+    FollowCheck check{FollowCheck::Result::Updated, check_interval_ms(), {}, {}, {}};
+    // From the window opened last down to the first, as the frame lists its children.
+    for (std::size_t n = windows.size(); n-- > 0;) {
+        FollowRedraw(windows[n], check);
+        if (window_drawn) window_drawn(n);
+    }
+    ++follow_bitmap_number_;
+    if (follow_bitmap_number_ - 1 >= settings_.repeat_number) return finish(std::move(check));
+    state_ = FollowState::Waiting;
+    return check;
+}
+
+// The project file a view's data slot was read from: the last of the
+// project's files of that kind with the slot's base name.
+QString FollowEngine::file_of_view(int slot) const {
+    const View_Info& view = ws_.views.at(slot);
+    const bool vector = view.FileType == kVectorView;
+    const QString& slot_name = vector ? ws_.store.current_vectors().file_name : ws_.store.current_scalars().file_name;
+    const int count = vector ? ws_.project.vector_file_count : ws_.project.scalar_file_count;
+    QString path;
+    for (int n = 0; n < count; ++n) {
+        const QString& name = vector ? ws_.project.vector_file_name.at(n) : ws_.project.scalar_file_name.at(n);
+        if (base_name(name) == slot_name) path = name;
+    }
+    return path;
+}
+
+ReadResult FollowEngine::ReloadViewFile(int slot, const QString& path, StagedRead& read) {
+    const View_Info& view = ws_.views.at(slot);
+    read.file_type = view.FileType;
+    read.data_slot = ws_.store.current_data;
+    ReadResult result;
+    if (view.FileType == kVectorView) {
+        read.vectors = std::make_unique<VectorSlot>();
+        result = read_vector(ws_.store, *read.vectors, path);
+    } else {
+        read.scalars = std::make_unique<ScalarSlot>();
+        result = read_scalar(ws_.store, *read.scalars, path);
+    }
+    read.file_range = file_range_of(ws_.store);
+    return result;
+}
+
+bool FollowEngine::stage_reloads(const std::vector<FollowWindow>& windows, std::vector<StagedRead>& staged,
+                                 QString& unfinished) {
+    FieldStore& store = ws_.store;
+    const std::array<int, 4> kept_range = file_range_of(store);
+    for (const FollowWindow& window : windows) {
+        activate_view_slot(ws_, window.slot);
+        const View_Info& view = ws_.views.at(window.slot);
+        if (!is_data_view(view) || !store.current_data_valid()) continue;
+        const bool known = std::any_of(staged.begin(), staged.end(), [&](const StagedRead& read) {
+            return read.file_type == view.FileType && read.data_slot == store.current_data;
+        });
+        const QString path = file_of_view(window.slot);
+        if (known || path.isEmpty()) continue;
+        if (!ReloadViewFile(window.slot, path, staged.emplace_back()).complete()) {
+            unfinished = path;
+            break;
+        }
+    }
+    set_file_range(store, kept_range);
+    return unfinished.isEmpty();
+}
+
+void FollowEngine::commit(std::vector<StagedRead>& staged) {
+    FieldStore& store = ws_.store;
+    for (StagedRead& read : staged) {
+        if (read.vectors) {
+            VectorSlot& slot = store.vector_data.at(read.data_slot);
+            slot.u = std::move(read.vectors->u);
+            slot.v = std::move(read.vectors->v);
+        } else {
+            store.scalar_data.at(read.data_slot).value = std::move(read.scalars->value);
+        }
+        set_file_range(store, read.file_range);
+    }
+}
+
+void FollowEngine::FollowRedraw(const FollowWindow& window, FollowCheck& check) {
+    NoProgress progress;
+    NoStatusBoxes status;
+    const RenderResult drawn = render_view(ws_, window.slot, *window.picture, progress, status);
+    if (!drawn.ok()) {
+        if (check.failure.isEmpty()) check.failure = drawn.reason;
+        return;
+    }
+    if (settings_.auto_bitmap && is_data_view(ws_.views.at(window.slot))) SaveNumberedBitmap(window, check);
+}
+
+void FollowEngine::SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check) {
+    const QString path = numbered_bitmap_name(ws_, window.slot, follow_bitmap_number_, settings_.save_folder);
+    const WriteResult written = save_bitmap(*window.picture, path);
+    if (written.ok) {
+        check.saved.push_back(path);
+    } else if (check.failure.isEmpty()) {
+        check.failure = path + QStringLiteral(": ") + written.error;
+    }
+}
+
+}  // namespace ruvo

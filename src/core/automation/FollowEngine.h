@@ -1,0 +1,167 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "data/FieldStore.h"
+#include "data/ResultReader.h"
+
+namespace ruvo {
+
+struct Workspace;
+
+// The time follow mode measures its limit with: a monotonic clock in the
+// program, one the tests move by hand.
+class FollowClock {
+public:
+    virtual ~FollowClock() = default;
+    virtual qint64 elapsed_ms() const = 0;  // since any fixed moment
+};
+
+class SteadyClock final : public FollowClock {
+public:
+    SteadyClock() { timer_.start(); }
+    qint64 elapsed_ms() const override { return timer_.elapsed(); }
+
+private:
+    QElapsedTimer timer_;
+};
+
+// The limits of the set-up dialog's entries; a text outside them gives nothing.
+inline constexpr double kMaxTimeLimitHours = 720;
+inline constexpr int kMaxRepeatNumber = 1000;
+// The longest check interval typed in: the longest duration spread over the largest count.
+inline constexpr double kMaxRepeatTimeMinutes = 43;
+std::optional<double> time_limit_entry(const QString& text);   // 0 < hours <= 720
+std::optional<int> repeat_number_entry(const QString& text);   // 1 <= updates <= 1000
+std::optional<double> repeat_time_entry(const QString& text);  // 0 < minutes <= 43
+// The check interval that spreads `repeat_number` updates over `time_limit` hours.
+double auto_repeat_time(double time_limit, int repeat_number);
+
+struct FollowSettings {
+    double repeat_time = 0.0;  // check interval, minutes
+    double time_limit = 0.0;   // duration, hours
+    int repeat_number = 0;     // updates after which following ends
+    bool read_forced = false;  // reload at every check, whatever the stamps say
+    bool auto_bitmap = false;  // save a numbered bitmap of every redrawn data view
+    QString save_folder;       // where the numbered bitmaps go (Path_Sequential_Save)
+};
+
+enum class FollowState { Idle, Waiting, Updating, Finished };
+
+// A view window as follow mode sees it: its view slot and its picture.
+struct FollowWindow {
+    int slot = 0;
+    QImage* picture = nullptr;
+};
+
+// What one check of the follow timer did.
+struct FollowCheck {
+    enum class Result {
+        Unchanged,     // not every result file was rewritten: nothing reloaded
+        Updated,       // every view reloaded and redrawn
+        StillWriting,  // a file ended early or could not be read: nothing reloaded, checked again soon
+        Finished,      // the count or time limit is reached
+    };
+    Result result = Result::Unchanged;
+    int next_check_ms = 0;  // the follow timer's next interval
+    QString unfinished_file;  // StillWriting: the file still being written
+    QStringList saved;        // the numbered bitmaps written
+    QString failure;          // a bitmap not written or a view not drawn, in words; following goes on
+};
+
+// A stamp of a result file: its modification time at the file system's full
+// resolution and its size, so that a file rewritten within one tick of the
+// file system's clock but cut at another length still reads as changed. A
+// missing file stamps as -1.
+struct FileStamp {
+    qint64 modified = -1;
+    qint64 size = -1;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp stamp_of(const QString& path);
+
+// The numbered bitmap's file name of the view in `slot` at update `number`,
+// joined to `folder` with the platform's separator.
+QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder);
+
+// Follow mode: watches the project's result files and, when every one of
+// them was rewritten, reloads every view window's data, redraws it and
+// optionally saves it as a numbered bitmap. A file still being written
+// (read short of its header's node count, or not readable) never reaches a
+// view: the update waits for it and is retried after kRetryMs.
+class FollowEngine {
+public:
+    static constexpr int kRetryMs = 2000;
+
+    FollowEngine(Workspace& ws, const FollowClock& clock) : ws_(ws), clock_(clock) {}
+
+    // Idle or Finished or Waiting -> Waiting, with every counter reset and the stamps recorded.
+    void start(const FollowSettings& settings);
+    // Any state -> Idle.
+    void stop() { state_ = FollowState::Idle; }
+
+    // One tick of the follow timer. `windows` are the open view windows from
+    // the first opened to the last; `window_drawn(n)` runs after windows[n]
+    // is redrawn, so that its window can show it and the screen stays alive.
+    FollowCheck check(const std::vector<FollowWindow>& windows,
+                      const std::function<void(std::size_t)>& window_drawn = {});
+    // One second of the countdown; false once the time limit ends following.
+    bool count_down();
+
+    void RecordFileAges();
+    // True when every project vector and scalar file has a stamp other than
+    // the one recorded (vector files first); records the current stamps whatever the result.
+    bool FilesChanged();
+
+    FollowState state() const { return state_; }
+    bool follow_active() const { return state_ != FollowState::Idle; }
+    // The switches may change while following runs.
+    FollowSettings& settings() { return settings_; }
+    const FollowSettings& settings() const { return settings_; }
+    int follow_tick_count() const { return follow_tick_count_; }
+    int follow_countdown() const { return follow_countdown_; }
+    int follow_bitmap_number() const { return follow_bitmap_number_; }
+    int check_interval_ms() const;
+
+private:
+    struct StagedRead;
+    bool time_limit_reached() const;
+    // Runs `test(path, recorded stamp)` on every project vector file, then
+    // every scalar file, until one gives false.
+    template <class Test>
+    bool all_watched_files(Test test);
+    // The first project file whose stamp is not the one recorded; empty when none.
+    QString file_changed_since_recorded();
+    FollowCheck finish(FollowCheck check);
+    FollowCheck still_writing(const QString& file);
+    // Reads the file of every data view into a copy; all or nothing reach the store.
+    bool stage_reloads(const std::vector<FollowWindow>& windows, std::vector<StagedRead>& staged, QString& unfinished);
+    void commit(std::vector<StagedRead>& staged);
+    void FollowRedraw(const FollowWindow& window, FollowCheck& check);
+    void SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check);
+    QString file_of_view(int slot) const;
+    // Reads the file of the view in `slot` (activated) into `read`, not into the store.
+    ReadResult ReloadViewFile(int slot, const QString& path, StagedRead& read);
+
+    Workspace& ws_;
+    const FollowClock& clock_;
+    FollowSettings settings_;
+    FollowState state_ = FollowState::Idle;
+    qint64 started_ms_ = 0;
+    int follow_tick_count_ = 0;
+    int follow_countdown_ = 0;
+    int follow_bitmap_number_ = 1;
+    bool reload_owed_ = false;  // an update found a file still being written
+    std::array<FileStamp, kMaxSlots> vector_file_age_{};
+    std::array<FileStamp, kMaxSlots> scalar_file_age_{};
+};
+
+}  // namespace ruvo

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ruvo {
+
+class FollowEngine;
+class TUpDown;
+struct RememberedFolders;
+struct Workspace;
+
+// The follow mode set-up dialog: the limits, the check interval, the
+// switches, the save folder, and the start and stop of following. It stays
+// open while following starts; the main window's timers run the engine.
+class TFollow_Mode_Setup : public QDialog {
+    Q_OBJECT
+
+public:
+    TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, RememberedFolders& folders, QWidget* parent = nullptr);
+
+signals:
+    void follow_started();
+    void follow_stopped();
+
+protected:
+    void showEvent(QShowEvent* event) override;    // FormShow
+    void closeEvent(QCloseEvent* event) override;  // FormClose
+
+private:
+    void build_layout();
+    void connect_handlers();
+    void TLimit_EditKeyDown();
+    void RNumber_EditKeyDown();
+    void RTime_EditKeyDown();
+    void TLimit_UpDownClick(int position);
+    void RNumber_UpDownClick(int position);
+    void RTime_UpDownClick(int position);
+    void Auto_RTime_CheckBoxClick();
+    void Auto_Bitmap_BoxClick();
+    void Forrow_BrowseBtnClick();
+    void Follow_StartClick();
+    void Follow_EndClick();
+    void Follow_CloseClick();
+    void AutoRepeatTime();
+    void show_auto_repeat_time(bool on);
+    void show_save_folder_enabled(bool on);
+    bool save_folder_accepted();
+    bool ask(const char* question);
+    void refuse(const char* message);
+
+    Workspace& ws_;
+    FollowEngine& engine_;
+    RememberedFolders& folders_;
+    // The values entered so far; they stay in force when an entry is refused.
+    double repeat_time_ = 0.0;
+    double time_limit_ = 0.0;
+    int repeat_number_ = 0;
+    bool auto_repeat_time_ = true;
+    bool read_forced_ = false;
+    bool auto_bitmap_ = false;
+
+    QRadioButton* TLimit_RadioButton;
+    QLineEdit* TLimit_Edit;
+    TUpDown* TLimit_UpDown;
+    QLabel* TLimit_Range;
+    QRadioButton* RNumber_RadioButton;
+    QLineEdit* RNumber_Edit;
+    TUpDown* RNumber_UpDown;
+    QLabel* RNumber_Range;
+    QRadioButton* RTime_RadioButton;
+    QLineEdit* RTime_Edit;
+    TUpDown* RTime_UpDown;
+    QLabel* RTime_Range;
+    QCheckBox* Auto_RTime_CheckBox;
+    QCheckBox* Read_Forced_Box;
+    QCheckBox* Auto_Bitmap_Box;
+    QLabel* Follow_SaveLabel;
+    QLineEdit* Follow_DirEdit;
+    QPushButton* Forrow_BrowseBtn;
+    QCheckBox* Video_Mode_Box;
+    QPushButton* Follow_Start;
+    QPushButton* Follow_End;
+    QPushButton* Follow_Close;
+    QLabel* Follow_Alert_Panel;
+};
+
+}  // namespace ruvo
