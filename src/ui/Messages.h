@@ -230,4 +230,26 @@ inline constexpr char kArrowShapeCaption[] = "鏃の形状";
 inline constexpr char kArrowWidthLabel[] = "鏃の開き：";
 inline constexpr char kArrowSpanLabel[] = "鏃の長さ：";
 
+// Sequential conversion: the choice of the files and the run.
+inline constexpr char kSequentialMainCaption[] = "Ruvo - シーケンシャルファイルの変換保存";
+inline constexpr char kSequentialDialogCaption[] = "連番ファイルの選択";
+inline constexpr char kNotRegistered[] = "(未登録)";
+inline constexpr char kOneGridOnly[] = "グリッドは1つしか選択できません";
+inline constexpr char kOneDataKindOnly[] = "ベクトルまたはスカラー1種類しか選択できません";
+inline constexpr char kBMPSaveLabel[] = "連番画像の保存先(&I)：";
+inline constexpr char kBrowseButton[] = "参照(&B)";
+inline constexpr char kSequentialBrowseCaption[] = "連番画像ファイルの保存先";
+inline constexpr char kSaveFolderInvalid[] = "連番画像ファイル保存先が正しくありません";
+inline constexpr char kSqInfoCaption[] = "Sequential_Info";
+inline constexpr char kSqStart[] = "変換保存スタート(&S)";
+inline constexpr char kSqConverting[] = "変換保存中";
+inline constexpr char kSqQuit[] = "変換保存中止(&Q)";
+inline constexpr char kSqClose[] = "閉じる(&C)";
+inline constexpr char kSqFileNameLabel[] = "書き込み中ファイル名：";
+inline constexpr char kSqTimeLabel[] = "経 過 時 間：";
+inline constexpr char kSqTimeBefore[] = "計算終了 ";  // + the seconds, two decimals
+inline constexpr char kSqTimeAfter[] = " 秒";
+inline constexpr char kReally[] = "ほんとに？";
+inline constexpr char kFileFormatWrong[] = "ファイル形式がおかしいよ！";  // + the file and where reading stopped
+
 }  // namespace ruvo::messages
