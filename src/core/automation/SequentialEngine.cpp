@@ -1,6 +1,5 @@
 #include "automation/SequentialEngine.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -45,12 +44,39 @@ void resolve_sequential_files(SequentialSet& set, const QString& folder) {
     for (QString& name : set.seq_file_name) name = dir.filePath(QFileInfo(name).fileName());
 }
 
+namespace {
+// Compares runs of digits by their value (leading zeros aside) and other
+// characters without case. QCollator's numeric mode needs ICU, which not
+// every Qt is built with.
+int natural_compare(const QString& a, const QString& b) {
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const qsizetype a_start = i, b_start = j;
+            while (i < a.size() && a[i].isDigit()) ++i;
+            while (j < b.size() && b[j].isDigit()) ++j;
+            const QStringView a_digits = QStringView(a).mid(a_start, i - a_start);
+            const QStringView b_digits = QStringView(b).mid(b_start, j - b_start);
+            const auto value = [](QStringView digits) {
+                while (digits.size() > 1 && digits.front() == u'0') digits = digits.mid(1);
+                return digits;
+            };
+            const QStringView a_value = value(a_digits), b_value = value(b_digits);
+            if (a_value.size() != b_value.size()) return a_value.size() < b_value.size() ? -1 : 1;
+            if (const int order = a_value.compare(b_value); order != 0) return order;
+            continue;
+        }
+        const QChar a_char = a[i++].toCaseFolded(), b_char = b[j++].toCaseFolded();
+        if (a_char != b_char) return a_char < b_char ? -1 : 1;
+    }
+    if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;
+    return a.compare(b);
+}
+}  // namespace
+
 void sort_naturally(QStringList& names) {
-    QCollator collator;
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(names.begin(), names.end(),
-                     [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+                     [](const QString& a, const QString& b) { return natural_compare(a, b) < 0; });
 }
 
 QString sequential_output_name(const QString& folder, const QString& data_file) {
