@@ -240,7 +240,7 @@ void TRuvo_Main_Form::merge_menus() {
 }
 
 void TRuvo_Main_Form::view_shown() {
-    SaveOvewriteSB->setEnabled(true);
+    SaveOvewriteSB->setEnabled(!ws_->sequential_mode);
     set_view_buttons_enabled(true);
     if (!ws_->fixed_size_mode) control_panel_->enable_magnification(true);
 }
