@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace ruvo {
 
 namespace {
@@ -27,7 +29,7 @@ QByteArray bmp_bytes(const QImage& picture) {
     const qsizetype row_bytes = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
     const qsizetype pixel_bytes = row_bytes * height;
     const qsizetype offset = kFileHeaderBytes + kInfoHeaderBytes;
-    QByteArray bytes(offset + pixel_bytes, '\0');
+    QByteArray bytes(offset + pixel_bytes, Qt::Uninitialized);
     char* at = bytes.data();
     *at++ = 'B';
     *at++ = 'M';
@@ -53,6 +55,7 @@ QByteArray bmp_bytes(const QImage& picture) {
             *out++ = static_cast<unsigned char>(qGreen(pixels[x]));
             *out++ = static_cast<unsigned char>(qRed(pixels[x]));
         }
+        std::fill(out, out + (row_bytes - qsizetype(width) * 3), 0);
     }
     return bytes;
 }
