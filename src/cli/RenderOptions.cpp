@@ -73,6 +73,9 @@ Handler choice_option(QString& target, const char* name, const QStringList& choi
     };
 }
 
+// Enough threads for any machine, few enough to keep a typo from starting thousands.
+constexpr int kMaxJobs = 256;
+
 const QStringList kScalarViews{"contour", "fill", "ke", "row", "column", "detail"};
 
 // The view kind the options ask for must suit the file they name.
@@ -92,6 +95,14 @@ QString settle_view(RenderOptions& options) {
                                                                                      : "--scalar N");
     }
     return {};
+}
+// A batch draws a data file's view into a folder.
+ParseResult settle_batch(RenderOptions& options) {
+    if (options.kind == FileKind::Grid) return {std::nullopt, QStringLiteral("--batch needs --vector N or --scalar N")};
+    if (options.batch_files.isEmpty()) return {std::nullopt, QStringLiteral("--batch needs at least one data file")};
+    if (options.out_dir.isEmpty()) return {std::nullopt, QStringLiteral("--batch needs --out-dir DIR")};
+    if (!options.output.isEmpty()) return {std::nullopt, QStringLiteral("--batch writes into --out-dir, not -o")};
+    return {options, {}};
 }
 }  // namespace
 
@@ -143,6 +154,8 @@ ParseResult parse_render_options(const QStringList& arguments) {
              }
              return QString();
          }},
+        {"--out-dir", [&](const QString& v) { options.out_dir = v; return QString(); }},
+        {"--jobs", integer_option(options.jobs, "--jobs", 1, kMaxJobs)},
         {"--ratio",
          [&](const QString& v) {
              options.ratio = real_in(v, 0.01, 100.0);
@@ -169,6 +182,7 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"--autoscale", &options.autoscale},
         {"--ticks", &options.ticks},
         {"--other-axis", &options.other_axis},
+        {"--batch", &options.batch},
         {"--help", &options.help},
         {"-h", &options.help},
     };
@@ -182,6 +196,8 @@ ParseResult parse_render_options(const QStringList& arguments) {
             if (const QString error = handler->second(arguments[++k]); !error.isEmpty()) return {std::nullopt, error};
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
             return {std::nullopt, QStringLiteral("unknown option %1").arg(argument)};
+        } else if (options.batch) {
+            options.batch_files.append(argument);
         } else {
             positional.append(argument);
         }
@@ -193,6 +209,7 @@ ParseResult parse_render_options(const QStringList& arguments) {
     if (const QString error = settle_view(options); !error.isEmpty()) return {std::nullopt, error};
     if (positional.size() != 1) return {std::nullopt, QStringLiteral("name exactly one project file")};
     options.project = positional.front();
+    if (options.batch) return settle_batch(options);
     if (options.output.isEmpty()) return {std::nullopt, QStringLiteral("name the output picture with -o")};
     const QString suffix = options.output.section(u'.', -1).toLower();
     if (!options.output.contains(u'.') || (suffix != "png" && suffix != "bmp" && suffix != "gra")) {
@@ -259,6 +276,7 @@ QString apply_render_options(const RenderOptions& o, const FieldStore& store, Vi
 QString render_usage() {
     return QStringLiteral(
         "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o OUT.png|OUT.bmp|OUT.gra\n"
+        "       ruvo-render PROJECT.RVP --vector N | --scalar N [options] --batch FILE... --out-dir DIR [--jobs N]\n"
         "\n"
         "Draws one view of a Ruvo project exactly as the view window shows it and\n"
         "writes the picture, or the view's GRAF file for Ngraph as the view window's\n"
@@ -310,10 +328,26 @@ QString render_usage() {
         "  --ticks                 scale ticks and range texts in the detail view\n"
         "  --other-axis            mark the line of the index not in focus\n"
         "\n"
+        "Batch (a sequential conversion without the window):\n"
+        "  --batch FILE...         draw the view once for each data file, in the\n"
+        "                          order given, reading each file into the view as the\n"
+        "                          conversion dialog does: the first file sets the\n"
+        "                          range (unless --range is given) and every picture\n"
+        "                          shares it; each picture is saved as a .bmp named\n"
+        "                          after its data file (run0001.v gives run0001.bmp)\n"
+        "  --out-dir DIR           folder of the pictures\n"
+        "  --jobs N                draw on N threads, 1..256 (default: one a core);\n"
+        "                          the pictures are the same for any N\n"
+        "                          A file that cannot be read, or that ends before its\n"
+        "                          last node, is reported by name and gets no picture;\n"
+        "                          the others are drawn. A progress bar is shown on\n"
+        "                          standard error when it is a terminal.\n"
+        "\n"
         "  -h, --help              this text\n"
         "\n"
         "Exit status: 0 done; 1 wrong usage; 2 a file cannot be read; 3 the view\n"
-        "cannot be drawn (or the picture cannot be written).\n");
+        "cannot be drawn (or the picture cannot be written); 4 a batch ran, but some\n"
+        "of its files got no picture.\n");
 }
 
 }  // namespace ruvo::cli

@@ -32,6 +32,12 @@ struct RenderOptions {
     bool show_closed = false;
     bool help = false;
 
+    // A batch: the view drawn once for each data file, into a folder.
+    bool batch = false;
+    QStringList batch_files;
+    QString out_dir;
+    std::optional<int> jobs;  // threads; unset: one a core
+
     // Switches and values of the view's record; unset ones keep the defaults.
     bool colour = false;
     bool grey = false;

@@ -3,10 +3,19 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 
+#include <QDir>
+#include <QThread>
+
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <string>
 
 #include "Texts.h"
 #include "Workspace.h"
+#include "automation/Batch.h"
 #include "cli/RenderOptions.h"
 #include "data/WholeFile.h"
 #include "export/BitmapSave.h"
@@ -19,15 +28,38 @@
 
 namespace {
 
-enum ExitStatus { kDone = 0, kUsage = 1, kUnreadable = 2, kNotDrawn = 3 };
+enum ExitStatus { kDone = 0, kUsage = 1, kUnreadable = 2, kNotDrawn = 3, kSomeFailed = 4 };
 
 void say(const QString& text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }
 
-int report_read_failure(const ruvo::ReadResult& read, const QString& path) {
-    say(QString::fromUtf8(ruvo::messages::read_error(read.kind)));
-    say(QStringLiteral("%1: %2").arg(path, read.detail()));
-    return kUnreadable;
+// The project's file at `position` of `kind` is `path` instead.
+void replace_project_file(ruvo::ProjectTables& project, ruvo::FileKind kind, int position, const QString& path) {
+    auto& names = kind == ruvo::FileKind::Vector ? project.vector_file_name : project.scalar_file_name;
+    int& count = kind == ruvo::FileKind::Vector ? project.vector_file_count : project.scalar_file_count;
+    names[static_cast<std::size_t>(position)] = path;
+    count = std::max(count, position + 1);
 }
+
+// A bar of the files done on standard error, when it is a terminal.
+class TerminalProgress {
+public:
+    explicit TerminalProgress(int total) : total_(total), shown_(isatty(STDERR_FILENO) != 0) {}
+    void show(int done) {
+        if (!shown_) return;
+        constexpr int kWidth = 40;
+        const int filled = done * kWidth / std::max(1, total_);
+        std::fprintf(stderr, "\r[%s%s] %d/%d", std::string(filled, '#').c_str(),
+                     std::string(kWidth - filled, ' ').c_str(), done, total_);
+        std::fflush(stderr);
+    }
+    void finish() {
+        if (shown_) std::fprintf(stderr, "\n");
+    }
+
+private:
+    int total_;
+    bool shown_;
+};
 
 // The file -o names, by its extension: the view's GRAF file, laid out on the
 // page by the picture just drawn; a .bmp saved as the viewer saves one; a
@@ -56,39 +88,61 @@ int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QStri
     return kDone;
 }
 
-int run(const ruvo::cli::RenderOptions& options) {
-    auto ws = std::make_unique<ruvo::Workspace>();
-    const ruvo::ProjectOpenResult opened = ruvo::load_project(*ws, options.project);
+using Say = std::function<void(const QString&)>;
+
+// The view of the options, set up as the window would set it up; `data_file`,
+// when given, is opened in place of the project's file at the position asked.
+struct ViewSetUp {
+    int slot = 0;
+    int status = kDone;
+};
+
+ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& options, const QString& data_file,
+                      const Say& say) {
+    const auto failed = [&](const ruvo::ReadResult& read, const QString& path) {
+        say(QString::fromUtf8(ruvo::messages::read_error(read.kind)));
+        say(QStringLiteral("%1: %2").arg(path, read.detail()));
+        return ViewSetUp{0, kUnreadable};
+    };
+    const ruvo::ProjectOpenResult opened = ruvo::load_project(ws, options.project);
     if (!opened.project.ok) {
         say(QStringLiteral("%1: %2").arg(options.project, opened.project.error));
-        return kUnreadable;
+        return {0, kUnreadable};
     }
     for (const QString& note : opened.project.notes) say(note);
-    if (!opened.grid.ok()) return report_read_failure(opened.grid, ws->project.grid_file_name);
+    if (!opened.grid.ok()) return failed(opened.grid, ws.project.grid_file_name);
+    if (!data_file.isEmpty()) replace_project_file(ws.project, options.kind, options.position, data_file);
 
     // Arrows over a scalar view come from the vector slot of the same number:
     // the scalar takes slot 1, so the project's first vector file fills slot 1.
-    if (options.overlap_vectors && ws->project.vector_file_count > 0) {
-        const ruvo::OpenViewResult vectors = ruvo::open_view(*ws, ruvo::FileKind::Vector, 0);
-        if (!vectors.read.ok()) return report_read_failure(vectors.read, vectors.caption);
+    if (options.overlap_vectors && ws.project.vector_file_count > 0) {
+        const ruvo::OpenViewResult vectors = ruvo::open_view(ws, ruvo::FileKind::Vector, 0);
+        if (!vectors.read.ok()) return failed(vectors.read, vectors.caption);
     }
-    const ruvo::OpenViewResult view = ruvo::open_view(*ws, options.kind, options.position);
+    const ruvo::OpenViewResult view = ruvo::open_view(ws, options.kind, options.position);
     if (!view.ok()) {
         say(options.kind == ruvo::FileKind::Grid
                 ? QStringLiteral("The project names no grid file.")
                 : QStringLiteral("The project has no %1 file at list position %2.")
                       .arg(options.kind == ruvo::FileKind::Vector ? "vector" : "scalar")
                       .arg(options.position));
-        return kUsage;
+        return {0, kUsage};
     }
-    if (!view.read.ok()) return report_read_failure(view.read, view.caption);
-    ruvo::View_Info& record = ws->views.at(view.slot);
-    if (const QString error = ruvo::cli::apply_render_options(options, ws->store, record); !error.isEmpty()) {
+    if (!view.read.ok() || (!data_file.isEmpty() && !view.read.complete())) return failed(view.read, view.caption);
+    ruvo::View_Info& record = ws.views.at(view.slot);
+    if (const QString error = ruvo::cli::apply_render_options(options, ws.store, record); !error.isEmpty()) {
         say(QStringLiteral("ruvo-render: %1").arg(error));
-        return kUsage;
+        return {0, kUsage};
     }
-    ws->store.closed_grid_show = options.show_closed;
-    ws->fixed_size_mode = options.fixed;
+    ws.store.closed_grid_show = options.show_closed;
+    ws.fixed_size_mode = options.fixed;
+    return {view.slot, kDone};
+}
+
+int run(const ruvo::cli::RenderOptions& options) {
+    auto ws = std::make_unique<ruvo::Workspace>();
+    const ViewSetUp view = set_up_view(*ws, options, {}, say);
+    if (view.status != kDone) return view.status;
 
     QImage image;
     ruvo::NoProgress progress;
@@ -100,6 +154,66 @@ int run(const ruvo::cli::RenderOptions& options) {
         return kNotDrawn;
     }
     return write_output(*ws, view.slot, image, options.output);
+}
+
+bool project_readable(ruvo::Workspace& ws, const QString& project) {
+    const ruvo::ProjectOpenResult opened = ruvo::load_project(ws, project);
+    return opened.project.ok && opened.grid.ok();
+}
+
+// Why a batch file got no picture, or "" when it got one.
+QString frame_failure(const ruvo::FrameResult& frame) {
+    const ruvo::ConvertResult& converted = frame.converted;
+    if (!converted.read.complete()) return converted.read.detail();
+    if (!converted.drawn.ok()) return QStringLiteral("the view cannot be drawn: %1").arg(converted.drawn.reason);
+    if (!frame.written.ok) return QStringLiteral("%1: cannot write the file: %2").arg(frame.output, frame.written.error);
+    return {};
+}
+
+// The batch's range comes from its first file that reads whole; every worker
+// sets its view up on that same file.
+int run_batch(const ruvo::cli::RenderOptions& options) {
+    if (const QString error = ruvo::duplicate_picture_name(options.batch_files); !error.isEmpty()) {
+        say(QStringLiteral("ruvo-render: %1 and another file would give the same picture").arg(error));
+        return kUsage;
+    }
+    if (!QDir().mkpath(options.out_dir)) {
+        say(QStringLiteral("%1: cannot make the folder").arg(options.out_dir));
+        return kNotDrawn;
+    }
+    if (auto project = std::make_unique<ruvo::Workspace>(); !project_readable(*project, options.project)) {
+        return set_up_view(*project, options, {}, say).status;
+    }
+    QString first;
+    for (const QString& file : options.batch_files) {
+        auto trial = std::make_unique<ruvo::Workspace>();
+        const ViewSetUp view = set_up_view(*trial, options, file, [](const QString&) {});
+        if (view.status == kDone) {
+            first = file;
+            break;
+        }
+        if (view.status != kUnreadable) return set_up_view(*trial, options, file, say).status;
+    }
+    if (first.isEmpty()) {
+        say(QStringLiteral("ruvo-render: none of the batch's files can be read"));
+        return kUnreadable;
+    }
+    const int jobs = options.jobs.value_or(QThread::idealThreadCount());
+    TerminalProgress bar(static_cast<int>(options.batch_files.size()));
+    const std::vector<ruvo::FrameResult> frames = ruvo::run_batch(
+        [&](ruvo::Workspace& ws) { return set_up_view(ws, options, first, [](const QString&) {}).slot; },
+        options.batch_files, options.out_dir, jobs, [&](int done) { bar.show(done); });
+    bar.finish();
+    int failed = 0;
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        const QString failure = frame_failure(frames[k]);
+        if (failure.isEmpty()) continue;
+        ++failed;
+        say(QStringLiteral("%1: %2").arg(options.batch_files[static_cast<qsizetype>(k)], failure));
+    }
+    std::printf("%d of %d pictures written to %s\n", static_cast<int>(frames.size()) - failed,
+                static_cast<int>(frames.size()), options.out_dir.toLocal8Bit().constData());
+    return failed > 0 ? kSomeFailed : kDone;
 }
 
 }  // namespace
@@ -121,5 +235,5 @@ int main(int argc, char** argv) {
         std::printf("%s", ruvo::cli::render_usage().toLocal8Bit().constData());
         return kDone;
     }
-    return run(*parsed.options);
+    return parsed.options->batch ? run_batch(*parsed.options) : run(*parsed.options);
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "automation/SequentialEngine.h"
 #include "data/FieldStore.h"
 #include "data/ProjectFile.h"
 #include "plot/Geometry.h"
@@ -25,6 +26,8 @@ struct Workspace {
     bool fixed_size_mode = false;  // the fixed 640 x 480 layout of follow mode and sequential conversion
     ProbeState probe;         // the mouse probe and the area selection
     bool key_select = false;  // the keyboard selection mode is on
+    SequentialSet sequential;      // the files of a sequential conversion
+    bool sequential_mode = false;  // a conversion set has replaced the project
 
     // The magnification the view in `slot` is drawn at.
     int magnification_of(int slot) {

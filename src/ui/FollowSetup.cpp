@@ -67,7 +67,7 @@ TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, Reme
       Video_Mode_Box(new QCheckBox(text(messages::kVideoMode))),
       Follow_Start(button(messages::kFollowStart)),
       Follow_End(button(messages::kFollowEnd)),
-      Follow_Close(button(messages::kFollowClose)),
+      Follow_Close(button(messages::kCloseButton)),
       Follow_Alert_Panel(new QLabel(text(messages::kFollowAlert))) {
     name_widget(this, "Follow_Mode_Setup");
     setWindowTitle(text(messages::kFollowSetupCaption));
@@ -283,7 +283,7 @@ bool TFollow_Mode_Setup::save_folder_accepted() {
     const QString folder = Follow_DirEdit->text().trimmed();
     if (folder.isEmpty() || !QDir(folder).exists()) {
         Follow_DirEdit->setText(folders_.sequential_save);
-        refuse(messages::kBadFollowFolder);
+        refuse(messages::kSaveFolderInvalid);
         return false;
     }
     folders_.sequential_save = folder;

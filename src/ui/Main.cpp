@@ -33,6 +33,7 @@
 #include "ui/Help.h"
 #include "ui/MenuShortcuts.h"
 #include "ui/PictureCommands.h"
+#include "ui/SqInfo.h"
 #include "ui/Messages.h"
 #include "ui/StartUp.h"
 #include "ui/StatusBindings.h"
@@ -183,8 +184,9 @@ void TRuvo_Main_Form::build_menus() {
     name_widget(bar, "MainMenu1");
 
     File_Main = add_menu(bar, "File_Main", messages::kFileMenu);
-    add_named_item(File_Main, "Sequential_Change_Save", messages::kSequentialChangeSave,
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(add_named_item(File_Main, "Sequential_Change_Save", messages::kSequentialChangeSave,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, &TRuvo_Main_Form::Sequential_Change_SaveClick);
     connect(add_named_item(File_Main, "Exit1", messages::kExit), &QAction::triggered, this, &QWidget::close);
 
     Project_Main = add_menu(bar, "Project_Main", messages::kProjectMenu);
@@ -258,6 +260,7 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
     connect(open_project, &QToolButton::clicked, project_.get(), &ProjectCommands::Open_ProjectClick);
     OpenSequentialSB =
         picture(add_button("OpenSequentialSB", messages::kOpenSequentialHint), QStyle::SP_FileDialogContentsView);
+    connect(OpenSequentialSB, &QToolButton::clicked, this, &TRuvo_Main_Form::Sequential_Change_SaveClick);
     SaveOvewriteSB = picture(add_button("SaveOvewriteSB", messages::kSaveOverwriteHint), QStyle::SP_DialogSaveButton);
     connect(SaveOvewriteSB, &QToolButton::clicked, project_.get(), &ProjectCommands::Project_OverWriteClick);
     row->addSpacing(8);
@@ -280,6 +283,7 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
     Sq_StartSB = add_button("Sq_StartSB", messages::kSqStartHint, messages::kSqStartCaption);
     Sq_StartSB->setEnabled(false);
     Sq_StartSB->hide();
+    connect(Sq_StartSB, &QToolButton::clicked, this, [this] { Sequential_Info->exec(); });
 
     // Follow mode's read-outs, shown while it runs.
     for (const char* name : {"Follow_Info_Edit", "Follow_Time_Edit"}) {
@@ -436,6 +440,8 @@ void TRuvo_Main_Form::project_files_chosen() {
 void TRuvo_Main_Form::project_closed() {
     set_project_items_enabled(false);
     SaveOvewriteSB->setEnabled(false);
+    Sq_StartSB->setEnabled(false);
+    Sq_StartSB->hide();
 }
 
 void TRuvo_Main_Form::set_project_items_enabled(bool enabled) {

@@ -46,6 +46,8 @@ class TArrow_Shape_Change;
 class TChangeRatio;
 class TMaxMinSet;
 class TScalarLineWidth;
+class TSequential_Info;
+struct FrameResult;
 
 // The frame of the program: menus, tool bar, the right-hand panel with the
 // file lists, the status panel, and the view windows inside. It owns the
@@ -94,6 +96,12 @@ public:
     // The project commands' own, for the command line and the tests.
     void open_project_file(const QString& path);
     void Close_Project();
+
+    // Sequential conversion (MainSequential.cpp): the entry closes the
+    // project and shows the choice of the files; the set chosen opens in
+    // views drawn at the fixed size, ready for the run dialog.
+    void Sequential_Change_SaveClick();
+    void OpenSequentialSet();
 
 signals:
     // A view was drawn by the dispatcher.
@@ -161,6 +169,8 @@ private:
     void project_files_chosen() override;
     void project_closed() override;
     void set_project_items_enabled(bool enabled);
+    // One file of a sequential run read into the current view, drawn and saved.
+    FrameResult convert_sequential_file(const QString& name);
 
     // The range commands, neglect steps and dialogs of the view windows (MainDialogs.cpp).
     void create_view_dialogs();
@@ -241,6 +251,7 @@ private:
     TMaxMinSet* MaxMinSet = nullptr;
     TScalarLineWidth* ScalarLineWidth = nullptr;
     TArrow_Shape_Change* Arrow_Shape_Change = nullptr;
+    TSequential_Info* Sequential_Info = nullptr;
     QList<QPointer<QAction>> merged_keys_;  // the active view's unlisted keys
 
     std::unique_ptr<SteadyClock> follow_clock_;

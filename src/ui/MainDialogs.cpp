@@ -19,6 +19,7 @@
 #include "ui/Messages.h"
 #include "ui/PictureCommands.h"
 #include "ui/Ratio.h"
+#include "ui/SqInfo.h"
 #include "ui/StatusBindings.h"
 #include "view/NeglectSteps.h"
 
@@ -38,6 +39,8 @@ void TRuvo_Main_Form::create_view_dialogs() {
     ChangeRatio = new TChangeRatio(*ws_, this);
     MaxMinSet = new TMaxMinSet(*ws_, this);
     ScalarLineWidth = new TScalarLineWidth(*ws_, this);
+    Sequential_Info = new TSequential_Info(ws_->sequential, folders_,
+                                           [this](const QString& name) { return convert_sequential_file(name); }, this);
     Arrow_Shape_Change = new TArrow_Shape_Change(*ws_, this);
 }
 

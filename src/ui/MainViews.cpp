@@ -102,6 +102,7 @@ void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
     connect(view, &TRuvo_Sub_Form::close_requested, this, &TRuvo_Main_Form::close_active_view);
     connect(view, &TRuvo_Sub_Form::close_all_requested, this, &TRuvo_Main_Form::close_all_views);
     connect(view, &TRuvo_Sub_Form::exit_requested, this, &QWidget::close);
+    connect(view, &TRuvo_Sub_Form::sequential_requested, this, &TRuvo_Main_Form::Sequential_Change_SaveClick);
     connect(view, &TRuvo_Sub_Form::switch_chosen, this, &TRuvo_Main_Form::apply_view_switch);
     connect(view, &TRuvo_Sub_Form::magnification_chosen, this, [this](TRuvo_Sub_Form* chosen, int magni) {
         if (chosen == current_view()) set_magnification_preset(magni);
@@ -240,7 +241,7 @@ void TRuvo_Main_Form::merge_menus() {
 }
 
 void TRuvo_Main_Form::view_shown() {
-    SaveOvewriteSB->setEnabled(true);
+    SaveOvewriteSB->setEnabled(!ws_->sequential_mode);
     set_view_buttons_enabled(true);
     if (!ws_->fixed_size_mode) control_panel_->enable_magnification(true);
 }
@@ -248,7 +249,7 @@ void TRuvo_Main_Form::view_shown() {
 // The speed buttons and the Window menu that need a view window.
 void TRuvo_Main_Form::set_view_buttons_enabled(bool enabled) {
     PrintSB->setEnabled(enabled);
-    FollowSB->setEnabled(enabled);
+    FollowSB->setEnabled(enabled && !ws_->sequential_mode);
     const bool magnify = enabled && !ws_->fixed_size_mode;
     MagniUpSB->setEnabled(magnify);
     MagniDownSB->setEnabled(magnify);

@@ -251,14 +251,12 @@ inline constexpr char kVideoMode[] = "VideoMode [640*480dot固定] (&V)";
 inline constexpr char kFollowStart[] = "追尾開始(&S)";
 inline constexpr char kFollowStartActive[] = "追尾中";
 inline constexpr char kFollowEnd[] = "追尾中止(&Q)";
-inline constexpr char kFollowClose[] = "閉じる(&C)";
 inline constexpr char kFollowAlert[] = "保存する場合は、ディスク空き容量に注意してください。";
 inline constexpr char kFollowAlertWarning[] = "<<警告>> ディスク空き容量に十分注意してください。";
 inline constexpr char kEnterInRange[] = "範囲内の数値を入力してください。";
 inline constexpr char kEnterReadCount[] = "読み込み回数限度を入力してください｡";
 inline constexpr char kEntryError[] = "Error";
 inline constexpr char kRestartFollow[] = "もう一度追尾しなおすの?リセットされちゃうよ!";
-inline constexpr char kBadFollowFolder[] = "連番画像ファイル保存先が正しくありません";
 inline constexpr char kFillEveryItem[] = "全ての項目を入力してください｡";
 inline constexpr char kReallyStop[] = "ほんとに?";
 inline constexpr char kFollowCloseWarning[] = "追尾中に画面表示を変えると，台無しになるかもしれません｡ご注意を！！";
@@ -266,5 +264,26 @@ inline constexpr char kUntilUpdateCheck[] = "UpDate Check まで";
 inline constexpr char kSecondsSuffix[] = " 秒";
 inline constexpr char kFollowFinished[] = "追尾終了";
 inline constexpr char kRereading[] = "再読み込み中";
+
+// Sequential conversion: the choice of the files and the run.
+inline constexpr char kSequentialMainCaption[] = "Ruvo - シーケンシャルファイルの変換保存";
+inline constexpr char kSequentialDialogCaption[] = "連番ファイルの選択";
+inline constexpr char kNotRegistered[] = "(未登録)";
+inline constexpr char kOneGridOnly[] = "グリッドは1つしか選択できません";
+inline constexpr char kOneDataKindOnly[] = "ベクトルまたはスカラー1種類しか選択できません";
+inline constexpr char kBMPSaveLabel[] = "連番画像の保存先(&I)：";
+inline constexpr char kBrowseButton[] = "参照(&B)";
+inline constexpr char kSequentialBrowseCaption[] = "連番画像ファイルの保存先";
+inline constexpr char kSaveFolderInvalid[] = "連番画像ファイル保存先が正しくありません";
+inline constexpr char kSqInfoCaption[] = "Sequential_Info";
+inline constexpr char kSqStart[] = "変換保存スタート(&S)";
+inline constexpr char kSqConverting[] = "変換保存中";
+inline constexpr char kSqQuit[] = "変換保存中止(&Q)";
+inline constexpr char kCloseButton[] = "閉じる(&C)";  // the follow and conversion dialogs
+inline constexpr char kSqFileNameLabel[] = "書き込み中ファイル名：";
+inline constexpr char kSqTimeLabel[] = "経 過 時 間：";
+inline constexpr char kSqTimeBefore[] = "計算終了 ";  // + the seconds, two decimals
+inline constexpr char kReally[] = "ほんとに？";
+inline constexpr char kFileFormatWrong[] = "ファイル形式がおかしいよ！";  // + the file and where reading stopped
 
 }  // namespace ruvo::messages

@@ -166,6 +166,9 @@ void ProjectCommands::reset_project_state() {
     ws_.store.vector_count = 0;
     ws_.store.scalar_count = 0;
     ws_.project.reset();
+    ws_.sequential = {};
+    ws_.sequential_mode = false;
+    ws_.fixed_size_mode = false;
     frame_.show_caption(text(messages::kNoProjectCaption));
 }
 

@@ -116,6 +116,8 @@ public:
     QList<QAction*> unlisted_keys() const { return unlisted_keys_; }
 
     void Close_FileClick() { emit close_requested(); }
+    // Not on a menu: the main window's sequential conversion, for the keys.
+    void SequentialFile_OpenClick() { emit sequential_requested(); }
     void Close_All_FileClick() { emit close_all_requested(); }
 
     void SaveAsBitmapClick() { emit picture_command_chosen(this, PictureCommand::SaveAsBitmap); }
@@ -138,6 +140,7 @@ signals:
     void close_requested();      // Close_File
     void close_all_requested();  // Close_All_File
     void exit_requested();       // Exit_Ruvo
+    void sequential_requested();  // SequentialFile_Open
     void switch_chosen(TRuvo_Sub_Form* view, const ruvo::ViewSwitch& change);
     void magnification_chosen(TRuvo_Sub_Form* view, int magni);  // a preset of the pop-up menu
     void range_command_chosen(TRuvo_Sub_Form* view, ruvo::RangeCommand command);

@@ -68,7 +68,7 @@ TEST_F(FollowSetupTest, RefusesEntriesOutOfRangeAndAStartWithoutAFolder) {
     click("Auto_Bitmap_Box");
     click("Follow_Start");
     const QString range = test::text(messages::kEnterInRange);
-    EXPECT_EQ(script.messages(), QStringList({range, range, range, range, test::text(messages::kBadFollowFolder),
+    EXPECT_EQ(script.messages(), QStringList({range, range, range, range, test::text(messages::kSaveFolderInvalid),
                                               test::text(messages::kFillEveryItem)}));
     EXPECT_FALSE(named<QTimer>(*main, "Follow_Timer")->isActive());
 }

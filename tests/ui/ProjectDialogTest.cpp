@@ -16,6 +16,7 @@
 #include "data/RememberedFolders.h"
 #include "ui/Main.h"
 #include "ui/Messages.h"
+#include "ui/FileChooser.h"
 #include "ui/Project.h"
 
 namespace ruvo {
@@ -105,8 +106,8 @@ TEST_F(ProjectDialogTest, OpensOnTheProjectWithEveryFileListedAndTheKindOther) {
     open_dialog();
     EXPECT_EQ(dialog_->windowTitle(), text(messages::kProjectDialogCaptionBefore) + "run.RVP" +
                                           text(messages::kProjectDialogCaptionAfter));
-    EXPECT_EQ(child<QComboBox>("FilterComboBox1")->currentIndex(), TProject_Dialog::kAllFiles);
-    EXPECT_EQ(dialog_->kind(), TProject_Dialog::kOther);
+    EXPECT_EQ(child<QComboBox>("FilterComboBox1")->currentIndex(), FileChooser::kAllFiles);
+    EXPECT_EQ(dialog_->kind(), FileChooser::kOther);
     EXPECT_EQ(rows(files()), (QStringList{"A.P", "B.E", "C.DAT", "D.D", "FLOW.v", "GRID.GRD", "notes.txt",
                                           "OTHER.GRD", "README", "RESULT.K", "X.V"}));  // "*.*": README too
     EXPECT_EQ(rows(project_lines()), (QStringList{"GRID.GRD", "A.V", "B.V", "C.V", "A.P"}));
@@ -137,27 +138,27 @@ TEST_F(ProjectDialogTest, TheKindsStayBesideTheirNamesInAFullProjectWithALongNam
 
 TEST_F(ProjectDialogTest, TheFilterNarrowsTheFilesAndSelectsItsKind) {
     open_dialog();
-    child<QComboBox>("FilterComboBox1")->setCurrentIndex(TProject_Dialog::kScalarFiles);
+    child<QComboBox>("FilterComboBox1")->setCurrentIndex(FileChooser::kScalarFiles);
     EXPECT_EQ(rows(files()), (QStringList{"A.P", "B.E", "C.DAT", "D.D", "RESULT.K"}));
-    EXPECT_EQ(dialog_->kind(), TProject_Dialog::kScalar);
-    child<QComboBox>("FilterComboBox1")->setCurrentIndex(TProject_Dialog::kVectorFiles);
+    EXPECT_EQ(dialog_->kind(), FileChooser::kScalar);
+    child<QComboBox>("FilterComboBox1")->setCurrentIndex(FileChooser::kVectorFiles);
     EXPECT_EQ(rows(files()), (QStringList{"C.DAT", "D.D", "FLOW.v", "X.V"}));
-    EXPECT_EQ(dialog_->kind(), TProject_Dialog::kVector);
-    child<QComboBox>("FilterComboBox1")->setCurrentIndex(TProject_Dialog::kAllFiles);
-    EXPECT_EQ(dialog_->kind(), TProject_Dialog::kOther);
+    EXPECT_EQ(dialog_->kind(), FileChooser::kVector);
+    child<QComboBox>("FilterComboBox1")->setCurrentIndex(FileChooser::kAllFiles);
+    EXPECT_EQ(dialog_->kind(), FileChooser::kOther);
 }
 
 TEST_F(ProjectDialogTest, ClickingAFileSelectsTheKindOfItsExtension) {
     open_dialog();
-    choose_kind(TProject_Dialog::kGrid);
+    choose_kind(FileChooser::kGrid);
     click_file("RESULT.K");
-    EXPECT_EQ(dialog_->kind(), TProject_Dialog::kGrid);  // .K stands for no kind
+    EXPECT_EQ(dialog_->kind(), FileChooser::kGrid);  // .K stands for no kind
     click_file("FLOW.v");
-    EXPECT_EQ(dialog_->kind(), TProject_Dialog::kVector);
+    EXPECT_EQ(dialog_->kind(), FileChooser::kVector);
     click_file("A.P");
-    EXPECT_EQ(dialog_->kind(), TProject_Dialog::kScalar);
+    EXPECT_EQ(dialog_->kind(), FileChooser::kScalar);
     click_file("GRID.GRD");
-    EXPECT_EQ(dialog_->kind(), TProject_Dialog::kGrid);
+    EXPECT_EQ(dialog_->kind(), FileChooser::kGrid);
 }
 
 TEST_F(ProjectDialogTest, AddingNeedsAKindAndStopsAtTheLimits) {
@@ -172,20 +173,20 @@ TEST_F(ProjectDialogTest, AddingNeedsAKindAndStopsAtTheLimits) {
     EXPECT_EQ(project_lines()->count(), 5);
 
     // The same file may be added again; the eleventh vector file is refused.
-    for (int n = 3; n < kMaxSlots; ++n) EXPECT_TRUE(add("X.V", TProject_Dialog::kVector).isEmpty());
+    for (int n = 3; n < kMaxSlots; ++n) EXPECT_TRUE(add("X.V", FileChooser::kVector).isEmpty());
     EXPECT_EQ(edited().vector_file_count, kMaxSlots);
-    EXPECT_EQ(add("X.V", TProject_Dialog::kVector), QStringList{text(messages::kCannotAddMore)});
+    EXPECT_EQ(add("X.V", FileChooser::kVector), QStringList{text(messages::kCannotAddMore)});
     EXPECT_EQ(edited().vector_file_count, kMaxSlots);
     EXPECT_EQ(rows(project_lines()).size(), 1 + kMaxSlots + 1);
     EXPECT_EQ(rows(project_lines()).last(), "A.P");  // scalars stay after the vectors
     EXPECT_EQ(rows(project_lines())[kMaxSlots], "X.V");
 
     // A second grid is refused; after the grid line is deleted a new one takes line 0.
-    EXPECT_EQ(add("OTHER.GRD", TProject_Dialog::kGrid), QStringList{text(messages::kCannotAddMore)});
+    EXPECT_EQ(add("OTHER.GRD", FileChooser::kGrid), QStringList{text(messages::kCannotAddMore)});
     project_lines()->setCurrentRow(0);
     press("DeleteButton");
     EXPECT_EQ(edited().grid_file_count, 0);
-    EXPECT_TRUE(add("OTHER.GRD", TProject_Dialog::kGrid).isEmpty());
+    EXPECT_TRUE(add("OTHER.GRD", FileChooser::kGrid).isEmpty());
     EXPECT_EQ(project_lines()->item(0)->text(), "OTHER.GRD");
     EXPECT_EQ(kind_lines()->item(0)->text(), text(messages::kGridKind));
     EXPECT_EQ(edited().grid_file_name, dir_.filePath("OTHER.GRD"));

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+#include "automation/SequentialEngine.h"
+
+namespace ruvo {
+
+struct Workspace;
+
+// Sets a fresh workspace up to draw the batch's view, as the conversion
+// dialog's set leaves it before a run; returns the view's slot, or 0 when it
+// cannot be set up.
+using BatchSetUp = std::function<int(Workspace&)>;
+
+// Converts `files` as a sequential conversion run does, into pictures in
+// `folder`, on `jobs` threads with one workspace each. Every frame depends
+// only on the set-up and its own file, so the pictures do not depend on the
+// number of threads. `frame_done` is called (from the worker threads, one at
+// a time) after each file. The results are in the order of `files`.
+std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& files, const QString& folder,
+                                   int jobs, const std::function<void(int done)>& frame_done);
+
+}  // namespace ruvo

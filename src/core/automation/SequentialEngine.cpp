@@ -1,0 +1,115 @@
+#include "automation/SequentialEngine.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+#include "Workspace.h"
+#include "export/BitmapSave.h"
+#include "view/ViewOpening.h"
+
+namespace ruvo {
+
+AddRefusal add_sequential_files(SequentialSet& set, std::optional<FileKind> kind, const QStringList& chosen) {
+    if (!kind) return AddRefusal::KindNotChosen;
+    if (*kind == FileKind::Grid) {
+        if (set.seq_grid_count > 0) return AddRefusal::Full;
+        if (chosen.size() > 1) return AddRefusal::OneGridOnly;
+        if (chosen.isEmpty()) return AddRefusal::None;
+        set.seq_grid_file = chosen.front();
+        set.seq_grid_count = 1;
+        return AddRefusal::None;
+    }
+    const SequentialKind wanted = *kind == FileKind::Vector ? SequentialKind::Vector : SequentialKind::Scalar;
+    if (set.seq_kind != SequentialKind::Nothing && set.seq_kind != wanted) return AddRefusal::OtherKind;
+    if (set.seq_file_count() + chosen.size() > kMaxSequentialFiles) return AddRefusal::Full;
+    if (chosen.isEmpty()) return AddRefusal::None;
+    for (const QString& path : chosen) set.seq_file_name.append(QFileInfo(path).fileName());
+    set.seq_kind = wanted;
+    return AddRefusal::None;
+}
+
+void remove_sequential_files(SequentialSet& set, QList<int> rows) {
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    for (const int row : rows) {
+        if (row >= 0 && row < set.seq_file_count()) set.seq_file_name.removeAt(row);
+    }
+    if (set.seq_file_name.isEmpty()) set.seq_kind = SequentialKind::Nothing;
+}
+
+void resolve_sequential_files(SequentialSet& set, const QString& folder) {
+    const QDir dir(folder);
+    for (QString& name : set.seq_file_name) name = dir.filePath(QFileInfo(name).fileName());
+}
+
+namespace {
+// Compares runs of digits by their value (leading zeros aside) and other
+// characters without case. QCollator's numeric mode needs ICU, which not
+// every Qt is built with.
+int natural_compare(const QString& a, const QString& b) {
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const qsizetype a_start = i, b_start = j;
+            while (i < a.size() && a[i].isDigit()) ++i;
+            while (j < b.size() && b[j].isDigit()) ++j;
+            const QStringView a_digits = QStringView(a).mid(a_start, i - a_start);
+            const QStringView b_digits = QStringView(b).mid(b_start, j - b_start);
+            const auto value = [](QStringView digits) {
+                while (digits.size() > 1 && digits.front() == u'0') digits = digits.mid(1);
+                return digits;
+            };
+            const QStringView a_value = value(a_digits), b_value = value(b_digits);
+            if (a_value.size() != b_value.size()) return a_value.size() < b_value.size() ? -1 : 1;
+            if (const int order = a_value.compare(b_value); order != 0) return order;
+            continue;
+        }
+        const QChar a_char = a[i++].toCaseFolded(), b_char = b[j++].toCaseFolded();
+        if (a_char != b_char) return a_char < b_char ? -1 : 1;
+    }
+    if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;
+    return a.compare(b);
+}
+}  // namespace
+
+void sort_naturally(QStringList& names) {
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString& a, const QString& b) { return natural_compare(a, b) < 0; });
+}
+
+QString sequential_output_name(const QString& folder, const QString& data_file) {
+    const QString name = QFileInfo(data_file).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return QDir(folder).filePath((dot < 0 ? name : name.left(dot)) + QStringLiteral(".bmp"));
+}
+
+QString duplicate_picture_name(const QStringList& files) {
+    QSet<QString> names;
+    for (const QString& file : files) {
+        const QString name = sequential_output_name({}, file);
+        if (names.contains(name)) return file;
+        names.insert(name);
+    }
+    return {};
+}
+
+ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImage& image, Progress& progress,
+                             StatusBoxes& status) {
+    ConvertResult result;
+    result.read = reread_view_data(ws, slot, name);
+    result.drawn = render_view(ws, slot, image, progress, status);
+    return result;
+}
+
+FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const QString& folder, QImage& image,
+                             Progress& progress, StatusBoxes& status) {
+    FrameResult frame;
+    frame.output = sequential_output_name(folder, name);
+    frame.converted = ConvertOneFile(ws, slot, name, image, progress, status);
+    if (frame.converted.usable()) frame.written = save_bitmap(image, frame.output);
+    return frame;
+}
+
+}  // namespace ruvo

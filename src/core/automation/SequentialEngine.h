@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include "data/ResultReader.h"
+#include "data/WholeFile.h"
+#include "plot/Renderer.h"
+
+namespace ruvo {
+
+class Progress;
+class StatusBoxes;
+struct Workspace;
+
+inline constexpr int kMaxSequentialFiles = 2000;
+
+enum class SequentialKind { Nothing, Vector, Scalar };
+
+// The files of a sequential conversion: one grid and up to 2000 data files
+// of one kind. Data files are names while they are chosen and full paths
+// once the choice is confirmed.
+struct SequentialSet {
+    int seq_grid_count = 0;
+    QString seq_grid_file;
+    QStringList seq_file_name;
+    SequentialKind seq_kind = SequentialKind::Nothing;
+
+    int seq_file_count() const { return static_cast<int>(seq_file_name.size()); }
+    bool operator==(const SequentialSet&) const = default;
+};
+
+// Why files could not join the set.
+enum class AddRefusal {
+    None,
+    Full,           // a grid is chosen already, or the data files would pass 2000
+    OneGridOnly,    // several files offered as the grid
+    OtherKind,      // data files of the kind the list does not hold
+    KindNotChosen,  // the files' kind is unknown ("other")
+};
+
+// Adds the files `chosen` (full paths, in the order listed) to the set as
+// `kind`, or refuses them all. Without a kind they are refused. The grid
+// keeps its full path; data files keep their names until resolved.
+AddRefusal add_sequential_files(SequentialSet& set, std::optional<FileKind> kind, const QStringList& chosen);
+// Removes the data files at `rows`; an emptied list has no kind any more.
+void remove_sequential_files(SequentialSet& set, QList<int> rows);
+// The data files, as taken from `folder` (the folder shown when the choice
+// is confirmed).
+void resolve_sequential_files(SequentialSet& set, const QString& folder);
+
+// Sorts names so that numbers inside them compare by value: run9 before run10.
+void sort_naturally(QStringList& names);
+
+// The picture of `data_file` in `folder`: the data file's name with its
+// extension replaced by ".bmp", or ".bmp" appended to a name without one.
+QString sequential_output_name(const QString& folder, const QString& data_file);
+// The first of `files` whose picture would have the name of an earlier
+// one's, or "" when every picture's name is its own.
+QString duplicate_picture_name(const QStringList& files);
+
+// One data file read into the view in `slot` and drawn: its values only,
+// ranges and flags as the first file left them, so that every frame of a
+// run shares one scale. The view keeps its data slot.
+struct ConvertResult {
+    ReadResult read;
+    RenderResult drawn;
+    // A picture is worth saving only of a file read whole and drawn.
+    bool usable() const { return read.complete() && drawn.ok(); }
+};
+ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImage& image, Progress& progress,
+                             StatusBoxes& status);
+
+// ConvertOneFile and the save of its picture beside the others in `folder`.
+struct FrameResult {
+    ConvertResult converted;
+    QString output;       // the picture's path
+    WriteResult written;  // not attempted (ok false, no error) when the file was not usable
+    bool saved() const { return written.ok; }
+};
+FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const QString& folder, QImage& image,
+                             Progress& progress, StatusBoxes& status);
+
+}  // namespace ruvo

@@ -1,0 +1,56 @@
+# ruvo-render --batch on a few hundred frames: the same pictures on one
+# thread and on two, and a file that cannot be read reported and skipped.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/frames")
+
+# Frames alternate between the sample's two scalar files, so that the first
+# one's range is not that of every frame.
+set(files "")
+foreach(n RANGE 1 200)
+  math(EXPR odd "${n} % 2")
+  if(odd)
+    configure_file("${EXAMPLES}/cylinder/CYLINDER.P" "${WORK}/frames/run${n}.p" COPYONLY)
+  else()
+    configure_file("${EXAMPLES}/cylinder/CYLINDER.K" "${WORK}/frames/run${n}.p" COPYONLY)
+  endif()
+  list(APPEND files "${WORK}/frames/run${n}.p")
+endforeach()
+# Cut short as a solver still writing it leaves it, and missing altogether.
+file(READ "${EXAMPLES}/cylinder/CYLINDER.P" whole)
+string(SUBSTRING "${whole}" 0 30000 part)
+file(WRITE "${WORK}/frames/cut.p" "${part}")
+list(APPEND files "${WORK}/frames/cut.p" "${WORK}/frames/missing.p")
+
+set(common "${EXAMPLES}/cylinder/cylinder.RVP" --scalar 0 --fixed --view fill --batch ${files})
+foreach(jobs 1 2)
+  execute_process(COMMAND "${RENDER}" ${common} --out-dir "${WORK}/jobs${jobs}" --jobs ${jobs}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL 4)
+    message(FATAL_ERROR "--jobs ${jobs}: exit ${status}, expected 4 (some files failed)\n${out}\n${err}")
+  endif()
+  foreach(bad cut.p missing.p)
+    string(FIND "${err}" "${bad}:" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "--jobs ${jobs}: ${bad} not reported:\n${err}")
+    endif()
+  endforeach()
+endforeach()
+
+file(GLOB pictures RELATIVE "${WORK}/jobs1" "${WORK}/jobs1/*.bmp")
+list(LENGTH pictures count)
+if(NOT count EQUAL 200 OR EXISTS "${WORK}/jobs1/cut.bmp" OR EXISTS "${WORK}/jobs2/cut.bmp")
+  message(FATAL_ERROR "expected the 200 complete frames' pictures only, got ${count}")
+endif()
+foreach(picture ${pictures})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/jobs1/${picture}" "${WORK}/jobs2/${picture}"
+    RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${picture} differs between --jobs 1 and --jobs 2")
+  endif()
+endforeach()
+# The first file's range holds for every frame: the two kinds of frame differ.
+file(SHA1 "${WORK}/jobs1/run1.bmp" odd_frame)
+file(SHA1 "${WORK}/jobs1/run2.bmp" even_frame)
+if(odd_frame STREQUAL even_frame)
+  message(FATAL_ERROR "frames of different files are the same picture")
+endif()

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "UiTestSupport.h"
+#include "Workspace.h"
+#include "data/RememberedFolders.h"
+#include "ui/FileChooser.h"
+#include "ui/Main.h"
+#include "ui/Messages.h"
+#include "ui/Sequential.h"
+#include "ui/SqInfo.h"
+#include "ui/Sub.h"
+
+namespace ruvo {
+namespace {
+
+using test::ModalScript;
+using test::text;
+
+template <typename T>
+T* child(QWidget* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Chooses rows [first, first + count) of the file list, the kind, and adds them.
+void add_rows(QWidget* dialog, int first, int count, int kind) {
+    auto* files = child<QListWidget>(dialog, "FileListBox1");
+    files->clearSelection();
+    for (int row = first; row < first + count; ++row) files->item(row)->setSelected(true);
+    child<QGroupBox>(dialog, "KindRadioGroup")->findChildren<QRadioButton*>()[kind]->click();
+    child<QPushButton>(dialog, "AddButton")->click();
+}
+
+void add_named(QWidget* dialog, const QString& name, int kind) {
+    auto* files = child<QListWidget>(dialog, "FileListBox1");
+    add_rows(dialog, files->row(files->findItems(name, Qt::MatchExactly).value(0)), 1, kind);
+}
+
+TEST(SequentialDialog, RefusesBeyond2000FilesMixedKindsAndTheKindOtherAndCancelKeepsTheSet) {
+    QTemporaryDir dir;
+    for (int n = 1; n <= 2100; ++n) QFile(dir.filePath(QStringLiteral("f%1.p").arg(n))).open(QIODevice::WriteOnly);
+    RememberedFolders folders;
+    folders.sequential_load = dir.path();
+    SequentialSet set;
+    TSequential_Dialog dialog(set, folders);
+    auto* files = child<QListWidget>(&dialog, "FileListBox1");
+    EXPECT_EQ(files->item(8)->text(), "f9.p");  // natural order
+    EXPECT_EQ(files->item(9)->text(), "f10.p");
+    auto* chosen = child<QListWidget>(&dialog, "ProjectFileList");
+
+    const struct {
+        int first, count, kind;
+        const char* refusal;  // nullptr: accepted
+        int listed;
+    } steps[] = {
+        {0, 1500, FileChooser::kScalar, nullptr, 1500},
+        {1500, 600, FileChooser::kScalar, messages::kCannotAddMore, 1500},
+        {1500, 1, FileChooser::kVector, messages::kOneDataKindOnly, 1500},
+        {1500, 1, FileChooser::kOther, messages::kChooseKindFirst, 1500},
+        {0, 2, FileChooser::kGrid, messages::kOneGridOnly, 1500},
+        {1500, 500, FileChooser::kScalar, nullptr, 2000},
+    };
+    for (const auto& step : steps) {
+        ModalScript script;
+        if (step.refusal) script.then(test::press(QMessageBox::Ok));
+        add_rows(&dialog, step.first, step.count, step.kind);
+        EXPECT_TRUE(script.finished());
+        EXPECT_EQ(script.messages().value(0), step.refusal ? text(step.refusal) : QString()) << step.first;
+        EXPECT_EQ(chosen->count(), step.listed) << step.first;
+    }
+    EXPECT_EQ(chosen->item(1999)->text(), "f2000.p");
+    child<QPushButton>(&dialog, "CancelButton")->click();
+    EXPECT_EQ(set, SequentialSet{});
+}
+
+// A set chosen through the dialog, run from the run dialog and stopped
+// during its second file; the batch draws the same pictures.
+TEST(SequentialRun, StopsAfterTheFileInHandAndDrawsWhatTheBatchDraws) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath("data"), out = dir.filePath("out");
+    QDir().mkpath(data);
+    QDir().mkpath(out);
+    const QString cylinder = QStringLiteral(RUVO_EXAMPLES_DIR "/cylinder/");
+    QFile::copy(cylinder + "CYLINDER.GRD", data + "/GRID.GRD");
+    const QStringList names{"run0001.v", "run0002", "run9.v", "run10.v"};
+    for (const QString& name : names) QFile::copy(cylinder + "CYLINDER.V", data + '/' + name);
+    RememberedFolders folders;
+    folders.sequential_load = data;
+    folders.sequential_save = out;
+    folders.write();
+    auto main = test::shown_main_window();
+
+    ModalScript script;
+    script.then([&](QWidget* dialog) {
+        ASSERT_NE(qobject_cast<TSequential_Dialog*>(dialog), nullptr);
+        add_named(dialog, "GRID.GRD", FileChooser::kGrid);
+        add_rows(dialog, 1, 4, FileChooser::kVector);  // after GRID.GRD
+        EXPECT_EQ(child<QListWidget>(dialog, "ProjectFileList")->item(3)->text(), "run10.v");
+        child<QPushButton>(dialog, "OkButton")->click();
+    });
+    child<QToolButton>(main.get(), "OpenSequentialSB")->click();
+    EXPECT_EQ(main->windowTitle(), text(messages::kSequentialMainCaption));
+    EXPECT_TRUE(main->workspace().fixed_size_mode);
+    EXPECT_EQ(main->view_windows().size(), 2);
+    EXPECT_FALSE(child<QToolButton>(main.get(), "MagniUpSB")->isEnabled());
+    EXPECT_FALSE(child<QToolButton>(main.get(), "FollowSB")->isEnabled());
+    auto* start = child<QToolButton>(main.get(), "Sq_StartSB");
+    ASSERT_TRUE(start->isVisible() && start->isEnabled());
+
+    // The stop button is pressed while the second file is in hand; the
+    // close button, once idle, asks first.
+    auto* info = main->findChild<TSequential_Info*>();
+    QTimer watcher;
+    int stage = 0;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* quit = child<QPushButton>(info, "Sq_Quit_Close");
+        if (stage == 0 && child<QLineEdit>(info, "Sq_FileName_Edit")->text().endsWith("run0002.bmp")) {
+            EXPECT_EQ(quit->text(), text(messages::kSqQuit));
+            quit->click();
+            stage = 1;
+        } else if (stage == 1 && !info->seq_running()) {
+            stage = 2;
+            watcher.stop();
+            EXPECT_EQ(quit->text(), text(messages::kCloseButton));
+            quit->click();
+        }
+    });
+    script.then([&](QWidget* dialog) {
+        ASSERT_EQ(dialog, info);
+        watcher.start(0);
+        QTimer::singleShot(0, child<QPushButton>(info, "Sq_Start"), &QPushButton::click);
+    });
+    script.then(test::press(QMessageBox::Ok));
+    start->click();
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(script.messages(), QStringList{text(messages::kReally)});
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), (QStringList{"run0001.bmp", "run0002.bmp"}));
+    EXPECT_EQ(main->current_view()->windowTitle(), data + "/run0002");
+
+    const QString project = test::write_project(dir.filePath("p.RVP"), data + "/GRID.GRD", {data + "/run0001.v"}, {});
+    QProcess render;
+    render.start(QStringLiteral(RUVO_RENDER), {project, "--vector", "0", "--fixed", "--batch", data + "/run0001.v",
+                                               data + "/run0002", "--out-dir", dir.filePath("batch")});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    EXPECT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
+    for (const char* picture : {"/run0001.bmp", "/run0002.bmp"}) {
+        QFile dialog_picture(out + picture), batch_picture(dir.filePath("batch") + picture);
+        ASSERT_TRUE(dialog_picture.open(QIODevice::ReadOnly) && batch_picture.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(dialog_picture.readAll() == batch_picture.readAll()) << picture;
+    }
+}
+
+}  // namespace
+}  // namespace ruvo
