@@ -82,7 +82,12 @@ RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progr
     }
     View_Info& view = ws.views.at(slot);
 
-    image = QImage(ws.plot.width, ws.plot.height, QImage::Format_RGB32);
+    // A picture of the same size is drawn over again in its own memory: a
+    // series of redraws (a conversion, follow mode, the bars) allocates nothing.
+    const QSize size(ws.plot.width, ws.plot.height);
+    if (image.size() != size || image.format() != QImage::Format_RGB32) {
+        image = QImage(size, QImage::Format_RGB32);
+    }
     image.fill(Qt::white);
     ws.plot.colour_raster_ready = false;
     Canvas canvas(image);
