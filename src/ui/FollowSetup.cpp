@@ -1,7 +1,6 @@
 #include "ui/FollowSetup.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
@@ -172,11 +171,11 @@ void TFollow_Mode_Setup::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TFollow_Mode_Setup::closeEvent(QCloseEvent* event) {
+void TFollow_Mode_Setup::reject() {
     if (engine_.follow_active()) {
         QMessageBox::warning(this, text(messages::kWarningTitle), text(messages::kFollowCloseWarning));
     }
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 void TFollow_Mode_Setup::refuse(const char* message) {

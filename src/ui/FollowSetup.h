@@ -30,7 +30,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;    // FormShow
-    void closeEvent(QCloseEvent* event) override;  // FormClose
+    // FormClose: Esc, the close box and Follow_Close all end here.
+    void reject() override;
 
 private:
     void build_layout();

@@ -96,9 +96,18 @@ TEST_F(FollowSetupTest, StartsSavesNumberedPicturesAndStops) {
     EXPECT_EQ(QImage(saved).convertToFormat(QImage::Format_RGB32), main->view_windows()[0]->image()->picture());
     EXPECT_EQ(main->remembered_folders().sequential_save, dir.path());
 
+    // Esc closes the dialog as its close button does: with the warning, and
+    // following goes on.
     test::ModalScript script;
     script.then(test::press(QMessageBox::Ok));
+    QTest::keyClick(setup, Qt::Key_Escape);
+    EXPECT_FALSE(setup->isVisible());
+    EXPECT_TRUE(follow_timer->isActive());
+    setup->show();
+    script.then(test::press(QMessageBox::Ok));
     click("Follow_End");
+    EXPECT_EQ(script.messages().size(), 2);
+    EXPECT_EQ(script.messages().front(), test::text(messages::kFollowCloseWarning));
     EXPECT_TRUE(script.finished());
     EXPECT_FALSE(follow_timer->isActive());
     EXPECT_FALSE(info->isVisible());
