@@ -67,6 +67,12 @@ QRgb fill_colour(const View_Info& view, int index) {
     return ramp_colour(colour_ramp(), entry);
 }
 
+// The value range of a fill or contour writer with `count` bands or levels.
+PlotOutcome counted_value_range(GrafContext& c, int count, const char* none) {
+    if (count < 1) return {PlotFailure::Numeric, QString::fromLatin1(none)};
+    return set_value_range(c.plot, c.store, c.view);
+}
+
 // The legend's row of boxes, from 0.85 to 0.9 of the box height.
 void legend_box(GrafContext& c, double left, double width) {
     const double height = real(c.page.page_height);
@@ -137,26 +143,13 @@ void detail_value_scale(GrafContext& c, const DetailScale& d, long long zero_row
     const long long t = page.frame_left / 8;
     out.GrafThinLine();
     out.GrafColor(0, 0, 255);
-    auto tick = [&](long long row) {
+    auto tick = [&](int row) {
         out.GrafLine(page.frame_left - 5 * t, row, page.frame_left - 3 * t, row);
         out.GrafLine(page.page_width - 5 * t, row, page.page_width - 3 * t, row);
     };
-    auto ladder = [&](const std::vector<int>& rows) {
-        c.progress.set_maximum(9);
-        c.progress.set_step(1);
-        tick(rows.front());
-        for (std::size_t n = 1; n < rows.size(); ++n) {
-            tick(rows[n]);
-            c.progress.step();
-        }
-        c.progress.set_position(0);
-    };
-    tick(zero_row);
     // The page's rows are far inside the int range.
-    const int zero = static_cast<int>(zero_row);
-    const TickLadders ladders = detail_ladders(c.view.AutoScale, d.max_s, d.min_s, d.axis.lo);
-    if (ladders.upper) ladder(upper_ladder(zero, static_cast<int>(page.page_height - page.frame_bottom)));
-    if (ladders.lower) ladder(lower_ladder(static_cast<int>(page.frame_bottom), zero));
+    for_each_scale_tick(c.view, d, static_cast<int>(zero_row), static_cast<int>(page.page_height - page.frame_bottom),
+                        static_cast<int>(page.frame_bottom), c.progress, tick);
 
     const long long u = (page.page_height - page.frame_bottom) / 2;
     out.GrafColor(0, 0, 0);
@@ -236,10 +229,7 @@ PlotOutcome GrafVectors(GrafContext& c) {
 
 PlotOutcome GrafFill(GrafContext& c) {
     const int n = c.view.divided_number;
-    if (n < 1) return {PlotFailure::Numeric, QStringLiteral("the view asks for no fill band")};
-    if (const PlotOutcome range = set_value_range(c.plot, c.store, c.view); !range.ok()) {
-        return range;
-    }
+    if (const PlotOutcome range = counted_value_range(c, n, "the view asks for no fill band"); !range.ok()) return range;
     make_legend_room(c.page);
     GrafWriter& out = c.out;
     const double width = real(c.page.page_width);
@@ -279,8 +269,7 @@ PlotOutcome GrafFill(GrafContext& c) {
 
 PlotOutcome GrafContours(GrafContext& c) {
     const int n = c.view.line_num;
-    if (n < 1) return {PlotFailure::Numeric, QStringLiteral("the view asks for no contour level")};
-    if (const PlotOutcome range = set_value_range(c.plot, c.store, c.view); !range.ok()) {
+    if (const PlotOutcome range = counted_value_range(c, n, "the view asks for no contour level"); !range.ok()) {
         return range;
     }
     GrafWriter& out = c.out;

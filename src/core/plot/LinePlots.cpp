@@ -170,20 +170,7 @@ void draw_value_scale(PlotContext& c, const DetailScale& d, int zero_row) {
         c.canvas.move_to({clamp_pixel(width - 5 * t), row});
         c.canvas.line_to({clamp_pixel(width - 3 * t), row});
     };
-    auto ladder = [&](const std::vector<int>& rows) {
-        c.progress.set_maximum(9);
-        c.progress.set_step(1);
-        tick(rows.front());
-        for (std::size_t n = 1; n < rows.size(); ++n) {
-            tick(rows[n]);
-            c.progress.step();
-        }
-        c.progress.set_position(0);
-    };
-    tick(zero_row);
-    const TickLadders ladders = detail_ladders(c.view.AutoScale, d.max_s, d.min_s, d.axis.lo);
-    if (ladders.upper) ladder(upper_ladder(zero_row, clamp_pixel(height - dy)));
-    if (ladders.lower) ladder(lower_ladder(clamp_pixel(dy), zero_row));
+    for_each_scale_tick(c.view, d, zero_row, clamp_pixel(height - dy), clamp_pixel(dy), c.progress, tick);
 
     const long long u = (height - dy) / 8;
     use_pen(c.canvas, kBlack, PenMode::Copy);  // texts take the pen's colour
@@ -212,6 +199,24 @@ void show_detail_readout(PlotContext& c, const DetailScale& d, const DetailPrefi
 }
 
 }  // namespace
+
+void for_each_scale_tick(const View_Info& view, const DetailScale& d, int zero_row, int top, int bottom,
+                         Progress& progress, const std::function<void(int row)>& tick) {
+    auto ladder = [&](const std::vector<int>& rows) {
+        progress.set_maximum(9);
+        progress.set_step(1);
+        tick(rows.front());
+        for (std::size_t n = 1; n < rows.size(); ++n) {
+            tick(rows[n]);
+            progress.step();
+        }
+        progress.set_position(0);
+    };
+    tick(zero_row);
+    const TickLadders ladders = detail_ladders(view.AutoScale, d.max_s, d.min_s, d.axis.lo);
+    if (ladders.upper) ladder(upper_ladder(zero_row, top));
+    if (ladders.lower) ladder(lower_ladder(bottom, zero_row));
+}
 
 DetailScale Detail_Scale(PlotState& plot, const FieldStore& store, const View_Info& view) {
     const Table& s = scalar_values(store);
