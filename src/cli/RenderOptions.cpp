@@ -1,5 +1,7 @@
 #include "cli/RenderOptions.h"
 
+#include <QCommandLineParser>
+
 #include <cmath>
 #include <functional>
 #include <map>
@@ -106,9 +108,28 @@ ParseResult settle_batch(RenderOptions& options) {
 }
 }  // namespace
 
+namespace {
+// The option as the user typed it, for messages: "-o", "--frobnicate", "-frobnicate".
+QString as_typed(const QString& name, const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        const QString bare = argument.section(u'=', 0, 0);
+        if (bare == QStringLiteral("-") + name || bare == QStringLiteral("--") + name) return bare;
+    }
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// Why QCommandLineParser refused the arguments, in the program's own words.
+QString parse_error(const QCommandLineParser& parser, const QStringList& arguments) {
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+        return QStringLiteral("unknown option %1").arg(as_typed(unknown.front(), arguments));
+    }
+    // An option without its value can only be the last argument.
+    return QStringLiteral("%1 needs a value").arg(arguments.back());
+}
+}  // namespace
+
 ParseResult parse_render_options(const QStringList& arguments) {
     RenderOptions options;
-    QStringList positional;
     QString axis;
     int files_named = 0;
     auto file_option = [&](FileKind kind) {
@@ -121,32 +142,39 @@ ParseResult parse_render_options(const QStringList& arguments) {
             return QString();
         };
     };
+    auto text_option = [](QString& target) {
+        return [&target](const QString& value) {
+            target = value;
+            return QString();
+        };
+    };
     std::optional<int> magnification;
+    // Options with a value, by every name they answer to (without dashes).
     const std::map<QString, Handler> with_value{
-        {"-o", [&](const QString& v) { options.output = v; return QString(); }},
-        {"--output", [&](const QString& v) { options.output = v; return QString(); }},
-        {"--vector", file_option(FileKind::Vector)},
-        {"--scalar", file_option(FileKind::Scalar)},
-        {"--view", choice_option(options.view, "--view", QStringList{"grid", "vectors"} + kScalarViews)},
-        {"--magnification", bar_option(magnification, "--magnification", kMagnificationBar)},
-        {"--lines", bar_option(options.lines, "--lines", bar_limits(ControlGroup::LineCount))},
-        {"--bands", bar_option(options.bands, "--bands", bar_limits(ControlGroup::FillBands))},
-        {"--length", bar_option(options.length, "--length", bar_limits(ControlGroup::ArrowLength))},
-        {"--x-step", bar_option(options.x_step, "--x-step", bar_limits(ControlGroup::XGridStep))},
-        {"--y-step", bar_option(options.y_step, "--y-step", bar_limits(ControlGroup::YGridStep))},
-        {"--x-dot", bar_option(options.x_dot, "--x-dot", bar_limits(ControlGroup::XDotStep))},
-        {"--y-dot", bar_option(options.y_dot, "--y-dot", bar_limits(ControlGroup::YDotStep))},
-        {"--line-width", integer_option(options.line_width, "--line-width", 1, 30)},
-        {"--xpos", integer_option(options.xpos, "--xpos", 0, kMaxNodes - 1)},
-        {"--ypos", integer_option(options.ypos, "--ypos", 0, kMaxNodes - 1)},
-        {"--axis", choice_option(axis, "--axis", {"column", "row"})},
-        {"--area",
+        {"o", text_option(options.output)},
+        {"output", text_option(options.output)},
+        {"vector", file_option(FileKind::Vector)},
+        {"scalar", file_option(FileKind::Scalar)},
+        {"view", choice_option(options.view, "--view", QStringList{"grid", "vectors"} + kScalarViews)},
+        {"magnification", bar_option(magnification, "--magnification", kMagnificationBar)},
+        {"lines", bar_option(options.lines, "--lines", bar_limits(ControlGroup::LineCount))},
+        {"bands", bar_option(options.bands, "--bands", bar_limits(ControlGroup::FillBands))},
+        {"length", bar_option(options.length, "--length", bar_limits(ControlGroup::ArrowLength))},
+        {"x-step", bar_option(options.x_step, "--x-step", bar_limits(ControlGroup::XGridStep))},
+        {"y-step", bar_option(options.y_step, "--y-step", bar_limits(ControlGroup::YGridStep))},
+        {"x-dot", bar_option(options.x_dot, "--x-dot", bar_limits(ControlGroup::XDotStep))},
+        {"y-dot", bar_option(options.y_dot, "--y-dot", bar_limits(ControlGroup::YDotStep))},
+        {"line-width", integer_option(options.line_width, "--line-width", 1, 30)},
+        {"xpos", integer_option(options.xpos, "--xpos", 0, kMaxNodes - 1)},
+        {"ypos", integer_option(options.ypos, "--ypos", 0, kMaxNodes - 1)},
+        {"axis", choice_option(axis, "--axis", {"column", "row"})},
+        {"area",
          [&](const QString& v) {
              options.area = area_from(v);
              if (!options.area) return QStringLiteral("--area takes I0,J0,I1,J1 with 0 <= I0 <= I1 <= 149 and 0 <= J0 <= J1 <= 149");
              return QString();
          }},
-        {"--range",
+        {"range",
          [&](const QString& v) {
              options.range = real_pair(v, -1.7E38, 1.7E38);
              if (!options.range || options.range->first >= options.range->second) {
@@ -154,15 +182,15 @@ ParseResult parse_render_options(const QStringList& arguments) {
              }
              return QString();
          }},
-        {"--out-dir", [&](const QString& v) { options.out_dir = v; return QString(); }},
-        {"--jobs", integer_option(options.jobs, "--jobs", 1, kMaxJobs)},
-        {"--ratio",
+        {"out-dir", text_option(options.out_dir)},
+        {"jobs", integer_option(options.jobs, "--jobs", 1, kMaxJobs)},
+        {"ratio",
          [&](const QString& v) {
              options.ratio = real_in(v, 0.01, 100.0);
              if (!options.ratio) return QStringLiteral("--ratio takes a height-to-width ratio from 0.01 to 100");
              return QString();
          }},
-        {"--arrow",
+        {"arrow",
          [&](const QString& v) {
              options.arrow = real_pair(v, 0.1, 1.0);
              if (!options.arrow) return QStringLiteral("--arrow takes W,S, head width and span from 0.1 to 1.0");
@@ -170,43 +198,51 @@ ParseResult parse_render_options(const QStringList& arguments) {
          }},
     };
     const std::map<QString, bool*> switches{
-        {"--fixed", &options.fixed},
-        {"--show-closed", &options.show_closed},
-        {"--colour", &options.colour},
-        {"--grey", &options.grey},
-        {"--broken", &options.broken},
-        {"--overlap-contours", &options.overlap_contours},
-        {"--overlap-vectors", &options.overlap_vectors},
-        {"--show-grid", &options.show_grid},
-        {"--points", &options.points},
-        {"--autoscale", &options.autoscale},
-        {"--ticks", &options.ticks},
-        {"--other-axis", &options.other_axis},
-        {"--batch", &options.batch},
-        {"--help", &options.help},
-        {"-h", &options.help},
+        {"fixed", &options.fixed},
+        {"show-closed", &options.show_closed},
+        {"colour", &options.colour},
+        {"grey", &options.grey},
+        {"broken", &options.broken},
+        {"overlap-contours", &options.overlap_contours},
+        {"overlap-vectors", &options.overlap_vectors},
+        {"show-grid", &options.show_grid},
+        {"points", &options.points},
+        {"autoscale", &options.autoscale},
+        {"ticks", &options.ticks},
+        {"other-axis", &options.other_axis},
+        {"batch", &options.batch},
+        {"help", &options.help},
+        {"h", &options.help},
+        {"version", &options.version},
     };
 
-    for (int k = 0; k < arguments.size(); ++k) {
-        const QString& argument = arguments[k];
-        if (const auto found = switches.find(argument); found != switches.end()) {
-            *found->second = true;
-        } else if (const auto handler = with_value.find(argument); handler != with_value.end()) {
-            if (k + 1 >= arguments.size()) return {std::nullopt, QStringLiteral("%1 needs a value").arg(argument)};
-            if (const QString error = handler->second(arguments[++k]); !error.isEmpty()) return {std::nullopt, error};
-        } else if (argument.startsWith(u'-') && argument.size() > 1) {
-            return {std::nullopt, QStringLiteral("unknown option %1").arg(argument)};
-        } else if (options.batch) {
-            options.batch_files.append(argument);
-        } else {
-            positional.append(argument);
-        }
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const auto& [name, handler] : with_value) parser.addOption(QCommandLineOption(name, {}, QStringLiteral("VALUE")));
+    for (const auto& [name, flag] : switches) parser.addOption(QCommandLineOption(name));
+    // QCommandLineParser skips the first argument, the program's name.
+    if (!parser.parse(QStringList{QStringLiteral("ruvo-render")} + arguments)) {
+        return {std::nullopt, parse_error(parser, arguments)};
     }
-    if (options.help) return {options, {}};
+    // The options take effect in the order given, so a later one wins and
+    // the first refused value is the one reported.
+    std::map<QString, qsizetype> values_taken;
+    for (const QString& name : parser.optionNames()) {
+        if (const auto flag = switches.find(name); flag != switches.end()) {
+            *flag->second = true;
+            continue;
+        }
+        const QString value = parser.values(name).at(values_taken[name]++);
+        if (const QString error = with_value.at(name)(value); !error.isEmpty()) return {std::nullopt, error};
+    }
+    if (options.help || options.version) return {options, {}};
     if (magnification) options.magnification = *magnification;
     if (!axis.isEmpty()) options.column_axis = axis == "column";
     if (files_named > 1) return {std::nullopt, QStringLiteral("name one file: --vector N or --scalar N, once")};
     if (const QString error = settle_view(options); !error.isEmpty()) return {std::nullopt, error};
+    // The first parameter is the project; with --batch, the data files follow it.
+    QStringList positional = parser.positionalArguments();
+    if (options.batch && positional.size() > 1) options.batch_files = positional.mid(1), positional.resize(1);
     if (positional.size() != 1) return {std::nullopt, QStringLiteral("name exactly one project file")};
     options.project = positional.front();
     if (options.batch) return settle_batch(options);
@@ -344,6 +380,7 @@ QString render_usage() {
         "                          standard error when it is a terminal.\n"
         "\n"
         "  -h, --help              this text\n"
+        "  --version               the program's name and version\n"
         "\n"
         "Exit status: 0 done; 1 wrong usage; 2 a file cannot be read; 3 the view\n"
         "cannot be drawn (or the picture cannot be written); 4 a batch ran, but some\n"

@@ -31,6 +31,7 @@ struct RenderOptions {
     bool fixed = false;
     bool show_closed = false;
     bool help = false;
+    bool version = false;
 
     // A batch: the view drawn once for each data file, into a folder.
     bool batch = false;
@@ -72,7 +73,8 @@ struct ParseResult {
 };
 
 // Reads the arguments (without the program name). Unknown options and values
-// out of range are refused, never clamped.
+// out of range are refused, never clamped. An option may also be given as
+// --name=value.
 ParseResult parse_render_options(const QStringList& arguments);
 
 // Writes the options into the view's record. Indices are checked against the

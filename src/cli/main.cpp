@@ -235,5 +235,9 @@ int main(int argc, char** argv) {
         std::printf("%s", ruvo::cli::render_usage().toLocal8Bit().constData());
         return kDone;
     }
+    if (parsed.options->version) {
+        std::printf("ruvo-render %s\n", RUVO_VERSION);
+        return kDone;
+    }
     return parsed.options->batch ? run_batch(*parsed.options) : run(*parsed.options);
 }

@@ -65,6 +65,13 @@ expect_run(1 "${cylinder}" --scalar 0 --xpos 130 -o "${WORK}/x.png")
 expect_contains("${last_err}" "--xpos and --ypos must lie within")
 expect_run(0 --help)
 expect_contains("${last_out}" "--magnification")
+expect_run(0 --version)
+expect_contains("${last_out}" "ruvo-render ${VERSION}")
+# A value may follow an equals sign; a later option wins over an earlier one
+# (140 lies outside the cylinder); a value missing at the end is refused.
+expect_run(0 "${cylinder}" --scalar 0 --range=-1,5 --lines=3 --xpos 140 --xpos 5 -o "${WORK}/eq.png")
+expect_run(1 "${cylinder}" --scalar 0 --lines)
+expect_contains("${last_err}" "--lines needs a value")
 expect_run(1)
 expect_contains("${last_err}" "Usage:")
 expect_run(1 "${cylinder}" --frobnicate -o "${WORK}/x.png")

@@ -21,6 +21,10 @@ foreach(file bin/ruvo bin/ruvo-render share/ruvo/help/index.html share/ruvo/exam
   endif()
 endforeach()
 
+run("${root}/bin/ruvo-render" --version)
+if(NOT last_out MATCHES "^ruvo-render [0-9]")
+  message(FATAL_ERROR "the installed ruvo-render answers --version with: ${last_out}")
+endif()
 run("${root}/bin/ruvo-render" "${root}/share/ruvo/examples/cylinder/cylinder.RVP" --scalar 0 --view fill
     -o "${WORK}/fill.png")
 if(NOT EXISTS "${WORK}/fill.png")
