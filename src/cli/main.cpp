@@ -1,7 +1,6 @@
 // ruvo-render: draws a view of a project without a window.
 
 #include <QGuiApplication>
-#include <QImageWriter>
 
 #include <QDir>
 #include <QThread>
@@ -11,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "Texts.h"
@@ -20,6 +20,7 @@
 #include "data/WholeFile.h"
 #include "export/BitmapSave.h"
 #include "export/GrafExport.h"
+#include "export/PngSave.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
@@ -63,7 +64,7 @@ private:
 
 // The file -o names, by its extension: the view's GRAF file, laid out on the
 // page by the picture just drawn; a .bmp saved as the viewer saves one; a
-// .png by Qt's writer.
+// .png; both pictures replace an earlier file only when complete.
 int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QString& path) {
     ruvo::WriteResult written;
     if (path.endsWith(QStringLiteral(".gra"), Qt::CaseInsensitive)) {
@@ -77,8 +78,7 @@ int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QStri
     } else if (path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
         written = ruvo::save_bitmap(image, path);
     } else {
-        QImageWriter writer(path);
-        written = writer.write(image) ? ruvo::WriteResult{true, {}} : ruvo::WriteResult{false, writer.errorString()};
+        written = ruvo::save_png(image, path);
     }
     if (!written.ok) {
         say(QStringLiteral("%1: cannot write the file: %2").arg(path, written.error));
@@ -220,11 +220,16 @@ int run_batch(const ruvo::cli::RenderOptions& options) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ruvo::register_font_substitutions();
+    // The windowing system and its fonts are made when a plot first draws
+    // text: a picture without any is drawn without them.
+    std::optional<QGuiApplication> app;
+    ruvo::make_fonts_on_demand([&] {
+        app.emplace(argc, argv);
+        ruvo::register_font_substitutions();
+    });
 
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    QStringList arguments;
+    for (int k = 1; k < argc; ++k) arguments.append(QString::fromLocal8Bit(argv[k]));
     const ruvo::cli::ParseResult parsed = ruvo::cli::parse_render_options(arguments);
     if (!parsed.options) {
         say(QStringLiteral("ruvo-render: %1").arg(parsed.error));
@@ -239,5 +244,7 @@ int main(int argc, char** argv) {
         std::printf("ruvo-render %s\n", RUVO_VERSION);
         return kDone;
     }
-    return parsed.options->batch ? run_batch(*parsed.options) : run(*parsed.options);
+    if (!parsed.options->batch) return run(*parsed.options);
+    ruvo::need_fonts();  // before the workers start
+    return run_batch(*parsed.options);
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "plot/Fonts.h"
+
 namespace ruvo {
 
 namespace {
@@ -135,6 +137,7 @@ void Canvas::set_brush(QRgb colour) {
 
 void Canvas::set_font(const QString& family, int point_size) {
     flush();
+    need_fonts();
     font_ = QFont(family);
     font_.setPointSize(std::max(point_size, 1));
     if (painter_.isActive()) painter_.setFont(font_);
@@ -298,6 +301,7 @@ void Canvas::text_out(int x, int y, const QString& text) {
     flush();
     if (!painter_.isActive()) return;
     sync_painter();
+    need_fonts();
     const QFontMetrics metrics(font_, &image_);
     painter_.drawText(QPoint(x, y + metrics.ascent()), text);
 }
