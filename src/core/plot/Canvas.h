@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 namespace ruvo {
 
 enum class PenMode {
@@ -35,8 +37,10 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    // Replaces the raster by a new white one of the given size; everything
-    // drawn so far is gone.
+    // Makes the raster a white one of the given size; everything drawn so
+    // far is gone. A raster of the same size is cleared in its own memory,
+    // and only once something is drawn: a plot that asks for a taller raster
+    // at once (the colour plots' legend) clears no other before it.
     void new_raster(int width, int height);
 
     void set_pen_colour(QRgb colour);
@@ -63,11 +67,15 @@ public:
 
     QPoint position() const { return position_; }
     QImage& image();  // draws what is pending first
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return blank_size_ ? blank_size_->width() : image_.width(); }
+    int height() const { return blank_size_ ? blank_size_->height() : image_.height(); }
 
 private:
     void begin();
+    void clear_raster();  // the white raster new_raster asked for, before anything is drawn
+    void ready() {
+        if (blank_size_) clear_raster();
+    }
     void flush();
     void sync_painter();  // hands the pen to the painter before it draws
     // One-pixel lines and round dots are rasterised here, straight into the
@@ -77,6 +85,7 @@ private:
     void round_dot(QPoint centre);
 
     QImage& image_;
+    std::optional<QSize> blank_size_;  // a white raster of this size is due
     QPainter painter_;
     QPoint position_;
     QRgb pen_colour_ = qRgb(0, 0, 0);
