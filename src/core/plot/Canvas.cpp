@@ -81,10 +81,13 @@ Canvas::~Canvas() {
 
 void Canvas::begin() {
     bits_ = nullptr;
+    bits_width_ = bits_height_ = 0;
     if (image_.isNull()) return;
     painter_.begin(&image_);
     bits_ = image_.bits();
     stride_ = image_.bytesPerLine();
+    bits_width_ = image_.width();
+    bits_height_ = image_.height();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setFont(font_);
@@ -210,26 +213,15 @@ void Canvas::flush() {
     pending_strokes_.clear();
 }
 
-void Canvas::plot_pixel(int x, int y) {
-    if (bits_ == nullptr) return;
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-    QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
-    const QRgb pen = pen_colour_ & 0xFFFFFF;
-    switch (pen_mode_) {
-    case PenMode::Copy: pixel = 0xFF000000 | pen; break;
-    case PenMode::Mask: pixel = 0xFF000000 | (pixel & pen); break;
-    case PenMode::Xor: pixel = 0xFF000000 | ((pixel ^ pen) & 0xFFFFFF); break;
-    case PenMode::NotXor: pixel = 0xFF000000 | (~(pixel ^ pen) & 0xFFFFFF); break;
-    }
-}
-
 void Canvas::thin_line(QPoint from, QPoint to) {
     // A line far outside the image is first cut to its neighbourhood, so that
     // wild coordinates cost no time.
-    const QRect reach = image_.rect().adjusted(-2, -2, 2, 2);
-    if (!reach.contains(from) || !reach.contains(to)) {
+    const auto near = [this](QPoint p) {
+        return p.x() >= -2 && p.y() >= -2 && p.x() < bits_width_ + 2 && p.y() < bits_height_ + 2;
+    };
+    if (!near(from) || !near(to)) {
         QLineF clipped(from, to);
-        if (!clip_line(clipped, QRectF(reach))) return;
+        if (!clip_line(clipped, QRectF(-2, -2, bits_width_ + 4, bits_height_ + 4))) return;
         from = clipped.p1().toPoint();
         to = clipped.p2().toPoint();
     }
@@ -237,6 +229,7 @@ void Canvas::thin_line(QPoint from, QPoint to) {
     constexpr int kDashOn = 18;
     constexpr int kDashPeriod = 24;
     const bool dashed = pen_style_ == PenStyle::Dashed;
+    const PixelOp op = pixel_op();
     int x = from.x();
     int y = from.y();
     const int dx = std::abs(to.x() - x);
@@ -245,7 +238,7 @@ void Canvas::thin_line(QPoint from, QPoint to) {
     const int sy = y < to.y() ? 1 : -1;
     int error = dx + dy;
     while (x != to.x() || y != to.y()) {
-        if (!dashed || dash_phase_ < kDashOn) plot_pixel(x, y);
+        if (!dashed || dash_phase_ < kDashOn) plot_pixel(x, y, op);
         if (dashed) dash_phase_ = (dash_phase_ + 1) % kDashPeriod;
         const int twice = 2 * error;
         if (twice >= dy) error += dy, x += sx;
@@ -266,7 +259,8 @@ void Canvas::solid_quad(const QPoint* corners, QRgb colour) {
     int top = corners[0].y(), bottom = corners[0].y();
     for (int k = 1; k < 4; ++k) top = std::min(top, corners[k].y()), bottom = std::max(bottom, corners[k].y());
     top = std::max(top, 0);
-    bottom = std::min(bottom, image_.height() - 1);
+    bottom = std::min(bottom, bits_height_ - 1);
+    const PixelOp op = pixel_op();
     for (int y = top; y <= bottom; ++y) {
         double crossings[4];
         int count = 0;
@@ -274,7 +268,9 @@ void Canvas::solid_quad(const QPoint* corners, QRgb colour) {
             const QPoint a = corners[k];
             const QPoint b = corners[(k + 1) % 4];
             if ((a.y() <= y && y < b.y()) || (b.y() <= y && y < a.y())) {
-                crossings[count++] = a.x() + double(y - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+                // An upright edge (every cell of a rectilinear grid) needs no division.
+                const int run = b.x() - a.x();
+                crossings[count++] = run == 0 ? a.x() : a.x() + double(y - a.y()) * run / (b.y() - a.y());
             }
         }
         for (int k = 1; k < count; ++k) {  // at most four: insertion sort
@@ -282,13 +278,13 @@ void Canvas::solid_quad(const QPoint* corners, QRgb colour) {
         }
         for (int k = 0; k + 1 < count; k += 2) {
             const int first = std::max(static_cast<int>(std::ceil(crossings[k])), 0);
-            const int last = std::min(static_cast<int>(std::floor(crossings[k + 1])), image_.width() - 1);
+            const int last = std::min(static_cast<int>(std::floor(crossings[k + 1])), bits_width_ - 1);
             if (first > last) continue;
-            if (pen_mode_ == PenMode::Copy && bits_ != nullptr) {
+            if (pen_mode_ == PenMode::Copy) {
                 QRgb* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
                 std::fill(row + first, row + last + 1, 0xFF000000 | (colour & 0xFFFFFF));
             } else {
-                for (int x = first; x <= last; ++x) plot_pixel(x, y);
+                for (int x = first; x <= last; ++x) plot_pixel(x, y, op);
             }
         }
     }
@@ -301,9 +297,10 @@ void Canvas::solid_quad(const QPoint* corners, QRgb colour) {
 void Canvas::round_dot(QPoint centre) {
     const double radius = pen_width_ / 2.0;
     const int reach = pen_width_ / 2;
+    const PixelOp op = pixel_op();
     for (int y = -reach; y <= reach; ++y) {
         for (int x = -reach; x <= reach; ++x) {
-            if (x * x + y * y <= radius * radius) plot_pixel(centre.x() + x, centre.y() + y);
+            if (x * x + y * y <= radius * radius) plot_pixel(centre.x() + x, centre.y() + y, op);
         }
     }
 }

@@ -78,9 +78,29 @@ private:
     }
     void flush();
     void sync_painter();  // hands the pen to the painter before it draws
+    // The pen's raster operation, one for every mode: a pixel becomes
+    // 0xFF000000 | ((pixel & keep) ^ flip).
+    struct PixelOp {
+        QRgb keep;
+        QRgb flip;
+    };
+    PixelOp pixel_op() const {
+        const QRgb pen = pen_colour_ & 0xFFFFFF;
+        switch (pen_mode_) {
+        case PenMode::Copy: return {0, pen};
+        case PenMode::Mask: return {pen, 0};
+        case PenMode::Xor: return {0xFFFFFF, pen};
+        case PenMode::NotXor: return {0xFFFFFF, ~pen & 0xFFFFFF};  // ~(pixel ^ pen)
+        }
+        return {0, pen};
+    }
     // One-pixel lines and round dots are rasterised here, straight into the
     // image with the pen's raster operation, exactly as the classic pen does.
-    void plot_pixel(int x, int y);
+    void plot_pixel(int x, int y, PixelOp op) {
+        if (x < 0 || y < 0 || x >= bits_width_ || y >= bits_height_) return;
+        QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
+        pixel = 0xFF000000 | ((pixel & op.keep) ^ op.flip);
+    }
     void thin_line(QPoint from, QPoint to);
     void round_dot(QPoint centre);
 
@@ -99,6 +119,8 @@ private:
     bool stroke_open_ = false;  // a line-to continues the last pending stroke
     uchar* bits_ = nullptr;  // the image's pixels while it is painted on
     qsizetype stride_ = 0;
+    int bits_width_ = 0;  // the image's size while it is painted on, else 0
+    int bits_height_ = 0;
     bool painter_stale_ = true;  // the painter does not hold the pen yet
     int dash_phase_ = 0;            // position in the dash pattern of the line being drawn
 };
