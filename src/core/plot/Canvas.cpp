@@ -246,12 +246,44 @@ void Canvas::thin_line(QPoint from, QPoint to) {
     }
 }
 
+namespace {
+// The box of a quadrilateral whose sides are upright and level (every cell of
+// a rectilinear grid), when it is at least two pixels wide and high. Its fill
+// covers every row but the last from its left to its right column, and its
+// outline the rest: together exactly the box, corners included.
+std::optional<QRect> upright_box(const QPoint* c) {
+    const bool level_first = c[0].y() == c[1].y() && c[1].x() == c[2].x() && c[2].y() == c[3].y() && c[3].x() == c[0].x();
+    const bool upright_first =
+        c[0].x() == c[1].x() && c[1].y() == c[2].y() && c[2].x() == c[3].x() && c[3].y() == c[0].y();
+    if (!level_first && !upright_first) return std::nullopt;
+    const QPoint least(std::min(c[0].x(), c[2].x()), std::min(c[0].y(), c[2].y()));
+    const QPoint most(std::max(c[0].x(), c[2].x()), std::max(c[0].y(), c[2].y()));
+    if (least.x() == most.x() || least.y() == most.y()) return std::nullopt;
+    return QRect(least, most);
+}
+}  // namespace
+
+void Canvas::fill_box(const QRect& box, QRgb colour) {
+    const QRect inside = box & QRect(0, 0, bits_width_, bits_height_);
+    const QRgb pixel = 0xFF000000 | (colour & 0xFFFFFF);
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
+        std::fill(row + inside.left(), row + inside.right() + 1, pixel);
+    }
+}
+
 void Canvas::solid_quad(const QPoint* corners, QRgb colour) {
     ready();
     flush();
     if (colour != pen_colour_ || colour != brush_colour_) {
         pen_colour_ = brush_colour_ = colour;
         painter_stale_ = true;
+    }
+    if (pen_mode_ == PenMode::Copy) {
+        if (const std::optional<QRect> box = upright_box(corners)) {
+            fill_box(*box, colour);
+            return;
+        }
     }
     // Scanline fill of the pixels whose corner point lies inside (even-odd),
     // then the outline: together they cover what a filled and outlined

@@ -102,6 +102,7 @@ private:
         pixel = 0xFF000000 | ((pixel & op.keep) ^ op.flip);
     }
     void thin_line(QPoint from, QPoint to);
+    void fill_box(const QRect& box, QRgb colour);  // in the colour, clipped to the image
     void round_dot(QPoint centre);
 
     QImage& image_;
