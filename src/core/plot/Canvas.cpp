@@ -55,7 +55,8 @@ void ask_for_large_pages(QImage& image) {
     const auto start = reinterpret_cast<std::uintptr_t>(image.bits());
     const std::uintptr_t first = (start + kLargePage - 1) & ~(kLargePage - 1);
     const std::uintptr_t end = (start + static_cast<std::uintptr_t>(image.sizeInBytes())) & ~(kLargePage - 1);
-    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);  // a hint: failure is harmless
+    // A hint: where the system says no, the pages are small, as before.
+    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
 #else
     (void)image;
 #endif
@@ -65,6 +66,22 @@ void prepare(QImage& image) {
     if (image.format() != QImage::Format_RGB32) image = image.convertToFormat(QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeter96Dpi);
     image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+}
+
+// The box of a quadrilateral whose sides are upright and level (every cell of
+// a rectilinear grid), when it is at least two pixels wide and high. Its fill
+// covers every row but the last from its left to its right column, and its
+// outline the rest: together exactly the box, corners included.
+std::optional<QRect> upright_box(const QPoint* c) {
+    const bool level_first =
+        c[0].y() == c[1].y() && c[1].x() == c[2].x() && c[2].y() == c[3].y() && c[3].x() == c[0].x();
+    const bool upright_first =
+        c[0].x() == c[1].x() && c[1].y() == c[2].y() && c[2].x() == c[3].x() && c[3].y() == c[0].y();
+    if (!level_first && !upright_first) return std::nullopt;
+    const QPoint least(std::min(c[0].x(), c[2].x()), std::min(c[0].y(), c[2].y()));
+    const QPoint most(std::max(c[0].x(), c[2].x()), std::max(c[0].y(), c[2].y()));
+    if (least.x() == most.x() || least.y() == most.y()) return std::nullopt;
+    return QRect(least, most);
 }
 }  // namespace
 
@@ -245,23 +262,6 @@ void Canvas::thin_line(QPoint from, QPoint to) {
         if (twice <= dx) error += dx, y += sy;
     }
 }
-
-namespace {
-// The box of a quadrilateral whose sides are upright and level (every cell of
-// a rectilinear grid), when it is at least two pixels wide and high. Its fill
-// covers every row but the last from its left to its right column, and its
-// outline the rest: together exactly the box, corners included.
-std::optional<QRect> upright_box(const QPoint* c) {
-    const bool level_first = c[0].y() == c[1].y() && c[1].x() == c[2].x() && c[2].y() == c[3].y() && c[3].x() == c[0].x();
-    const bool upright_first =
-        c[0].x() == c[1].x() && c[1].y() == c[2].y() && c[2].x() == c[3].x() && c[3].y() == c[0].y();
-    if (!level_first && !upright_first) return std::nullopt;
-    const QPoint least(std::min(c[0].x(), c[2].x()), std::min(c[0].y(), c[2].y()));
-    const QPoint most(std::max(c[0].x(), c[2].x()), std::max(c[0].y(), c[2].y()));
-    if (least.x() == most.x() || least.y() == most.y()) return std::nullopt;
-    return QRect(least, most);
-}
-}  // namespace
 
 void Canvas::fill_box(const QRect& box, QRgb colour) {
     const QRect inside = box & QRect(0, 0, bits_width_, bits_height_);
