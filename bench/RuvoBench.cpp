@@ -3,24 +3,29 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
-#include <QGuiApplication>
 #include <QImageWriter>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "Workspace.h"
 #include "automation/SequentialEngine.h"
 #include "data/ResultReader.h"
 #include "export/GrafExport.h"
-#include "plot/Fonts.h"
 #include "plot/PlotContext.h"
 #include "plot/ProbeMarks.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
+#include "ui/Main.h"
+#include "ui/StartUp.h"
+#include "ui/Sub.h"
 #include "view/Probe.h"
 #include "view/ViewOpening.h"
 
@@ -227,12 +232,65 @@ void BM_ProbeMove800(benchmark::State& state) {
 }
 BENCHMARK(BM_ProbeMove800)->ArgName("selecting")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The redraw of a switch between fill and contour lines, the view kinds
+// alternating from one iteration to the next: first the core's render alone,
+// then the same through the real main window.
+const std::uint8_t kSwitchedKinds[] = {kFillView, kContourView};
+
+void BM_CoreFillContourSwitch(benchmark::State& state) {
+    Scene scene(FileKind::Scalar);
+    scene.magnify(int(state.range(0)));
+    QImage image;
+    NoProgress progress;
+    NoStatusBoxes status;
+    std::size_t k = 0;
+    for (auto _ : state) {
+        scene.view().ScalarViewType = kSwitchedKinds[k++ % 2];
+        if (!render_view(*scene.ws, scene.slot, image, progress, status).ok()) state.SkipWithError("not drawn");
+    }
+}
+BENCHMARK(BM_CoreFillContourSwitch)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+// The main window with the cavity project, its pressure view opened from the
+// list and magnified through the pop-up menu's handler; each iteration picks
+// the other kind from the view's menu and lets the window paint.
+void BM_WindowFillContourSwitch(benchmark::State& state) {
+    TRuvo_Main_Form main({cavity("cavity.RVP")});
+    main.show();
+    QApplication::processEvents();
+    auto* scalars = main.findChild<QListWidget*>(QStringLiteral("ScalarListBox"));
+    scalars->setCurrentRow(0);
+    emit scalars->itemDoubleClicked(scalars->item(0));
+    main.set_magnification_preset(int(state.range(0)));
+    QApplication::processEvents();
+    TRuvo_Sub_Form* view = main.current_view();
+    if (view == nullptr) return state.SkipWithError("the pressure view did not open");
+    QAction* const items[] = {view->findChild<QAction*>(QStringLiteral("View_Cntr_Beta_Switch")),
+                              view->findChild<QAction*>(QStringLiteral("View_Cntr_Switch"))};
+    std::size_t k = 0;
+    for (auto _ : state) {
+        items[k++ % 2]->trigger();
+        QApplication::processEvents();
+    }
+    state.counters["pixels"] = double(view->image()->picture().width()) * view->image()->picture().height();
+}
+BENCHMARK(BM_WindowFillContourSwitch)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+// The offscreen platform notes on every resize of a window that it passes
+// no size hints on.
+void quiet_size_hint_notes(QtMsgType, const QMessageLogContext&, const QString& message) {
+    if (!message.contains(QStringLiteral("propagateSizeHints"))) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    register_font_substitutions();
+    QTemporaryDir config_home;  // the window's remembered folders stay out of the user's settings
+    qputenv("XDG_CONFIG_HOME", config_home.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quiet_size_hint_notes);
+    QApplication app(argc, argv);
+    prepare_application(app);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

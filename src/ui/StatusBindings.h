@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProgressBar>
 
+#include <algorithm>
 #include <array>
 
 #include "plot/PlotContext.h"
@@ -11,31 +13,44 @@
 namespace ruvo {
 
 // Long plots drive the status panel's ProgressBar1. Nothing else runs while
-// a plot draws, so each step repaints the bar at once.
+// a plot draws, so the bar is repainted at once, but only as often as the eye
+// follows it: a repaint costs more than a step of most plots (under X it
+// waits for the display), and a redraw of a few milliseconds is over before
+// a bar could be seen to move. The bar keeps the last position shown; its
+// rest at the end is painted with the window's next repaint.
 class ProgressBarBinding final : public Progress {
 public:
-    explicit ProgressBarBinding(QProgressBar& bar) : bar_(bar) {}
-    void set_maximum(int maximum) override { bar_.setMaximum(maximum > 0 ? maximum : 1); }
+    static constexpr int kRepaintIntervalMs = 50;
+
+    explicit ProgressBarBinding(QProgressBar& bar) : bar_(bar) { since_shown_.start(); }
+    // A plot begins: its first position is shown after the interval.
+    void set_maximum(int maximum) override {
+        bar_.setMaximum(maximum > 0 ? maximum : 1);
+        since_shown_.start();
+    }
     void set_step(int step) override { step_ = step; }
-    void step() override { set_position(bar_.value() + step_); }
+    void step() override { set_position(position_ + step_); }
     void set_position(int position) override {
-        const int before = bar_.value();
-        bar_.setValue(position < bar_.maximum() ? position : bar_.maximum());
+        position_ = std::min(position, bar_.maximum());
+        const bool at_rest = position_ <= bar_.minimum();
+        if (!at_rest && !since_shown_.hasExpired(kRepaintIntervalMs)) return;
+        // Qt repaints a bar at once whenever its value moves it: held back
+        // here, so that the bar is painted once, now or at rest later.
+        bar_.setUpdatesEnabled(false);
+        bar_.setValue(position_);
         // A bar at rest says nothing, rather than a stale "0%".
-        bar_.setTextVisible(bar_.value() > bar_.minimum());
-        // Repaint only when the shown percentage moves: at most a hundred
-        // times a plot, however many steps it takes.
-        if (percent(bar_.value()) != percent(before)) bar_.repaint();
+        bar_.setTextVisible(!at_rest);
+        bar_.setUpdatesEnabled(true);
+        if (at_rest) return;
+        bar_.repaint();
+        since_shown_.start();
     }
 
 private:
-    int percent(int value) const {
-        const int span = bar_.maximum() - bar_.minimum();
-        return span > 0 ? static_cast<int>(100LL * (value - bar_.minimum()) / span) : 0;
-    }
-
     QProgressBar& bar_;
+    int position_ = 0;
     int step_ = 5;
+    QElapsedTimer since_shown_;
 };
 
 // The line plots' read-outs go to Edit1..Edit7.

@@ -288,14 +288,15 @@ PlotOutcome GrafContours(GrafContext& c) {
 
     const FieldStore& store = c.store;
     const Table& s = store.current_scalars().value;
+    // The cells of a closed line are never contoured in the file.
+    const ContourCellSpans spans(store, s, [&](int i, int j) { return store.cell_on_closed_line(i, j); });
     c.progress.set_maximum(n);
     c.progress.set_step(1);
     for (int k = 1; k <= n; ++k) {
         if (c.view.Color) colour(out, ramp_colour(colour_ramp(), contour_colour_index(k, n)));
         const double level = contour_level(c.plot.range_min, c.plot.range_max, n, k);
-        // The cells of a closed line are never contoured in the file.
         for_each_contour_segment(
-            store, s, level, [&](int i, int j) { return store.cell_on_closed_line(i, j); },
+            store, s, level, spans,
             [&](const ContourSegment& segment) {
                 const PagePoint a = page_point(c.page, segment.a);
                 const PagePoint b = page_point(c.page, segment.b);

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 namespace ruvo {
 
 enum class PenMode {
@@ -35,8 +37,10 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    // Replaces the raster by a new white one of the given size; everything
-    // drawn so far is gone.
+    // Makes the raster a white one of the given size; everything drawn so
+    // far is gone. A raster of the same size is cleared in its own memory,
+    // and only once something is drawn: a plot that asks for a taller raster
+    // at once (the colour plots' legend) clears no other before it.
     void new_raster(int width, int height);
 
     void set_pen_colour(QRgb colour);
@@ -63,20 +67,46 @@ public:
 
     QPoint position() const { return position_; }
     QImage& image();  // draws what is pending first
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return blank_size_ ? blank_size_->width() : image_.width(); }
+    int height() const { return blank_size_ ? blank_size_->height() : image_.height(); }
 
 private:
     void begin();
+    void clear_raster();  // the white raster new_raster asked for, before anything is drawn
+    void ready() {
+        if (blank_size_) clear_raster();
+    }
     void flush();
     void sync_painter();  // hands the pen to the painter before it draws
+    // The pen's raster operation, one for every mode: a pixel becomes
+    // 0xFF000000 | ((pixel & keep) ^ flip).
+    struct PixelOp {
+        QRgb keep;
+        QRgb flip;
+    };
+    PixelOp pixel_op() const {
+        const QRgb pen = pen_colour_ & 0xFFFFFF;
+        switch (pen_mode_) {
+        case PenMode::Copy: return {0, pen};
+        case PenMode::Mask: return {pen, 0};
+        case PenMode::Xor: return {0xFFFFFF, pen};
+        case PenMode::NotXor: return {0xFFFFFF, ~pen & 0xFFFFFF};  // ~(pixel ^ pen)
+        }
+        return {0, pen};
+    }
     // One-pixel lines and round dots are rasterised here, straight into the
     // image with the pen's raster operation, exactly as the classic pen does.
-    void plot_pixel(int x, int y);
+    void plot_pixel(int x, int y, PixelOp op) {
+        if (x < 0 || y < 0 || x >= bits_width_ || y >= bits_height_) return;
+        QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
+        pixel = 0xFF000000 | ((pixel & op.keep) ^ op.flip);
+    }
     void thin_line(QPoint from, QPoint to);
+    void fill_box(const QRect& box, QRgb colour);  // in the colour, clipped to the image
     void round_dot(QPoint centre);
 
     QImage& image_;
+    std::optional<QSize> blank_size_;  // a white raster of this size is due
     QPainter painter_;
     QPoint position_;
     QRgb pen_colour_ = qRgb(0, 0, 0);
@@ -90,6 +120,8 @@ private:
     bool stroke_open_ = false;  // a line-to continues the last pending stroke
     uchar* bits_ = nullptr;  // the image's pixels while it is painted on
     qsizetype stride_ = 0;
+    int bits_width_ = 0;  // the image's size while it is painted on, else 0
+    int bits_height_ = 0;
     bool painter_stale_ = true;  // the painter does not hold the pen yet
     int dash_phase_ = 0;            // position in the dash pattern of the line being drawn
 };

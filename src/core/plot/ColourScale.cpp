@@ -60,14 +60,6 @@ int contour_colour_index(int k, int level_count) {
     return Truncate(255.0 * k / level_count);
 }
 
-int fill_colour_index(double value, double range_min, double range_max, int band_count) {
-    if (range_max == range_min) return value > range_max ? band_count : 0;
-    const double step = 255.0 / band_count;
-    // Values far outside the range give infinite fractions; Truncate
-    // saturates them and the clamp takes the nearer end.
-    return std::clamp(Truncate(((value - range_min) / (range_max - range_min) * 255) / step), 0, band_count);
-}
-
 PlotOutcome set_value_range(PlotState& plot, const FieldStore& store, const View_Info& view) {
     if (!store.current_data_valid()) return numeric_failure(QStringLiteral("the view's scalar file holds no data slot"));
     const Table& value = store.current_scalars().value;

@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
+#include "plot/Nearest.h"
 #include "plot/PlotContext.h"
 
 namespace ruvo {
@@ -32,7 +34,14 @@ int contour_colour_index(int k, int level_count);
 // take the nearer end band, so that every cell shows a colour of the legend.
 // A range whose ends are equal has a single boundary: values above it take
 // the last band, all others 0.
-int fill_colour_index(double value, double range_min, double range_max, int band_count);
+// Inline: the fill takes one for every cell.
+inline int fill_colour_index(double value, double range_min, double range_max, int band_count) {
+    if (range_max == range_min) return value > range_max ? band_count : 0;
+    const double step = 255.0 / band_count;
+    // Values far outside the range give infinite fractions; Truncate
+    // saturates them and the clamp takes the nearer end.
+    return std::clamp(Truncate(((value - range_min) / (range_max - range_min) * 255) / step), 0, band_count);
+}
 
 // range_min / range_max of the plot: the view's Scalar_min / Scalar_max where
 // the user set them, else the extremes of the current scalar slot over the

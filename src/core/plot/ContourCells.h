@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "data/FieldStore.h"
 
@@ -87,33 +89,62 @@ inline int cell_segments(const FieldStore& store, const Table& s, int i, int j, 
 }
 }  // namespace detail
 
-// The segments that `level` draws in cell (i, j) of the scalar table `s`
-// (nodes i..i+1, j..j+1), in joining order; returns their count (0..4).
-inline int contour_cell_segments(const FieldStore& store, const Table& s, int i, int j, double level,
-                                 CellSegments& out) {
-    // Every crossed edge has one end at or below the level and the other at or
-    // above it, so a cell wholly above or below (most cells for most levels)
-    // is passed over at once. min and max may pass over a NaN, so a cell
-    // holding one (its sum is NaN) is left to the full test.
-    const double s00 = s(i, j), s10 = s(i + 1, j), s01 = s(i, j + 1), s11 = s(i + 1, j + 1);
-    const double lowest = std::min(std::min(s00, s10), std::min(s01, s11));
-    const double highest = std::max(std::max(s00, s10), std::max(s01, s11));
-    if ((level < lowest || level > highest) && !std::isnan(s00 + s10 + s01 + s11)) return 0;
-    return detail::cell_segments(store, s, i, j, level, out);
-}
+// The span of values of every cell of the drawing rectangle, taken once for
+// all the levels of a plot. Every crossed edge has one end at or below the
+// level and the other at or above it, so a level outside a cell's span (most
+// cells for most levels) passes it over at once. min and max may pass over a
+// NaN, so a cell holding one spans everything and is left to the full test.
+// A cell `skipped` names is crossed by no level.
+class ContourCellSpans {
+public:
+    template <typename Skipped>
+    ContourCellSpans(const FieldStore& store, const Table& s, Skipped skipped) : draw_(store.draw) {
+        constexpr double kInfinity = std::numeric_limits<double>::infinity();
+        spans_.reserve(static_cast<std::size_t>(std::max(columns(), 0) * std::max(draw_.y_end - draw_.y_start, 0)));
+        for (int j = draw_.y_start; j <= draw_.y_end - 1; ++j) {
+            for (int i = draw_.x_start; i <= draw_.x_end - 1; ++i) {
+                const double s00 = s(i, j), s10 = s(i + 1, j), s01 = s(i, j + 1), s11 = s(i + 1, j + 1);
+                if (skipped(i, j)) {
+                    spans_.push_back({kInfinity, -kInfinity});
+                } else if (std::isnan(s00 + s10 + s01 + s11)) {
+                    spans_.push_back({-kInfinity, kInfinity});
+                } else {
+                    spans_.push_back({std::min(std::min(s00, s10), std::min(s01, s11)),
+                                      std::max(std::max(s00, s10), std::max(s01, s11))});
+                }
+            }
+        }
+    }
+
+    // Level may cross cell (i, j) of the drawing rectangle.
+    bool may_cross(int i, int j, double level) const {
+        const Span& span = spans_[static_cast<std::size_t>((j - draw_.y_start) * columns() + (i - draw_.x_start))];
+        return level >= span.lowest && level <= span.highest;
+    }
+
+private:
+    struct Span {
+        double lowest;
+        double highest;
+    };
+    int columns() const { return draw_.x_end - draw_.x_start; }
+
+    DrawRect draw_;
+    std::vector<Span> spans_;
+};
 
 // Hands every segment of `level` over the drawing rectangle to `use`, cell
-// by cell (rows j outer, columns i inner), passing over the cells `skipped`
-// names.
-template <typename Skipped, typename UseSegment>
-void for_each_contour_segment(const FieldStore& store, const Table& s, double level, Skipped skipped,
+// by cell (rows j outer, columns i inner), in each cell in joining order;
+// passes over the cells the spans rule out.
+template <typename UseSegment>
+void for_each_contour_segment(const FieldStore& store, const Table& s, double level, const ContourCellSpans& spans,
                               UseSegment use) {
     const DrawRect& r = store.draw;
     CellSegments segments;
     for (int j = r.y_start; j <= r.y_end - 1; ++j) {
         for (int i = r.x_start; i <= r.x_end - 1; ++i) {
-            if (skipped(i, j)) continue;
-            const int count = contour_cell_segments(store, s, i, j, level, segments);
+            if (!spans.may_cross(i, j, level)) continue;
+            const int count = detail::cell_segments(store, s, i, j, level, segments);
             for (int n = 0; n < count; ++n) use(segments[static_cast<std::size_t>(n)]);
         }
     }

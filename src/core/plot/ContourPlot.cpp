@@ -26,15 +26,8 @@ void join(Canvas& canvas, QPoint a, QPoint b) {
     canvas.line_to(b);
 }
 
-// On screen a cell of a closed line is contoured while closed lines are shown.
-template <typename UseSegment>
-void for_each_segment(const FieldStore& store, const Table& s, double level, UseSegment use) {
-    for_each_contour_segment(
-        store, s, level, [&](int i, int j) { return store.cell_skipped(i, j); }, use);
-}
-
-void draw_solid_level(PlotContext& context, const Table& s, double level) {
-    for_each_segment(context.store, s, level, [&](const ContourSegment& segment) {
+void draw_solid_level(PlotContext& context, const Table& s, const ContourCellSpans& spans, double level) {
+    for_each_contour_segment(context.store, s, level, spans, [&](const ContourSegment& segment) {
         join(context.canvas, context.plot.pixel(segment.a), context.plot.pixel(segment.b));
     });
 }
@@ -42,9 +35,10 @@ void draw_solid_level(PlotContext& context, const Table& s, double level) {
 // Most segments are shorter than a dash, so a dashed level is stroked line by
 // line instead: its segments joined into polylines, along which the pattern
 // runs on. No dots at the segment ends, which would fill the gaps.
-void draw_dashed_level(PlotContext& context, const Table& s, double level) {
+void draw_dashed_level(PlotContext& context, const Table& s, const ContourCellSpans& spans, double level) {
     std::vector<ContourSegment> segments;
-    for_each_segment(context.store, s, level, [&](const ContourSegment& segment) { segments.push_back(segment); });
+    for_each_contour_segment(context.store, s, level, spans,
+                             [&](const ContourSegment& segment) { segments.push_back(segment); });
     Canvas& canvas = context.canvas;
     for (const ContourChain& chain : join_segments(segments)) {
         canvas.move_to(context.plot.pixel(chain.front()));
@@ -72,7 +66,10 @@ PlotOutcome Draw_Contours(PlotContext& context) {
 
     Canvas& canvas = context.canvas;
     const PlotState& plot = context.plot;
-    const Table& s = context.store.current_scalars().value;
+    const FieldStore& store = context.store;
+    const Table& s = store.current_scalars().value;
+    // On screen a cell of a closed line is contoured while closed lines are shown.
+    const ContourCellSpans spans(store, s, [&](int i, int j) { return store.cell_skipped(i, j); });
     canvas.set_pen_mode(PenMode::Copy);
     canvas.set_pen_width(view.line_width);
     context.progress.set_maximum(level_count);
@@ -84,9 +81,9 @@ PlotOutcome Draw_Contours(PlotContext& context) {
         const bool dashed = view.Broken && level < 0;
         canvas.set_pen_style(dashed ? PenStyle::Dashed : PenStyle::Solid);
         if (dashed) {
-            draw_dashed_level(context, s, level);
+            draw_dashed_level(context, s, spans, level);
         } else {
-            draw_solid_level(context, s, level);
+            draw_solid_level(context, s, spans, level);
         }
         context.progress.step();
     }

@@ -1,5 +1,8 @@
 #include "plot/FillPlot.h"
 
+#include <utility>
+#include <vector>
+
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
 #include "plot/ColourScale.h"
@@ -12,6 +15,11 @@ namespace ruvo {
 namespace {
 int band_legend_index(int k, int) { return k; }
 
+// The pixels of the nodes of row j over the drawing rectangle, from x_start on.
+void node_pixel_row(const FieldStore& store, const PlotState& plot, int j, std::vector<QPoint>& row) {
+    row.clear();
+    for (int i = store.draw.x_start; i <= store.draw.x_end; ++i) row.push_back(plot.node_pixel(store, i, j));
+}
 }  // namespace
 
 PlotOutcome Draw_Beta(PlotContext& context) {
@@ -36,15 +44,21 @@ PlotOutcome Draw_Beta(PlotContext& context) {
     canvas.set_pen_mode(PenMode::Copy);
     context.progress.set_maximum(r.y_end - 1);
     context.progress.set_step(1);
+    // A node is a corner of up to four cells: its pixel is taken once.
+    std::vector<QPoint> lower;
+    std::vector<QPoint> upper;
+    node_pixel_row(store, plot, r.y_start, lower);
     for (int j = r.y_start; j <= r.y_end - 1; ++j) {
+        node_pixel_row(store, plot, j + 1, upper);
         for (int i = r.x_start; i <= r.x_end - 1; ++i) {
             if (store.cell_skipped(i, j)) continue;
             const QRgb colour =
                 ramp_colour(ramp, fill_colour_index(s(i, j), plot.range_min, plot.range_max, band_count));
-            const QPoint corners[4] = {plot.node_pixel(store, i, j), plot.node_pixel(store, i + 1, j),
-                                       plot.node_pixel(store, i + 1, j + 1), plot.node_pixel(store, i, j + 1)};
+            const auto k = static_cast<std::size_t>(i - r.x_start);
+            const QPoint corners[4] = {lower[k], lower[k + 1], upper[k + 1], upper[k]};
             canvas.solid_quad(corners, colour);
         }
+        std::swap(lower, upper);
         context.progress.step();
     }
     context.progress.set_position(0);

@@ -72,8 +72,6 @@ void store_mapping(const PlotState& plot, View_Info& view) {
 }
 }  // namespace
 
-int clamp_pixel(long long value) { return static_cast<int>(std::clamp(value, -kPixelLimit, kPixelLimit)); }
-
 void DiagnosticLog::append(const QString& line) {
     if (lines_.size() >= kMaxLines) lines_.remove(0, lines_.size() - kMaxLines + 1);
     lines_.append(line);
@@ -90,10 +88,6 @@ double PlotState::Array_Min(const Table& table, const DrawRect& rect) {
     if (found.found) min_i = found.i, min_j = found.j;
     return found.value;
 }
-
-int PlotState::PixelX(double x) const { return clamp_pixel(static_cast<long long>(Nearest(x_scale * x)) + dx); }
-
-int PlotState::PixelY(double y) const { return clamp_pixel(dy - static_cast<long long>(Nearest(y_scale * y))); }
 
 GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View_Info& view, int magnification_bar) {
     plot.magnification = kMagnificationBar.clamped(magnification_bar);

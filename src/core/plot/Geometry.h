@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 #include "data/Extremes.h"
@@ -18,7 +19,7 @@ struct View_Info;
 // Pixel coordinates stay well inside what the rasteriser handles; only wild
 // data reaches this bound, and such points lie far outside any image.
 inline constexpr long long kPixelLimit = 4'000'000;
-int clamp_pixel(long long value);
+inline int clamp_pixel(long long value) { return static_cast<int>(std::clamp(value, -kPixelLimit, kPixelLimit)); }
 
 // Keeps the latest diagnostic lines of the plot engine (the hidden dump of
 // the main window); old lines are dropped so a long session stays small.
@@ -76,8 +77,9 @@ struct PlotState {
     double Array_Max(const Table& table, const DrawRect& rect);
     double Array_Min(const Table& table, const DrawRect& rect);
 
-    int PixelX(double x) const;
-    int PixelY(double y) const;
+    // Inline: every plot maps each of its points through them.
+    int PixelX(double x) const { return clamp_pixel(static_cast<long long>(Nearest(x_scale * x)) + dx); }
+    int PixelY(double y) const { return clamp_pixel(dy - static_cast<long long>(Nearest(y_scale * y))); }
     QPoint pixel(QPointF p) const { return {PixelX(p.x()), PixelY(p.y())}; }
     // P(i, j): the pixel of grid node (i, j).
     QPoint node_pixel(const FieldStore& store, int i, int j) const {

@@ -57,6 +57,15 @@ PlotOutcome draw_overlays(PlotContext& context) {
     if (view.Vector_Overlap && field_view) return Draw_Vectors(context);
     return {};
 }
+
+// The Detail graph has no area frame. A contour view under overlap starts its
+// picture again with the fill (a new raster, taller for the legend), which
+// would take the frame with it: it is not drawn only to be cleared.
+bool frame_stays(const View_Info& view) {
+    if (view.FileType != kScalarView) return true;
+    if (view.ScalarViewType == kDetailView) return false;
+    return !(view.ScalarViewType == kContourView && view.Cntr_Overlap);
+}
 }  // namespace
 
 GeometryFailure lay_out_view(Workspace& ws, int slot, PlotState& plot) {
@@ -82,20 +91,15 @@ RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progr
     }
     View_Info& view = ws.views.at(slot);
 
-    // A picture of the same size is drawn over again in its own memory: a
+    // A picture of the size it had is drawn over again in its own memory: a
     // series of redraws (a conversion, follow mode, the bars) allocates nothing.
-    const QSize size(ws.plot.width, ws.plot.height);
-    if (image.size() != size || image.format() != QImage::Format_RGB32) {
-        image = QImage(size, QImage::Format_RGB32);
-    }
-    image.fill(Qt::white);
     ws.plot.colour_raster_ready = false;
     Canvas canvas(image);
+    canvas.new_raster(ws.plot.width, ws.plot.height);
     PlotContext context{canvas, ws.store, ws.plot, view, progress, status, ws.fixed_size_mode};
 
     if (const PlotOutcome main = draw_main_plot(context); !main.ok()) return result_of(main);
-    const bool detail = view.FileType == kScalarView && view.ScalarViewType == kDetailView;
-    if (!detail) Draw_Area_Frame(canvas, ws.store, ws.plot);
+    if (frame_stays(view)) Draw_Area_Frame(canvas, ws.store, ws.plot);
     if (const PlotOutcome overlays = draw_overlays(context); !overlays.ok()) return result_of(overlays);
     if (view.show_grid) Draw_Grid(canvas, ws.store, ws.plot, progress);
     return {};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "PlotTestSupport.h"
 #include "plot/Canvas.h"
 
@@ -146,6 +148,25 @@ TEST(Canvas, SolidQuadCoversItsInsideAndItsOutline) {
     for (const QPoint& corner : slanted) EXPECT_EQ(rgb_at(image, corner.x(), corner.y()), 0xFF0000u);
     EXPECT_EQ(rgb_at(image, 14, 14), 0xFF0000u);
     EXPECT_EQ(rgb_at(image, 11, 10), 0xFFFFFFu);
+}
+
+// The cells of a rectilinear grid, however their corners run and however
+// thin: each covers its box, both end rows and columns included.
+TEST(Canvas, UprightSolidQuadCoversExactlyItsBox) {
+    const QRect boxes[] = {{3, 4, 6, 5}, {3, 4, 2, 2}, {3, 4, 1, 6}, {3, 4, 6, 1}, {-3, 7, 8, 9}};
+    for (const QRect& box : boxes) {
+        const QPoint tl = box.topLeft(), tr = box.topRight(), br = box.bottomRight(), bl = box.bottomLeft();
+        const std::array<std::array<QPoint, 4>, 4> orders = {
+            {{bl, br, tr, tl}, {tl, tr, br, bl}, {bl, tl, tr, br}, {br, tr, tl, bl}}};
+        for (const auto& corners : orders) {
+            QImage image = white(12, 12);
+            Canvas(image).solid_quad(corners.data(), qRgb(0, 0, 0));
+            const QRect inside = box & image.rect();
+            EXPECT_EQ(count_pixels(image, qRgb(0, 0, 0)), inside.width() * inside.height()) << corners[0].x();
+            EXPECT_EQ(rgb_at(image, inside.left(), inside.top()), 0u);
+            EXPECT_EQ(rgb_at(image, inside.right(), inside.bottom()), 0u);
+        }
+    }
 }
 
 TEST(Canvas, SolidQuadHonoursThePenModeAndClipsToTheImage) {

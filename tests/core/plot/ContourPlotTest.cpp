@@ -65,10 +65,10 @@ protected:
         values()(2, 2) = s11;
     }
     std::vector<std::pair<QPointF, QPointF>> segments(double level) {
-        CellSegments out;
-        const int n = contour_cell_segments(ws->store, values(), 1, 1, level, out);
+        const ContourCellSpans spans(ws->store, values(), [](int, int) { return false; });
         std::vector<std::pair<QPointF, QPointF>> result;
-        for (int k = 0; k < n; ++k) result.emplace_back(out[k].a, out[k].b);
+        for_each_contour_segment(ws->store, values(), level, spans,
+                                 [&](const ContourSegment& segment) { result.emplace_back(segment.a, segment.b); });
         return result;
     }
     using Segments = std::vector<std::pair<QPointF, QPointF>>;

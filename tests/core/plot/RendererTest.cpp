@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "PlotTestSupport.h"
+#include "TestSupport.h"
 #include "plot/ColourScale.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
+#include "view/ViewOpening.h"
 
 namespace ruvo {
 namespace {
@@ -168,6 +170,51 @@ TEST(RenderHostileGrids, EveryViewKindDrawsOrRefusesTheLayout) {
             EXPECT_EQ(drawn.ok(), c.drawable) << c.what << " " << int(file_type) << int(view_type);
             EXPECT_TRUE(drawn.ok() || drawn.failure == RenderFailure::Geometry) << c.what;
         }
+    }
+}
+
+}  // namespace
+}  // namespace ruvo
+
+namespace ruvo {
+namespace {
+
+// A redraw goes into the picture the view already has: whatever the views
+// before it drew, in whatever size, it leaves the picture a fresh redraw makes,
+// and a picture that keeps its size keeps its memory.
+TEST(RenderIntoTheSamePicture, EveryRedrawEqualsAFreshOneAndTheSizeKeepsItsMemory) {
+    auto ws = std::make_unique<Workspace>();
+    load_project(*ws, test::example("cylinder/cylinder.RVP"));
+    const int slot = open_view(*ws, FileKind::Scalar).slot;
+    View_Info& v = ws->views.at(slot);
+    v.YScale = true;  // the Detail graph grows for its ticks
+    struct Step {
+        std::uint8_t kind;
+        bool colour, overlap;
+        int magni;
+    };
+    const Step steps[] = {{kFillView, false, false, 100},   {kFillView, false, false, 100},
+                          {kContourView, false, false, 100}, {kContourView, true, false, 100},
+                          {kContourView, true, true, 100},   {kDetailView, false, false, 100},
+                          {kKEpsilonView, false, false, 100}, {kFillView, false, false, 300},
+                          {kContourView, false, false, 300}, {kFillView, false, false, 300}};
+    QImage picture;
+    NoProgress progress;
+    NoStatusBoxes status;
+    const uchar* memory_before = nullptr;
+    QSize size_before;
+    for (const Step& step : steps) {
+        v.ScalarViewType = step.kind;
+        v.Color = step.colour;
+        v.Cntr_Overlap = step.overlap;
+        v.magni = step.magni;
+        ASSERT_TRUE(render_view(*ws, slot, picture, progress, status).ok());
+        QImage fresh;
+        ASSERT_TRUE(render_view(*ws, slot, fresh, progress, status).ok());
+        EXPECT_EQ(picture, fresh) << int(step.kind) << " at " << step.magni << " %";
+        if (picture.size() == size_before) EXPECT_EQ(picture.constBits(), memory_before) << int(step.kind);
+        memory_before = picture.constBits();
+        size_before = picture.size();
     }
 }
 
