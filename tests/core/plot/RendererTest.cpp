@@ -212,7 +212,9 @@ TEST(RenderIntoTheSamePicture, EveryRedrawEqualsAFreshOneAndTheSizeKeepsItsMemor
         QImage fresh;
         ASSERT_TRUE(render_view(*ws, slot, fresh, progress, status).ok());
         EXPECT_EQ(picture, fresh) << int(step.kind) << " at " << step.magni << " %";
-        if (picture.size() == size_before) EXPECT_EQ(picture.constBits(), memory_before) << int(step.kind);
+        if (picture.size() == size_before) {
+            EXPECT_EQ(picture.constBits(), memory_before) << int(step.kind);
+        }
         memory_before = picture.constBits();
         size_before = picture.size();
     }
