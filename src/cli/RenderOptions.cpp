@@ -241,9 +241,11 @@ ParseResult parse_render_options(const QStringList& arguments) {
     if (files_named > 1) return {std::nullopt, QStringLiteral("name one file: --vector N or --scalar N, once")};
     if (const QString error = settle_view(options); !error.isEmpty()) return {std::nullopt, error};
     // The first parameter is the project; with --batch, the data files follow it.
-    QStringList positional = parser.positionalArguments();
-    if (options.batch && positional.size() > 1) options.batch_files = positional.mid(1), positional.resize(1);
-    if (positional.size() != 1) return {std::nullopt, QStringLiteral("name exactly one project file")};
+    const QStringList positional = parser.positionalArguments();
+    if (options.batch) options.batch_files = positional.mid(1);
+    if (positional.isEmpty() || (!options.batch && positional.size() > 1)) {
+        return {std::nullopt, QStringLiteral("name exactly one project file")};
+    }
     options.project = positional.front();
     if (options.batch) return settle_batch(options);
     if (options.output.isEmpty()) return {std::nullopt, QStringLiteral("name the output picture with -o")};
