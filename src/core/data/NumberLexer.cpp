@@ -112,13 +112,14 @@ NumberLexer::Real NumberLexer::next_real() {
     return {Status::Ok, value};
 }
 
-void NumberLexer::skip_line() {
+bool NumberLexer::skip_line() {
     // A line ends with LF, CR LF or a lone CR.
     while (pos_ < end_ && *pos_ != '\n' && *pos_ != '\r') ++pos_;
-    if (pos_ == end_) return;
+    if (pos_ == end_) return false;
     if (*pos_ == '\r' && pos_ + 1 < end_ && pos_[1] == '\n') ++pos_;
     ++pos_;
     ++line_;
+    return true;
 }
 
 }  // namespace ruvo

@@ -24,8 +24,9 @@ public:
 
     Integer next_integer();
     Real next_real();
-    // Skips the rest of the current line, its line end included.
-    void skip_line();
+    // Skips the rest of the current line, its line end included; false when
+    // the file ends before a line end.
+    bool skip_line();
 
     std::string_view last_token() const { return token_; }
     int line() const { return line_; }

@@ -59,7 +59,7 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
         if (number.value < 0 || number.value > kMaxNodes - 1) return fail(ReadFailure::HeaderOutOfRange);
         *field = static_cast<int>(number.value);
     }
-    lexer.skip_line();
+    bool line_ended = lexer.skip_line();
 
     for (int i = store.file_x_start; i <= store.file_x_end; ++i) {
         for (int j = store.file_y_start; j <= store.file_y_end; ++j) {
@@ -69,10 +69,11 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
                 if (number.status == NumberLexer::Status::EndOfFile) result.ended_early = true;
                 store_value(i + 1, j + 1, k, number.value);
             }
-            lexer.skip_line();
+            line_ended = lexer.skip_line();
             if (!result.ended_early) ++result.nodes_read;
         }
     }
+    result.unterminated = !result.ended_early && !line_ended;
     result.line = lexer.line();
     return result;
 }
@@ -83,6 +84,7 @@ QString ReadResult::detail() const {
     switch (failure) {
     case ReadFailure::None:
         if (ended_early) return QStringLiteral("the file ends after %1 nodes, before the last node of its header").arg(nodes_read);
+        if (unterminated) return QStringLiteral("the file ends inside its last line, which may still be being written");
         return QStringLiteral("%1 nodes read").arg(nodes_read);
     case ReadFailure::CannotOpen:
         return QStringLiteral("cannot open the file: %1").arg(file_error);

@@ -32,10 +32,13 @@ struct ReadResult {
     // The file ended before the node count of its header: the rest reads as
     // zeros, which is no failure, but a file still being written looks so.
     bool ended_early = false;
+    // The last line read has no line end: its last number may be cut, as
+    // "1.5" of a "1.55" being written, so the file may still be growing.
+    bool unterminated = false;
 
     bool ok() const { return failure == ReadFailure::None; }
-    // Read without a failure and to the last node of the header.
-    bool complete() const { return ok() && !ended_early; }
+    // Read without a failure, to the last node of the header and to the end of its line.
+    bool complete() const { return ok() && !ended_early && !unterminated; }
     // One line for logs and the command line: where and why it stopped.
     QString detail() const;
 };

@@ -167,26 +167,34 @@ TEST_F(ResultReaderTest, VectorReadLeavesRectangleAndGridAlone) {
     EXPECT_EQ(store_.grid_x_max, 1.0);
 }
 
-// A file that ends before its header's last node reads as zeros from there
-// on, without a failure; the result says so (a solver may be writing it).
-TEST_F(ResultReaderTest, FileEndingBeforeItsLastNodeReadsAsZerosAndSaysSo) {
+// A file that ends before its header's last node, or inside its last line,
+// reads as zeros from there on, without a failure; the result says so (a
+// solver may be writing it).
+TEST_F(ResultReaderTest, FileEndingBeforeItsLastNodeOrLineEndReadsAsZerosAndSaysSo) {
     const struct {
         QByteArray text;
         bool ended_early;
+        bool unterminated;
         int nodes_read;
     } cases[] = {
-        {"", true, 0},  // header 0 0 0 0: one node, value 0
-        {"0 1 0 0\n1.5\n2.5\n", false, 2},
-        {"0 1 0 0\n1.5\n2.5", false, 2},  // no line break after the last value
-        {"0 1 0 0\n1.5\n", true, 1},
-        {"0 1 0 0\n1.5", true, 1},
+        {"", true, false, 0},  // header 0 0 0 0: one node, value 0
+        {"0 1 0 0\n1.5\n2.5\n", false, false, 2},
+        {"0 1 0 0\r\n1.5\r\n2.5 trailing words\r", false, false, 2},
+        {"0 1 0 0\n1.5\n2.5", false, true, 2},  // "2.55" cut inside its last number
+        {"0 1 0 0\n1.5\n2.5 ", false, true, 2},
+        {"0 1 0 0\n1.5\n2.5\x1a\n", false, true, 2},  // the end-of-file mark comes first
+        {"1 0 0 0", false, true, 0},  // no node, and no line end after the header
+        {"1 0 0 0\n", false, false, 0},
+        {"0 1 0 0\n1.5\n", true, false, 1},
+        {"0 1 0 0\n1.5", true, false, 1},
     };
     for (const auto& c : cases) {
         store_.scalar_data[1].value(2, 1) = 9.0;
         const ReadResult result = read_scalar(store_, store_.scalar_data[1], file(c.text));
         EXPECT_TRUE(result.ok()) << c.text.constData();
         EXPECT_EQ(result.ended_early, c.ended_early) << c.text.constData();
-        EXPECT_EQ(result.complete(), !c.ended_early) << c.text.constData();
+        EXPECT_EQ(result.unterminated, c.unterminated) << c.text.constData();
+        EXPECT_EQ(result.complete(), !c.ended_early && !c.unterminated) << c.text.constData();
         EXPECT_EQ(result.nodes_read, c.nodes_read) << c.text.constData();
         if (c.ended_early && c.nodes_read == 1) {
             EXPECT_EQ(store_.scalar_data[1].value(2, 1), 0.0);
