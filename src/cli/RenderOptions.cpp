@@ -256,11 +256,11 @@ ParseResult parse_render_options(const QStringList& arguments) {
     return {options, {}};
 }
 
-QString apply_render_options(const RenderOptions& o, const FieldStore& store, View_Info& view) {
+QString apply_render_options(const RenderOptions& o, View_Info& view) {
     auto outside = [&](int index, int first, int last) { return index < first || index > last; };
-    const int i_first = store.file_x_start, i_last = store.file_x_end;
-    const int j_first = store.file_y_start, j_last = store.file_y_end;
-    const QString range_text = QStringLiteral("the file's indices %1..%2, %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
+    const int i_first = view.x_start - 1, i_last = view.x_end - 1;
+    const int j_first = view.y_start - 1, j_last = view.y_end - 1;
+    const QString range_text = QStringLiteral("the view's indices %1..%2, %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
     if (o.area && (outside(o.area->i0, i_first, i_last) || outside(o.area->i1, i_first, i_last) ||
                    outside(o.area->j0, j_first, j_last) || outside(o.area->j1, j_first, j_last))) {
         return QStringLiteral("--area must lie within ") + range_text;
@@ -351,7 +351,8 @@ QString render_usage() {
         "  --lines N               contour lines, 1..100 (default 20)\n"
         "  --bands N               colour bands of the fill, 10..255 (default 255)\n"
         "  --line-width N          pen width of contour and line plots, 1..30\n"
-        "  --range MIN,MAX         value range of contour and fill (default: the data's)\n"
+        "  --range MIN,MAX         value range of contour and fill (default: the data's\n"
+        "                          own, in a batch each file's)\n"
         "  --length N              longest arrow in percent of the grid, 1..100 (default 5)\n"
         "  --x-step N, --y-step N  arrows on every N-th grid line, 1..20\n"
         "  --x-dot N, --y-dot N    arrows at least N pixels apart, 1..40\n"
@@ -369,24 +370,28 @@ QString render_usage() {
         "Batch (a sequential conversion without the window):\n"
         "  --batch FILE...         draw the view once for each data file, in the\n"
         "                          order given, reading each file into the view as the\n"
-        "                          conversion dialog does: the first file sets the\n"
-        "                          range (unless --range is given) and every picture\n"
-        "                          shares it; each picture is saved as a .bmp named\n"
-        "                          after its data file (run0001.v gives run0001.bmp)\n"
-        "  --out-dir DIR           folder of the pictures\n"
+        "                          conversion dialog does; each picture is saved as a\n"
+        "                          .bmp named after its data file (run0001.v gives\n"
+        "                          run0001.bmp)\n"
+        "  --out-dir DIR           folder of the pictures and of ruvo-conversion.log,\n"
+        "                          one line a file: ok and its picture, or why not\n"
         "  --jobs N                draw on N threads, 1..256 (default: one a core);\n"
         "                          the pictures are the same for any N\n"
-        "                          A file that cannot be read, or that ends before its\n"
-        "                          last node, is reported by name and gets no picture;\n"
-        "                          the others are drawn. A progress bar is shown on\n"
-        "                          standard error when it is a terminal.\n"
+        "                          The view covers the project's grid (or --area of\n"
+        "                          it). Each picture's value range is its own file's;\n"
+        "                          --range gives every picture the same one. A file\n"
+        "                          that cannot be read, ends before its last node or\n"
+        "                          its last line end, or whose header leaves out nodes\n"
+        "                          of the view, is reported by name and gets no\n"
+        "                          picture; the others are drawn. A progress bar is\n"
+        "                          shown on standard error when it is a terminal.\n"
         "\n"
         "  -h, --help              this text\n"
         "  --version               the program's name and version\n"
         "\n"
-        "Exit status: 0 done; 1 wrong usage; 2 a file cannot be read; 3 the view\n"
-        "cannot be drawn (or the picture cannot be written); 4 a batch ran, but some\n"
-        "of its files got no picture.\n");
+        "Exit status: 0 done; 1 wrong usage; 2 a file cannot be read or ends early;\n"
+        "3 the view cannot be drawn (or the picture, or a batch's log, cannot be\n"
+        "written); 4 a batch ran, but some of its files got no picture.\n");
 }
 
 }  // namespace ruvo::cli

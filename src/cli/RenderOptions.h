@@ -77,9 +77,10 @@ struct ParseResult {
 // --name=value.
 ParseResult parse_render_options(const QStringList& arguments);
 
-// Writes the options into the view's record. Indices are checked against the
-// file read last (the store's header); returns why they do not fit, or "".
-QString apply_render_options(const RenderOptions& options, const FieldStore& store, View_Info& view);
+// Writes the options into the record of a view just opened. Indices are
+// checked against the view's whole area (the file's, or in a batch the
+// grid's); returns why they do not fit, or "".
+QString apply_render_options(const RenderOptions& options, View_Info& view);
 
 QString render_usage();
 

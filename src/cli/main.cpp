@@ -90,14 +90,16 @@ int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QStri
 
 using Say = std::function<void(const QString&)>;
 
-// The view of the options, set up as the window would set it up; `data_file`,
-// when given, is opened in place of the project's file at the position asked.
+// The view of the options, set up as the window would set it up. With
+// `batch_file` the view is a conversion's: the file stands in for the
+// project's file at the position asked, the view takes the grid's area, and
+// the file itself is left for the conversion to read and judge.
 struct ViewSetUp {
     int slot = 0;
     int status = kDone;
 };
 
-ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& options, const QString& data_file,
+ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& options, const QString& batch_file,
                       const Say& say) {
     const auto failed = [&](const ruvo::ReadResult& read, const QString& path) {
         say(QString::fromUtf8(ruvo::messages::read_error(read.kind)));
@@ -111,13 +113,17 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
     }
     for (const QString& note : opened.project.notes) say(note);
     if (!opened.grid.ok()) return failed(opened.grid, ws.project.grid_file_name);
-    if (!data_file.isEmpty()) replace_project_file(ws.project, options.kind, options.position, data_file);
+    const bool batch = !batch_file.isEmpty();
+    if (batch) {
+        replace_project_file(ws.project, options.kind, options.position, batch_file);
+        ws.sequential_mode = true;
+    }
 
     // Arrows over a scalar view come from the vector slot of the same number:
     // the scalar takes slot 1, so the project's first vector file fills slot 1.
     if (options.overlap_vectors && ws.project.vector_file_count > 0) {
         const ruvo::OpenViewResult vectors = ruvo::open_view(ws, ruvo::FileKind::Vector, 0);
-        if (!vectors.read.ok()) return failed(vectors.read, vectors.caption);
+        if (!vectors.read.complete()) return failed(vectors.read, vectors.caption);
     }
     const ruvo::OpenViewResult view = ruvo::open_view(ws, options.kind, options.position);
     if (!view.ok()) {
@@ -128,9 +134,10 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
                       .arg(options.position));
         return {0, kUsage};
     }
-    if (!view.read.ok() || (!data_file.isEmpty() && !view.read.complete())) return failed(view.read, view.caption);
+    // A file read in part would be drawn with zeros for the rest.
+    if (!batch && !view.read.complete()) return failed(view.read, view.caption);
     ruvo::View_Info& record = ws.views.at(view.slot);
-    if (const QString error = ruvo::cli::apply_render_options(options, ws.store, record); !error.isEmpty()) {
+    if (const QString error = ruvo::cli::apply_render_options(options, record); !error.isEmpty()) {
         say(QStringLiteral("ruvo-render: %1").arg(error));
         return {0, kUsage};
     }
@@ -156,64 +163,45 @@ int run(const ruvo::cli::RenderOptions& options) {
     return write_output(*ws, view.slot, image, options.output);
 }
 
-bool project_readable(ruvo::Workspace& ws, const QString& project) {
-    const ruvo::ProjectOpenResult opened = ruvo::load_project(ws, project);
-    return opened.project.ok && opened.grid.ok();
-}
-
-// Why a batch file got no picture, or "" when it got one.
-QString frame_failure(const ruvo::FrameResult& frame) {
-    const ruvo::ConvertResult& converted = frame.converted;
-    if (!converted.read.complete()) return converted.read.detail();
-    if (!converted.drawn.ok()) return QStringLiteral("the view cannot be drawn: %1").arg(converted.drawn.reason);
-    if (!frame.written.ok) return QStringLiteral("%1: cannot write the file: %2").arg(frame.output, frame.written.error);
-    return {};
-}
-
-// The batch's range comes from its first file that reads whole; every worker
-// sets its view up on that same file.
+// Every file of the batch drawn on one view of the project's grid, so that
+// a bad file, wherever it stands, costs only its own picture.
 int run_batch(const ruvo::cli::RenderOptions& options) {
-    if (const QString error = ruvo::duplicate_picture_name(options.batch_files); !error.isEmpty()) {
-        say(QStringLiteral("ruvo-render: %1 and another file would give the same picture").arg(error));
+    if (const auto same = ruvo::duplicate_picture_name(options.batch_files)) {
+        say(QStringLiteral("ruvo-render: %1 and %2 would give the same picture").arg(same->first, same->second));
         return kUsage;
     }
     if (!QDir().mkpath(options.out_dir)) {
         say(QStringLiteral("%1: cannot make the folder").arg(options.out_dir));
         return kNotDrawn;
     }
-    if (auto project = std::make_unique<ruvo::Workspace>(); !project_readable(*project, options.project)) {
-        return set_up_view(*project, options, {}, say).status;
-    }
-    QString first;
-    for (const QString& file : options.batch_files) {
-        auto trial = std::make_unique<ruvo::Workspace>();
-        const ViewSetUp view = set_up_view(*trial, options, file, [](const QString&) {});
-        if (view.status == kDone) {
-            first = file;
-            break;
-        }
-        if (view.status != kUnreadable) return set_up_view(*trial, options, file, say).status;
-    }
-    if (first.isEmpty()) {
-        say(QStringLiteral("ruvo-render: none of the batch's files can be read"));
-        return kUnreadable;
+    // What fails here (the project, its grid, the options) fails every file.
+    const QString stand_in = options.batch_files.front();
+    if (const int status = set_up_view(*std::make_unique<ruvo::Workspace>(), options, stand_in, say).status;
+        status != kDone) {
+        return status;
     }
     const int jobs = options.jobs.value_or(QThread::idealThreadCount());
     TerminalProgress bar(static_cast<int>(options.batch_files.size()));
     const std::vector<ruvo::FrameResult> frames = ruvo::run_batch(
-        [&](ruvo::Workspace& ws) { return set_up_view(ws, options, first, [](const QString&) {}).slot; },
+        [&](ruvo::Workspace& ws) { return set_up_view(ws, options, stand_in, [](const QString&) {}).slot; },
         options.batch_files, options.out_dir, jobs, [&](int done) { bar.show(done); });
     bar.finish();
     int failed = 0;
     for (std::size_t k = 0; k < frames.size(); ++k) {
-        const QString failure = frame_failure(frames[k]);
+        const QString failure = frames[k].failure();
         if (failure.isEmpty()) continue;
         ++failed;
         say(QStringLiteral("%1: %2").arg(options.batch_files[static_cast<qsizetype>(k)], failure));
     }
     std::printf("%d of %d pictures written to %s\n", static_cast<int>(frames.size()) - failed,
                 static_cast<int>(frames.size()), options.out_dir.toLocal8Bit().constData());
-    return failed > 0 ? kSomeFailed : kDone;
+    const ruvo::WriteResult log = ruvo::write_conversion_log(options.out_dir, options.batch_files, frames);
+    if (!log.ok) {
+        say(QStringLiteral("%1: cannot write the file: %2")
+                .arg(QDir(options.out_dir).filePath(QString::fromLatin1(ruvo::kConversionLogName)), log.error));
+    }
+    if (failed > 0) return kSomeFailed;
+    return log.ok ? kDone : kNotDrawn;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
+#include <QHash>
 
 #include <algorithm>
 
@@ -85,13 +85,46 @@ QString sequential_output_name(const QString& folder, const QString& data_file) 
     return QDir(folder).filePath((dot < 0 ? name : name.left(dot)) + QStringLiteral(".bmp"));
 }
 
-QString duplicate_picture_name(const QStringList& files) {
-    QSet<QString> names;
+std::optional<std::pair<QString, QString>> duplicate_picture_name(const QStringList& files) {
+    QHash<QString, QString> file_of_picture;
     for (const QString& file : files) {
-        const QString name = sequential_output_name({}, file);
-        if (names.contains(name)) return file;
-        names.insert(name);
+        const QString picture = sequential_output_name({}, file);
+        if (const auto earlier = file_of_picture.constFind(picture); earlier != file_of_picture.cend()) {
+            return std::pair{*earlier, file};
+        }
+        file_of_picture.insert(picture, file);
     }
+    return std::nullopt;
+}
+
+bool IndexArea::covers(const IndexArea& other) const {
+    return i_first <= other.i_first && other.i_last <= i_last && j_first <= other.j_first && other.j_last <= j_last;
+}
+
+bool IndexArea::meets(const IndexArea& other) const {
+    return std::max(i_first, other.i_first) <= std::min(i_last, other.i_last) &&
+           std::max(j_first, other.j_first) <= std::min(j_last, other.j_last);
+}
+
+int IndexArea::node_count() const { return std::max(0, i_last - i_first + 1) * std::max(0, j_last - j_first + 1); }
+
+QString IndexArea::text() const {
+    return QStringLiteral("i %1..%2, j %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
+}
+
+QString ConvertResult::failure() const {
+    if (!read.complete()) return read.detail();
+    if (!covers_view()) {
+        return QStringLiteral("the file's header %1 %2 the view's area %3")
+            .arg(header.text(), header.meets(area) ? "leaves out nodes of" : "holds no node of", area.text());
+    }
+    if (!drawn.ok()) return QStringLiteral("the view cannot be drawn: %1").arg(drawn.reason);
+    return {};
+}
+
+QString FrameResult::failure() const {
+    if (const QString why = converted.failure(); !why.isEmpty()) return why;
+    if (!written.ok) return QStringLiteral("%1: cannot write the file: %2").arg(output, written.error);
     return {};
 }
 
@@ -99,6 +132,10 @@ ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImag
                              StatusBoxes& status) {
     ConvertResult result;
     result.read = reread_view_data(ws, slot, name);
+    const FieldStore& store = ws.store;
+    result.header = {store.file_x_start, store.file_x_end, store.file_y_start, store.file_y_end};
+    const View_Info& view = ws.views.at(slot);
+    result.area = {view.x_start - 1, view.x_end - 1, view.y_start - 1, view.y_end - 1};
     result.drawn = render_view(ws, slot, image, progress, status);
     return result;
 }
@@ -110,6 +147,25 @@ FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const
     frame.converted = ConvertOneFile(ws, slot, name, image, progress, status);
     if (frame.converted.usable()) frame.written = save_bitmap(image, frame.output);
     return frame;
+}
+
+QByteArray conversion_log(const QStringList& files, const std::vector<FrameResult>& frames) {
+    const auto outcome = [&](std::size_t k) {
+        if (k >= frames.size()) return QStringLiteral("not converted: the run ended before it");
+        const QString failure = frames[k].failure();
+        return failure.isEmpty() ? QStringLiteral("ok ") + frames[k].output : failure;
+    };
+    QString log;
+    for (qsizetype k = 0; k < files.size(); ++k) {
+        log += files[k] + QStringLiteral(": ") + outcome(static_cast<std::size_t>(k)) + u'\n';
+    }
+    return log.toUtf8();
+}
+
+WriteResult write_conversion_log(const QString& folder, const QStringList& files,
+                                 const std::vector<FrameResult>& frames) {
+    return write_whole_file(QDir(folder).filePath(QString::fromLatin1(kConversionLogName)),
+                            conversion_log(files, frames));
 }
 
 }  // namespace ruvo

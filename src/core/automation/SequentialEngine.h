@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "data/ResultReader.h"
 #include "data/WholeFile.h"
@@ -58,18 +60,40 @@ void sort_naturally(QStringList& names);
 // The picture of `data_file` in `folder`: the data file's name with its
 // extension replaced by ".bmp", or ".bmp" appended to a name without one.
 QString sequential_output_name(const QString& folder, const QString& data_file);
-// The first of `files` whose picture would have the name of an earlier
-// one's, or "" when every picture's name is its own.
-QString duplicate_picture_name(const QStringList& files);
+// The first two of `files` whose pictures would have one name (the earlier
+// file first), or nothing when every picture's name is its own.
+std::optional<std::pair<QString, QString>> duplicate_picture_name(const QStringList& files);
 
-// One data file read into the view in `slot` and drawn: its values only,
-// ranges and flags as the first file left them, so that every frame of a
-// run shares one scale. The view keeps its data slot.
+// A rectangle of zero-based node indices, as a file's header gives it; a
+// first index past the last holds no node.
+struct IndexArea {
+    int i_first = 0;
+    int i_last = 0;
+    int j_first = 0;
+    int j_last = 0;
+
+    bool covers(const IndexArea& other) const;
+    bool meets(const IndexArea& other) const;
+    int node_count() const;
+    QString text() const;  // "i 0..149, j 0..149"
+};
+
+// One data file read into the view in `slot` and drawn: its values only, so
+// that the view's area, settings and any range fixed in it hold for every
+// file; a range not fixed follows each file's own data. The view keeps its
+// data slot.
 struct ConvertResult {
     ReadResult read;
+    IndexArea header;  // the file's header
+    IndexArea area;    // the view's area
     RenderResult drawn;
-    // A picture is worth saving only of a file read whole and drawn.
-    bool usable() const { return read.complete() && drawn.ok(); }
+    // Every node of the view comes from the file: a header that leaves some
+    // out would draw zeros (or the file before) in their place.
+    bool covers_view() const { return header.covers(area); }
+    // A picture is worth saving only of a file read whole, covering the view, and drawn.
+    bool usable() const { return read.complete() && covers_view() && drawn.ok(); }
+    // Why the picture is not worth saving, in plain words; "" when it is.
+    QString failure() const;
 };
 ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImage& image, Progress& progress,
                              StatusBoxes& status);
@@ -80,8 +104,21 @@ struct FrameResult {
     QString output;       // the picture's path
     WriteResult written;  // not attempted (ok false, no error) when the file was not usable
     bool saved() const { return written.ok; }
+    // Why the file got no picture; "" when it got one.
+    QString failure() const;
 };
 FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const QString& folder, QImage& image,
                              Progress& progress, StatusBoxes& status);
+
+// The log a conversion leaves beside its pictures.
+inline constexpr char kConversionLogName[] = "ruvo-conversion.log";
+
+// The log's text: one line a file of `files`, in their order: the file, then
+// "ok" and its picture, or why it got none. `frames` are the results of the
+// first files; a file beyond them was not reached (the run was stopped).
+QByteArray conversion_log(const QStringList& files, const std::vector<FrameResult>& frames);
+// Writes that log whole as kConversionLogName in `folder`.
+WriteResult write_conversion_log(const QString& folder, const QStringList& files,
+                                 const std::vector<FrameResult>& frames);
 
 }  // namespace ruvo

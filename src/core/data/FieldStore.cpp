@@ -44,6 +44,7 @@ std::optional<int> FieldStore::assign_slot(FileKind kind, const QString& path, b
 }
 
 void FieldStore::compute_grid_extremes_and_flags() {
+    grid_area = draw;
     grid_x_max = array_max(grid_x, draw).value;
     grid_y_max = array_max(grid_y, draw).value;
     grid_x_min = array_min(grid_x, draw).value;

@@ -51,6 +51,9 @@ struct FieldStore {
     int file_y_end = 0;
 
     DrawRect draw;
+    // The whole rectangle of the grid read last: the area of a conversion's
+    // view, whatever the headers of the data files drawn on it.
+    DrawRect grid_area;
 
     // Extremes of the grid read last, over the whole file.
     double grid_x_max = 0.0;
@@ -85,8 +88,8 @@ struct FieldStore {
     const VectorSlot& current_vectors() const { return vector_data[current_index()]; }
     const ScalarSlot& current_scalars() const { return scalar_data[current_index()]; }
 
-    // After a grid read: extremes over the drawing rectangle and the
-    // closed-line flags; closed_grid_show goes off.
+    // After a grid read: the drawing rectangle becomes the grid's area;
+    // extremes over it and the closed-line flags; closed_grid_show goes off.
     void compute_grid_extremes_and_flags();
 
     // A cell (i, j) is left out of contours and fills while closed lines are hidden.

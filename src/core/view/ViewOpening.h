@@ -39,7 +39,8 @@ struct OpenViewResult {
 // The opening sequence of a view on the project's grid, or on the vector or
 // scalar file at list position `position`: takes a view slot, finds or fills
 // the data slot (reading a new base name), initialises the record (a scalar
-// view gets the data range) and makes the slot current. A read error still
+// view gets the data range) and makes the slot current. The view's area is
+// the file's whole index range, or in sequential mode the grid's. A read error still
 // opens the view with what was read. Refused with nothing changed when the
 // tables are full.
 OpenViewResult open_view(Workspace& ws, FileKind kind, int position = 0);

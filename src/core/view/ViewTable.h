@@ -4,10 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+
+#include "data/FieldStore.h"
 
 namespace ruvo {
-
-struct FieldStore;
 
 inline constexpr int kMaxViews = 100;
 inline constexpr int kMaxNames = 20;
@@ -119,9 +120,10 @@ public:
     // 100 views are open or a 21st distinct base name would be numbered.
     SlotResult Find_View_Slot(const QString& file_name);
 
-    // Defaults of a new view on the file read last; makes its area the
-    // store's drawing rectangle.
-    void Init_View_Info(int slot, FieldStore& store);
+    // Defaults of a new view on the file read last, whose whole index range
+    // is the view's area unless `area` is given; makes the area the store's
+    // drawing rectangle.
+    void Init_View_Info(int slot, FieldStore& store, std::optional<DrawRect> area = std::nullopt);
 
     // Frees the current slot.
     void Reset_View_Info();

@@ -16,8 +16,9 @@ TEST(SequentialEngine, PictureNamesReplaceTheLastExtension) {
         {"/data.d/RUN", "/out/RUN.bmp"},  // a dot in the folder is no extension
     };
     for (const auto& c : cases) EXPECT_EQ(sequential_output_name("/out", c.data_file), c.picture) << c.data_file;
-    EXPECT_EQ(duplicate_picture_name({"/a/run1.v", "/b/run2.v", "/b/run1.p"}), "/b/run1.p");
-    EXPECT_EQ(duplicate_picture_name({"/a/run1.v", "/a/run2.v"}), "");
+    EXPECT_EQ(duplicate_picture_name({"/a/run1.v", "/b/run2.v", "/b/run1.p"}),
+              std::pair(QString("/a/run1.v"), QString("/b/run1.p")));
+    EXPECT_EQ(duplicate_picture_name({"/a/run1.v", "/a/run2.v"}), std::nullopt);
 }
 
 TEST(SequentialEngine, NaturalOrderComparesNumbersByValue) {
