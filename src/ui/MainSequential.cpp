@@ -84,7 +84,7 @@ FrameResult TRuvo_Main_Form::convert_sequential_file(const QString& name) {
                                          view->image()->picture(), *progress_, *status_boxes_);
     view->image()->picture_changed();
     view->setWindowTitle(name);
-    if (!frame.converted.read.complete()) Memo3->appendPlainText(name + QStringLiteral(": ") + frame.converted.read.detail());
+    if (const QString failure = frame.failure(); !failure.isEmpty()) Memo3->appendPlainText(name + QStringLiteral(": ") + failure);
     return frame;
 }
 

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStyle>
@@ -20,6 +21,7 @@
 #include "ui/Main.h"
 #include "ui/MenuShortcuts.h"
 #include "ui/Messages.h"
+#include "ui/ReadDetail.h"
 #include "ui/StatusBindings.h"
 #include "ui/StatusDump.h"
 #include "ui/Sub.h"
@@ -43,6 +45,14 @@ const char* refusal_text(OpenRefusal refusal) {
     case OpenRefusal::NoSuchFile: break;
     }
     return nullptr;
+}
+
+// A read that failed gives its kind's message; a file that ends early is
+// drawn as read, with zeros for the rest, and also says how far it got.
+void warn_read(QWidget* parent, const ReadResult& read, int header_nodes) {
+    QString message = QString::fromUtf8(messages::read_error(read.kind));
+    if (read.ok()) message += u'\n' + read_detail_text(read, header_nodes);
+    QMessageBox::warning(parent, QString::fromUtf8(messages::kWarningTitle), message);
 }
 
 }  // namespace
@@ -78,9 +88,9 @@ void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
     // whether or not the area activated it (it does so only while the frame
     // is active).
     view->FormActivate();
-    if (!opened.read.ok()) {
+    if (!opened.read.complete()) {
         Memo3->appendPlainText(base_name(opened.caption) + QStringLiteral(": ") + opened.read.detail());
-        warn(messages::read_error(kind));
+        warn_read(this, opened.read, ws_->store.file_area().node_count());
     }
     Redraw();
     place_inside_area(*view);

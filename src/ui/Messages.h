@@ -285,5 +285,28 @@ inline constexpr char kSqTimeLabel[] = "経 過 時 間：";
 inline constexpr char kSqTimeBefore[] = "計算終了 ";  // + the seconds, two decimals
 inline constexpr char kReally[] = "ほんとに？";
 inline constexpr char kFileFormatWrong[] = "ファイル形式がおかしいよ！";  // + the file and where reading stopped
+inline constexpr char kSamePictureName[] = "同じ画像ファイル名になるファイルがあります：";  // + the two files
+// %1: the file's header, %2: the view's area, each as "i 0..149, j 0..149".
+inline constexpr char kHeaderMissesArea[] = "ファイルのヘッダ（%1）にビューの範囲（%2）の節点がすべては含まれていません。";
+inline constexpr char kLayoutFailed[] = "描画範囲を画像に配置できません。";
+inline constexpr char kValuesNotDrawable[] = "描画できない値（0 の幅や大きすぎる値）があります。";
+inline constexpr char kVectorsAllZero[] = "ベクトルがすべて 0 です。";
+// The end of a run: %1 pictures saved of %2 files.
+inline constexpr char kConversionSummary[] = "%2 個のファイルのうち %1 個の画像を保存しました。";
+inline constexpr char kConversionFailures[] = "画像を保存しなかったファイル：";  // + a line a file:
+inline constexpr char kFileAndReason[] = "%1：%2";                               // the file's name and why
+inline constexpr char kConversionMoreFailures[] = "ほか %1 個";  // the failures not listed
+inline constexpr char kConversionNotReached[] = "変換しなかったファイル（途中で止めたため）：%1 個";
+inline constexpr char kConversionLogIn[] = "ファイルごとの結果の記録：";  // + the log's path
+inline constexpr char kConversionLogFailed[] = "変換の記録を保存できません。";  // + the path and the system's reason
+
+// Where the reading of a result file stopped short (ui/ReadDetail).
+inline constexpr char kReadEndedEarly[] = "ファイルが途中で終わっています（%1 個の節点のうち %2 個まで）。";
+inline constexpr char kReadLastLineCut[] =
+    "ファイルの最後の行に改行がありません。最後の値が書き込み途中で切れているかもしれません。";
+inline constexpr char kReadCannotOpen[] = "ファイルを開けません：";   // + the system's reason
+inline constexpr char kReadNotRead[] = "ファイルを読み込みません：";  // + why
+inline constexpr char kReadBadNumber[] = "%1 行目：「%2」は正しい形式の数値ではありません。";
+inline constexpr char kReadHeaderOutOfRange[] = "%1 行目：ヘッダの添字 %2 が 0～149 の範囲外です。";
 
 }  // namespace ruvo::messages

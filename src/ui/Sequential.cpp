@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -177,6 +178,12 @@ void TSequential_Dialog::BMPSaveBrowseBtnClick() {
 void TSequential_Dialog::OkButtonClick() {
     if (edited_.seq_grid_count == 0) {
         show_error(this, messages::kGridRequired);
+        return;
+    }
+    // One picture would replace the other.
+    if (const auto same = duplicate_picture_name(edited_.seq_file_name)) {
+        QMessageBox::critical(this, text(messages::kErrorTitle),
+                              text(messages::kSamePictureName) + u'\n' + same->first + u'\n' + same->second);
         return;
     }
     folders_.sequential_load = chooser_->folder();

@@ -11,9 +11,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <QDir>
+
+#include <algorithm>
+
+#include "data/FileNames.h"
 #include "data/RememberedFolders.h"
 #include "ui/FileChooser.h"
 #include "ui/Messages.h"
+#include "ui/ReadDetail.h"
 #include "ui/WidgetNames.h"
 
 namespace ruvo {
@@ -22,6 +28,7 @@ namespace {
 
 constexpr int kTimerInterval = 1000;  // ms
 constexpr int kEditWidth = 360;
+constexpr qsizetype kFailuresListed = 10;  // in the summary; the log has them all
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -31,6 +38,30 @@ QLineEdit* read_out(QFormLayout* form, const char* name, const char* label) {
     edit->setMinimumWidth(kEditWidth);
     form->addRow(label_for(edit, "", label, name), edit);
     return edit;
+}
+
+const char* drawing_failure_text(RenderFailure failure) {
+    switch (failure) {
+    case RenderFailure::Geometry: return messages::kLayoutFailed;
+    case RenderFailure::Numeric: return messages::kValuesNotDrawable;
+    case RenderFailure::AllZeroVectors: return messages::kVectorsAllZero;
+    case RenderFailure::None: break;
+    }
+    return "";
+}
+
+// Why a file got no picture; "" when it got one.
+QString failure_text(const FrameResult& frame) {
+    const ConvertResult& converted = frame.converted;
+    switch (frame.fault()) {
+    case FrameFault::None: return {};
+    case FrameFault::NotReadWhole: return read_detail_text(converted.read, converted.header.node_count());
+    case FrameFault::HeaderMissesArea:
+        return text(messages::kHeaderMissesArea).arg(converted.header.text(), converted.area.text());
+    case FrameFault::NotDrawn: return text(drawing_failure_text(converted.drawn.failure));
+    case FrameFault::NotSaved: return text(messages::kBitmapWriteFailed) + frame.written.error;
+    }
+    return {};
 }
 
 }  // namespace
@@ -77,43 +108,76 @@ void TSequential_Info::Sq_StartClick() {
     Sq_Info_Timer->start();
     seq_running_ = true;
     seq_start_.start();
+    frames_.clear();
     for (const QString& name : set_.seq_file_name) {
         if (seq_stop_) break;
         Sq_FileName_Edit->setText(sequential_output_name(folders_.sequential_save, name));
         QCoreApplication::processEvents();
-        const FrameResult frame = convert_(name);
+        frames_.push_back(convert_(name));
         QCoreApplication::processEvents();
-        if (!report(name, frame)) break;
+        if (!report(name, frames_.back())) break;
     }
     end_run();
+    show_summary();
 }
 
-// A file read only in part, or not drawn, gets no picture and the run goes
-// on; a picture that cannot be written ends the run.
+// A file read only in part, not covering the view, or not drawn, gets no
+// picture and the run goes on; a picture that cannot be written ends the run.
 bool TSequential_Info::report(const QString& name, const FrameResult& frame) {
-    const ConvertResult& converted = frame.converted;
-    if (!converted.read.complete()) {
+    switch (frame.fault()) {
+    case FrameFault::None: return true;
+    case FrameFault::NotSaved:
+        QMessageBox::critical(this, text(messages::kErrorTitle),
+                              text(messages::kBitmapWriteFailed) + u'\n' + frame.output + u'\n' + frame.written.error);
+        return false;
+    case FrameFault::NotDrawn:
         QMessageBox::warning(this, text(messages::kWarningTitle),
-                             text(messages::kFileFormatWrong) + u'\n' + name + u'\n' + converted.read.detail());
+                             text(messages::kRedrawError) + u'\n' + name + u'\n' + failure_text(frame));
         return true;
+    case FrameFault::NotReadWhole:
+    case FrameFault::HeaderMissesArea: break;
     }
-    if (!converted.drawn.ok()) {
-        QMessageBox::warning(this, text(messages::kWarningTitle),
-                             text(messages::kRedrawError) + u'\n' + name + u'\n' + converted.drawn.reason);
-        return true;
-    }
-    if (frame.written.ok) return true;
-    QMessageBox::critical(this, text(messages::kErrorTitle),
-                          text(messages::kBitmapWriteFailed) + u'\n' + frame.output + u'\n' + frame.written.error);
-    return false;
+    QMessageBox::warning(this, text(messages::kWarningTitle),
+                         text(messages::kFileFormatWrong) + u'\n' + name + u'\n' + failure_text(frame));
+    return true;
 }
 
+// The time shown is the run's whole time, not its last tick's.
 void TSequential_Info::end_run() {
     Sq_Info_Timer->stop();
+    Sq_Info_TimerTimer();
     seq_running_ = false;
     seq_stop_ = false;
     Sq_Start->setText(text(messages::kSqStart));
     Sq_Quit_Close->setText(text(messages::kCloseButton));
+}
+
+void TSequential_Info::show_summary() {
+    const QStringList& files = set_.seq_file_name;
+    const QString log_path = QDir(folders_.sequential_save).filePath(QString::fromLatin1(kConversionLogName));
+    const WriteResult log = write_conversion_log(folders_.sequential_save, files, frames_);
+    const auto saved = std::count_if(frames_.begin(), frames_.end(), [](const FrameResult& f) { return f.saved(); });
+    QStringList lines{text(messages::kConversionSummary).arg(saved).arg(files.size())};
+    QStringList failures;
+    for (std::size_t k = 0; k < frames_.size(); ++k) {
+        if (frames_[k].saved()) continue;
+        failures << text(messages::kFileAndReason).arg(base_name(files[static_cast<qsizetype>(k)]), failure_text(frames_[k]));
+    }
+    if (!failures.isEmpty()) {
+        lines << text(messages::kConversionFailures) << failures.mid(0, kFailuresListed);
+        if (failures.size() > kFailuresListed) {
+            lines << text(messages::kConversionMoreFailures).arg(failures.size() - kFailuresListed);
+        }
+    }
+    if (const auto left = files.size() - static_cast<qsizetype>(frames_.size()); left > 0) {
+        lines << text(messages::kConversionNotReached).arg(left);
+    }
+    if (log.ok) lines << text(messages::kConversionLogIn) + log_path;
+    QMessageBox::information(this, text(messages::kInformationTitle), lines.join(u'\n'));
+    if (!log.ok) {
+        QMessageBox::critical(this, text(messages::kErrorTitle),
+                              text(messages::kConversionLogFailed) + u'\n' + log_path + u'\n' + log.error);
+    }
 }
 
 void TSequential_Info::Sq_Quit_CloseClick() {

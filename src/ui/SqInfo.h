@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 
 #include <functional>
+#include <vector>
 
 #include "automation/SequentialEngine.h"
 
@@ -44,6 +45,9 @@ private:
     // Whether the run may go on after `frame`; tells what went wrong.
     bool report(const QString& name, const FrameResult& frame);
     void end_run();
+    // How many pictures the run saved and why the other files got none, in a
+    // box and in the log beside the pictures.
+    void show_summary();
 
     const SequentialSet& set_;
     const RememberedFolders& folders_;
@@ -51,6 +55,7 @@ private:
     bool seq_running_ = false;
     bool seq_stop_ = false;
     QElapsedTimer seq_start_;
+    std::vector<FrameResult> frames_;  // the files of the run so far
     QPushButton* Sq_Start = nullptr;
     QPushButton* Sq_Quit_Close = nullptr;
     QLineEdit* Sq_FileName_Edit = nullptr;

@@ -97,34 +97,29 @@ std::optional<std::pair<QString, QString>> duplicate_picture_name(const QStringL
     return std::nullopt;
 }
 
-bool IndexArea::covers(const IndexArea& other) const {
-    return i_first <= other.i_first && other.i_last <= i_last && j_first <= other.j_first && other.j_last <= j_last;
+FrameFault ConvertResult::fault() const {
+    if (!read.complete()) return FrameFault::NotReadWhole;
+    if (!header.covers(area)) return FrameFault::HeaderMissesArea;
+    if (!drawn.ok()) return FrameFault::NotDrawn;
+    return FrameFault::None;
 }
 
-bool IndexArea::meets(const IndexArea& other) const {
-    return std::max(i_first, other.i_first) <= std::min(i_last, other.i_last) &&
-           std::max(j_first, other.j_first) <= std::min(j_last, other.j_last);
-}
-
-int IndexArea::node_count() const { return std::max(0, i_last - i_first + 1) * std::max(0, j_last - j_first + 1); }
-
-QString IndexArea::text() const {
-    return QStringLiteral("i %1..%2, j %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
-}
-
-QString ConvertResult::failure() const {
-    if (!read.complete()) return read.detail();
-    if (!covers_view()) {
-        return QStringLiteral("the file's header %1 %2 the view's area %3")
-            .arg(header.text(), header.meets(area) ? "leaves out nodes of" : "holds no node of", area.text());
-    }
-    if (!drawn.ok()) return QStringLiteral("the view cannot be drawn: %1").arg(drawn.reason);
-    return {};
+FrameFault FrameResult::fault() const {
+    if (const FrameFault fault = converted.fault(); fault != FrameFault::None) return fault;
+    return written.ok ? FrameFault::None : FrameFault::NotSaved;
 }
 
 QString FrameResult::failure() const {
-    if (const QString why = converted.failure(); !why.isEmpty()) return why;
-    if (!written.ok) return QStringLiteral("%1: cannot write the file: %2").arg(output, written.error);
+    const ConvertResult& c = converted;
+    switch (fault()) {
+    case FrameFault::None: return {};
+    case FrameFault::NotReadWhole: return c.read.detail();
+    case FrameFault::HeaderMissesArea:
+        return QStringLiteral("the file's header %1 %2 the view's area %3")
+            .arg(c.header.text(), c.header.meets(c.area) ? "leaves out nodes of" : "holds no node of", c.area.text());
+    case FrameFault::NotDrawn: return QStringLiteral("the view cannot be drawn: %1").arg(c.drawn.reason);
+    case FrameFault::NotSaved: return QStringLiteral("%1: cannot write the file: %2").arg(output, written.error);
+    }
     return {};
 }
 
@@ -132,8 +127,7 @@ ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImag
                              StatusBoxes& status) {
     ConvertResult result;
     result.read = reread_view_data(ws, slot, name);
-    const FieldStore& store = ws.store;
-    result.header = {store.file_x_start, store.file_x_end, store.file_y_start, store.file_y_end};
+    result.header = ws.store.file_area();
     const View_Info& view = ws.views.at(slot);
     result.area = {view.x_start - 1, view.x_end - 1, view.y_start - 1, view.y_end - 1};
     result.drawn = render_view(ws, slot, image, progress, status);

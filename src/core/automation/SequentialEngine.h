@@ -64,36 +64,30 @@ QString sequential_output_name(const QString& folder, const QString& data_file);
 // file first), or nothing when every picture's name is its own.
 std::optional<std::pair<QString, QString>> duplicate_picture_name(const QStringList& files);
 
-// A rectangle of zero-based node indices, as a file's header gives it; a
-// first index past the last holds no node.
-struct IndexArea {
-    int i_first = 0;
-    int i_last = 0;
-    int j_first = 0;
-    int j_last = 0;
-
-    bool covers(const IndexArea& other) const;
-    bool meets(const IndexArea& other) const;
-    int node_count() const;
-    QString text() const;  // "i 0..149, j 0..149"
-};
-
 // One data file read into the view in `slot` and drawn: its values only, so
 // that the view's area, settings and any range fixed in it hold for every
 // file; a range not fixed follows each file's own data. The view keeps its
 // data slot.
+// Where a file of a conversion fell short of its picture, in the order of
+// the checks.
+enum class FrameFault {
+    None,
+    NotReadWhole,      // a read failure, or a file that ends early
+    HeaderMissesArea,  // the file's header leaves out nodes of the view's area
+    NotDrawn,
+    NotSaved,
+};
+
 struct ConvertResult {
     ReadResult read;
     IndexArea header;  // the file's header
     IndexArea area;    // the view's area
     RenderResult drawn;
-    // Every node of the view comes from the file: a header that leaves some
-    // out would draw zeros (or the file before) in their place.
-    bool covers_view() const { return header.covers(area); }
-    // A picture is worth saving only of a file read whole, covering the view, and drawn.
-    bool usable() const { return read.complete() && covers_view() && drawn.ok(); }
-    // Why the picture is not worth saving, in plain words; "" when it is.
-    QString failure() const;
+    // A picture is worth saving only of a file read whole, holding every node
+    // of the view (a header that leaves some out would leave zeros, or the
+    // values of the file before, in their place), and drawn.
+    FrameFault fault() const;
+    bool usable() const { return fault() == FrameFault::None; }
 };
 ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImage& image, Progress& progress,
                              StatusBoxes& status);
@@ -104,7 +98,8 @@ struct FrameResult {
     QString output;       // the picture's path
     WriteResult written;  // not attempted (ok false, no error) when the file was not usable
     bool saved() const { return written.ok; }
-    // Why the file got no picture; "" when it got one.
+    FrameFault fault() const;
+    // Why the file got no picture, in plain words; "" when it got one.
     QString failure() const;
 };
 FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const QString& folder, QImage& image,

@@ -3,7 +3,24 @@
 #include "data/Extremes.h"
 #include "data/FileNames.h"
 
+#include <algorithm>
+
 namespace ruvo {
+
+bool IndexArea::covers(const IndexArea& other) const {
+    return i_first <= other.i_first && other.i_last <= i_last && j_first <= other.j_first && other.j_last <= j_last;
+}
+
+bool IndexArea::meets(const IndexArea& other) const {
+    return std::max(i_first, other.i_first) <= std::min(i_last, other.i_last) &&
+           std::max(j_first, other.j_first) <= std::min(j_last, other.j_last);
+}
+
+int IndexArea::node_count() const { return std::max(0, i_last - i_first + 1) * std::max(0, j_last - j_first + 1); }
+
+QString IndexArea::text() const {
+    return QStringLiteral("i %1..%2, j %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
+}
 
 void FieldStore::clear_values() {
     grid_x.clear();

@@ -32,6 +32,20 @@ struct DrawRect {
     int y_end = 0;
 };
 
+// A rectangle of zero-based node indices, as a file's header gives it; a
+// first index past the last holds no node.
+struct IndexArea {
+    int i_first = 0;
+    int i_last = 0;
+    int j_first = 0;
+    int j_last = 0;
+
+    bool covers(const IndexArea& other) const;
+    bool meets(const IndexArea& other) const;
+    int node_count() const;
+    QString text() const;  // "i 0..149, j 0..149"
+};
+
 // Every value the viewer can draw: one grid, ten vector and ten scalar slots,
 // the index ranges of the file read last, the drawing rectangle, the grid's
 // extremes and the closed-line flags.
@@ -64,6 +78,9 @@ struct FieldStore {
     LineFlags closed_x{};
     LineFlags closed_y{};
     bool closed_grid_show = false;
+
+    // The header of the file read last.
+    IndexArea file_area() const { return {file_x_start, file_x_end, file_y_start, file_y_end}; }
 
     // Sets every value and flag to 0; slot names and counters stay.
     void clear_values();
