@@ -3,8 +3,8 @@
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/frames")
 
-# Frames alternate between the sample's two scalar files, so that the first
-# one's range is not that of every frame.
+# Frames alternate between the sample's two scalar files, each drawn on its
+# own value range.
 set(files "")
 foreach(n RANGE 1 200)
   math(EXPR odd "${n} % 2")
@@ -48,7 +48,7 @@ foreach(picture ${pictures})
     message(FATAL_ERROR "${picture} differs between --jobs 1 and --jobs 2")
   endif()
 endforeach()
-# The first file's range holds for every frame: the two kinds of frame differ.
+# The two kinds of frame differ.
 file(SHA1 "${WORK}/jobs1/run1.bmp" odd_frame)
 file(SHA1 "${WORK}/jobs1/run2.bmp" even_frame)
 if(odd_frame STREQUAL even_frame)

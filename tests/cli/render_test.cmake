@@ -91,6 +91,13 @@ expect_run(2 "${WORK}/bad/bad.RVP" -o "${WORK}/x.png")
 expect_contains("${last_err}" "ファイル書き込み中かグリッドデータが違うよ。")
 expect_contains("${last_err}" "line 3")
 expect_run(2 "${WORK}/missing.RVP" -o "${WORK}/x.png")
+# A file that ends before its last node is refused, not drawn with zeros.
+file(WRITE "${WORK}/short/SHORT.GRD" "0 1 0 1\n0 0\n0 1\n1 0\n1 1\n")
+file(WRITE "${WORK}/short/SHORT.P" "0 1 0 1\n1\n2\n")
+file(WRITE "${WORK}/short/short.RVP"
+  "[FileNumber]\nScalar_File_Number=1\n[FileName]\nGrid_File_Name=SHORT.GRD\nScalar_File_Name_1=SHORT.P\n")
+expect_run(2 "${WORK}/short/short.RVP" --scalar 0 -o "${WORK}/x.png")
+expect_contains("${last_err}" "SHORT.P: the file ends after 2 nodes, before the last node of its header")
 
 # A view that cannot be drawn: exit 3 naming the reason.
 file(WRITE "${WORK}/flat/FLAT.GRD" "0 1 0 1\n0 0\n0 0\n1 0\n1 0\n")
