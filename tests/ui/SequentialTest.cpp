@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -86,6 +88,68 @@ TEST(SequentialDialog, RefusesBeyond2000FilesMixedKindsAndTheKindOtherAndCancelK
     EXPECT_EQ(set, SequentialSet{});
 }
 
+TEST(SequentialDialog, RefusesAtOkTwoFilesThatGiveOnePicture) {
+    QTemporaryDir dir;
+    for (const char* name : {"GRID.GRD", "run1.K", "run1.P"}) QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+    RememberedFolders folders;
+    folders.sequential_load = folders.sequential_save = dir.path();
+    SequentialSet set;
+    TSequential_Dialog dialog(set, folders);
+    add_named(&dialog, "GRID.GRD", FileChooser::kGrid);
+    add_named(&dialog, "run1.K", FileChooser::kScalar);
+    add_named(&dialog, "run1.P", FileChooser::kScalar);
+    ModalScript script;
+    script.then(test::press(QMessageBox::Ok));
+    child<QPushButton>(&dialog, "OkButton")->click();
+    EXPECT_EQ(script.messages(), QStringList{text(messages::kSamePictureName) + "\nrun1.K\nrun1.P"});
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(set, SequentialSet{});
+}
+
+// A first file whose header holds no node: the view is opened on the grid's
+// area all the same, the file is named with its reason and gets no picture,
+// and the others get theirs.
+TEST(SequentialRun, ABadFirstFileIsReportedAndSkippedAndTheRunEndsWithItsSummaryAndLog) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out");
+    QDir().mkpath(out);
+    QFile reversed(dir.filePath("run0.p"));
+    ASSERT_TRUE(reversed.open(QIODevice::WriteOnly));
+    reversed.write("2 0 2 0\n1\n");
+    reversed.close();
+    SequentialSet set{1, test::write_grid(dir.path(), "GRID.GRD"), {reversed.fileName()}, SequentialKind::Scalar};
+    set.seq_file_name << test::write_scalar(dir.path(), "run1.p") << test::write_scalar(dir.path(), "run2.p");
+    RememberedFolders folders;
+    folders.sequential_save = out;
+    folders.write();
+    auto main = test::shown_main_window();
+    main->workspace().sequential = set;
+    main->OpenSequentialSet();
+
+    ModalScript script;
+    script.then([](QWidget* info) {
+        QTimer::singleShot(0, info, [info] {
+            child<QPushButton>(info, "Sq_Start")->click();
+            static_cast<QDialog*>(info)->accept();
+        });
+    });
+    script.then(test::press(QMessageBox::Ok)).then(test::press(QMessageBox::Ok));
+    child<QToolButton>(main.get(), "Sq_StartSB")->click();
+    ASSERT_TRUE(script.finished());
+    const QString reason = text(messages::kHeaderMissesArea).arg("i 2..0, j 2..0", "i 0..2, j 0..2");
+    EXPECT_EQ(script.messages()[0], text(messages::kFileFormatWrong) + '\n' + reversed.fileName() + '\n' + reason);
+    EXPECT_TRUE(script.messages()[1].startsWith(text(messages::kConversionSummary).arg(2).arg(3)));
+    EXPECT_TRUE(script.messages()[1].contains(text(messages::kFileAndReason).arg("run0.p", reason)));
+    EXPECT_EQ(QDir(out).entryList({"*.bmp"}, QDir::Files), (QStringList{"run1.bmp", "run2.bmp"}));
+    EXPECT_EQ(test::read_text(out + "/ruvo-conversion.log").count(": ok "), 2);
+    // The run's final time, though it ended before the timer's first tick.
+    const QString elapsed = main->findChild<TSequential_Info*>()->findChild<QLineEdit*>("Sq_Time_Edit")->text();
+    EXPECT_TRUE(QRegularExpression(text(messages::kSqTimeBefore) + "\\d+\\.\\d\\d" + text(messages::kSecondsSuffix))
+                    .match(elapsed)
+                    .hasMatch())
+        << elapsed.toStdString();
+}
+
 // A set chosen through the dialog, run from the run dialog and stopped
 // during its second file; the batch draws the same pictures.
 TEST(SequentialRun, StopsAfterTheFileInHandAndDrawsWhatTheBatchDraws) {
@@ -131,7 +195,7 @@ TEST(SequentialRun, StopsAfterTheFileInHandAndDrawsWhatTheBatchDraws) {
             EXPECT_EQ(quit->text(), text(messages::kSqQuit));
             quit->click();
             stage = 1;
-        } else if (stage == 1 && !info->seq_running()) {
+        } else if (stage == 1 && !info->seq_running() && QApplication::activeModalWidget() == info) {
             stage = 2;
             watcher.stop();
             EXPECT_EQ(quit->text(), text(messages::kCloseButton));
@@ -143,11 +207,12 @@ TEST(SequentialRun, StopsAfterTheFileInHandAndDrawsWhatTheBatchDraws) {
         watcher.start(0);
         QTimer::singleShot(0, child<QPushButton>(info, "Sq_Start"), &QPushButton::click);
     });
+    script.then(test::press(QMessageBox::Ok));  // the summary
     script.then(test::press(QMessageBox::Ok));
     start->click();
     EXPECT_TRUE(script.finished());
-    EXPECT_EQ(script.messages(), QStringList{text(messages::kReally)});
-    EXPECT_EQ(QDir(out).entryList(QDir::Files), (QStringList{"run0001.bmp", "run0002.bmp"}));
+    EXPECT_EQ(script.messages().value(1), text(messages::kReally));
+    EXPECT_EQ(QDir(out).entryList({"*.bmp"}, QDir::Files), (QStringList{"run0001.bmp", "run0002.bmp"}));
     EXPECT_EQ(main->current_view()->windowTitle(), data + "/run0002");
 
     const QString project = test::write_project(dir.filePath("p.RVP"), data + "/GRID.GRD", {data + "/run0001.v"}, {});
