@@ -47,9 +47,10 @@ OpenViewResult open_view(Workspace& ws, FileKind kind, int position = 0);
 
 // Reads `path` into the data slot of the view in `slot` (activated): its
 // vector or scalar slot by the view's kind; a grid view reads nothing. Only
-// the values and the store's file range change: the ranges, extents and
-// flags of the data stay as they are, so that a series of files shares one
-// scale. Follow mode and sequential conversion read their updates so.
+// the values and the store's file range change: the view's area, settings
+// and any range fixed in it stay as they are, so that a series of files is
+// drawn alike (a range not fixed follows each file's data). Follow mode and
+// sequential conversion read their updates so.
 ReadResult reread_view_data(Workspace& ws, int slot, const QString& path);
 
 }  // namespace ruvo
