@@ -197,6 +197,7 @@ private:
     void show_follow_check(const FollowCheck& check);
     void show_follow_failure(const std::vector<FollowFailure>& failures);
     void show_follow_finished();
+    void show_follow_info(const QString& info);
     void wait_for_check(int interval_ms);
     void show_countdown();
 

@@ -72,7 +72,7 @@ void TRuvo_Main_Form::wait_for_check(int interval_ms) {
 }
 
 void TRuvo_Main_Form::show_countdown() {
-    Follow_Info_Edit->setText(follow_failure_.isEmpty() ? text(messages::kUntilUpdateCheck) : follow_failure_);
+    show_follow_info(follow_failure_.isEmpty() ? text(messages::kUntilUpdateCheck) : follow_failure_);
     Follow_Time_Edit->setText(QString::number(follow_->follow_countdown()) + text(messages::kSecondsSuffix));
 }
 
@@ -80,7 +80,7 @@ void TRuvo_Main_Form::show_countdown() {
 void TRuvo_Main_Form::show_follow_finished() {
     Follow_Timer->stop();
     Progress_Timer->stop();
-    Follow_Info_Edit->setText(follow_failure_.isEmpty() ? text(messages::kFollowFinished) : follow_failure_);
+    show_follow_info(follow_failure_.isEmpty() ? text(messages::kFollowFinished) : follow_failure_);
     Follow_Time_Edit->clear();
 }
 
@@ -114,7 +114,13 @@ void TRuvo_Main_Form::show_follow_check(const FollowCheck& check) {
     if (drawn) show_follow_failure(check.failures);
     if (check.result == FollowCheck::Result::Finished) return show_follow_finished();
     wait_for_check(check.next_check_ms);
-    if (follow_failure_.isEmpty() && !check.saved.isEmpty()) Follow_Info_Edit->setText(check.saved.join(u' '));
+    if (follow_failure_.isEmpty() && !check.saved.isEmpty()) show_follow_info(check.saved.join(u' '));
+}
+
+// A text longer than the box shows its beginning: what went wrong, and where.
+void TRuvo_Main_Form::show_follow_info(const QString& info) {
+    Follow_Info_Edit->setText(info);
+    Follow_Info_Edit->setCursorPosition(0);
 }
 
 // The first failure of the last update stays in view, whole in the tool
