@@ -37,6 +37,11 @@ QPushButton* button(const char* caption) {
     return pressed;
 }
 
+bool asked_ok(QWidget* parent, const char* question) {
+    return QMessageBox::question(parent, text(messages::kWarningTitle), text(question),
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 }  // namespace
 
 TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, RememberedFolders& folders,
@@ -182,10 +187,7 @@ void TFollow_Mode_Setup::refuse(const char* message) {
     QMessageBox::critical(this, text(messages::kErrorTitle), text(message));
 }
 
-bool TFollow_Mode_Setup::ask(const char* question) {
-    return QMessageBox::question(this, text(messages::kWarningTitle), text(question),
-                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
-}
+bool TFollow_Mode_Setup::ask(const char* question) { return asked_ok(this, question); }
 
 void TFollow_Mode_Setup::AutoRepeatTime() {
     repeat_time_ = auto_repeat_time(time_limit_entry(TLimit_Edit->text()).value_or(0),
@@ -313,7 +315,12 @@ void TFollow_Mode_Setup::Follow_StartClick() {
 }
 
 void TFollow_Mode_Setup::Follow_EndClick() {
-    if (!ask(messages::kReallyStop)) return;
+    if (ask_to_stop(this)) stop_following();
+}
+
+bool TFollow_Mode_Setup::ask_to_stop(QWidget* parent) { return asked_ok(parent, messages::kReallyStop); }
+
+void TFollow_Mode_Setup::stop_following() {
     engine_.stop();
     Follow_Start->setText(text(messages::kFollowStart));
     emit follow_stopped();

@@ -24,6 +24,11 @@ class TFollow_Mode_Setup : public QDialog {
 public:
     TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, RememberedFolders& folders, QWidget* parent = nullptr);
 
+    // The stop button's question, over `parent`; true when the user agrees.
+    static bool ask_to_stop(QWidget* parent);
+    // Following ends without a question: any state -> Idle.
+    void stop_following();
+
 signals:
     void follow_started();
     void follow_stopped();

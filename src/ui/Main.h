@@ -30,6 +30,7 @@ class QWidget;
 namespace ruvo {
 
 struct FollowCheck;
+struct FollowFailure;
 struct SwitchEffect;
 struct Workspace;
 class FollowEngine;
@@ -168,6 +169,8 @@ private:
     void project_loaded() override;
     void project_files_chosen() override;
     void project_closed() override;
+    bool may_end_following() override;
+    void end_following() override;
     void set_project_items_enabled(bool enabled);
     // One file of a sequential run read into the current view, drawn and saved.
     FrameResult convert_sequential_file(const QString& name);
@@ -192,6 +195,9 @@ private:
     void Follow_TimerTimer();
     void Progress_TimerTimer();
     void show_follow_check(const FollowCheck& check);
+    void show_follow_failure(const std::vector<FollowFailure>& failures);
+    void show_follow_finished();
+    void show_follow_info(const QString& info);
     void wait_for_check(int interval_ms);
     void show_countdown();
 
@@ -261,7 +267,7 @@ private:
     QTimer* Progress_Timer = nullptr;
     QLineEdit* Follow_Info_Edit = nullptr;
     QLineEdit* Follow_Time_Edit = nullptr;
-    QString follow_failure_;  // a bitmap not written: shown until the next update
+    QString follow_failure_;  // the last view not drawn or saved: shown until an update without one
 
     std::unique_ptr<ProgressBarBinding> progress_;
     std::unique_ptr<StatusEditBinding> status_boxes_;

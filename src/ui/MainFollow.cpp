@@ -44,7 +44,7 @@ void TRuvo_Main_Form::FollowSBClick() {
 }
 
 void TRuvo_Main_Form::follow_started() {
-    follow_failure_.clear();
+    show_follow_failure({});
     Follow_Info_Edit->show();
     Follow_Time_Edit->show();
     wait_for_check(follow_->check_interval_ms());
@@ -57,6 +57,14 @@ void TRuvo_Main_Form::follow_stopped() {
     Follow_Time_Edit->hide();
 }
 
+bool TRuvo_Main_Form::may_end_following() {
+    return !follow_->follow_active() || TFollow_Mode_Setup::ask_to_stop(this);
+}
+
+void TRuvo_Main_Form::end_following() {
+    if (follow_->follow_active()) Follow_Mode_Setup->stop_following();
+}
+
 void TRuvo_Main_Form::wait_for_check(int interval_ms) {
     show_countdown();
     Follow_Timer->start(interval_ms);
@@ -64,15 +72,21 @@ void TRuvo_Main_Form::wait_for_check(int interval_ms) {
 }
 
 void TRuvo_Main_Form::show_countdown() {
-    Follow_Info_Edit->setText(follow_failure_.isEmpty() ? text(messages::kUntilUpdateCheck) : follow_failure_);
+    show_follow_info(follow_failure_.isEmpty() ? text(messages::kUntilUpdateCheck) : follow_failure_);
     Follow_Time_Edit->setText(QString::number(follow_->follow_countdown()) + text(messages::kSecondsSuffix));
+}
+
+// Following has ended: no next check to count down to.
+void TRuvo_Main_Form::show_follow_finished() {
+    Follow_Timer->stop();
+    Progress_Timer->stop();
+    show_follow_info(follow_failure_.isEmpty() ? text(messages::kFollowFinished) : follow_failure_);
+    Follow_Time_Edit->clear();
 }
 
 void TRuvo_Main_Form::Progress_TimerTimer() {
     if (follow_->count_down()) return show_countdown();
-    Follow_Timer->stop();
-    Progress_Timer->stop();
-    Follow_Info_Edit->setText(text(messages::kFollowFinished));
+    show_follow_finished();
 }
 
 void TRuvo_Main_Form::Follow_TimerTimer() {
@@ -95,14 +109,32 @@ void TRuvo_Main_Form::Follow_TimerTimer() {
 }
 
 void TRuvo_Main_Form::show_follow_check(const FollowCheck& check) {
-    if (check.result == FollowCheck::Result::Updated) follow_failure_ = check.failure;
     if (check.result == FollowCheck::Result::StillWriting) Memo3->appendPlainText(check.unfinished_file);
-    if (check.result == FollowCheck::Result::Finished) {
-        Follow_Info_Edit->setText(check.failure.isEmpty() ? text(messages::kFollowFinished) : check.failure);
-        return;
-    }
+    const bool drawn = check.result == FollowCheck::Result::Updated || !check.saved.isEmpty() || !check.failures.empty();
+    if (drawn) show_follow_failure(check.failures);
+    if (check.result == FollowCheck::Result::Finished) return show_follow_finished();
     wait_for_check(check.next_check_ms);
-    if (follow_failure_.isEmpty() && !check.saved.isEmpty()) Follow_Info_Edit->setText(check.saved.join(u' '));
+    if (follow_failure_.isEmpty() && !check.saved.isEmpty()) show_follow_info(check.saved.join(u' '));
+}
+
+// A text longer than the box shows its beginning: what went wrong, and where.
+void TRuvo_Main_Form::show_follow_info(const QString& info) {
+    Follow_Info_Edit->setText(info);
+    Follow_Info_Edit->setCursorPosition(0);
+}
+
+// The first failure of the last update stays in view, whole in the tool
+// tip, until an update has none.
+void TRuvo_Main_Form::show_follow_failure(const std::vector<FollowFailure>& failures) {
+    for (const FollowFailure& failure : failures) Memo3->appendPlainText(failure.name + QStringLiteral(": ") + failure.reason);
+    if (failures.empty()) {
+        follow_failure_.clear();
+    } else if (const FollowFailure& first = failures.front(); first.kind == FollowFailure::Kind::NotSaved) {
+        follow_failure_ = text(messages::kBitmapWriteFailed) + u' ' + first.name + u' ' + first.reason;
+    } else {
+        follow_failure_ = text(messages::kFollowNotDrawn) + first.name;
+    }
+    Follow_Info_Edit->setToolTip(follow_failure_);
 }
 
 }  // namespace ruvo

@@ -41,7 +41,7 @@ ProjectTables project_of(const SequentialSet& set) {
 }  // namespace
 
 void TRuvo_Main_Form::Sequential_Change_SaveClick() {
-    if (!project_->Save_Prompt()) return;
+    if (!may_end_following() || !project_->Save_Prompt()) return;
     Close_Project();
     setWindowTitle(QString::fromUtf8(messages::kSequentialMainCaption));
     ws_->project.set_default_masks();

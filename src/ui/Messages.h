@@ -264,6 +264,7 @@ inline constexpr char kUntilUpdateCheck[] = "UpDate Check まで";
 inline constexpr char kSecondsSuffix[] = " 秒";
 inline constexpr char kFollowFinished[] = "追尾終了";
 inline constexpr char kRereading[] = "再読み込み中";
+inline constexpr char kFollowNotDrawn[] = "描画できません：";  // + the view's caption
 
 // Sequential conversion: the choice of the files and the run.
 inline constexpr char kSequentialMainCaption[] = "Ruvo - シーケンシャルファイルの変換保存";

@@ -54,7 +54,7 @@ bool ProjectCommands::Save_Prompt() {
 }
 
 void ProjectCommands::New_ProjectClick() {
-    if (!Save_Prompt()) return;
+    if (!frame_.may_end_following() || !Save_Prompt()) return;
     Close_Project();
     ws_.project.project_file_name = QString::fromUtf8(kUntitledProjectName);
     ws_.project.set_default_masks();
@@ -62,7 +62,7 @@ void ProjectCommands::New_ProjectClick() {
 }
 
 void ProjectCommands::Open_ProjectClick() {
-    if (!Save_Prompt()) return;
+    if (!frame_.may_end_following() || !Save_Prompt()) return;
     QFileDialog dialog(&dialog_parent_, text(messages::kProjectOpenTitle), folders_.project_save);
     set_up_project_file_dialog(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -150,7 +150,12 @@ void ProjectCommands::report_grid(const ReadResult& grid) {
     warn(messages::kGridReadError);
 }
 
+void ProjectCommands::Close_ProjectClick() {
+    if (frame_.may_end_following()) Close_Project();
+}
+
 void ProjectCommands::Close_Project() {
+    frame_.end_following();
     frame_.Delete_File_Lists();
     frame_.close_all_views();
     frame_.reset_panels();

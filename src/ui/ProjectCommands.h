@@ -33,6 +33,11 @@ public:
     virtual void project_loaded() = 0;
     virtual void project_files_chosen() = 0;
     virtual void project_closed() = 0;
+    // Follow mode watches the project's files: closing the project ends it.
+    // The first asks, while following, whether to stop (false: keep the
+    // project); the second ends following and resets it.
+    virtual bool may_end_following() = 0;
+    virtual void end_following() = 0;
 
 protected:
     ~ProjectFrame() = default;
@@ -53,7 +58,7 @@ public:
     void Project_OverWriteClick() { overwrite_project(); }
     void Project_SaveAsClick() { save_project_as(); }
     void Project_FileAddDeleteClick();
-    void Close_ProjectClick() { Close_Project(); }
+    void Close_ProjectClick();
 
     // Reads the project file `path` and makes it the project in place of the
     // current one. A file that cannot be read leaves the current project,

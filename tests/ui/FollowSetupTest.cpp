@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -114,6 +115,37 @@ TEST_F(FollowSetupTest, StartsSavesNumberedPicturesAndStops) {
     EXPECT_EQ(named<QPushButton>(*setup, "Follow_Start")->text(), test::text(messages::kFollowStart));
     click("Follow_Close");
     EXPECT_FALSE(setup->isVisible());
+}
+
+// Closing the project while following asks as the stop button does; once
+// closed, following is over, and a reopened project saves nothing.
+TEST_F(FollowSetupTest, ClosingTheProjectEndsFollowing) {
+    enter("RNumber_Edit", "60");
+    click("Read_Forced_Box");
+    click("Auto_Bitmap_Box");
+    edit("Follow_DirEdit")->setText(dir.path());
+    click("Follow_Start");
+    auto* follow_timer = named<QTimer>(*main, "Follow_Timer");
+    auto* close = named<QAction>(*main, "Close_Project");
+    test::ModalScript script;
+    script.then(test::press(QMessageBox::Cancel));
+    close->trigger();
+    EXPECT_TRUE(follow_timer->isActive());
+    EXPECT_EQ(main->view_windows().size(), 1);
+    script.then(test::press(QMessageBox::Ok));
+    close->trigger();
+    EXPECT_EQ(script.messages(), QStringList(2, test::text(messages::kReallyStop)));
+    EXPECT_TRUE(main->view_windows().isEmpty());
+    EXPECT_FALSE(follow_timer->isActive());
+    EXPECT_FALSE(named<QTimer>(*main, "Progress_Timer")->isActive());
+    EXPECT_FALSE(named<QLineEdit>(*main, "Follow_Info_Edit")->isVisible());
+    EXPECT_EQ(named<QPushButton>(*setup, "Follow_Start")->text(), test::text(messages::kFollowStart));
+
+    main->open_project_file(dir.filePath("cylinder.RVP"));
+    test::double_click_row(test::list_of(*main, "ScalarListBox"), 0);
+    QTest::qWait(50);
+    EXPECT_FALSE(follow_timer->isActive());
+    EXPECT_FALSE(QFile::exists(dir.filePath("Cnt00001.bmp")));
 }
 
 }  // namespace

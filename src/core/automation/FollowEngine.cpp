@@ -1,5 +1,6 @@
 #include "automation/FollowEngine.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -114,11 +115,13 @@ void FollowEngine::start(const FollowSettings& settings) {
     follow_countdown_ = Nearest(settings_.repeat_time * 60);
     follow_tick_count_ = 0;
     follow_bitmap_number_ = 1;
-    reload_owed_ = false;
+    look_at_files();
     RecordFileAges();
 }
 
 int FollowEngine::check_interval_ms() const { return Nearest(settings_.repeat_time * 60000); }
+
+int FollowEngine::settle_ms() const { return std::clamp(check_interval_ms(), 1, kSettleMs); }
 
 bool FollowEngine::time_limit_reached() const {
     return static_cast<double>(clock_.elapsed_ms() - started_ms_) >= settings_.time_limit * 3600 * 1000;
@@ -134,35 +137,56 @@ bool FollowEngine::count_down() {
     return true;
 }
 
-template <class Test>
-bool FollowEngine::all_watched_files(Test test) {
+template <class Visit>
+bool FollowEngine::all_watched_files(Visit visit) {
     const ProjectTables& project = ws_.project;
     for (int n = 0; n < project.vector_file_count; ++n) {
-        if (!test(project.vector_file_name.at(n), vector_file_age_.at(n))) return false;
+        if (!visit(project.vector_file_name.at(n), vector_file_age_.at(n))) return false;
     }
     for (int n = 0; n < project.scalar_file_count; ++n) {
-        if (!test(project.scalar_file_name.at(n), scalar_file_age_.at(n))) return false;
+        if (!visit(project.scalar_file_name.at(n), scalar_file_age_.at(n))) return false;
     }
     return true;
 }
 
+void FollowEngine::look_at_files() {
+    const qint64 now = clock_.elapsed_ms();
+    all_watched_files([now](const QString& path, WatchedFile& file) {
+        if (const FileStamp stamp = stamp_of(path); stamp != file.seen) {
+            file.seen = stamp;
+            file.seen_since_ms = now;
+        }
+        return true;
+    });
+}
+
 void FollowEngine::RecordFileAges() {
-    all_watched_files([](const QString& path, FileStamp& age) {
-        age = stamp_of(path);
+    all_watched_files([](const QString&, WatchedFile& file) {
+        file.reloaded = file.seen;
         return true;
     });
 }
 
 bool FollowEngine::FilesChanged() {
-    const bool changed = all_watched_files([](const QString& path, FileStamp& age) { return stamp_of(path) != age; });
-    RecordFileAges();
-    return changed;
+    look_at_files();
+    return all_watched_files([](const QString&, const WatchedFile& file) { return file.seen != file.reloaded; });
 }
 
-QString FollowEngine::file_changed_since_recorded() {
+QString FollowEngine::unsettled_file() {
+    const qint64 now = clock_.elapsed_ms();
+    QString unsettled;
+    all_watched_files([&](const QString& path, const WatchedFile& file) {
+        if (file.seen == file.reloaded || now - file.seen_since_ms >= settle_ms()) return true;
+        unsettled = path;
+        return false;
+    });
+    return unsettled;
+}
+
+QString FollowEngine::file_changed_since_seen() {
     QString changed;
-    all_watched_files([&changed](const QString& path, FileStamp& age) {
-        if (stamp_of(path) == age) return true;
+    all_watched_files([&changed](const QString& path, const WatchedFile& file) {
+        if (stamp_of(path) == file.seen) return true;
         changed = path;
         return false;
     });
@@ -176,10 +200,9 @@ FollowCheck FollowEngine::finish(FollowCheck check) {
 }
 
 FollowCheck FollowEngine::still_writing(const QString& file) {
-    reload_owed_ = true;
     state_ = FollowState::Waiting;
-    follow_countdown_ = kRetryMs / 1000;
-    return {FollowCheck::Result::StillWriting, kRetryMs, file, {}, {}};
+    follow_countdown_ = (settle_ms() + 999) / 1000;
+    return {FollowCheck::Result::StillWriting, settle_ms(), file, {}, {}};
 }
 
 FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
@@ -189,21 +212,20 @@ FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
     if (time_limit_reached()) return finish({});
     follow_countdown_ = Nearest(settings_.repeat_time * 60);
 
-    bool due = reload_owed_ || settings_.read_forced;
-    if (reload_owed_) RecordFileAges();
-    if (!due) due = FilesChanged();
-    if (!due) return {FollowCheck::Result::Unchanged, check_interval_ms(), {}, {}, {}};
+    // A forced read takes the files as they are, but never one still being written.
+    if (!FilesChanged() && !settings_.read_forced) return {FollowCheck::Result::Unchanged, check_interval_ms(), {}, {}, {}};
+    if (const QString file = unsettled_file(); !file.isEmpty()) return still_writing(file);
 
     state_ = FollowState::Updating;
     const KeepCurrentView keep(ws_);
     std::vector<StagedRead> staged;
     QString unfinished;
     // A file rewritten while it was read may mix two updates: it is read again.
-    if (!stage_reloads(windows, staged, unfinished) || !(unfinished = file_changed_since_recorded()).isEmpty()) {
+    if (!stage_reloads(windows, staged, unfinished) || !(unfinished = file_changed_since_seen()).isEmpty()) {
         return still_writing(unfinished);
     }
-    reload_owed_ = false;
     commit(staged);
+    RecordFileAges();
 
     FollowCheck check{FollowCheck::Result::Updated, check_interval_ms(), {}, {}, {}};
     // From the window opened last down to the first, as the frame lists its children.
@@ -211,6 +233,7 @@ FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
         FollowRedraw(windows[n], check);
         if (window_drawn) window_drawn(n);
     }
+    log_failures(check.failures);
     ++follow_bitmap_number_;
     if (follow_bitmap_number_ - 1 >= settings_.repeat_number) return finish(std::move(check));
     state_ = FollowState::Waiting;
@@ -289,7 +312,7 @@ void FollowEngine::FollowRedraw(const FollowWindow& window, FollowCheck& check) 
     NoStatusBoxes status;
     const RenderResult drawn = render_view(ws_, window.slot, *window.picture, progress, status);
     if (!drawn.ok()) {
-        if (check.failure.isEmpty()) check.failure = drawn.reason;
+        check.failures.push_back({FollowFailure::Kind::NotDrawn, ws_.views.at(window.slot).Caption, drawn.reason});
         return;
     }
     if (settings_.auto_bitmap && is_data_view(ws_.views.at(window.slot))) SaveNumberedBitmap(window, check);
@@ -300,8 +323,20 @@ void FollowEngine::SaveNumberedBitmap(const FollowWindow& window, FollowCheck& c
     const WriteResult written = save_bitmap(*window.picture, path);
     if (written.ok) {
         check.saved.push_back(path);
-    } else if (check.failure.isEmpty()) {
-        check.failure = path + QStringLiteral(": ") + written.error;
+    } else {
+        check.failures.push_back({FollowFailure::Kind::NotSaved, path, written.error});
+    }
+}
+
+// One line a failure: the time, the view or bitmap, and why. A log that
+// cannot be written loses nothing the window does not show.
+void FollowEngine::log_failures(const std::vector<FollowFailure>& failures) const {
+    if (failures.empty() || !settings_.auto_bitmap) return;
+    QFile log(QDir(settings_.save_folder).filePath(QString::fromLatin1(kFollowLogName)));
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) return;
+    const QString now = QDateTime::currentDateTime().toString(Qt::ISODate);
+    for (const FollowFailure& failure : failures) {
+        log.write((now + u'\t' + failure.name + u'\t' + failure.reason + u'\n').toUtf8());
     }
 }
 

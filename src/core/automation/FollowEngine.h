@@ -62,19 +62,30 @@ struct FollowWindow {
     QImage* picture = nullptr;
 };
 
+// A view that an update could not draw, or whose numbered bitmap it could not write.
+struct FollowFailure {
+    enum class Kind { NotDrawn, NotSaved };
+    Kind kind = Kind::NotDrawn;
+    QString name;    // the view's caption, or the bitmap's path
+    QString reason;  // why the view was not drawn, or the system's reason
+};
+
+// The log of failed updates in the folder of the numbered bitmaps.
+inline constexpr char kFollowLogName[] = "ruvo-follow.log";
+
 // What one check of the follow timer did.
 struct FollowCheck {
     enum class Result {
         Unchanged,     // not every result file was rewritten: nothing reloaded
         Updated,       // every view reloaded and redrawn
-        StillWriting,  // a file ended early or could not be read: nothing reloaded, checked again soon
+        StillWriting,  // a changed file has not settled, or reads short: nothing reloaded, checked again soon
         Finished,      // the count or time limit is reached
     };
     Result result = Result::Unchanged;
     int next_check_ms = 0;  // the follow timer's next interval
     QString unfinished_file;  // StillWriting: the file still being written
     QStringList saved;        // the numbered bitmaps written
-    QString failure;          // a bitmap not written or a view not drawn, in words; following goes on
+    std::vector<FollowFailure> failures;  // views not drawn or saved; following goes on
 };
 
 // A stamp of a result file: its modification time at the file system's full
@@ -93,13 +104,20 @@ FileStamp stamp_of(const QString& path);
 QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder);
 
 // Follow mode: watches the project's result files and, when every one of
-// them was rewritten, reloads every view window's data, redraws it and
-// optionally saves it as a numbered bitmap. A file still being written
-// (read short of its header's node count, or not readable) never reaches a
-// view: the update waits for it and is retried after kRetryMs.
+// them was rewritten since the last update, reloads every view window's
+// data, redraws it and optionally saves it as a numbered bitmap.
+//
+// A solver may be writing a file at any moment, in place and in pieces, so a
+// file is read only once it has settled: its stamp has stayed the same over
+// the settle interval (kSettleMs, or the check interval when shorter), and
+// it reads whole, to the last node of its header and to the end of its last
+// line. Until then the update waits and is tried again one settle interval
+// later; nothing of it reaches a view or a picture. A solver's updates are
+// therefore seen when it writes each file without pausing as long as the
+// settle interval, and pauses at least that long between updates.
 class FollowEngine {
 public:
-    static constexpr int kRetryMs = 2000;
+    static constexpr int kSettleMs = 1000;
 
     FollowEngine(Workspace& ws, const FollowClock& clock) : ws_(ws), clock_(clock) {}
 
@@ -116,9 +134,10 @@ public:
     // One second of the countdown; false once the time limit ends following.
     bool count_down();
 
+    // The stamps of every project result file become the ones of the last update.
     void RecordFileAges();
     // True when every project vector and scalar file has a stamp other than
-    // the one recorded (vector files first); records the current stamps whatever the result.
+    // the one it had at the last update (or the start); notes the stamps seen.
     bool FilesChanged();
 
     FollowState state() const { return state_; }
@@ -130,16 +149,28 @@ public:
     int follow_countdown() const { return follow_countdown_; }
     int follow_bitmap_number() const { return follow_bitmap_number_; }
     int check_interval_ms() const;
+    // How long a changed file's stamp must stay the same before it is read.
+    int settle_ms() const;
 
 private:
     struct StagedRead;
+    // What follow mode knows of one watched file.
+    struct WatchedFile {
+        FileStamp reloaded;        // at the last update or the start
+        FileStamp seen;            // at the last look
+        qint64 seen_since_ms = 0;  // when `seen` was first seen
+    };
     bool time_limit_reached() const;
-    // Runs `test(path, recorded stamp)` on every project vector file, then
-    // every scalar file, until one gives false.
-    template <class Test>
-    bool all_watched_files(Test test);
-    // The first project file whose stamp is not the one recorded; empty when none.
-    QString file_changed_since_recorded();
+    // Runs `visit(path, watched file)` on every project vector file, then
+    // every scalar file, until one gives false; false then.
+    template <class Visit>
+    bool all_watched_files(Visit visit);
+    // Looks at every watched file's stamp, noting when a new one is first seen.
+    void look_at_files();
+    // The first changed file whose stamp has not yet stayed for the settle interval; "" when none.
+    QString unsettled_file();
+    // The first file whose stamp is not the one last seen; "" when none.
+    QString file_changed_since_seen();
     FollowCheck finish(FollowCheck check);
     FollowCheck still_writing(const QString& file);
     // Reads the file of every data view into a copy; all or nothing reach the store.
@@ -147,6 +178,8 @@ private:
     void commit(std::vector<StagedRead>& staged);
     void FollowRedraw(const FollowWindow& window, FollowCheck& check);
     void SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check);
+    // Appends the update's failures to the log beside the numbered bitmaps.
+    void log_failures(const std::vector<FollowFailure>& failures) const;
     QString file_of_view(int slot) const;
     // Reads the file of the view in `slot` (activated) into `read`, not into the store.
     ReadResult ReloadViewFile(int slot, const QString& path, StagedRead& read);
@@ -159,9 +192,8 @@ private:
     int follow_tick_count_ = 0;
     int follow_countdown_ = 0;
     int follow_bitmap_number_ = 1;
-    bool reload_owed_ = false;  // an update found a file still being written
-    std::array<FileStamp, kMaxSlots> vector_file_age_{};
-    std::array<FileStamp, kMaxSlots> scalar_file_age_{};
+    std::array<WatchedFile, kMaxSlots> vector_file_age_{};
+    std::array<WatchedFile, kMaxSlots> scalar_file_age_{};
 };
 
 }  // namespace ruvo

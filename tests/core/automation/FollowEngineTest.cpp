@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 
 #include "FollowTestSupport.h"
@@ -22,33 +23,68 @@ protected:
     FollowEngine engine{*cylinder.ws, clock};
 };
 
-// Each step rewrites some of the project's three result files; an update
-// needs all three rewritten since the check before.
-TEST_F(FollowEngineTest, ReloadsOnlyWhenEveryResultFileWasRewritten) {
+// Each step moves the clock on, rewrites some of the project's three result
+// files as a solver does, and checks. An update needs every file rewritten
+// since the last update, each settled (its stamp the same for a second) and
+// read whole; a solver writing a file in pieces is never read in between.
+TEST_F(FollowEngineTest, ReloadsOnceEveryResultFileWasRewrittenAndHasSettled) {
+    enum class Write { Whole, FirstHalfOverOld, CutInLastNumber };
     struct Step {
+        int after_ms;
         std::vector<const char*> rewritten;
-        bool forced;
+        Write write;
+        double written;  // the update written, as a factor of the sample's values
         Result expected;
+        double holds;  // the update the store then holds
+        bool forced = false;
     };
+    const char* const V = "CYLINDER.V";
+    const char* const P = "CYLINDER.P";
+    const char* const K = "CYLINDER.K";
     const Step steps[] = {
-        {{}, false, Result::Unchanged},
-        {{"CYLINDER.P"}, false, Result::Unchanged},
-        {{"CYLINDER.V", "CYLINDER.K"}, false, Result::Unchanged},  // P was seen at the check before
-        {{"CYLINDER.V", "CYLINDER.P", "CYLINDER.K"}, false, Result::Updated},
-        {{}, true, Result::Updated},
-        {{}, true, Result::Updated},
+        {1000, {}, Write::Whole, 0, Result::Unchanged, 1},
+        {1000, {P}, Write::Whole, 2, Result::Unchanged, 1},
+        // Written on either side of the check before: one update, once the last has settled.
+        {1000, {V, K}, Write::Whole, 2, Result::StillWriting, 1},
+        {1000, {}, Write::Whole, 0, Result::Updated, 2},
+        {1000, {}, Write::Whole, 0, Result::Unchanged, 2},
+        // Overwritten in place without truncation, in two pieces 0.9 s apart.
+        {1000, {V, P, K}, Write::FirstHalfOverOld, 3, Result::StillWriting, 2},
+        {500, {}, Write::Whole, 0, Result::StillWriting, 2},
+        {400, {V, P, K}, Write::Whole, 3, Result::StillWriting, 2},
+        {999, {}, Write::Whole, 0, Result::StillWriting, 2},
+        {1, {}, Write::Whole, 0, Result::Updated, 3},
+        // A solver pausing inside the last number: "1.234560E+00" reads "1.2345" until its line ends.
+        {1000, {V, P, K}, Write::CutInLastNumber, 4, Result::StillWriting, 3},
+        {5000, {}, Write::Whole, 0, Result::StillWriting, 3},
+        {1000, {K}, Write::Whole, 4, Result::StillWriting, 3},
+        {1000, {V, P}, Write::Whole, 4, Result::StillWriting, 3},
+        {1000, {}, Write::Whole, 0, Result::Updated, 4},
+        {1000, {}, Write::Whole, 0, Result::Updated, 4, true},
     };
+    const FieldStore& store = cylinder.ws->store;
+    const auto last = [](const Table& table) { return table(121, 41); };
+    const double velocity = last(store.vector_data[1].u), pressure = last(store.scalar_data[1].value),
+                 first_pressure = pressure_at_origin(), energy = last(store.scalar_data[2].value);
     start();
-    double factor = 1.0;
     for (const Step& step : steps) {
-        factor += 1.0;
-        for (const char* name : step.rewritten) cylinder.rewrite(name, test::scaled_file(name, factor));
+        clock.now += step.after_ms;
+        for (const char* name : step.rewritten) {
+            const QByteArray whole = test::scaled_file(name, step.written);
+            if (step.write == Write::Whole) cylinder.rewrite(name, whole);
+            if (step.write == Write::FirstHalfOverOld) cylinder.rewrite(name, whole.left(whole.size() / 2), false);
+            if (step.write == Write::CutInLastNumber) cylinder.rewrite(name, whole.chopped(8));
+        }
         engine.settings().read_forced = step.forced;
-        const double before = pressure_at_origin();
-        EXPECT_EQ(check().result, step.expected) << step.rewritten.size() << " rewritten";
-        EXPECT_EQ(pressure_at_origin() != before, step.rewritten.size() == 3);
+        EXPECT_EQ(check().result, step.expected) << "at " << clock.now << " ms";
+        const double k = step.holds;
+        const auto near = [k](double value, double sample) { return std::abs(value - k * sample) <= 1e-6 * std::abs(k * sample); };
+        EXPECT_TRUE(near(last(store.vector_data[1].u), velocity)) << "at " << clock.now << " ms";
+        EXPECT_TRUE(near(pressure_at_origin(), first_pressure)) << "at " << clock.now << " ms";
+        EXPECT_TRUE(near(last(store.scalar_data[1].value), pressure)) << "at " << clock.now << " ms";
+        EXPECT_TRUE(near(last(store.scalar_data[2].value), energy)) << "at " << clock.now << " ms";
     }
-    EXPECT_EQ(engine.follow_bitmap_number(), 4);
+    EXPECT_EQ(engine.follow_bitmap_number(), 5);
 }
 
 TEST_F(FollowEngineTest, SavesEveryDataViewUnderOneNumberPerUpdate) {
@@ -111,26 +147,43 @@ TEST_F(FollowEngineTest, AFileCutShortWaitsUntilItIsComplete) {
     const double before = pressure_at_origin();
     const QImage velocity_picture = cylinder.pictures[1];
 
+    EXPECT_EQ(check().result, Result::StillWriting);  // not settled yet
+    clock.now += FollowEngine::kSettleMs;
     const FollowCheck cut = check();
     EXPECT_EQ(cut.result, Result::StillWriting);
-    EXPECT_EQ(cut.next_check_ms, 2000);
+    EXPECT_EQ(cut.next_check_ms, FollowEngine::kSettleMs);
     EXPECT_EQ(cut.unfinished_file, cylinder.path("CYLINDER.P"));
     EXPECT_EQ(pressure_at_origin(), before);
     EXPECT_EQ(cylinder.pictures[1], velocity_picture);  // nothing reached any picture
     EXPECT_FALSE(QFile::exists(cylinder.dir.filePath("Cnt00001.bmp")));
 
     cylinder.rewrite("CYLINDER.P", pressure);  // only this file changes now
+    EXPECT_EQ(check().result, Result::StillWriting);
+    clock.now += FollowEngine::kSettleMs;
     EXPECT_EQ(check().result, Result::Updated);
     EXPECT_DOUBLE_EQ(pressure_at_origin(), 3.0 * before);
     EXPECT_TRUE(QFile::exists(cylinder.dir.filePath("Cnt00001.bmp")));
 }
 
-TEST_F(FollowEngineTest, ABitmapNotWrittenIsReportedAndFollowingGoesOn) {
-    engine.start({1.0, 1.0, 10, true, true, cylinder.dir.filePath("missing")});
+// A folder in the way of one numbered bitmap: the others are written, the
+// failure is reported and logged, and following goes on.
+TEST_F(FollowEngineTest, ABitmapNotWrittenIsReportedAndLoggedAndFollowingGoesOn) {
+    const QDir dir(cylinder.dir.path());
+    ASSERT_TRUE(dir.mkdir("Cnt00001.bmp"));
+    start(10, true);
     const FollowCheck update = check();
     EXPECT_EQ(update.result, Result::Updated);
-    EXPECT_TRUE(update.failure.startsWith(cylinder.dir.filePath("missing/")));
+    EXPECT_EQ(update.saved.size(), 2);
+    ASSERT_EQ(update.failures.size(), 1u);
+    EXPECT_EQ(update.failures[0].kind, FollowFailure::Kind::NotSaved);
+    EXPECT_EQ(update.failures[0].name, dir.filePath("Cnt00001.bmp"));
     EXPECT_EQ(engine.state(), FollowState::Waiting);
+    QFile log(dir.filePath(kFollowLogName));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> fields = log.readAll().split('\t');
+    ASSERT_EQ(fields.size(), 3);
+    EXPECT_TRUE(QDateTime::fromString(QString::fromUtf8(fields[0]), Qt::ISODate).isValid());
+    EXPECT_EQ(fields[1], dir.filePath("Cnt00001.bmp").toUtf8());
 }
 
 }  // namespace

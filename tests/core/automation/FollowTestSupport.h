@@ -37,10 +37,11 @@ inline QByteArray scaled_file(const QString& name, double factor) {
     return scaled;
 }
 
-// Writes over the file itself, as a solver does: a reader may see it half written.
-inline void write_in_place(const QString& path, const QByteArray& bytes) {
+// Writes over the file itself, as a solver does: a reader may see it half
+// written. Without truncation the old text stays beyond the bytes written.
+inline void write_in_place(const QString& path, const QByteArray& bytes, bool truncate = true) {
     QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.open(truncate ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::ReadWrite);
     file.write(bytes);
 }
 
@@ -68,8 +69,8 @@ struct FollowedCylinder {
     }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     // Writes the file in place, as a solver does, and gives it a stamp of its own.
-    void rewrite(const char* name, const QByteArray& bytes) {
-        write_in_place(path(name), bytes);
+    void rewrite(const char* name, const QByteArray& bytes, bool truncate = true) {
+        write_in_place(path(name), bytes, truncate);
         const std::filesystem::path written(QFile::encodeName(path(name)).toStdString());
         std::filesystem::last_write_time(written, std::filesystem::last_write_time(written) + std::chrono::seconds(++bumps));
     }
