@@ -260,7 +260,8 @@ QString apply_render_options(const RenderOptions& o, View_Info& view) {
     auto outside = [&](int index, int first, int last) { return index < first || index > last; };
     const int i_first = view.x_start - 1, i_last = view.x_end - 1;
     const int j_first = view.y_start - 1, j_last = view.y_end - 1;
-    const QString range_text = QStringLiteral("the view's indices %1..%2, %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
+    const QString range_text =
+        QStringLiteral("the view's indices %1..%2, %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
     if (o.area && (outside(o.area->i0, i_first, i_last) || outside(o.area->i1, i_first, i_last) ||
                    outside(o.area->j0, j_first, j_last) || outside(o.area->j1, j_first, j_last))) {
         return QStringLiteral("--area must lie within ") + range_text;

@@ -84,7 +84,9 @@ FrameResult TRuvo_Main_Form::convert_sequential_file(const QString& name) {
                                          view->image()->picture(), *progress_, *status_boxes_);
     view->image()->picture_changed();
     view->setWindowTitle(name);
-    if (const QString failure = frame.failure(); !failure.isEmpty()) Memo3->appendPlainText(name + QStringLiteral(": ") + failure);
+    if (const QString failure = frame.failure(); !failure.isEmpty()) {
+        Memo3->appendPlainText(name + QStringLiteral(": ") + failure);
+    }
     return frame;
 }
 

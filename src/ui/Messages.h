@@ -297,7 +297,7 @@ inline constexpr char kConversionSummary[] = "%2 個のファイルのうち %1 
 inline constexpr char kConversionFailures[] = "画像を保存しなかったファイル：";  // + a line a file:
 inline constexpr char kFileAndReason[] = "%1：%2";                               // the file's name and why
 inline constexpr char kConversionMoreFailures[] = "ほか %1 個";  // the failures not listed
-inline constexpr char kConversionNotReached[] = "変換しなかったファイル（途中で止めたため）：%1 個";
+inline constexpr char kConversionNotReached[] = "変換しなかったファイル（変換が途中で終わったため）：%1 個";
 inline constexpr char kConversionLogIn[] = "ファイルごとの結果の記録：";  // + the log's path
 inline constexpr char kConversionLogFailed[] = "変換の記録を保存できません。";  // + the path and the system's reason
 

@@ -161,7 +161,8 @@ void TSequential_Info::show_summary() {
     QStringList failures;
     for (std::size_t k = 0; k < frames_.size(); ++k) {
         if (frames_[k].saved()) continue;
-        failures << text(messages::kFileAndReason).arg(base_name(files[static_cast<qsizetype>(k)]), failure_text(frames_[k]));
+        const QString name = base_name(files[static_cast<qsizetype>(k)]);
+        failures << text(messages::kFileAndReason).arg(name, failure_text(frames_[k]));
     }
     if (!failures.isEmpty()) {
         lines << text(messages::kConversionFailures) << failures.mid(0, kFailuresListed);
