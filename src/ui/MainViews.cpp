@@ -88,7 +88,8 @@ void TRuvo_Main_Form::open_view_window(FileKind kind, int position) {
     // whether or not the area activated it (it does so only while the frame
     // is active).
     view->FormActivate();
-    if (!opened.read.complete()) {
+    // A last line without its line end is no fault of a file opened by hand.
+    if (!opened.read.ok() || opened.read.ended_early) {
         Memo3->appendPlainText(base_name(opened.caption) + QStringLiteral(": ") + opened.read.detail());
         warn_read(this, opened.read, ws_->store.file_area().node_count());
     }

@@ -64,10 +64,6 @@ QString sequential_output_name(const QString& folder, const QString& data_file);
 // file first), or nothing when every picture's name is its own.
 std::optional<std::pair<QString, QString>> duplicate_picture_name(const QStringList& files);
 
-// One data file read into the view in `slot` and drawn: its values only, so
-// that the view's area, settings and any range fixed in it hold for every
-// file; a range not fixed follows each file's own data. The view keeps its
-// data slot.
 // Where a file of a conversion fell short of its picture, in the order of
 // the checks.
 enum class FrameFault {
@@ -89,6 +85,10 @@ struct ConvertResult {
     FrameFault fault() const;
     bool usable() const { return fault() == FrameFault::None; }
 };
+// One data file read into the view in `slot` and drawn: its values only, so
+// that the view's area, settings and any range fixed in it hold for every
+// file; a range not fixed follows each file's own data. The view keeps its
+// data slot.
 ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImage& image, Progress& progress,
                              StatusBoxes& status);
 
