@@ -64,37 +64,34 @@ TEST(FollowStressTest, SavesEveryCompletedUpdateOnceAndNeverAPartialField) {
             for (int wait = 0; saved < k && wait < 2000; ++wait) std::this_thread::sleep_for(5ms);
         }
     });
-    // The complete files of an update, read as a view reads them.
-    const auto store = std::make_unique<FieldStore>();
-    const auto complete = [&](int k) {
-        auto velocity = std::make_unique<VectorSlot>();
-        auto pressure = std::make_unique<ScalarSlot>(), energy = std::make_unique<ScalarSlot>();
+    // The store holds update k as its complete files read.
+    const auto scratch = std::make_unique<FieldStore>();
+    const auto holds_update = [&](int k) {
         const QString path = cylinder.dir.filePath(QStringLiteral("complete"));
-        const auto read = [&](std::size_t n, const auto& reader) {
-            test::write_in_place(path, updates[k][n]);
-            reader(path);
-        };
-        read(0, [&](const QString& file) { read_vector(*store, *velocity, file); });
-        read(1, [&](const QString& file) { read_scalar(*store, *pressure, file); });
-        read(2, [&](const QString& file) { read_scalar(*store, *energy, file); });
+        VectorSlot& velocity = scratch->vector_data[1];
+        ScalarSlot &pressure = scratch->scalar_data[1], &energy = scratch->scalar_data[2];
+        test::write_in_place(path, updates[k][0]);
+        read_vector(*scratch, velocity, path);
+        test::write_in_place(path, updates[k][1]);
+        read_scalar(*scratch, pressure, path);
+        test::write_in_place(path, updates[k][2]);
+        read_scalar(*scratch, energy, path);
         const auto same = [](const Table& a, const Table& b) {
-            for (int i = 1; i <= kMaxNodes; ++i) {
-                for (int j = 1; j <= kMaxNodes; ++j) {
-                    if (a(i, j) != b(i, j)) return false;
-                }
+            for (int n = 0; n < kMaxNodes * kMaxNodes; ++n) {
+                if (a(n / kMaxNodes + 1, n % kMaxNodes + 1) != b(n / kMaxNodes + 1, n % kMaxNodes + 1)) return false;
             }
             return true;
         };
         const FieldStore& shown = cylinder.ws->store;
-        return same(shown.vector_data[1].u, velocity->u) && same(shown.vector_data[1].v, velocity->v) &&
-               same(shown.scalar_data[1].value, pressure->value) && same(shown.scalar_data[2].value, energy->value);
+        return same(shown.vector_data[1].u, velocity.u) && same(shown.vector_data[1].v, velocity.v) &&
+               same(shown.scalar_data[1].value, pressure.value) && same(shown.scalar_data[2].value, energy.value);
     };
     int updated = 0;
     for (int tick = 0; saved < kUpdates && tick < 2000; ++tick) {
         std::this_thread::sleep_for(20ms);
         if (engine.check(cylinder.windows).result != FollowCheck::Result::Updated) continue;
         const int k = ++updated;
-        EXPECT_TRUE(complete(k)) << "update " << k << " is not that of its complete files";
+        EXPECT_TRUE(holds_update(k)) << "update " << k << " is not that of its complete files";
         const QImage saved_picture(numbered_bitmap_name(*cylinder.ws, 3, k, cylinder.dir.path()));
         EXPECT_EQ(saved_picture.convertToFormat(QImage::Format_RGB32), cylinder.pictures[2]) << k;
         saved = k;
