@@ -64,34 +64,23 @@ TEST(FollowStressTest, SavesEveryCompletedUpdateOnceAndNeverAPartialField) {
             for (int wait = 0; saved < k && wait < 2000; ++wait) std::this_thread::sleep_for(5ms);
         }
     });
-    // The store holds update k as its complete files read.
-    const auto scratch = std::make_unique<FieldStore>();
-    const auto holds_update = [&](int k) {
-        const QString path = cylinder.dir.filePath(QStringLiteral("complete"));
-        VectorSlot& velocity = scratch->vector_data[1];
-        ScalarSlot &pressure = scratch->scalar_data[1], &energy = scratch->scalar_data[2];
-        test::write_in_place(path, updates[k][0]);
-        read_vector(*scratch, velocity, path);
-        test::write_in_place(path, updates[k][1]);
-        read_scalar(*scratch, pressure, path);
-        test::write_in_place(path, updates[k][2]);
-        read_scalar(*scratch, energy, path);
-        const auto same = [](const Table& a, const Table& b) {
-            for (int n = 0; n < kMaxNodes * kMaxNodes; ++n) {
-                if (a(n / kMaxNodes + 1, n % kMaxNodes + 1) != b(n / kMaxNodes + 1, n % kMaxNodes + 1)) return false;
-            }
-            return true;
-        };
-        const FieldStore& shown = cylinder.ws->store;
-        return same(shown.vector_data[1].u, velocity.u) && same(shown.vector_data[1].v, velocity.v) &&
-               same(shown.scalar_data[1].value, pressure.value) && same(shown.scalar_data[2].value, energy.value);
+    // The ends of every file, where a file cut short or overwritten only in
+    // part would still hold zeros or the update before.
+    const FieldStore& store = cylinder.ws->store;
+    const auto ends = [&] {
+        const auto last = [](const Table& table) { return table(121, 41); };
+        return std::array{last(store.vector_data[1].u), store.scalar_data[1].value(1, 1),
+                          last(store.scalar_data[1].value), last(store.scalar_data[2].value)};
     };
+    const auto sample = ends();
     int updated = 0;
     for (int tick = 0; saved < kUpdates && tick < 2000; ++tick) {
         std::this_thread::sleep_for(20ms);
         if (engine.check(cylinder.windows).result != FollowCheck::Result::Updated) continue;
         const int k = ++updated;
-        EXPECT_TRUE(holds_update(k)) << "update " << k << " is not that of its complete files";
+        for (std::size_t n = 0; n < sample.size(); ++n) {
+            EXPECT_NEAR(ends()[n], sample[n] * (1.0 + k), 1e-6 * std::abs(sample[n] * (1.0 + k))) << k << ", " << n;
+        }
         const QImage saved_picture(numbered_bitmap_name(*cylinder.ws, 3, k, cylinder.dir.path()));
         EXPECT_EQ(saved_picture.convertToFormat(QImage::Format_RGB32), cylinder.pictures[2]) << k;
         saved = k;
