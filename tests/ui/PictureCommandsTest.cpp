@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QPainter>
 #include <QProcess>
+#include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
@@ -99,6 +100,19 @@ TEST_F(PictureCommandsTest, GrafExportAsksBeforeReplacingAndWritesWholeFilesOnly
     ASSERT_EQ(refused.size(), 2);
     EXPECT_EQ(refused[1], test::text(messages::kRedrawError));
     EXPECT_EQ(test::read_text(path), file);
+}
+
+// A magnification bar moved but not committed leaves the picture as it is
+// drawn, and the file with it: the one ruvo-render writes of the view.
+TEST_F(PictureCommandsTest, GrafExportWritesTheViewAsDrawnWhateverTheBarShows) {
+    main_->findChild<QSlider*>("MagnificationBar")->setValue(300);
+    const QString exported = dir_.filePath("window.gra"), rendered = dir_.filePath("render.gra");
+    save(Qt::Key_G, exported);
+    QProcess render;
+    render.start(QStringLiteral(RUVO_RENDER), {test::example("cylinder/cylinder.RVP"), "--scalar", "0", "--view", "fill",
+                                               "-o", rendered});
+    ASSERT_TRUE(render.waitForFinished(60000) && render.exitCode() == 0);
+    EXPECT_EQ(test::read_text(exported), test::read_text(rendered));
 }
 
 TEST_F(PictureCommandsTest, CopyPutsThePictureOnTheClipboard) {

@@ -79,8 +79,9 @@ void legend_box(GrafContext& c, double left, double width) {
     c.out.GrafRectangle(Nearest(left), Nearest(0.85 * height), Nearest(left + width), Nearest(0.9 * height), 1);
 }
 
-// The point size of the page's texts: 12 points at 100 %, in 1/100 point.
-long long text_size(const PlotState& plot) { return Truncate(plot.magnification * 12.0); }
+// The point size of the page's texts, in 1/100 point: 12 points at every
+// magnification, since the page is A4 at every magnification.
+constexpr long long kPageTextSize = 1200;
 
 void text_at(GrafWriter& out, long long x, long long y, double value) {
     out.GrafMoveTo(x, y);
@@ -154,7 +155,7 @@ void detail_value_scale(GrafContext& c, const DetailScale& d, long long zero_row
     const long long u = (page.page_height - page.frame_bottom) / 2;
     out.GrafColor(0, 0, 0);
     out.GrafFont(kFontName);
-    out.GrafFontSize(text_size(c.plot), 0, 0);
+    out.GrafFontSize(kPageTextSize, 0, 0);
     text_at(out, page.frame_left - 5 * t, page.frame_bottom + u, d.axis.lo);
     text_at(out, page.frame_left - 5 * t, u, d.axis.hi);
 }
@@ -243,7 +244,7 @@ PlotOutcome GrafFill(GrafContext& c) {
     }
     out.GrafColor(0, 0, 0);
     out.GrafFont(kFontName);
-    out.GrafFontSize(text_size(c.plot), 0, 0);
+    out.GrafFontSize(kPageTextSize, 0, 0);
     text_at(out, Nearest(0.05 * width), Nearest(0.92 * height), c.plot.range_min);
     text_at(out, Nearest(0.85 * width), Nearest(0.92 * height), c.plot.range_max);
 
@@ -392,7 +393,7 @@ PlotOutcome GrafDetailPlot(GrafContext& c) {
         out.GrafThinLine();
         out.GrafColor(192, 192, 192);
         out.GrafLine(column, page.frame_bottom, column,
-                     Nearest(real(page.page_height - page.frame_bottom) - c.view.magni * 0.04));
+                     Nearest(real(page.page_height - page.frame_bottom) - c.plot.magnification * 0.04));
     }
     return {};
 }
@@ -449,10 +450,12 @@ PlotOutcome write_plots(GrafContext& c) {
 
 GrafFileText graf_file_text(Workspace& ws, int slot, QSize image, Progress& progress) {
     activate_view_slot(ws, slot);
-    // The view's own layout, so that the file does not depend on which view
-    // was drawn last.
+    // The view's own layout as its picture was drawn, so that the file depends
+    // neither on which view was drawn last nor on a magnification bar moved
+    // since.
     PlotState plot;
-    if (const GeometryFailure layout = lay_out_view(ws, slot, plot); layout != GeometryFailure::None) {
+    const int drawn_at = ws.views.at(slot).drawn_magni;
+    if (const GeometryFailure layout = lay_out_view(ws, slot, plot, drawn_at); layout != GeometryFailure::None) {
         return {{RenderFailure::Geometry, geometry_failure_text(layout)}, {}};
     }
     if (image.isEmpty()) return {{RenderFailure::Geometry, QStringLiteral("the view has no picture")}, {}};

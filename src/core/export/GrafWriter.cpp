@@ -42,8 +42,8 @@ GrafPage graf_page(QSize image, const PlotState& plot) {
     page.page_scale_x = 0.9 * width / plot.differ_x;
     page.page_scale_y = 0.9 * height / plot.differ_y;
     page.page_scale_xy = 0.9 * width / plot.differ_y;
-    page.page_offset_x = Nearest(0.05 * width - plot.area_x_min * page.page_scale_x);
-    page.page_offset_y = page.page_height - Nearest(0.05 * height - plot.area_y_min * page.page_scale_y);
+    page.page_offset_x = NearestWide(0.05 * width - plot.area_x_min * page.page_scale_x);
+    page.page_offset_y = page.page_height - NearestWide(0.05 * height - plot.area_y_min * page.page_scale_y);
     page.frame_left = Nearest(0.05 * width);
     page.frame_bottom = page.page_height - Nearest(0.05 * height);
     page.mark_size = page.page_width * 3 / 500;

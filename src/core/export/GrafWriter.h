@@ -28,12 +28,14 @@ struct GrafPage {
     long long max_mark_radius = 0;  // the extra circle round the largest value
     bool legend_room_made = false;  // a colour legend has already enlarged the box
 
-    long long PageX(double x) const { return Nearest(x * page_scale_x) + page_offset_x; }
-    long long PageY(double y) const { return page_offset_y - Nearest(y * page_scale_y); }
+    long long PageX(double x) const { return NearestWide(x * page_scale_x) + page_offset_x; }
+    long long PageY(double y) const { return page_offset_y - NearestWide(y * page_scale_y); }
 };
 
 // The box keeps the proportions of the view's image and touches the A4 page
 // on its limiting side; the area's extents fill 90 % of it on each axis.
+// Any area the screen can lay out maps: its pixel offsets are bounded, and a
+// page unit is never less than a twenty-thousandth of a pixel.
 // `plot` is the view's layout: where the image is taller than its plot (the
 // room of a legend), the box starts as tall as the plot's part of it.
 GrafPage graf_page(QSize image, const PlotState& plot);

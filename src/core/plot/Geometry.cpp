@@ -61,6 +61,7 @@ GeometryFailure place_origin(PlotState& plot, double left_margin, double bottom_
 double ratio_of(const PlotState& measured) { return measured.differ_y / measured.differ_x; }
 
 void store_mapping(const PlotState& plot, View_Info& view) {
+    view.drawn_magni = plot.magnification;
     view.x_scale = plot.x_scale;
     view.y_scale = plot.y_scale;
     view.x_scale_y = plot.x_scale_y;

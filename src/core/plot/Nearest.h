@@ -16,6 +16,18 @@ inline int Nearest(double value) {
     return static_cast<int>(rounded);
 }
 
+// Nearest over the long long range, for page coordinates: far from the
+// origin a grid's page position is the difference of two terms each beyond
+// the int range, though the page itself is small.
+inline long long NearestWide(double value) {
+    if (std::isnan(value)) return 0;
+    const double rounded = std::nearbyint(value);
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (rounded >= kTwoTo63) return LLONG_MAX;
+    if (rounded <= -kTwoTo63) return LLONG_MIN;
+    return static_cast<long long>(rounded);
+}
+
 // Truncation toward zero with the same saturation (colour indexes, font sizes).
 inline int Truncate(double value) {
     if (std::isnan(value)) return 0;

@@ -68,10 +68,11 @@ bool frame_stays(const View_Info& view) {
 }
 }  // namespace
 
-GeometryFailure lay_out_view(Workspace& ws, int slot, PlotState& plot) {
+GeometryFailure lay_out_view(Workspace& ws, int slot, PlotState& plot, std::optional<int> magnification) {
     View_Info& view = ws.views.at(slot);
-    return ws.fixed_size_mode ? Set_Fixed_Geometry(plot, ws.store, view)
-                              : Set_View_Geometry(plot, ws.store, view, ws.magnification_of(slot));
+    return ws.fixed_size_mode
+               ? Set_Fixed_Geometry(plot, ws.store, view)
+               : Set_View_Geometry(plot, ws.store, view, magnification.value_or(ws.magnification_of(slot)));
 }
 
 RenderResult render_grid_over(Workspace& ws, int slot, QImage& image, Progress& progress) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QImage>
 #include <QString>
 
@@ -28,8 +30,9 @@ struct RenderResult {
 RenderResult result_of(const PlotOutcome& outcome);
 
 // Lays out the view in `slot` (activated) onto `plot`: the normal layout at
-// the view's magnification, or the fixed one of follow mode.
-GeometryFailure lay_out_view(Workspace& ws, int slot, PlotState& plot);
+// `magnification` (by default the one the view is drawn at now), or the
+// fixed one of follow mode.
+GeometryFailure lay_out_view(Workspace& ws, int slot, PlotState& plot, std::optional<int> magnification = {});
 
 // Redraws the view in `slot` onto `image` in the dispatcher's order: a new
 // blank image, the layout, the plot of the view's kind, the area frame, the

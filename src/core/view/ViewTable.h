@@ -56,6 +56,7 @@ struct View_Info {
     std::int32_t pre_y_end = 0;
     bool show_grid = false;
     std::int32_t magni = 100;
+    std::int32_t drawn_magni = 100;  // the magnification its picture was last laid out at
     bool x_grid_mode = true;
     bool y_grid_mode = true;
     std::int32_t x_grid_step = 1;

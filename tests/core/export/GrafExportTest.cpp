@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <cmath>
 #include <memory>
 
 #include "../plot/PlotTestSupport.h"
@@ -142,6 +143,49 @@ TEST_F(GrafSampleTest, EveryViewKindWritesWellFormedLinesInAFrame) {
         view().ScalarViewType = kind;
         view().Color = view().YScale = view().YAxis = view().Detail_Point = true;
         check("scalar view");
+    }
+}
+
+// The cavity's fill a million units from the origin: the same file, each
+// page coordinate within the one unit that rounding the two terms may move.
+TEST_F(GrafSampleTest, AGridFarFromTheOriginHasTheShapeItHasAtTheOrigin) {
+    open("cavity/cavity.RVP", FileKind::Scalar, 0);
+    view().ScalarViewType = kFillView;
+    const QList<QByteArray> near = text().split('\n');
+    FieldStore& store = ws_->store;
+    for (int n = 0; n < kMaxNodes * kMaxNodes; ++n) {
+        store.grid_x(n / kMaxNodes + 1, n % kMaxNodes + 1) += 1e6;
+        store.grid_y(n / kMaxNodes + 1, n % kMaxNodes + 1) += 1e6;
+    }
+    const QList<QByteArray> far = text().split('\n');
+    ASSERT_EQ(far.size(), near.size());
+    for (qsizetype k = 0; k < near.size(); ++k) {
+        const QList<QByteArray> a = near[k].split(','), b = far[k].split(',');
+        ASSERT_EQ(a.size(), b.size()) << near[k].constData();
+        for (qsizetype f = 0; f < a.size(); ++f) EXPECT_LE(std::abs(a[f].toLongLong() - b[f].toLongLong()), 1) << near[k].constData();
+    }
+}
+
+// At 800 % the texts keep their size at 100 % and stay on the page.
+TEST_F(GrafSampleTest, TextsKeepTheirSizeAndStayOnThePageAtAnyMagnification) {
+    open("cavity/cavity.RVP", FileKind::Scalar, 0);
+    view().magni = 800;
+    view().YScale = true;
+    for (const std::uint8_t kind : {kFillView, kDetailView}) {
+        view().ScalarViewType = kind;
+        long long x = 0, y = 0;
+        for (const QByteArray& line : text().split('\n')) {
+            const QList<QByteArray> f = line.trimmed().split(',');
+            EXPECT_TRUE(f[0] != "H" || f.value(2) == "1200") << line.constData();
+            if (f[0] == "M") {
+                x = f.value(2).toLongLong();
+                y = f.value(3).toLongLong();
+            }
+            if (!line.startsWith('S')) continue;
+            // A Times digit is about half a point size wide; a point is 0.3528 page units a 1/100.
+            const double width = 0.5 * 1200 * 0.3528 * static_cast<double>(line.trimmed().size() - 1);
+            EXPECT_TRUE(x >= 0 && x + width <= 21000 && y >= 0 && y <= 29700) << line.constData() << " at " << x << "," << y;
+        }
     }
 }
 
