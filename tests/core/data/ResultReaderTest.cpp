@@ -3,10 +3,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <thread>
 
@@ -223,11 +225,10 @@ TEST_F(ResultReaderTest, FileRewrittenWhileBeingReadIsReadAsFarAsItGoes) {
 // A file swapped for a pipe while it is read is refused, never waited on (a
 // read that blocked would end the program at the alarm).
 TEST_F(ResultReaderTest, FileSwappedForAPipeNeverBlocksARead) {
-    const QByteArray path = QFile::encodeName(file("0 0 0 0\n1 1\n")), kept = path + "~", pipe = path + "|";
+    const QByteArray path = QFile::encodeName(file("0 0 0 0\n1 1\n")), pipe = path + "|";
+    ASSERT_EQ(::mkfifo(pipe, 0600), 0);
     std::atomic<bool> reading = true;
-    std::thread swapper([&] {
-        while (reading) ::link(path, kept), ::mkfifo(pipe, 0600), std::rename(pipe, path), std::rename(kept, path);
-    });
+    std::thread swapper([&] { while (reading) ::renameat2(AT_FDCWD, pipe, AT_FDCWD, path, RENAME_EXCHANGE); });
     ::alarm(60);
     const QString name = QFile::decodeName(path);
     for (int n = 0; n < 300; ++n) EXPECT_NE(read_grid(store_, name).failure, ReadFailure::CannotOpen);
