@@ -20,7 +20,6 @@
 #include "data/WholeFile.h"
 #include "export/BitmapSave.h"
 #include "export/GrafExport.h"
-#include "export/PngSave.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
@@ -75,10 +74,8 @@ int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QStri
             return kNotDrawn;
         }
         written = ruvo::write_whole_file(path, graf.text);
-    } else if (path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
-        written = ruvo::save_bitmap(image, path);
     } else {
-        written = ruvo::save_png(image, path);
+        written = ruvo::save_picture(image, path);
     }
     if (!written.ok) {
         say(QStringLiteral("%1: cannot write the file: %2").arg(path, written.error));
@@ -99,6 +96,21 @@ struct ViewSetUp {
     int status = kDone;
 };
 
+// Why the view asked for cannot be opened.
+QString refusal_text(const ruvo::ProjectTables& project, const ruvo::cli::RenderOptions& options,
+                     ruvo::OpenRefusal refusal) {
+    if (options.kind == ruvo::FileKind::Grid) return QString::fromUtf8(ruvo::messages::kNoGridFileNamed);
+    const bool vectors = options.kind == ruvo::FileKind::Vector;
+    if (refusal == ruvo::OpenRefusal::NoDataSlot) {
+        const auto& names = vectors ? project.vector_file_name : project.scalar_file_name;
+        const QString& name = names[static_cast<std::size_t>(options.position)];
+        return QString::fromUtf8(ruvo::messages::kBaseNameOfOtherKind).arg(name);
+    }
+    return QString::fromUtf8(ruvo::messages::kNoFileAtPosition)
+        .arg(vectors ? "vector" : "scalar")
+        .arg(options.position);
+}
+
 ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& options, const QString& batch_file,
                       const Say& say) {
     const auto failed = [&](const ruvo::ReadResult& read, const QString& path) {
@@ -112,6 +124,10 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
         return {0, kUnreadable};
     }
     for (const QString& note : opened.project.notes) say(note);
+    if (ws.project.grid_file_name.isEmpty()) {
+        say(QString::fromUtf8(ruvo::messages::kNoGridFileNamed));
+        return {0, kUnreadable};
+    }
     if (!opened.grid.ok()) return failed(opened.grid, ws.project.grid_file_name);
     const bool batch = !batch_file.isEmpty();
     if (batch) {
@@ -127,11 +143,7 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
     }
     const ruvo::OpenViewResult view = ruvo::open_view(ws, options.kind, options.position);
     if (!view.ok()) {
-        say(options.kind == ruvo::FileKind::Grid
-                ? QStringLiteral("The project names no grid file.")
-                : QStringLiteral("The project has no %1 file at list position %2.")
-                      .arg(options.kind == ruvo::FileKind::Vector ? "vector" : "scalar")
-                      .arg(options.position));
+        say(refusal_text(ws.project, options, view.refusal));
         return {0, kUsage};
     }
     // A file read in part would be drawn with zeros for the rest.

@@ -22,6 +22,20 @@ inline const char* read_error(FileKind kind) {
     return kGridReadError;
 }
 
+// Why a file was not read or written: only regular files are (a symbolic
+// link to one is followed).
+inline constexpr char kNotRegularFile[] = "it is not a regular file but a folder, pipe or device";
+inline constexpr char kNoHeaderDetail[] =
+    "the file does not start with the four integers of a header: it is no grid, vector or scalar file";
+inline constexpr char kProjectTooLarge[] = "it would be larger than %1 MB, more than a project file can hold";
+
+// The command line on a view it cannot open.
+inline constexpr char kNoGridFileNamed[] = "The project names no grid file.";
+inline constexpr char kNoFileAtPosition[] = "The project has no %1 file at list position %2.";
+inline constexpr char kBaseNameOfOtherKind[] =
+    "%1: a file of the other kind with the same base name is open already; vector and scalar files need names of "
+    "their own.";
+
 // Drawing.
 inline constexpr char kRedrawError[] =
     "2度目のエラーなら再起動してください！ファイルが正常に読み込まれていないかもしれません。";

@@ -307,6 +307,8 @@ inline constexpr char kReadLastLineCut[] =
     "ファイルの最後の行に改行がありません。最後の値が書き込み途中で切れているかもしれません。";
 inline constexpr char kReadCannotOpen[] = "ファイルを開けません：";   // + the system's reason
 inline constexpr char kReadNotRead[] = "ファイルを読み込みません：";  // + why
+inline constexpr char kProjectNamesNoGrid[] = "プロジェクトにグリッドファイルの名前がありません。";
+inline constexpr char kReadNoHeader[] = "ファイルの先頭にヘッダ（4 つの整数）がありません。結果ファイルではありません。";
 inline constexpr char kReadBadNumber[] = "%1 行目：「%2」は正しい形式の数値ではありません。";
 inline constexpr char kReadHeaderOutOfRange[] = "%1 行目：ヘッダの添字 %2 が 0～149 の範囲外です。";
 

@@ -42,7 +42,7 @@ void PictureCommands::SaveAsBitmapClick(const QImage& picture) {
     const QString path = ask_file_to_save(&dialog_parent_, folders_.images, text(messages::kBitmapFileFilter),
                                           QStringLiteral("BMP"), ExistingFile::Replace);
     if (path.isEmpty()) return;
-    if (const WriteResult saved = save_bitmap(picture, path); !saved.ok) {
+    if (const WriteResult saved = save_picture(picture, path); !saved.ok) {
         fail(text(messages::kBitmapWriteFailed) + u'\n' + path + u'\n' + saved.error);
         return;
     }

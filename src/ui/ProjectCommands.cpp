@@ -146,6 +146,13 @@ void ProjectCommands::show_project_dialog() {
 void ProjectCommands::report_grid(const ReadResult& grid) {
     frame_.grid_read();
     if (grid.ok()) return;
+    // Without a name there is no file to blame: the project itself lacks it.
+    if (ws_.project.grid_file_name.isEmpty()) {
+        frame_.note(text(messages::kProjectNamesNoGrid));
+        QMessageBox::warning(&dialog_parent_, text(messages::kWarningTitle),
+                             text(messages::kGridReadError) + u'\n' + text(messages::kProjectNamesNoGrid));
+        return;
+    }
     frame_.note(ws_.project.grid_file_name + QStringLiteral(": ") + grid.detail());
     warn(messages::kGridReadError);
 }

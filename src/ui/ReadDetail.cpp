@@ -14,6 +14,7 @@ QString read_detail_text(const ReadResult& read, int header_nodes) {
     case ReadFailure::CannotOpen: return text(messages::kReadCannotOpen) + read.file_error;
     case ReadFailure::NotAFile:
     case ReadFailure::TooLarge: return text(messages::kReadNotRead) + read.file_error;
+    case ReadFailure::NoHeader: return text(messages::kReadNoHeader);
     case ReadFailure::BadNumber: return text(messages::kReadBadNumber).arg(read.line).arg(read.token);
     case ReadFailure::HeaderOutOfRange: return text(messages::kReadHeaderOutOfRange).arg(read.line).arg(read.token);
     }

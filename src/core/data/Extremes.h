@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+
 #include "data/FieldStore.h"
 
 namespace ruvo {
@@ -8,6 +10,8 @@ namespace ruvo {
 // and i inner, replacing only on a strictly greater (smaller) element, so the
 // first extreme in scan order wins. When nothing replaces the start value
 // (an empty rectangle) `found` is false and the start value is returned.
+// The scans start beyond every finite value, so any value a reader accepts
+// is found.
 struct Extreme {
     double value = 0.0;
     int i = 0;
@@ -15,8 +19,8 @@ struct Extreme {
     bool found = false;
 };
 
-inline constexpr double kArrayMinStart = 1.7E38;
-inline constexpr double kArrayMaxStart = -1.7E38;
+inline constexpr double kArrayMinStart = std::numeric_limits<double>::max();
+inline constexpr double kArrayMaxStart = -std::numeric_limits<double>::max();
 
 Extreme array_max(const Table& table, const DrawRect& rect);
 Extreme array_min(const Table& table, const DrawRect& rect);

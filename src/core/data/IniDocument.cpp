@@ -1,7 +1,5 @@
 #include "data/IniDocument.h"
 
-#include <QList>
-
 namespace ruvo {
 
 IniDocument::Line IniDocument::parse_line(const QString& text) {
@@ -34,14 +32,25 @@ IniDocument::Line IniDocument::entry_line(const QString& key, const QString& val
     return line;
 }
 
+void IniDocument::add_line(QStringView text) {
+    Line line = parse_line(text.toString());
+    if (line.kind == Kind::Other && !lines_.empty() && lines_.back().kind == Kind::Other) {
+        lines_.back().text += u'\n';
+        lines_.back().text += line.text;
+        return;
+    }
+    lines_.push_back(std::move(line));
+}
+
 IniDocument IniDocument::from_text(QStringView text) {
     IniDocument doc;
-    QList<QStringView> raw_lines = text.split(u'\n');
     // A final line break ends the last line; it does not start an empty one.
-    if (!raw_lines.isEmpty() && raw_lines.back().isEmpty()) raw_lines.pop_back();
-    for (QStringView raw : raw_lines) {
-        if (raw.endsWith(u'\r')) raw.chop(1);
-        doc.lines_.push_back(parse_line(raw.toString()));
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r') ++end;
+        doc.add_line(text.mid(start, end - start));
+        const bool crlf = end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n';
+        start = end + (crlf ? 2 : 1);
     }
     return doc;
 }
@@ -130,10 +139,11 @@ void IniDocument::set_values(const QString& section,
 }
 
 QString IniDocument::to_text(QStringView newline) const {
+    const QString line_end = newline.toString();
     QString text;
     for (const Line& line : lines_) {
-        text += line.text;
-        text += newline;
+        text += QString(line.text).replace(u'\n', line_end);
+        text += line_end;
     }
     return text;
 }

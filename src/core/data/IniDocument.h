@@ -22,7 +22,8 @@ class IniDocument {
 public:
     IniDocument() = default;
 
-    // Accepts "\r\n", "\n" or a mix; the line breaks themselves are not kept.
+    // Accepts "\r\n", "\n", "\r" or a mix; the line breaks themselves are
+    // not kept.
     static IniDocument from_text(QStringView text);
 
     // The value of `key` in `section`, or nothing when the key is not there.
@@ -43,12 +44,16 @@ private:
     enum class Kind { Other, Section, Entry };
     struct Line {
         Kind kind = Kind::Other;
-        QString text;   // the line as written (for a rewritten entry: key=value)
+        // The line as written (for a rewritten entry: key=value). Neighbouring
+        // Other lines are kept as one, joined by "\n", so that a file of
+        // countless blank or stray lines costs little more than its text.
+        QString text;
         QString name;   // section name or key, blanks removed
         QString value;  // entry value, blanks removed
     };
 
     static Line parse_line(const QString& text);
+    void add_line(QStringView text);
     static Line entry_line(const QString& key, const QString& value);
 
     std::optional<std::size_t> find_section(QStringView section) const;

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "Texts.h"
 #include "data/FileNames.h"
 #include "data/IniDocument.h"
 #include "data/WholeFile.h"
@@ -254,7 +255,13 @@ ProjectSaveResult save_project_file(const QString& path, const ProjectTables& ta
     }
     doc.set_values(kNameSection, names);
 
-    return write_whole_file(path, doc.to_text(line_break).toUtf8());
+    // A file the loader would refuse is not written: the earlier one stays.
+    const QByteArray bytes = doc.to_text(line_break).toUtf8();
+    if (bytes.size() > kMaxProjectFileBytes) {
+        result.error = QString::fromUtf8(messages::kProjectTooLarge).arg(kMaxProjectFileBytes / (1024 * 1024));
+        return result;
+    }
+    return write_whole_file(path, bytes);
 }
 
 }  // namespace ruvo

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "Texts.h"
 #include "data/NumberLexer.h"
 #include "data/WholeFile.h"
 
@@ -54,7 +55,18 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
     const std::array<int*, 4> header{&store.file_x_start, &store.file_x_end, &store.file_y_start, &store.file_y_end};
     for (int* field : header) {
         const auto number = lexer.next_integer();
-        if (number.status == NumberLexer::Status::Malformed) return fail(ReadFailure::BadNumber);
+        if (number.status == NumberLexer::Status::Malformed) {
+            result.failure = ReadFailure::NoHeader;
+            result.line = lexer.line();
+            return result;
+        }
+        // An empty file, or one cut inside its header, has no area of its
+        // own: the previous header stays rather than a one-node area of zeros.
+        if (number.status == NumberLexer::Status::EndOfFile) {
+            result.ended_early = true;
+            result.line = lexer.line();
+            return result;
+        }
         // Every index must address the 150 x 150 tables.
         if (number.value < 0 || number.value > kMaxNodes - 1) return fail(ReadFailure::HeaderOutOfRange);
         *field = static_cast<int>(number.value);
@@ -91,6 +103,8 @@ QString ReadResult::detail() const {
     case ReadFailure::NotAFile:
     case ReadFailure::TooLarge:
         return QStringLiteral("the file is not read: %1").arg(file_error);
+    case ReadFailure::NoHeader:
+        return QString::fromUtf8(messages::kNoHeaderDetail);
     case ReadFailure::BadNumber:
         return QStringLiteral("line %1: \"%2\" is not a number of the expected form").arg(line).arg(token);
     case ReadFailure::HeaderOutOfRange:

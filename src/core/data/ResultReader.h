@@ -16,6 +16,7 @@ enum class ReadFailure {
     CannotOpen,        // missing or unreadable file
     NotAFile,          // a folder, pipe or device
     TooLarge,          // larger than kMaxResultFileBytes
+    NoHeader,          // the file does not start with four integers: it is no result file
     BadNumber,         // a run of characters that is not a number of the expected form
     HeaderOutOfRange,  // a header index outside 0..149
 };
@@ -26,7 +27,9 @@ struct ReadResult {
     FileKind kind = FileKind::Grid;
     ReadFailure failure = ReadFailure::None;
     int line = 0;          // line of the file where reading stopped (1-based, 0 when not opened)
-    QString token;         // the offending text, for BadNumber and HeaderOutOfRange (a long one cut short)
+    // The offending text, for BadNumber and HeaderOutOfRange (a long one cut
+    // short). A file without a header is no result file: nothing of it is quoted.
+    QString token;
     QString file_error;    // why the file was not read, for CannotOpen, NotAFile and TooLarge
     int nodes_read = 0;    // complete node lines read
     // The file ended before the node count of its header: the rest reads as

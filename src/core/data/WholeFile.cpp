@@ -1,8 +1,16 @@
 #include "data/WholeFile.h"
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include "Texts.h"
 
 namespace ruvo {
 
@@ -14,6 +22,13 @@ WholeFile failed(WholeFile::Failure failure, const QString& reason) {
     return file;
 }
 
+WholeFile not_a_file() { return failed(WholeFile::Failure::NotAFile, QString::fromUtf8(messages::kNotRegularFile)); }
+
+bool is_there_but_not_a_file(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
 WholeFile too_large(qint64 max_bytes) {
     return failed(WholeFile::Failure::TooLarge,
                   QStringLiteral("it is larger than %1 MB, more than a file of its kind can hold")
@@ -22,14 +37,23 @@ WholeFile too_large(qint64 max_bytes) {
 }  // namespace
 
 WholeFile read_whole_file(const QString& path, qint64 max_bytes) {
-    // Checked before opening: opening a pipe for reading waits for a writer.
-    // A missing file is left to the opening, which gives the system's reason.
-    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-        return failed(WholeFile::Failure::NotAFile,
-                      QStringLiteral("it is not a regular file but a folder, pipe or device"));
+    // Devices are not even opened when the name already shows one. A missing
+    // file is left to the opening, which gives the system's reason.
+    if (is_there_but_not_a_file(path)) return not_a_file();
+    // The file may have been swapped since: opened without blocking (opening
+    // a pipe for reading would wait for a writer), and judged by what was
+    // opened. On a regular file the flag changes nothing.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return failed(WholeFile::Failure::CannotOpen, qt_error_string(errno));
+    if (struct stat opened {}; ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return not_a_file();
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return failed(WholeFile::Failure::CannotOpen, file.errorString());
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return failed(WholeFile::Failure::CannotOpen, file.errorString());
+    }
     if (file.size() > max_bytes) return too_large(max_bytes);
     // Read, not mapped: a solver that rewrites the file truncates it first,
     // and a mapped page past the new end faults. A read just gets less.
@@ -41,6 +65,8 @@ WholeFile read_whole_file(const QString& path, qint64 max_bytes) {
 }
 
 WriteResult write_whole_file(const QString& path, const QByteArray& bytes) {
+    // A pipe or device would be replaced by a regular file rather than written.
+    if (is_there_but_not_a_file(path)) return {false, QString::fromUtf8(messages::kNotRegularFile)};
     // Written beside the old file and renamed over it only when complete.
     // Unbuffered, with every write checked: a buffered QSaveFile commits a
     // file cut short when the disk fills up (the failed flush goes unnoticed).

@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include "export/PngSave.h"
+
 #include <algorithm>
 
 namespace ruvo {
@@ -69,6 +71,11 @@ WriteResult save_bitmap(const QImage& picture, const QString& path) {
     // The whole picture is encoded before the file is touched, so a failed
     // encoding leaves an earlier file too.
     return write_whole_file(path, bmp_bytes(picture));
+}
+
+WriteResult save_picture(const QImage& picture, const QString& path) {
+    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return save_png(picture, path);
+    return save_bitmap(picture, path);
 }
 
 }  // namespace ruvo

@@ -13,4 +13,8 @@ namespace ruvo {
 // as it was and gives the system's reason.
 WriteResult save_bitmap(const QImage& picture, const QString& path);
 
+// Saves the picture in the format its name ends in: a PNG file for ".png",
+// a bitmap for any other name.
+WriteResult save_picture(const QImage& picture, const QString& path);
+
 }  // namespace ruvo

@@ -3,7 +3,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <thread>
 
@@ -132,7 +137,8 @@ TEST_F(ResultReaderTest, HeaderOutsideTheTablesIsRefusedKeepingEarlierHeaderValu
 TEST_F(ResultReaderTest, MalformedHeaderKeepsThePreviousFilesLaterHeaderValues) {
     ASSERT_TRUE(read_grid(store_, file("0 4 0 6\n")).ok());
     const ReadResult result = read_grid(store_, file("1 3 x 2\n"));
-    EXPECT_EQ(result.failure, ReadFailure::BadNumber);
+    EXPECT_EQ(result.failure, ReadFailure::NoHeader);
+    EXPECT_TRUE(result.token.isEmpty());  // no result file: nothing of it is quoted
     EXPECT_EQ(store_.file_x_start, 1);
     EXPECT_EQ(store_.file_x_end, 3);
     EXPECT_EQ(store_.file_y_start, 0);
@@ -177,7 +183,7 @@ TEST_F(ResultReaderTest, FileEndingBeforeItsLastNodeOrLineEndReadsAsZerosAndSays
         bool unterminated;
         int nodes_read;
     } cases[] = {
-        {"", true, false, 0},  // header 0 0 0 0: one node, value 0
+        {"", true, false, 0},  // no header: the previous one stays
         {"0 1 0 0\n1.5\n2.5\n", false, false, 2},
         {"0 1 0 0\r\n1.5\r\n2.5 trailing words\r", false, false, 2},
         {"0 1 0 0\n1.5\n2.5", false, true, 2},  // "2.55" cut inside its last number
@@ -214,6 +220,21 @@ TEST_F(ResultReaderTest, FileRewrittenWhileBeingReadIsReadAsFarAsItGoes) {
     for (int n = 0; n < 100; ++n) EXPECT_TRUE(read_grid(store_, path).ok());
     reading = false;
     solver.join();
+}
+
+// A file swapped for a pipe while it is read is refused, never waited on (a
+// read that blocked would end the program at the alarm).
+TEST_F(ResultReaderTest, FileSwappedForAPipeNeverBlocksARead) {
+    const QByteArray path = QFile::encodeName(file("0 0 0 0\n1 1\n")), pipe = path + "|";
+    ASSERT_EQ(::mkfifo(pipe, 0600), 0);
+    std::atomic<bool> reading = true;
+    std::thread swapper([&] { while (reading) ::renameat2(AT_FDCWD, pipe, AT_FDCWD, path, RENAME_EXCHANGE); });
+    ::alarm(60);
+    const QString name = QFile::decodeName(path);
+    for (int n = 0; n < 300; ++n) EXPECT_NE(read_grid(store_, name).failure, ReadFailure::CannotOpen);
+    ::alarm(0);
+    reading = false;
+    swapper.join();
 }
 
 TEST_F(ResultReaderTest, OnlyRegularFilesOfBoundedSizeAreRead) {

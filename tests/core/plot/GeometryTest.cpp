@@ -42,7 +42,7 @@ TEST(ArrayExtremes, FirstInScanOrderWinsAndEmptyAreaKeepsIndices) {
     EXPECT_EQ(plot.min_i, 2);
     Table huge;
     huge(1, 1) = 2e38;
-    EXPECT_EQ(plot.Array_Min(huge, DrawRect{1, 1, 1, 1}), kArrayMinStart);  // nothing below the start value
+    EXPECT_EQ(plot.Array_Min(huge, DrawRect{1, 1, 1, 1}), 2e38);  // any finite value is found
 }
 
 struct Layout {

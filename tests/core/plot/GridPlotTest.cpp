@@ -122,5 +122,15 @@ TEST_F(GridPlotTest, ZeroExtentIsReportedAndNothingIsDrawn) {
     EXPECT_FALSE(result.reason.isEmpty());
 }
 
+// Any finite coordinates are measured: a square far out is drawn as the same
+// square near the origin, and a grid of one point has no extent to draw.
+TEST_F(GridPlotTest, GridsOfHugeCoordinatesAreDrawnOrRefusedByTheirShape) {
+    const QImage near_origin = render();
+    ws_ = test::grid_workspace(5, 5, 1e39, 1e39, 1e39, 1e39);
+    EXPECT_EQ(render(), near_origin);
+    ws_ = test::grid_workspace(1, 1, 0.0, 0.0, 1e300, 1e300);
+    EXPECT_EQ(Set_View_Geometry(ws_->plot, ws_->store, ws_->views.at(1), 100), GeometryFailure::ZeroExtent);
+}
+
 }  // namespace
 }  // namespace ruvo
