@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -68,8 +69,9 @@ TEST_F(ProbeWindowTest, TheMouseMarksTheNodeUnderItAndShowsItsValues) {
     EXPECT_NE(image()->picture().pixel(node), before.pixel(node));
 }
 
-// Two clicks select an area and draw it; in keyboard mode Esc shows the whole grid.
-TEST_F(ProbeWindowTest, TwoClicksSelectAnAreaAndEscInKeyboardModeShowsTheWholeGrid) {
+// Two clicks select an area and draw it; in keyboard mode Esc shows the whole
+// grid, Shift+arrows scroll the current view (not the one opened last).
+TEST_F(ProbeWindowTest, TwoClicksSelectAnAreaAndKeyboardModeShowsTheWholeGridAndScrollsTheCurrentView) {
     open("GridListBox");
     QSignalSpy redraws(main_.get(), &TRuvo_Main_Form::redrawn);
     const QImage whole = image()->picture();
@@ -89,6 +91,16 @@ TEST_F(ProbeWindowTest, TwoClicksSelectAnAreaAndEscInKeyboardModeShowsTheWholeGr
     press(Qt::Key_Escape);
     EXPECT_EQ(area(), (std::array{1, 1, 121, 41}));
     EXPECT_EQ(image()->picture(), whole);
+    TRuvo_Sub_Form* first = main_->current_view();
+    open("GridListBox");  // leaving the first view adds no dot: the redraw took its marker away
+    EXPECT_EQ(first->image()->picture(), whole);
+    first->mdiArea()->setActiveSubWindow(first);
+    ws().views.current().magni = 300;  // a picture larger than its window
+    main_->Redraw();
+    const int left = image()->pos().x();
+    press(Qt::Key_R);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(image()->pos().x(), left - 100);
 }
 
 TEST_F(ProbeWindowTest, AFocusKeyEndsTheKeyboardMode) {

@@ -104,6 +104,7 @@ TEST_F(RangeDialogsTest, TheRangeDialogRefusesWhatItCannotSetAndOkStoresBothEnds
             type_into(max_edit, QString::number(middle, 'g', 17));
             EXPECT_EQ(child<TTrackBarEx>(dialog, "Max_TrackBarEx")->value(), 50);
             EXPECT_TRUE(child<QLabel>(dialog, "Max_Definition")->text().startsWith(QString::fromUtf8("Max:定義範囲")));
+            EXPECT_TRUE(dialog->isVisible());  // Enter takes a value, after a warning too; only OK closes
             QTest::mouseClick(child<QPushButton>(dialog, "MaxMIn_Ok"), Qt::LeftButton);
         })
         .then(test::press(QMessageBox::Ok))
@@ -135,6 +136,21 @@ TEST_F(RangeDialogsTest, TheRatioUpDownWritesTheRatioAndOkFixesIt) {
     EXPECT_TRUE(record().ratio_fixed);
     EXPECT_EQ(redraws(), 1);
     EXPECT_EQ(view_->image()->picture().height(), 750);
+}
+
+TEST_F(RangeDialogsTest, EscapeInTheRatioAndWidthDialogsLeavesTheNextRedrawAsBefore) {
+    const QImage before = view_->image()->picture().copy();
+    for (const auto& [keys, up_down] : {std::pair{QKeyCombination(Qt::CTRL | Qt::Key_R), "C_Ratio_UpDown"},
+                                        std::pair{QKeyCombination(Qt::Key_W), "SLWidth_UpDown"}}) {
+        ModalScript script;
+        script.then([&](QWidget* dialog) {
+            QTest::keyClick(child<QWidget>(dialog, up_down), Qt::Key_Up);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        press(keys);
+        main_->Redraw();
+        EXPECT_EQ(view_->image()->picture(), before) << up_down;
+    }
 }
 
 // The neglect items are hidden, but their keys work in the line plots.
