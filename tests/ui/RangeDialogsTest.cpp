@@ -139,15 +139,16 @@ TEST_F(RangeDialogsTest, TheRatioUpDownWritesTheRatioAndOkFixesIt) {
 }
 
 TEST_F(RangeDialogsTest, EscapeInTheRatioAndWidthDialogsLeavesTheNextRedrawAsBefore) {
+    record().ratio_fixed = true;  // the layout keeps the view's ratio, as after an earlier OK
     const QImage before = view_->image()->picture().copy();
-    for (const auto& [keys, up_down] : {std::pair{QKeyCombination(Qt::CTRL | Qt::Key_R), "C_Ratio_UpDown"},
-                                        std::pair{QKeyCombination(Qt::Key_W), "SLWidth_UpDown"}}) {
+    for (const auto& [command, up_down] :
+         {std::pair{"Change_Ratio", "C_Ratio_UpDown"}, std::pair{"Scalar_Line_Width", "SLWidth_UpDown"}}) {
         ModalScript script;
         script.then([&](QWidget* dialog) {
             QTest::keyClick(child<QWidget>(dialog, up_down), Qt::Key_Up);
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        press(keys);
+        item(command)->trigger();
         main_->Redraw();
         EXPECT_EQ(view_->image()->picture(), before) << up_down;
     }
