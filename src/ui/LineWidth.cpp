@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "Workspace.h"
@@ -42,9 +43,19 @@ TScalarLineWidth::TScalarLineWidth(Workspace& ws, QWidget* parent)
 }
 
 void TScalarLineWidth::showEvent(QShowEvent* event) {
+    opening_width_ = ws_.views.current().line_width;
+    {
+        const QSignalBlocker quiet(SLWidth_UpDown);  // showing the width is no change of it
+        SLWidth_UpDown->setValue(opening_width_);
+    }
     QDialog::showEvent(event);
     centre_on_screen(*this);
     SLWidth_UpDown->setFocus();
+}
+
+void TScalarLineWidth::reject() {
+    ws_.views.current().line_width = opening_width_;
+    QDialog::reject();
 }
 
 void TScalarLineWidth::SLWidth_UpDownClick(int position) { ws_.views.current().line_width = position; }

@@ -9,9 +9,9 @@ namespace ruvo {
 
 struct Workspace;
 
-// The contour lines' width of the current view, written at once as the
-// up-down moves; OK asks for the redraw. The width shown is that of the last
-// use, not read from the view.
+// The contour lines' width of the current view, shown when the dialog opens
+// and written at once as the up-down moves; OK asks for the redraw. Escape or
+// the close box give the view back the width it had when the dialog opened.
 class TScalarLineWidth : public QDialog {
     Q_OBJECT
 
@@ -20,11 +20,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void reject() override;
 
 private:
     void SLWidth_UpDownClick(int position);
 
     Workspace& ws_;
+    int opening_width_ = 0;
     QPushButton* SLWidth_OK;
     QSpinBox* SLWidth_UpDown;  // its edit is SLWidth_Edit
 };

@@ -156,9 +156,10 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) menus_first_->watch(button);
     connect(mdi_area_, &QMdiArea::subWindowActivated, this, &TRuvo_Main_Form::on_sub_window_activated);
     build_follow_mode();
-    // Keys pressed while the main window has the focus go to the view window opened last.
+    // Keys pressed while the main window has the focus go to the current view
+    // window: the keyboard selection moves and scrolls that one.
     qApp->installEventFilter(new MainWindowKeys(*this, *mdi_area_, [this](const QKeyEvent& key) {
-        if (const QList<TRuvo_Sub_Form*> views = view_windows(); !views.isEmpty()) views.last()->FormKeyDown(key);
+        if (TRuvo_Sub_Form* view = current_view()) view->FormKeyDown(key);
     }));
 
     progress_ = std::make_unique<ProgressBarBinding>(*ProgressBar1);

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -96,6 +97,17 @@ void TMaxMinSet::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);
     centre_on_screen(*this);
+}
+
+// Enter in an edit takes its value only: the edit leaves the key to the
+// dialog, which would press the default button with it.
+void TMaxMinSet::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (focusWidget() == Max_Edit || focusWidget() == Min_Edit)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TMaxMinSet::FormShow() {

@@ -15,8 +15,9 @@ class TTrackBarEx;
 struct Workspace;
 
 // Sets both ends of the current view's range with bars or typed values (Enter
-// in an edit). Each opening reads the view again; OK stores both ends and
-// marks both changed (the caller redraws), Cancel stores nothing.
+// in an edit, which leaves the dialog open). Each opening reads the view
+// again; OK stores both ends and marks both changed (the caller redraws),
+// Cancel stores nothing.
 class TMaxMinSet : public QDialog {
     Q_OBJECT
 
@@ -25,6 +26,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormShow();

@@ -222,6 +222,8 @@ inline constexpr char kNoFurtherValue[] = "これ以上の値はありません"
 inline constexpr char kNotANumber[] = "数値を入力してください";
 inline constexpr char kMaxAtOrBelowMin[] = "現在の最小値以下の値は設定できません";
 inline constexpr char kMinAtOrAboveMax[] = "現在の最大値以上の値は設定できません";
+// %1, %2: the smallest and the largest ratio.
+inline constexpr char kRatioOutOfRange[] = "縦横比は%1以上%2以下の値にしてください";
 
 inline constexpr char kOk[] = "OK";
 inline constexpr char kCancelLatin[] = "&Cancel";  // the Latin caption of the dialogs' cancel button

@@ -11,6 +11,7 @@
 #include "ui/Messages.h"
 #include "ui/WidgetNames.h"
 #include "ui/controls/UpDown.h"
+#include "view/BarLimits.h"
 #include "view/StyleSettings.h"
 #include "view/TypedReal.h"
 
@@ -51,10 +52,17 @@ TChangeRatio::TChangeRatio(Workspace& ws, QWidget* parent)
 
 // FormShow: the edit shows the view's ratio; the up-down keeps its position.
 void TChangeRatio::showEvent(QShowEvent* event) {
-    C_Ratio_Edit->setText(ratio_text(ws_.views.current().ratio));
+    opening_ratio_ = ws_.views.current().ratio;
+    C_Ratio_Edit->setText(ratio_text(opening_ratio_));
     QDialog::showEvent(event);
     centre_on_screen(*this);
     C_Ratio_UpDown->setFocus();
+}
+
+// The up-down wrote into the view as it moved: none of that is kept.
+void TChangeRatio::reject() {
+    ws_.views.current().ratio = opening_ratio_;
+    QDialog::reject();
 }
 
 void TChangeRatio::C_Ratio_UpDownClick(int position) {
@@ -67,8 +75,10 @@ void TChangeRatio::C_Ratio_UpDownClick(int position) {
 
 void TChangeRatio::C_Ratio_OKClick() {
     const std::optional<double> typed = typed_real(C_Ratio_Edit->text());
-    if (!typed) {
-        QMessageBox::warning(this, text(messages::kWarningTitle), text(messages::kNotANumber));
+    if (!typed || !kRatioLimits.holds(*typed)) {
+        const QString refusal = typed ? text(messages::kRatioOutOfRange).arg(kRatioLimits.min).arg(kRatioLimits.max)
+                                      : text(messages::kNotANumber);
+        QMessageBox::warning(this, text(messages::kWarningTitle), refusal);
         return;
     }
     fix_ratio(ws_.views.current(), *typed, natural_ratio(ws_.store));

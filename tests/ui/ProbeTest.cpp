@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -89,6 +90,16 @@ TEST_F(ProbeWindowTest, TwoClicksSelectAnAreaAndEscInKeyboardModeShowsTheWholeGr
     press(Qt::Key_Escape);
     EXPECT_EQ(area(), (std::array{1, 1, 121, 41}));
     EXPECT_EQ(image()->picture(), whole);
+    TRuvo_Sub_Form* first = main_->current_view();
+    open("GridListBox");  // leaving the first view adds no dot: the redraw took its marker away
+    EXPECT_EQ(first->image()->picture(), whole);
+    first->mdiArea()->setActiveSubWindow(first);
+    ws().views.current().magni = 300;  // a picture larger than its window
+    main_->Redraw();
+    const int left = image()->pos().x();  // Shift+arrows scroll the current view, not the one opened last
+    press(Qt::Key_R);
+    press(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(image()->pos().x(), left - 100);
 }
 
 TEST_F(ProbeWindowTest, AFocusKeyEndsTheKeyboardMode) {

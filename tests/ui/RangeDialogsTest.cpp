@@ -104,6 +104,7 @@ TEST_F(RangeDialogsTest, TheRangeDialogRefusesWhatItCannotSetAndOkStoresBothEnds
             type_into(max_edit, QString::number(middle, 'g', 17));
             EXPECT_EQ(child<TTrackBarEx>(dialog, "Max_TrackBarEx")->value(), 50);
             EXPECT_TRUE(child<QLabel>(dialog, "Max_Definition")->text().startsWith(QString::fromUtf8("Max:定義範囲")));
+            EXPECT_TRUE(dialog->isVisible());  // Enter takes a value, after a warning too; only OK closes
             QTest::mouseClick(child<QPushButton>(dialog, "MaxMIn_Ok"), Qt::LeftButton);
         })
         .then(test::press(QMessageBox::Ok))
@@ -135,6 +136,22 @@ TEST_F(RangeDialogsTest, TheRatioUpDownWritesTheRatioAndOkFixesIt) {
     EXPECT_TRUE(record().ratio_fixed);
     EXPECT_EQ(redraws(), 1);
     EXPECT_EQ(view_->image()->picture().height(), 750);
+}
+
+TEST_F(RangeDialogsTest, EscapeInTheRatioAndWidthDialogsLeavesTheNextRedrawAsBefore) {
+    record().ratio_fixed = true;  // the layout keeps the view's ratio, as after an earlier OK
+    const QImage before = view_->image()->picture().copy();
+    for (const auto& [command, up_down] :
+         {std::pair{"Change_Ratio", "C_Ratio_UpDown"}, std::pair{"Scalar_Line_Width", "SLWidth_UpDown"}}) {
+        ModalScript script;
+        script.then([&](QWidget* dialog) {
+            QTest::keyClick(child<QWidget>(dialog, up_down), Qt::Key_Up);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        item(command)->trigger();
+        main_->Redraw();
+        EXPECT_EQ(view_->image()->picture(), before) << up_down;
+    }
 }
 
 // The neglect items are hidden, but their keys work in the line plots.

@@ -49,6 +49,15 @@ struct UpDownLimits {
 // TChangeRatio: percent of the natural aspect ratio. TScalarLineWidth: pixels.
 inline constexpr UpDownLimits kRatioUpDown{100, 1000, 100, 50};
 inline constexpr UpDownLimits kLineWidthUpDown{1, 30, 1, 1};
+// The height-to-width ratio a view may be given, by its dialog or the command
+// line: below or above it the picture would be a line or a column of pixels,
+// and at 0 or below it would not exist.
+struct RealLimits {
+    double min, max;
+
+    constexpr bool holds(double value) const { return value >= min && value <= max; }
+};
+inline constexpr RealLimits kRatioLimits{0.01, 100.0};
 // Follow mode: hours of following, number of updates, minutes between checks.
 inline constexpr UpDownLimits kTimeLimitUpDown{1, 720, 1, 1};
 inline constexpr UpDownLimits kRepeatNumberUpDown{1, 1000, 1, 1};

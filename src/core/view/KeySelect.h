@@ -32,7 +32,7 @@ bool is_focus_letter(int key);
 
 // A key of the keyboard selection mode: the arrows and the keypad digits move
 // the cursor in a plan view, Shift (and Shift+Alt) with the arrows scroll the
-// view window that got the key, Enter fixes a corner, Esc cancels the
+// current view's window, Enter fixes a corner, Esc cancels the
 // selection or shows the whole area. Modifiers are compared as exact sets of
 // Shift, Alt and Ctrl; the keypad's own flag tells its digits from the others.
 ProbeEffect Key_Select_Step(Workspace& ws, int key, Qt::KeyboardModifiers modifiers);

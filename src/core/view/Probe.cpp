@@ -88,6 +88,13 @@ void set_previous_area(View_Info& view, const DrawRect& area) {
     view.pre_y_end = area.y_end;
 }
 
+// The marker dot goes, if it is on the picture: a redraw or an activation
+// since the last probe step left none, and a click left it as the anchor's mark.
+void erase_marker(ProbeState& p, ProbeEffect& effect) {
+    if (!p.skip_erase) effect.toggle_dot(p.marker());
+    p.skip_erase = true;
+}
+
 }  // namespace
 
 void ProbeEffect::toggle_dot(ProbeNode node) {
@@ -174,14 +181,15 @@ ProbeEffect probe_mouse_down(Workspace& ws, ProbeButton button) {
         start_selection(p);
     } else if (button == ProbeButton::Left) {
         effect.redraw = finish_selection(ws);
-    } else if (button == ProbeButton::Right) {
+    } else if (button == ProbeButton::Right && p.selecting) {
         effect.toggle_dot(p.probe());
         effect.toggle_dot(p.anchor());
-        if (p.selecting) {
-            // The band is removed where it was drawn last.
-            effect.toggle_band(p.anchor(), p.band());
-            p.selecting = false;
-        }
+        // The band is removed where it was drawn last.
+        effect.toggle_band(p.anchor(), p.band());
+        p.selecting = false;
+    } else if (button == ProbeButton::Right) {
+        // No selection runs: its anchor is that of an old one, long redrawn.
+        erase_marker(p, effect);
     }
     return effect;
 }
@@ -189,7 +197,7 @@ ProbeEffect probe_mouse_down(Workspace& ws, ProbeButton button) {
 ProbeEffect probe_view_left(Workspace& ws) {
     ProbeEffect effect;
     if (is_line_plot(ws.views.current())) return effect;
-    effect.toggle_dot(ws.probe.marker());
+    erase_marker(ws.probe, effect);
     ws.probe.selecting = false;
     return effect;
 }

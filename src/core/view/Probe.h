@@ -56,7 +56,7 @@ struct ProbeMark {
 
 // What a probe or selection step asks of the windows once it has changed the
 // state: marks to toggle on the current view's picture, the read-out, a
-// redraw, a status refresh, a scroll of the view window that got the key.
+// redraw, a status refresh, a scroll of the current view's window.
 class ProbeEffect {
 public:
     // A mark of an unset node is left out, and a mark toggled twice within
@@ -102,11 +102,12 @@ enum class ProbeButton { Left, Right, Other };
 
 // A click on the picture of a plan view: the left button starts a selection
 // at the probe (once a node has been found) or finishes it, the right button
-// cancels it. The status is refreshed after every click.
+// cancels it, or without a selection takes the marker dot away. The status is
+// refreshed after every click.
 ProbeEffect probe_mouse_down(Workspace& ws, ProbeButton button);
 
-// The current view's window is left for another: its marker dot goes and a
-// selection ends (its band stays until the next redraw). A line plot carries
+// The current view's window is left for another: its marker dot goes, if it
+// is on the picture, and a selection ends (its band stays until the next redraw). A line plot carries
 // no marks.
 ProbeEffect probe_view_left(Workspace& ws);
 
