@@ -186,7 +186,7 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"jobs", integer_option(options.jobs, "--jobs", 1, kMaxJobs)},
         {"ratio",
          [&](const QString& v) {
-             options.ratio = real_in(v, 0.01, 100.0);
+             options.ratio = real_in(v, kRatioLimits.min, kRatioLimits.max);
              if (!options.ratio) return QStringLiteral("--ratio takes a height-to-width ratio from 0.01 to 100");
              return QString();
          }},
