@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -75,9 +76,10 @@ inline ValueRange detail_fixed_range(double max_s, double min_s) {
     return {max_s, min_s};
 }
 
-// Extremes along one line, starting from +-1.0E38.
+// Extremes along one line, starting beyond every finite value, so that any
+// value a reader accepts is found.
 inline ValueRange line_range(const Table& s, const GridLine& line) {
-    ValueRange range{-1.0E38, 1.0E38};
+    ValueRange range{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
     for (int k = line.first; k <= line.last; ++k) {
         const double v = s(line.i(k), line.j(k));
         if (v > range.hi) range.hi = v;

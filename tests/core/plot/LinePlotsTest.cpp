@@ -111,6 +111,15 @@ TEST(LinePlotRules, ProfileScaleFollowsLengthExtentAndLargestValue) {
     EXPECT_FALSE(profile_scale(5, 1.0, 1e-320, kColumnProfileFactor).has_value());  // would be infinite
 }
 
+// A line of values beyond 1E38 has its own extremes.
+TEST(LinePlotRules, LineRangeFindsAnyFiniteValue) {
+    Table s;
+    s(1, 1) = 3e300;
+    s(1, 2) = 2e300;
+    const ValueRange r = line_range(s, line_of_constant_i(1, {1, 1, 1, 2}));
+    EXPECT_EQ(std::pair(r.hi, r.lo), std::pair(3e300, 2e300));
+}
+
 TEST(LinePlotRules, DetailRangeWithoutAutoScaleStartsOneSignedDataAtZero) {
     auto range = [](double max_s, double min_s) {
         const ValueRange r = detail_fixed_range(max_s, min_s);
