@@ -138,19 +138,36 @@ TEST_F(RangeDialogsTest, TheRatioUpDownWritesTheRatioAndOkFixesIt) {
     EXPECT_EQ(view_->image()->picture().height(), 750);
 }
 
+// Each dialog opens on the view's own value; a ratio of 0 is refused with
+// the dialog left open; Escape then drops what the up-down wrote.
 TEST_F(RangeDialogsTest, EscapeInTheRatioAndWidthDialogsLeavesTheNextRedrawAsBefore) {
     record().ratio_fixed = true;  // the layout keeps the view's ratio, as after an earlier OK
+    record().line_width = 3;
+    main_->Redraw();
     const QImage before = view_->image()->picture().copy();
-    for (const auto& [command, up_down] :
-         {std::pair{"Change_Ratio", "C_Ratio_UpDown"}, std::pair{"Scalar_Line_Width", "SLWidth_UpDown"}}) {
+    struct Case {
+        const char *command, *edit, *up_down, *opening;
+        bool refuses_zero;
+    };
+    for (const Case& c : {Case{"Change_Ratio", "C_Ratio_Edit", "C_Ratio_UpDown", "1.000", true},
+                          Case{"Scalar_Line_Width", "SLWidth_Edit", "SLWidth_UpDown", "3", false}}) {
         ModalScript script;
         script.then([&](QWidget* dialog) {
-            QTest::keyClick(child<QWidget>(dialog, up_down), Qt::Key_Up);
+            auto* edit = child<QLineEdit>(dialog, c.edit);
+            EXPECT_EQ(edit->text(), c.opening);
+            if (c.refuses_zero) {
+                edit->setText("0");
+                QTest::mouseClick(child<QPushButton>(dialog, "C_Ratio_OK"), Qt::LeftButton);
+                EXPECT_TRUE(dialog->isVisible());
+            }
+            QTest::keyClick(child<QWidget>(dialog, c.up_down), Qt::Key_Up);
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        item(command)->trigger();
+        if (c.refuses_zero) script.then(test::press(QMessageBox::Ok));
+        item(c.command)->trigger();
+        EXPECT_TRUE(script.finished()) << c.command;
         main_->Redraw();
-        EXPECT_EQ(view_->image()->picture(), before) << up_down;
+        EXPECT_EQ(view_->image()->picture(), before) << c.command;
     }
 }
 

@@ -51,13 +51,9 @@ void grid_line(GrafContext& c, const GridLine& line) {
     polyline(c.out, line, [&](int k) { return node_point(c, line.i(k), line.j(k)); });
 }
 
-// A legend puts its bar and texts below the plot: the box grows by a fifth,
-// once per file, as the image does once per redraw.
-void make_legend_room(GrafPage& page) {
-    if (page.legend_room_made) return;
-    page.page_height = Nearest(real(page.page_height) * 1.2);
-    page.legend_room_made = true;
-}
+// A legend puts its bar and texts below the plot: the box grows by a fifth
+// for each legend, as the image does, so a second legend gets its own row.
+void make_legend_room(GrafPage& page) { page.page_height = Nearest(real(page.page_height) * 1.2); }
 
 // The fill's colours in the file: the screen's colour ramp, or in grey mode
 // white for low values to black for high ones.
@@ -208,22 +204,20 @@ void GrafArrow(GrafContext& c, double x0, double y0, double x1, double y1, doubl
 PlotOutcome GrafVectors(GrafContext& c) {
     if (!c.store.current_data_valid()) return {PlotFailure::AllZeroVectors, QStringLiteral("no vector slot is selected")};
     const VectorSlot& vectors = c.store.current_vectors();
-    const double max_magnitude = max_vector_magnitude(vectors, c.store.draw);
-    const std::optional<double> k = arrow_scale_for(c.plot.grid_max_extent, max_magnitude, c.view.length);
-    if (!k) {
-        return {PlotFailure::AllZeroVectors,
-                QStringLiteral("the arrows cannot be scaled: the largest vector magnitude of the area is %1")
-                    .arg(max_magnitude)};
+    double k = 0.0;
+    if (const PlotOutcome scaled = arrow_scale(vectors, c.store.draw, c.plot.grid_max_extent, c.view.length, k);
+        !scaled.ok()) {
+        return scaled;
     }
     c.out.GrafMediumLine();
     c.out.GrafColor(0, 0, 0);
     visit_arrow_nodes(c.store, vectors, arrow_thinning(c.view, c.plot), c.progress, [&](int ii, int jj) {
         const double u = vectors.u(ii, jj);
         const double v = vectors.v(ii, jj);
-        const double mk = std::sqrt(u * u + v * v) * *k;
+        const double mk = vector_magnitude(u, v) * k;
         const double x = c.store.grid_x(ii, jj);
         const double y = c.store.grid_y(ii, jj);
-        GrafArrow(c, x, y, x + u * *k, y + v * *k, 0.2 * mk, 0.1 * mk);
+        GrafArrow(c, x, y, x + u * k, y + v * k, 0.2 * mk, 0.1 * mk);
     });
     return {};
 }

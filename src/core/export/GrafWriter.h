@@ -26,7 +26,6 @@ struct GrafPage {
     long long frame_bottom = 0;
     long long mark_size = 0;        // Detail point marks
     long long max_mark_radius = 0;  // the extra circle round the largest value
-    bool legend_room_made = false;  // a colour legend has already enlarged the box
 
     long long PageX(double x) const { return NearestWide(x * page_scale_x) + page_offset_x; }
     long long PageY(double y) const { return page_offset_y - NearestWide(y * page_scale_y); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -143,6 +144,25 @@ void Canvas::begin() {
 void Canvas::new_raster(int width, int height) {
     flush();
     blank_size_ = QSize(width, height);
+}
+
+void Canvas::grow_raster(int height) {
+    flush();
+    if (blank_size_) {
+        blank_size_->setHeight(height);
+        return;
+    }
+    if (painter_.isActive()) painter_.end();
+    QImage taller = new_raster_image(QSize(image_.width(), height));
+    if (!taller.isNull()) {
+        taller.fill(Qt::white);
+        const int rows = std::min(image_.height(), height);
+        const auto row_bytes = static_cast<std::size_t>(std::min(image_.bytesPerLine(), taller.bytesPerLine()));
+        for (int y = 0; y < rows; ++y) std::memcpy(taller.scanLine(y), image_.constScanLine(y), row_bytes);
+        prepare(taller);
+    }
+    image_ = std::move(taller);
+    begin();
 }
 
 void Canvas::clear_raster() {

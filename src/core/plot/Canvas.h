@@ -42,6 +42,10 @@ public:
     // and only once something is drawn: a plot that asks for a taller raster
     // at once (the colour plots' legend) clears no other before it.
     void new_raster(int width, int height);
+    // Makes the raster `height` pixels tall keeping what is drawn: rows
+    // beyond the old height are white. The image is null when there is no
+    // memory for it.
+    void grow_raster(int height);
 
     void set_pen_colour(QRgb colour);
     void set_pen_width(int width);

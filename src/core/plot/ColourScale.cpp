@@ -77,12 +77,19 @@ int enlarged_height(int height) { return Nearest(height * 1.2); }
 
 PlotOutcome set_up_colour_raster(PlotContext& context, bool enlarge) {
     PlotState& plot = context.plot;
-    if (plot.colour_raster_ready) return {};
+    if (plot.colour_raster_ready && !enlarge) return {};
     if (enlarge) plot.height = enlarged_height(plot.height);
-    // The raster stores the ramp's colours in its pixels: no colour palette is
-    // created, so "Cannot Create Palette" (a failure of palette displays)
-    // cannot happen here. What can fail is the memory for a large raster.
-    context.canvas.new_raster(plot.width, plot.height);
+    if (plot.colour_raster_ready) {
+        // A second legend (coloured contours over a fill) takes a row of its
+        // own below the first, on the picture drawn so far.
+        context.canvas.grow_raster(plot.height);
+    } else {
+        // The raster stores the ramp's colours in its pixels: no colour palette
+        // is created, so "Cannot Create Palette" (a failure of palette
+        // displays) cannot happen here. What can fail is the memory for a
+        // large raster.
+        context.canvas.new_raster(plot.width, plot.height);
+    }
     if (context.canvas.image().isNull()) {
         return numeric_failure(
             QStringLiteral("there is no memory for an image of %1 x %2 pixels").arg(plot.width).arg(plot.height));

@@ -57,9 +57,9 @@ int enlarged_height(int height);
 
 // Readies the image of a colour plot: enlarges it when `enlarge` is set and
 // gives it a new white raster, which all later drawing of the redraw goes
-// onto. A second colour plot of the same redraw
-// (the lines of an overlap) keeps the raster the first one made. Fails only
-// when no raster of that size can be had.
+// onto. A second colour plot of the same redraw (the coloured lines of an
+// overlap) keeps the picture the first one drew, enlarged again below for its
+// own legend. Fails only when no raster of that size can be had.
 PlotOutcome set_up_colour_raster(PlotContext& context, bool enlarge);
 
 // Cell k (0..n) of the legend bar under the plot: a rectangle covering

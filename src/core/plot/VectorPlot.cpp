@@ -15,7 +15,6 @@ namespace ruvo {
 
 namespace {
 constexpr double kMagnitudeStart = -2.9E-38;
-constexpr double kRealLimit = 1.7E38;  // largest magnitude the arrow scale may take
 constexpr double kGapStart = -1.7E38;
 // A rectangle one line wide has no neighbour to crowd its line: it is always drawn.
 constexpr double kLoneLineGap = std::numeric_limits<double>::infinity();
@@ -57,8 +56,6 @@ bool dot_line_kept(int dot_step, double gap_pixels, double& skipped) {
 // first line, and the clamp keeps the line arithmetic far from overflow.
 int sane_step(int step) { return std::clamp(step, 1, kMaxNodes); }
 
-double magnitude(double u, double v) { return std::sqrt(u * u + v * v); }
-
 // Minus the arrow's direction angle, from arctan(|ddy / ddx|) by quadrant;
 // atan2 also gives it where a component is 0.
 double head_angle(double ddx, double ddy) {
@@ -74,12 +71,16 @@ bool inside_tables(const DrawRect& r) {
 }
 }  // namespace
 
+// Without the overflow of u^2 + v^2: any vector of finite components whose
+// length is a double has it.
+double vector_magnitude(double u, double v) { return std::hypot(u, v); }
+
 double max_vector_magnitude(const VectorSlot& vectors, const DrawRect& rect) {
     double largest = kMagnitudeStart;
     if (!inside_tables(rect)) return largest;
     for (int j = rect.y_start; j <= rect.y_end; ++j) {
         for (int i = rect.x_start; i <= rect.x_end; ++i) {
-            const double m = magnitude(vectors.u(i, j), vectors.v(i, j));
+            const double m = vector_magnitude(vectors.u(i, j), vectors.v(i, j));
             if (m > largest) largest = m;
         }
     }
@@ -88,11 +89,31 @@ double max_vector_magnitude(const VectorSlot& vectors, const DrawRect& rect) {
 
 std::optional<double> arrow_scale_for(double grid_max_extent, double max_magnitude, int length) {
     if (!(max_magnitude > 0.0) || !std::isfinite(max_magnitude)) return std::nullopt;
-    // Checked before dividing, so that the quotient cannot overflow.
-    if (std::abs(grid_max_extent) > kRealLimit * max_magnitude) return std::nullopt;
     const double scale = grid_max_extent / max_magnitude * length * 0.01;
-    if (!(std::abs(scale) <= kRealLimit)) return std::nullopt;
+    if (!std::isfinite(scale)) return std::nullopt;
     return scale;
+}
+
+PlotOutcome arrow_scale(const VectorSlot& vectors, const DrawRect& rect, double grid_max_extent, int length,
+                        double& scale) {
+    const double max_magnitude = max_vector_magnitude(vectors, rect);
+    if (const std::optional<double> found = arrow_scale_for(grid_max_extent, max_magnitude, length)) {
+        scale = *found;
+        return {};
+    }
+    // Only a field without a vector to scale points to a file read wrongly;
+    // any other field is fine and merely beyond what arrows can show.
+    if (!(max_magnitude > 0.0)) {
+        return {PlotFailure::AllZeroVectors,
+                QStringLiteral("%1: the arrows cannot be scaled: every vector of the area is zero")
+                    .arg(vectors.file_name)};
+    }
+    return {PlotFailure::Numeric,
+            QStringLiteral("%1: the arrows cannot be scaled: the grid's extent %2 over the largest vector "
+                           "magnitude %3 is beyond the range of numbers")
+                .arg(vectors.file_name)
+                .arg(grid_max_extent, 0, 'g', 6)
+                .arg(max_magnitude, 0, 'g', 6)};
 }
 
 ArrowThinning arrow_thinning(const View_Info& view, const PlotState& plot) {
@@ -149,7 +170,7 @@ ArrowGeometry arrow_geometry(QPointF tail, QPointF tip, double w, double s, doub
     const double a = head_angle(tip.x() - tail.x(), tip.y() - tail.y());
     const double half_width = 0.5 * w;
     const double phi = std::atan2(half_width, s);  // arctan((w / 2) / s), also for s = 0
-    const double h = magnification * std::sqrt(s * s + half_width * half_width) * 0.01;
+    const double h = magnification * std::hypot(s, half_width) * 0.01;
     const double c1 = h * std::cos(a + phi), s1 = h * std::sin(a + phi);
     const double c2 = h * std::cos(a - phi), s2 = h * std::sin(a - phi);
     return {tail, tip, {tip.x() - c1, tip.y() + s1}, {tip.x() - c2, tip.y() + s2}};
@@ -179,22 +200,19 @@ PlotOutcome Draw_Vectors(PlotContext& context) {
     canvas.set_pen_width(1);
     canvas.set_pen_mode(PenMode::Copy);
 
-    const double max_magnitude = max_vector_magnitude(vectors, store.draw);
-    const std::optional<double> scale =
-        arrow_scale_for(context.plot.grid_max_extent, max_magnitude, context.view.length);
-    if (!scale) {
-        return {PlotFailure::AllZeroVectors,
-                QStringLiteral("the arrows cannot be scaled: the largest vector magnitude of the area is %1")
-                    .arg(max_magnitude)};
+    double scale = 0.0;
+    if (const PlotOutcome scaled = arrow_scale(vectors, store.draw, context.plot.grid_max_extent, view.length, scale);
+        !scaled.ok()) {
+        return scaled;
     }
     visit_arrow_nodes(store, vectors, arrow_thinning(view, context.plot), context.progress,
                       [&](int ii, int jj) {
                           const double u = vectors.u(ii, jj);
                           const double v = vectors.v(ii, jj);
-                          const double length = *scale * magnitude(u, v);
+                          const double length = scale * vector_magnitude(u, v);
                           const double x0 = store.grid_x(ii, jj);
                           const double y0 = store.grid_y(ii, jj);
-                          Draw_Arrow(context, x0, y0, x0 + *scale * u, y0 + *scale * v, view.arrow_width * length,
+                          Draw_Arrow(context, x0, y0, x0 + scale * u, y0 + scale * v, view.arrow_width * length,
                                      view.arrow_span * length);
                       });
     return {};

@@ -21,14 +21,22 @@ void Draw_Arrow(PlotContext& context, double x0, double y0, double x1, double y1
 // The rules below are shared by the screen plot and the GRAF export, which
 // map their results to pixels and to page units.
 
-// Largest sqrt(u^2 + v^2) over the rectangle (-2.9E-38 when it holds no node).
+// sqrt(u^2 + v^2), and the largest over the rectangle (-2.9E-38 when it
+// holds no node).
+double vector_magnitude(double u, double v);
 double max_vector_magnitude(const VectorSlot& vectors, const DrawRect& rect);
 
 // Grid units per unit of magnitude that make the longest arrow `length`
 // percent of the grid's larger extent. Nothing when no such scale exists: no
 // magnitude above 0 (an all-zero field), a magnitude that is not finite, or a
-// scale beyond 1.7E38.
+// scale beyond the doubles.
 std::optional<double> arrow_scale_for(double grid_max_extent, double max_magnitude, int length);
+
+// The arrow scale of the slot over the rectangle, into `scale`. Fails with
+// AllZeroVectors when no vector of the area has a length, and as Numeric
+// (naming the file) when the scale is beyond the doubles.
+PlotOutcome arrow_scale(const VectorSlot& vectors, const DrawRect& rect, double grid_max_extent, int length,
+                        double& scale);
 
 // How arrows are thinned in each direction: every n-th grid line (grid mode)
 // or lines at least the dot step apart (dot mode), the spacing measured in

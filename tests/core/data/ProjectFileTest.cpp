@@ -602,6 +602,15 @@ TEST_F(ProjectFileTest, AFailedSaveSaysWhyAndLeavesThePreviousFile) {
         EXPECT_THAT(result.error.toStdString(), HasSubstr("/data/A.V"));
         EXPECT_EQ(read_bytes(file), previous);
     }
+    {
+        SCOPED_TRACE("the saved file would be larger than a project file can be");
+        const QByteArray near_limit = "[Keep]\r\nMe=" + QByteArray(kMaxProjectFileBytes - 100, 'x') + "\r\n";
+        const QString large = write_file(path("large"), "p.RVP", near_limit);
+        const ProjectSaveResult result = save_project_file(large, tables);
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_EQ(read_bytes(large), near_limit.toStdString());
+    }
     // And the same tables save once the fault is gone.
     EXPECT_TRUE(save_project_file(file, tables).ok);
     EXPECT_THAT(read_bytes(file), HasSubstr("[Keep]\r\nMe=1\r\n"));

@@ -217,6 +217,21 @@ TEST_F(GrafSampleTest, OverlapWritesFillThenContoursThenArrows) {
         "AG(LLL)+"              // arrows
         "AG(MT+)+%E$"));        // outline
     EXPECT_TRUE(order.match(shape).hasMatch()) << shape.left(200).toStdString();
+    // Each legend has its own row: the fill's boxes, its range texts below
+    // them, then the contour boxes below the texts' 12 points (423 units).
+    QList<std::pair<long long, long long>> rows;
+    long long text_y = 0;
+    for (const QByteArray& line : text().split('\n')) {
+        const QList<QByteArray> f = line.trimmed().split(',');
+        if (f[0] == "M") text_y = f.value(3).toLongLong();
+        const std::pair<long long, long long> row{f.value(3).toLongLong(), f.value(5).toLongLong()};
+        if (f[0] == "B" && !rows.contains(row)) rows.append(row);
+        if (f[0] == "S") {
+            EXPECT_TRUE(rows.size() == 1 && rows[0].second < text_y) << line.constData();
+        }
+    }
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_GT(rows[1].first, text_y + 423);
 }
 
 // A closed grid line: its cells are filled while closed lines are shown,

@@ -171,7 +171,9 @@ TEST_F(ColourRasterTest, EnlargesTheImageByAFifthOnANewWhiteRaster) {
     EXPECT_EQ(ws->plot.dy, 475);  // the mapping stays: the new fifth lies below the plot
 }
 
-TEST_F(ColourRasterTest, KeepsTheSizeWhenNotEnlargingAndReusesAReadyRaster) {
+// A second colour plot of the redraw keeps what the first drew, below which
+// its legend gets new white rows.
+TEST_F(ColourRasterTest, KeepsTheSizeWhenNotEnlargingAndGrowsAReadyRasterKeepingIt) {
     PlotContext c = context();
     ASSERT_TRUE(set_up_colour_raster(c, false).ok());
     EXPECT_EQ(canvas->image().size(), QSize(500, 500));
@@ -179,9 +181,10 @@ TEST_F(ColourRasterTest, KeepsTheSizeWhenNotEnlargingAndReusesAReadyRaster) {
     canvas->set_pen_colour(qRgb(0, 0, 0));
     canvas->move_to({10, 10});
     canvas->line_to({100, 10});
-    ASSERT_TRUE(set_up_colour_raster(c, true).ok());  // second colour plot of the redraw
-    EXPECT_EQ(canvas->image().size(), QSize(500, 500));
+    ASSERT_TRUE(set_up_colour_raster(c, true).ok());
+    EXPECT_EQ(canvas->image().size(), QSize(500, 600));
     EXPECT_EQ(pixel(50, 10), rgb(0, 0, 0));
+    EXPECT_EQ(pixel(50, 550), rgb(255, 255, 255));
 }
 
 }  // namespace

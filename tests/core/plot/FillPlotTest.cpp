@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "ScalarPlotSupport.h"
 #include "plot/ColourScale.h"
 #include "plot/ContourPlot.h"
@@ -129,16 +131,24 @@ TEST_F(FillPlotTest, UniformFieldFillsEveryCellWithTheFirstBand) {
     EXPECT_EQ(ws->plot.range_max, 3.0);
 }
 
-TEST_F(FillPlotTest, ColourContoursOverTheFillKeepItsRaster) {
+// The coloured contours of an overlap keep the fill's picture, legend and
+// labels, and put their own legend in a row below them.
+TEST_F(FillPlotTest, ColourContoursOverTheFillKeepItAndTakeALegendRowBelow) {
     view().Color = true;
     view().line_num = 1;  // level 5: through cell (2,1) and cells (1,2), (2,2)
     ASSERT_TRUE(draw().ok());
+    const QImage fill = canvas->image().copy();
     PlotContext c = context();
     ASSERT_TRUE(Draw_Contours(c).ok());
-    EXPECT_EQ(canvas->image().size(), QSize(500, 600));
+    const QImage& both = canvas->image();
+    EXPECT_EQ(both.size(), QSize(500, 720));
     EXPECT_EQ(pixel(137, 362), colour(0));
-    EXPECT_EQ(pixel(30, 520), colour(0));
-    EXPECT_EQ(pixel(490, 520), colour(255));  // the contour legend: two cells, the second red
+    for (int y = 500; y < 600; ++y) {
+        ASSERT_EQ(0, std::memcmp(both.constScanLine(y), fill.constScanLine(y), 500 * 4)) << "row " << y;
+    }
+    EXPECT_EQ(pixel(30, 630), colour(0));  // the contour legend, rows 612 .. 647: two cells, the second red
+    EXPECT_EQ(pixel(490, 630), colour(255));
+    EXPECT_EQ(pixel(490, 660), 0xFFFFFFu);
 }
 
 TEST_F(FillPlotTest, ImpossibleSettingsAreReportedAndNothingIsDrawn) {

@@ -64,7 +64,7 @@ TEST_F(RendererTest, OverlapDrawsTheFillThenTheLinesOnOneEnlargedImage) {
     view().Color = true;
     view().line_num = 3;  // levels 1, 2, 3 on the node columns i = 2, 3, 4
     ASSERT_TRUE(render().ok());
-    EXPECT_EQ(image_.height(), 600);  // made taller once for the legend, not twice
+    EXPECT_EQ(image_.height(), 720);  // made taller for each of the two legends
     // Inside cell i = 1 (values 0 .. 1) the fill shows the colour of the minimum.
     EXPECT_EQ(rgb_at(image_, 80, 250), colour_ramp()[0] & 0xFFFFFF);
     // The level 2 line lies on column 250, drawn over the fill in its own colour.
