@@ -158,7 +158,8 @@ void BM_ReadDrawWriteFrame(benchmark::State& state) {
             convert_and_save(*scene.ws, scene.slot, cavity("CAVITY.P"), dir.path(), image, progress, status);
         if (!frame.saved()) state.SkipWithError("cannot write the frame");
     }
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["frames/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ReadDrawWriteFrame)->Unit(benchmark::kMillisecond);
 

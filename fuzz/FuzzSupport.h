@@ -16,8 +16,9 @@ namespace ruvo::fuzz {
 // to a file of its own in memory-backed storage first.
 inline QString input_file(const std::uint8_t* data, std::size_t size, const char* name = "input") {
     static const QString folder = [] {
-        const QString dir = QDir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath())
-                                .filePath(QStringLiteral("ruvo-fuzz-%1").arg(QCoreApplication::applicationPid()));
+        const QString dir =
+            QDir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+                .filePath(QStringLiteral("ruvo-fuzz-%1").arg(QCoreApplication::applicationPid()));
         QDir().mkpath(dir);
         return dir;
     }();

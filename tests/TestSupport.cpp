@@ -26,8 +26,6 @@ QString write_file(const QString& dir, const QString& name, const QByteArray& co
     return path;
 }
 
-QString example(const QString& relative) {
-    return QDir(QStringLiteral(RUVO_EXAMPLES_DIR)).filePath(relative);
-}
+QString example(const QString& relative) { return QDir(QStringLiteral(RUVO_EXAMPLES_DIR)).filePath(relative); }
 
 }  // namespace ruvo::test

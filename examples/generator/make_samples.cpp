@@ -41,38 +41,33 @@ constexpr std::string_view lf = "\n";
 // Number formatting
 
 enum class Style {
-    Fixed7,      // 7 decimals, no exponent:        "-1.2345678"
-    SciLower,    // 7 significant digits, 'e':        "-1.234568e+00"
-    SciUpper,    // 7 significant digits, 'E':        "-1.234568E+00"
+    Fixed7,    // 7 decimals, no exponent:        "-1.2345678"
+    SciLower,  // 7 significant digits, 'e':        "-1.234568e+00"
+    SciUpper,  // 7 significant digits, 'E':        "-1.234568E+00"
 };
 
 // Formats a value in one of the forms the result readers accept: optional
 // sign, digits, a decimal point that is always followed by digits, and an
 // optional exponent. A value that rounds to zero is written without a sign.
-std::string formatNumber(double value, Style style)
-{
-    if (value == 0.0)
-        value = 0.0; // turns -0.0 into +0.0
+std::string formatNumber(double value, Style style) {
+    if (value == 0.0) value = 0.0;  // turns -0.0 into +0.0
 
     std::array<char, 64> buffer{};
     std::to_chars_result result{};
     switch (style) {
     case Style::Fixed7:
-        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                               std::chars_format::fixed, 7);
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 7);
         break;
     case Style::SciLower:
     case Style::SciUpper:
-        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                               std::chars_format::scientific, 6);
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 6);
         break;
     }
     std::string text(buffer.data(), result.ptr);
 
     if (style == Style::SciUpper) {
         for (char& c : text)
-            if (c == 'e')
-                c = 'E';
+            if (c == 'e') c = 'E';
     }
 
     // A tiny negative value printed in fixed form comes out as "-0.0000000";
@@ -80,25 +75,21 @@ std::string formatNumber(double value, Style style)
     if (!text.empty() && text.front() == '-') {
         bool allZero = true;
         for (char c : text) {
-            if (c == 'e' || c == 'E')
-                break;
+            if (c == 'e' || c == 'E') break;
             if (c >= '1' && c <= '9') {
                 allZero = false;
                 break;
             }
         }
-        if (allZero)
-            text.erase(0, 1);
+        if (allZero) text.erase(0, 1);
     }
     return text;
 }
 
 // Right-aligns a number in a column of the given width, Fortran fashion.
-void appendColumn(std::string& out, double value, Style style, std::size_t width)
-{
+void appendColumn(std::string& out, double value, Style style, std::size_t width) {
     const std::string text = formatNumber(value, style);
-    if (text.size() < width)
-        out.append(width - text.size(), ' ');
+    if (text.size() < width) out.append(width - text.size(), ' ');
     out += text;
 }
 
@@ -119,9 +110,7 @@ struct Table {
 
 // Writes a result file: header, then one line per node (j fastest) with the
 // values of all given tables at that node, separated by blanks.
-std::string resultFile(const std::vector<const Table*>& columns, Style style, std::size_t width,
-                       std::string_view eol)
-{
+std::string resultFile(const std::vector<const Table*>& columns, Style style, std::size_t width, std::string_view eol) {
     const int ni = columns.front()->ni;
     const int nj = columns.front()->nj;
 
@@ -144,8 +133,7 @@ std::string resultFile(const std::vector<const Table*>& columns, Style style, st
 // A project file naming one grid file and up to ten vector and ten scalar
 // files, all relative to the project file's own folder.
 std::string projectFile(const std::string& grid, const std::vector<std::string>& vectors,
-                        const std::vector<std::string>& scalars)
-{
+                        const std::vector<std::string>& scalars) {
     std::string out;
     auto line = [&out](const std::string& text) {
         out += text;
@@ -167,8 +155,7 @@ std::string projectFile(const std::string& grid, const std::vector<std::string>&
     return out;
 }
 
-bool writeFile(const std::filesystem::path& path, const std::string& contents)
-{
+bool writeFile(const std::filesystem::path& path, const std::string& contents) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file) {
         std::fprintf(stderr, "ruvo-make-samples: cannot create %s\n", path.string().c_str());
@@ -190,12 +177,10 @@ bool writeFile(const std::filesystem::path& path, const std::string& contents)
 // cos and sin of 2*pi*k/n for n divisible by 4, built from the first quadrant
 // by exact symmetry: the quadrant points are exactly 0 and +-1, and nodes
 // mirrored about either axis get coordinates of exactly equal magnitude.
-void unitCircle(int k, int n, double& c, double& s)
-{
+void unitCircle(int k, int n, double& c, double& s) {
     const int quarter = n / 4;
     k %= n;
-    if (k < 0)
-        k += n;
+    if (k < 0) k += n;
     const int q = k / quarter;
     const int m = k % quarter;
 
@@ -213,22 +198,33 @@ void unitCircle(int k, int n, double& c, double& s)
         }
     }
     switch (q) {
-    case 0: c = c0;  s = s0;  break;
-    case 1: c = -s0; s = c0;  break;
-    case 2: c = -c0; s = -s0; break;
-    default: c = s0; s = -c0; break;
+    case 0:
+        c = c0;
+        s = s0;
+        break;
+    case 1:
+        c = -s0;
+        s = c0;
+        break;
+    case 2:
+        c = -c0;
+        s = -s0;
+        break;
+    default:
+        c = s0;
+        s = -c0;
+        break;
     }
 }
 
-bool writeCylinder(const std::filesystem::path& dir)
-{
-    constexpr int ni = 121;          // around the cylinder, first and last line coincide
-    constexpr int nj = 41;           // radially outward
-    constexpr int segments = ni - 1; // 120 cells around
-    constexpr double a = 0.5;        // cylinder radius
-    constexpr double outer = 10.0;   // outer boundary radius
-    constexpr double growth = 1.08;  // radial spacing ratio from the wall outward
-    constexpr double uInf = 1.0;     // free stream speed along +x
+bool writeCylinder(const std::filesystem::path& dir) {
+    constexpr int ni = 121;           // around the cylinder, first and last line coincide
+    constexpr int nj = 41;            // radially outward
+    constexpr int segments = ni - 1;  // 120 cells around
+    constexpr double a = 0.5;         // cylinder radius
+    constexpr double outer = 10.0;    // outer boundary radius
+    constexpr double growth = 1.08;   // radial spacing ratio from the wall outward
+    constexpr double uInf = 1.0;      // free stream speed along +x
 
     // Wake model: a Gaussian deficit of the x velocity behind the cylinder,
     // widening and weakening downstream, switched on smoothly past the rear
@@ -245,8 +241,7 @@ bool writeCylinder(const std::filesystem::path& dir)
 
     std::array<double, nj> radius{};
     const double span = std::pow(growth, nj - 1) - 1.0;
-    for (int j = 0; j < nj; ++j)
-        radius[j] = a + (outer - a) * ((std::pow(growth, j) - 1.0) / span);
+    for (int j = 0; j < nj; ++j) radius[j] = a + (outer - a) * ((std::pow(growth, j) - 1.0) / span);
     radius[0] = a;
     radius[nj - 1] = outer;
 
@@ -288,24 +283,21 @@ bool writeCylinder(const std::filesystem::path& dir)
             u.at(i, j) = pu;
             v.at(i, j) = pv;
             cp.at(i, j) = 1.0 - speed2 / (uInf * uInf);
-            k.at(i, j) = kFree
-                         + kWake * uInf * uInf * onset * decay * wall * (0.3 + eta * eta) * gauss;
+            k.at(i, j) = kFree + kWake * uInf * uInf * onset * decay * wall * (0.3 + eta * eta) * gauss;
         }
     }
 
-    return writeFile(dir / "CYLINDER.GRD", resultFile({&x, &y}, Style::Fixed7, 11, crlf))
-           && writeFile(dir / "CYLINDER.V", resultFile({&u, &v}, Style::SciLower, 13, lf))
-           && writeFile(dir / "CYLINDER.P", resultFile({&cp}, Style::SciUpper, 13, crlf))
-           && writeFile(dir / "CYLINDER.K", resultFile({&k}, Style::SciUpper, 13, crlf))
-           && writeFile(dir / "cylinder.RVP",
-                        projectFile("CYLINDER.GRD", {"CYLINDER.V"}, {"CYLINDER.P", "CYLINDER.K"}));
+    return writeFile(dir / "CYLINDER.GRD", resultFile({&x, &y}, Style::Fixed7, 11, crlf)) &&
+           writeFile(dir / "CYLINDER.V", resultFile({&u, &v}, Style::SciLower, 13, lf)) &&
+           writeFile(dir / "CYLINDER.P", resultFile({&cp}, Style::SciUpper, 13, crlf)) &&
+           writeFile(dir / "CYLINDER.K", resultFile({&k}, Style::SciUpper, 13, crlf)) &&
+           writeFile(dir / "cylinder.RVP", projectFile("CYLINDER.GRD", {"CYLINDER.V"}, {"CYLINDER.P", "CYLINDER.K"}));
 }
 
 // ---------------------------------------------------------------------------
 // Cavity: recirculating flow in the unit square
 
-bool writeCavity(const std::filesystem::path& dir)
-{
+bool writeCavity(const std::filesystem::path& dir) {
     constexpr int n = 150;        // nodes in each direction (the largest grid)
     constexpr double beta = 1.8;  // tanh clustering strength towards the walls
 
@@ -318,8 +310,7 @@ bool writeCavity(const std::filesystem::path& dir)
         pos[i] = 0.5 * (1.0 + std::tanh(beta * (2.0 * sigma - 1.0)) / tb);
     }
     pos[0] = 0.0;
-    for (int i = n / 2; i < n; ++i)
-        pos[i] = 1.0 - pos[n - 1 - i];
+    for (int i = n / 2; i < n; ++i) pos[i] = 1.0 - pos[n - 1 - i];
 
     // Stream function psi = F(x) G(y) + e H(x) K(y), lid moving along +x at y = 1.
     //   F = 16 x^2 (1-x)^2       vanishes with its slope on the side walls
@@ -336,8 +327,7 @@ bool writeCavity(const std::filesystem::path& dir)
     auto dG = [](double t) { return 3.0 * t * t - 2.0 * t; };
     auto H = [](double s) { return s * s * (1.0 - s) * (1.0 - s) * (1.0 - 2.0 * s); };
     auto dH = [](double s) {
-        return 2.0 * s * (1.0 - s) * (1.0 - 2.0 * s) * (1.0 - 2.0 * s)
-               - 2.0 * s * s * (1.0 - s) * (1.0 - s);
+        return 2.0 * s * (1.0 - s) * (1.0 - 2.0 * s) * (1.0 - 2.0 * s) - 2.0 * s * s * (1.0 - s) * (1.0 - s);
     };
     auto K = [](double t) { return t * t * (1.0 - t) * (1.0 - t); };
     auto dK = [](double t) { return 2.0 * t * (1.0 - t) * (1.0 - 2.0 * t); };
@@ -373,27 +363,25 @@ bool writeCavity(const std::filesystem::path& dir)
             const double py = y.at(i, j);
             const double dr2 = (px - 1.0) * (px - 1.0) + (py - 1.0) * (py - 1.0);
             const double dl2 = px * px + (py - 1.0) * (py - 1.0);
-            const double value = coreSpin * (psi.at(i, j) - psiMin)
-                                 + cornerHigh * std::exp(-dr2 / (cornerSize * cornerSize))
-                                 - cornerLow * std::exp(-dl2 / (cornerSize * cornerSize));
+            const double value = coreSpin * (psi.at(i, j) - psiMin) +
+                                 cornerHigh * std::exp(-dr2 / (cornerSize * cornerSize)) -
+                                 cornerLow * std::exp(-dl2 / (cornerSize * cornerSize));
             p.at(i, j) = value;
             sum += value;
         }
     }
     const double mean = sum / (static_cast<double>(n) * n);
-    for (double& value : p.data)
-        value -= mean;
+    for (double& value : p.data) value -= mean;
 
-    return writeFile(dir / "CAVITY.GRD", resultFile({&x, &y}, Style::Fixed7, 10, crlf))
-           && writeFile(dir / "CAVITY.V", resultFile({&u, &v}, Style::SciLower, 13, lf))
-           && writeFile(dir / "CAVITY.P", resultFile({&p}, Style::SciUpper, 13, crlf))
-           && writeFile(dir / "cavity.RVP", projectFile("CAVITY.GRD", {"CAVITY.V"}, {"CAVITY.P"}));
+    return writeFile(dir / "CAVITY.GRD", resultFile({&x, &y}, Style::Fixed7, 10, crlf)) &&
+           writeFile(dir / "CAVITY.V", resultFile({&u, &v}, Style::SciLower, 13, lf)) &&
+           writeFile(dir / "CAVITY.P", resultFile({&p}, Style::SciUpper, 13, crlf)) &&
+           writeFile(dir / "cavity.RVP", projectFile("CAVITY.GRD", {"CAVITY.V"}, {"CAVITY.P"}));
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: ruvo-make-samples OUTPUT_EXAMPLES_DIR\n");
         return 2;
@@ -404,15 +392,13 @@ int main(int argc, char** argv)
 
     std::error_code error;
     std::filesystem::create_directories(cylinder, error);
-    if (!error)
-        std::filesystem::create_directories(cavity, error);
+    if (!error) std::filesystem::create_directories(cavity, error);
     if (error) {
-        std::fprintf(stderr, "ruvo-make-samples: cannot create folders under %s: %s\n",
-                     root.string().c_str(), error.message().c_str());
+        std::fprintf(stderr, "ruvo-make-samples: cannot create folders under %s: %s\n", root.string().c_str(),
+                     error.message().c_str());
         return 1;
     }
 
-    if (!writeCylinder(cylinder) || !writeCavity(cavity))
-        return 1;
+    if (!writeCylinder(cylinder) || !writeCavity(cavity)) return 1;
     return 0;
 }

@@ -91,10 +91,10 @@ QString settle_view(RenderOptions& options) {
                       (options.view == "vectors" && options.kind == FileKind::Vector) ||
                       (kScalarViews.contains(options.view) && options.kind == FileKind::Scalar);
     if (!fits) {
-        return QStringLiteral("--view %1 needs %2").arg(options.view,
-                                                         options.view == "grid"      ? "no --vector or --scalar"
-                                                         : options.view == "vectors" ? "--vector N"
-                                                                                     : "--scalar N");
+        return QStringLiteral("--view %1 needs %2")
+            .arg(options.view, options.view == "grid"      ? "no --vector or --scalar"
+                               : options.view == "vectors" ? "--vector N"
+                                                           : "--scalar N");
     }
     return {};
 }
@@ -171,7 +171,8 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"area",
          [&](const QString& v) {
              options.area = area_from(v);
-             if (!options.area) return QStringLiteral("--area takes I0,J0,I1,J1 with 0 <= I0 <= I1 <= 149 and 0 <= J0 <= J1 <= 149");
+             if (!options.area)
+                 return QStringLiteral("--area takes I0,J0,I1,J1 with 0 <= I0 <= I1 <= 149 and 0 <= J0 <= J1 <= 149");
              return QString();
          }},
         {"range",
@@ -218,7 +219,8 @@ ParseResult parse_render_options(const QStringList& arguments) {
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const auto& [name, handler] : with_value) parser.addOption(QCommandLineOption(name, {}, QStringLiteral("VALUE")));
+    for (const auto& [name, handler] : with_value)
+        parser.addOption(QCommandLineOption(name, {}, QStringLiteral("VALUE")));
     for (const auto& [name, flag] : switches) parser.addOption(QCommandLineOption(name));
     // QCommandLineParser skips the first argument, the program's name.
     if (!parser.parse(QStringList{QStringLiteral("ruvo-render")} + arguments)) {

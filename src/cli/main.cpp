@@ -168,7 +168,8 @@ int run(const ruvo::cli::RenderOptions& options) {
     ruvo::NoStatusBoxes status;
     const ruvo::RenderResult drawn = ruvo::render_view(*ws, view.slot, image, progress, status);
     if (!drawn.ok()) {
-        if (drawn.failure == ruvo::RenderFailure::AllZeroVectors) say(QString::fromUtf8(ruvo::messages::kAllZeroVectors));
+        if (drawn.failure == ruvo::RenderFailure::AllZeroVectors)
+            say(QString::fromUtf8(ruvo::messages::kAllZeroVectors));
         say(QStringLiteral("The view cannot be drawn: %1.").arg(drawn.reason));
         return kNotDrawn;
     }

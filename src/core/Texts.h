@@ -39,8 +39,7 @@ inline constexpr char kBaseNameOfOtherKind[] =
 // Drawing.
 inline constexpr char kRedrawError[] =
     "2度目のエラーなら再起動してください！ファイルが正常に読み込まれていないかもしれません。";
-inline constexpr char kAllZeroVectors[] =
-    "ファイルが正しく読み込めていないぞ！プロジェクトを作り直して下さい｡";
+inline constexpr char kAllZeroVectors[] = "ファイルが正しく読み込めていないぞ！プロジェクトを作り直して下さい｡";
 
 // Project.
 inline constexpr char kUntitledProject[] = "(無題).RVP";
@@ -79,9 +78,9 @@ inline constexpr char kLineReadoutSMaxIs[] = "S大=";
 namespace ruvo::messages {
 
 inline constexpr char kMaxOutside[] = "Max:定義域外: %1以上→ (%2)";  // data maximum, maximum
-inline constexpr char kMaxInside[] = "Max:定義範囲: %1 < %2";         // minimum, data maximum
+inline constexpr char kMaxInside[] = "Max:定義範囲: %1 < %2";        // minimum, data maximum
 inline constexpr char kMinOutside[] = "Min:定義域外: %1以下→ (%2)";  // data minimum, minimum
-inline constexpr char kMinInside[] = "Min:定義範囲: %1 < %2";         // data minimum, minimum
+inline constexpr char kMinInside[] = "Min:定義範囲: %1 < %2";        // data minimum, minimum
 
 }  // namespace ruvo::messages
 

@@ -24,15 +24,15 @@ struct Workspace {
     // the plots read the record.
     std::optional<int> pending_magnification;
     bool fixed_size_mode = false;  // the fixed 640 x 480 layout of follow mode and sequential conversion
-    ProbeState probe;         // the mouse probe and the area selection
-    bool key_select = false;  // the keyboard selection mode is on
+    ProbeState probe;              // the mouse probe and the area selection
+    bool key_select = false;       // the keyboard selection mode is on
     SequentialSet sequential;      // the files of a sequential conversion
     bool sequential_mode = false;  // a conversion set has replaced the project
 
     // The magnification the view in `slot` is drawn at.
     int magnification_of(int slot) {
         return slot == views.current_active_window && pending_magnification ? *pending_magnification
-                                                                             : views.at(slot).magni;
+                                                                            : views.at(slot).magni;
     }
 };
 

@@ -81,8 +81,8 @@ FileChooser::FileChooser(QWidget& owner, QGridLayout& grid, QVBoxLayout& kinds, 
     connect(DriveComboBox1, &QComboBox::activated, this, &FileChooser::DriveComboBox1Change);
 
     FilterComboBox1 = new QComboBox;
-    for (const char* filter : {messages::kGridFilter, messages::kVectorFilter, messages::kScalarFilter,
-                               messages::kAllFilesFilter}) {
+    for (const char* filter :
+         {messages::kGridFilter, messages::kVectorFilter, messages::kScalarFilter, messages::kAllFilesFilter}) {
         FilterComboBox1->addItem(text(filter));
     }
     grid.addWidget(label_for(FilterComboBox1, "FileFilterLabel", messages::kFileFilterLabel, "FilterComboBox1"), 2, 1);

@@ -37,8 +37,8 @@ public:
 
     // How the two dialogs differ.
     struct Style {
-        bool multiple = false;       // several files can be chosen at once
-        bool natural_order = false;  // names in natural order (run9 before run10), else alphabetical
+        bool multiple = false;          // several files can be chosen at once
+        bool natural_order = false;     // names in natural order (run9 before run10), else alphabetical
         bool unknown_is_other = false;  // a click on a file of no known extension selects "other"
     };
 

@@ -44,8 +44,7 @@ bool asked_ok(QWidget* parent, const char* question) {
 
 }  // namespace
 
-TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, RememberedFolders& folders,
-                                       QWidget* parent)
+TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, RememberedFolders& folders, QWidget* parent)
     : QDialog(parent),
       ws_(ws),
       engine_(engine),
@@ -297,9 +296,8 @@ void TFollow_Mode_Setup::Follow_StartClick() {
     if (Auto_Bitmap_Box->isChecked() && !save_folder_accepted()) return;
     const std::optional<double> hours = time_limit_entry(TLimit_Edit->text());
     const std::optional<int> updates = repeat_number_entry(RNumber_Edit->text());
-    const std::optional<double> minutes = auto_repeat_time_ && hours && updates
-                                              ? auto_repeat_time(*hours, *updates)
-                                              : repeat_time_entry(RTime_Edit->text());
+    const std::optional<double> minutes = auto_repeat_time_ && hours && updates ? auto_repeat_time(*hours, *updates)
+                                                                                : repeat_time_entry(RTime_Edit->text());
     if (!hours || !updates || !minutes) {
         const bool blank = typed_real(TLimit_Edit->text()).value_or(0) == 0 ||
                            typed_real(RNumber_Edit->text()).value_or(0) == 0 ||

@@ -34,7 +34,7 @@ signals:
     void follow_stopped();
 
 protected:
-    void showEvent(QShowEvent* event) override;    // FormShow
+    void showEvent(QShowEvent* event) override;  // FormShow
     // FormClose: Esc, the close box and Follow_Close all end here.
     void reject() override;
 

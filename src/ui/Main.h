@@ -91,7 +91,6 @@ public:
     // without the right-hand panel, the tool bar and the status panel.
     QSize view_space() const;
 
-
     ProjectCommands& project_commands() { return *project_; }
     PictureCommands& picture_commands() { return *pictures_; }
     // The project commands' own, for the command line and the tests.

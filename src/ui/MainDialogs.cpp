@@ -39,8 +39,8 @@ void TRuvo_Main_Form::create_view_dialogs() {
     ChangeRatio = new TChangeRatio(*ws_, this);
     MaxMinSet = new TMaxMinSet(*ws_, this);
     ScalarLineWidth = new TScalarLineWidth(*ws_, this);
-    Sequential_Info = new TSequential_Info(ws_->sequential, folders_,
-                                           [this](const QString& name) { return convert_sequential_file(name); }, this);
+    Sequential_Info = new TSequential_Info(
+        ws_->sequential, folders_, [this](const QString& name) { return convert_sequential_file(name); }, this);
     Arrow_Shape_Change = new TArrow_Shape_Change(*ws_, this);
 }
 

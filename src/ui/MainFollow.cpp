@@ -57,9 +57,7 @@ void TRuvo_Main_Form::follow_stopped() {
     Follow_Time_Edit->hide();
 }
 
-bool TRuvo_Main_Form::may_end_following() {
-    return !follow_->follow_active() || TFollow_Mode_Setup::ask_to_stop(this);
-}
+bool TRuvo_Main_Form::may_end_following() { return !follow_->follow_active() || TFollow_Mode_Setup::ask_to_stop(this); }
 
 void TRuvo_Main_Form::end_following() {
     if (follow_->follow_active()) Follow_Mode_Setup->stop_following();
@@ -110,7 +108,8 @@ void TRuvo_Main_Form::Follow_TimerTimer() {
 
 void TRuvo_Main_Form::show_follow_check(const FollowCheck& check) {
     if (check.result == FollowCheck::Result::StillWriting) Memo3->appendPlainText(check.unfinished_file);
-    const bool drawn = check.result == FollowCheck::Result::Updated || !check.saved.isEmpty() || !check.failures.empty();
+    const bool drawn =
+        check.result == FollowCheck::Result::Updated || !check.saved.isEmpty() || !check.failures.empty();
     if (drawn) show_follow_failure(check.failures);
     if (check.result == FollowCheck::Result::Finished) return show_follow_finished();
     wait_for_check(check.next_check_ms);
@@ -126,7 +125,8 @@ void TRuvo_Main_Form::show_follow_info(const QString& info) {
 // The first failure of the last update stays in view, whole in the tool
 // tip, until an update has none.
 void TRuvo_Main_Form::show_follow_failure(const std::vector<FollowFailure>& failures) {
-    for (const FollowFailure& failure : failures) Memo3->appendPlainText(failure.name + QStringLiteral(": ") + failure.reason);
+    for (const FollowFailure& failure : failures)
+        Memo3->appendPlainText(failure.name + QStringLiteral(": ") + failure.reason);
     if (failures.empty()) {
         follow_failure_.clear();
     } else if (const FollowFailure& first = failures.front(); first.kind == FollowFailure::Kind::NotSaved) {

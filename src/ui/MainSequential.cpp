@@ -80,8 +80,8 @@ void TRuvo_Main_Form::OpenSequentialSet() {
 FrameResult TRuvo_Main_Form::convert_sequential_file(const QString& name) {
     TRuvo_Sub_Form* view = current_view();
     if (!view) return {};
-    FrameResult frame = convert_and_save(*ws_, view->slot(), name, folders_.sequential_save,
-                                         view->image()->picture(), *progress_, *status_boxes_);
+    FrameResult frame = convert_and_save(*ws_, view->slot(), name, folders_.sequential_save, view->image()->picture(),
+                                         *progress_, *status_boxes_);
     view->image()->picture_changed();
     view->setWindowTitle(name);
     if (const QString failure = frame.failure(); !failure.isEmpty()) {

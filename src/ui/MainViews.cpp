@@ -153,8 +153,7 @@ void TRuvo_Main_Form::Redraw() {
     if (!view) return;
     // A new magnification keeps the middle of what the window shows in the middle.
     const std::optional<QPointF> centre = view->visible_centre();
-    const RenderResult drawn =
-        render_view(*ws_, view->slot(), view->image()->picture(), *progress_, *status_boxes_);
+    const RenderResult drawn = render_view(*ws_, view->slot(), view->image()->picture(), *progress_, *status_boxes_);
     view->image()->picture_changed();
     view->fit_to_image(view_space());
     if (centre) view->centre_on(*centre);
@@ -238,8 +237,7 @@ void TRuvo_Main_Form::set_magnification_preset(int magni) { control_panel_->set_
 // its other menus stand between the Project and Window menus.
 void TRuvo_Main_Form::merge_menus() {
     const TRuvo_Sub_Form* view = current_view();
-    QList<QAction*> menus{view ? view->file_menu()->menuAction() : File_Main->menuAction(),
-                          Project_Main->menuAction()};
+    QList<QAction*> menus{view ? view->file_menu()->menuAction() : File_Main->menuAction(), Project_Main->menuAction()};
     if (view) {
         for (QMenu* menu : view->view_menus()) menus << menu->menuAction();
     }

@@ -168,8 +168,6 @@ void TMaxMinSet::MaxMIn_OKClick() {
     accept();
 }
 
-void TMaxMinSet::warn(const char* message) {
-    QMessageBox::warning(this, text(messages::kWarningTitle), text(message));
-}
+void TMaxMinSet::warn(const char* message) { QMessageBox::warning(this, text(messages::kWarningTitle), text(message)); }
 
 }  // namespace ruvo

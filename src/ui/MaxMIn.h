@@ -37,8 +37,7 @@ private:
     void MaxMIn_OKClick();
     // A typed end: refused when it is no number or would reach the other end;
     // a refused edit shows the end it had again.
-    void take_typed_end(QLineEdit* edit, bool (*type)(MaxMinWork&, double), const double& end,
-                        const char* refusal);
+    void take_typed_end(QLineEdit* edit, bool (*type)(MaxMinWork&, double), const double& end, const char* refusal);
     void Set_Track_Bars();
     void Set_Definition_Labels();
     void warn(const char* text);

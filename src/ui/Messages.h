@@ -62,9 +62,9 @@ inline constexpr char kSqStartCaption[] = "変換保存ダイアログ(&H)";
 inline constexpr char kFollowTimeHint[] = "次回アップデートまでの残り時間を示しています。";
 
 // Right-hand panel and status panel.
-inline constexpr char kGridAccel[] = "グリッド(&G)";      // the grid list and the grid kind
-inline constexpr char kVectorAccel[] = "ベクトル(&V)";    // the vector list and the vector kind
-inline constexpr char kScalarAccel[] = "スカラー(&S)";    // the scalar list and the scalar kind
+inline constexpr char kGridAccel[] = "グリッド(&G)";    // the grid list and the grid kind
+inline constexpr char kVectorAccel[] = "ベクトル(&V)";  // the vector list and the vector kind
+inline constexpr char kScalarAccel[] = "スカラー(&S)";  // the scalar list and the scalar kind
 inline constexpr char kKBModeText[] = "KB範囲選択可";
 
 // Project commands.
@@ -126,10 +126,11 @@ inline constexpr char kPrinterSetup[] = "プリンタの設定";
 inline constexpr char kPrintItem[] = "印刷";
 inline constexpr char kExitRuvo[] = "終了(&X)";
 inline constexpr char kBitmapFileFilter[] = " ビットマップ(*.bmp)";  // the leading blank belongs to it
-inline constexpr char kBitmapWriteFailed[] = "ビットマップファイルを保存できません。";  // + the path and the system's reason
+inline constexpr char kBitmapWriteFailed[] =
+    "ビットマップファイルを保存できません。";  // + the path and the system's reason
 inline constexpr char kGrafFileFilter[] = "GRAファイル(*.GRA)";
 inline constexpr char kGrafWriteFailed[] = "GRAファイルを保存できません。";  // + the path and the system's reason
-inline constexpr char kPrintFailed[] = "印刷できません。";  // + the printer or the file printed to
+inline constexpr char kPrintFailed[] = "印刷できません。";                   // + the printer or the file printed to
 
 inline constexpr char kEditSubMenu[] = "編集(&E)";
 inline constexpr char kCopy[] = "コピー(&C)";
@@ -290,7 +291,8 @@ inline constexpr char kReally[] = "ほんとに？";
 inline constexpr char kFileFormatWrong[] = "ファイル形式がおかしいよ！";  // + the file and where reading stopped
 inline constexpr char kSamePictureName[] = "同じ画像ファイル名になるファイルがあります：";  // + the two files
 // %1: the file's header, %2: the view's area, each as "i 0..149, j 0..149".
-inline constexpr char kHeaderMissesArea[] = "ファイルのヘッダ（%1）にビューの範囲（%2）の節点がすべては含まれていません。";
+inline constexpr char kHeaderMissesArea[] =
+    "ファイルのヘッダ（%1）にビューの範囲（%2）の節点がすべては含まれていません。";
 inline constexpr char kLayoutFailed[] = "描画範囲を画像に配置できません。";
 inline constexpr char kValuesNotDrawable[] = "描画できない値（0 の幅や大きすぎる値）があります。";
 inline constexpr char kVectorsAllZero[] = "ベクトルがすべて 0 です。";
@@ -298,9 +300,9 @@ inline constexpr char kVectorsAllZero[] = "ベクトルがすべて 0 です。"
 inline constexpr char kConversionSummary[] = "%2 個のファイルのうち %1 個の画像を保存しました。";
 inline constexpr char kConversionFailures[] = "画像を保存しなかったファイル：";  // + a line a file:
 inline constexpr char kFileAndReason[] = "%1：%2";                               // the file's name and why
-inline constexpr char kConversionMoreFailures[] = "ほか %1 個";  // the failures not listed
+inline constexpr char kConversionMoreFailures[] = "ほか %1 個";                  // the failures not listed
 inline constexpr char kConversionNotReached[] = "変換しなかったファイル（変換が途中で終わったため）：%1 個";
-inline constexpr char kConversionLogIn[] = "ファイルごとの結果の記録：";  // + the log's path
+inline constexpr char kConversionLogIn[] = "ファイルごとの結果の記録：";        // + the log's path
 inline constexpr char kConversionLogFailed[] = "変換の記録を保存できません。";  // + the path and the system's reason
 
 // Where the reading of a result file stopped short (ui/ReadDetail).
@@ -310,7 +312,8 @@ inline constexpr char kReadLastLineCut[] =
 inline constexpr char kReadCannotOpen[] = "ファイルを開けません：";   // + the system's reason
 inline constexpr char kReadNotRead[] = "ファイルを読み込みません：";  // + why
 inline constexpr char kProjectNamesNoGrid[] = "プロジェクトにグリッドファイルの名前がありません。";
-inline constexpr char kReadNoHeader[] = "ファイルの先頭にヘッダ（4 つの整数）がありません。結果ファイルではありません。";
+inline constexpr char kReadNoHeader[] =
+    "ファイルの先頭にヘッダ（4 つの整数）がありません。結果ファイルではありません。";
 inline constexpr char kReadBadNumber[] = "%1 行目：「%2」は正しい形式の数値ではありません。";
 inline constexpr char kReadHeaderOutOfRange[] = "%1 行目：ヘッダの添字 %2 が 0～149 の範囲外です。";
 

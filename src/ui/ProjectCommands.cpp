@@ -34,8 +34,7 @@ void set_up_project_file_dialog(QFileDialog& dialog) {
 
 }  // namespace
 
-ProjectCommands::ProjectCommands(Workspace& ws, RememberedFolders& folders, ProjectFrame& frame,
-                                 QWidget& dialog_parent)
+ProjectCommands::ProjectCommands(Workspace& ws, RememberedFolders& folders, ProjectFrame& frame, QWidget& dialog_parent)
     : ws_(ws), folders_(folders), frame_(frame), dialog_parent_(dialog_parent) {}
 
 // Returns false when the command must stop: the user cancelled, or chose to
@@ -45,9 +44,9 @@ bool ProjectCommands::Save_Prompt() {
     if (!ws_.project.project_modified) return true;
     const QString question =
         text(messages::kSavePromptBefore) + ws_.project.project_file_name + text(messages::kSavePromptAfter);
-    const auto answer = QMessageBox::warning(&dialog_parent_, text(messages::kWarningTitle), question,
-                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                             QMessageBox::Yes);
+    const auto answer =
+        QMessageBox::warning(&dialog_parent_, text(messages::kWarningTitle), question,
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::No) return true;
     if (answer != QMessageBox::Yes) return false;
     return is_untitled(ws_.project) ? save_project_as() : overwrite_project();

@@ -45,9 +45,7 @@ std::vector<ProjectLine> project_lines(const ProjectTables& tables) {
     return lines;
 }
 
-QString path_of(const ProjectTables& tables, ProjectLine line) {
-    return name_of(tables, line.kind, line.index);
-}
+QString path_of(const ProjectTables& tables, ProjectLine line) { return name_of(tables, line.kind, line.index); }
 
 std::optional<int> add_project_file(ProjectTables& tables, FileKind kind, const QString& path) {
     int& count = count_of(tables, kind);

@@ -55,7 +55,8 @@ TSequential_Dialog::TSequential_Dialog(SequentialSet& set, RememberedFolders& fo
 void TSequential_Dialog::build() {
     auto* grid = new QGridLayout(this);
     auto* middle = new QVBoxLayout;
-    chooser_ = new FileChooser(*this, *grid, *middle, {.multiple = true, .natural_order = true, .unknown_is_other = true});
+    chooser_ =
+        new FileChooser(*this, *grid, *middle, {.multiple = true, .natural_order = true, .unknown_is_other = true});
     connect(chooser_, &FileChooser::add_requested, this, &TSequential_Dialog::AddButtonClick);
     middle->addStretch(1);
     QPushButton* add = named_button("AddButton", messages::kAddButton);
@@ -104,7 +105,8 @@ void TSequential_Dialog::build() {
     connect(ok, &QPushButton::clicked, this, &TSequential_Dialog::OkButtonClick);
     QPushButton* cancel = named_button("CancelButton", messages::kCancelButton);
     connect(cancel, &QPushButton::clicked, this, &TSequential_Dialog::reject);
-    for (QPushButton* button : {ok, cancel, named_button("HelpButton", messages::kHelpAccel)}) buttons->addWidget(button);
+    for (QPushButton* button : {ok, cancel, named_button("HelpButton", messages::kHelpAccel)})
+        buttons->addWidget(button);
     grid->addLayout(buttons, 3, 2, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);

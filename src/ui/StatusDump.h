@@ -16,7 +16,7 @@ QString shortest_decimal(double value);
 QStringList view_dump_lines(int slot, const View_Info& view);
 
 // The lines the status panel appends to its running logs after the dump.
-QStringList table_log_lines(const ViewTable& views);        // Memo3
-QStringList range_log_lines(const View_Info& view);         // Memo2
+QStringList table_log_lines(const ViewTable& views);  // Memo3
+QStringList range_log_lines(const View_Info& view);   // Memo2
 
 }  // namespace ruvo

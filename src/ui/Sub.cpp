@@ -76,9 +76,7 @@ void TRuvo_Sub_Form::fit_to_image(QSize space) {
 
 // The scroll area shows or hides its bars in a queued call after a resize;
 // the part shown is measured once they have settled.
-void TRuvo_Sub_Form::settle_scroll_bars() const {
-    QCoreApplication::sendPostedEvents(scroll_area_, QEvent::MetaCall);
-}
+void TRuvo_Sub_Form::settle_scroll_bars() const { QCoreApplication::sendPostedEvents(scroll_area_, QEvent::MetaCall); }
 
 std::optional<QPointF> TRuvo_Sub_Form::visible_centre() const {
     const QSize picture = Image1->picture().size();
@@ -109,7 +107,7 @@ void TRuvo_Sub_Form::CopyClick() { QGuiApplication::clipboard()->setImage(Image1
 void TRuvo_Sub_Form::keyPressEvent(QKeyEvent* event) {
     FormKeyDown(*event);
     QMdiSubWindow::keyPressEvent(event);  // its keyboard move and resize
-    event->accept();  // the arrows do not scroll the view area behind
+    event->accept();                      // the arrows do not scroll the view area behind
 }
 
 bool TRuvo_Sub_Form::eventFilter(QObject* watched, QEvent* event) {

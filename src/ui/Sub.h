@@ -131,15 +131,15 @@ public:
 signals:
     void activated(TRuvo_Sub_Form* view);
     void deactivated(TRuvo_Sub_Form* view);
-    void mouse_moved(TRuvo_Sub_Form* view, QPoint pixel);                // Image1MouseMove
-    void mouse_pressed(TRuvo_Sub_Form* view, Qt::MouseButton button);   // Image1MouseDown
+    void mouse_moved(TRuvo_Sub_Form* view, QPoint pixel);                              // Image1MouseMove
+    void mouse_pressed(TRuvo_Sub_Form* view, Qt::MouseButton button);                  // Image1MouseDown
     void key_pressed(TRuvo_Sub_Form* view, int key, Qt::KeyboardModifiers modifiers);  // FormKeyDown
-    void key_select_chosen(TRuvo_Sub_Form* view);                        // KeyBoardAreaSelect
+    void key_select_chosen(TRuvo_Sub_Form* view);                                      // KeyBoardAreaSelect
     void shown();
     void window_closed(int slot);
-    void close_requested();      // Close_File
-    void close_all_requested();  // Close_All_File
-    void exit_requested();       // Exit_Ruvo
+    void close_requested();       // Close_File
+    void close_all_requested();   // Close_All_File
+    void exit_requested();        // Exit_Ruvo
     void sequential_requested();  // SequentialFile_Open
     void switch_chosen(TRuvo_Sub_Form* view, const ruvo::ViewSwitch& change);
     void magnification_chosen(TRuvo_Sub_Form* view, int magni);  // a preset of the pop-up menu

@@ -133,7 +133,8 @@ void TRuvo_Sub_Form::build_file_menu() {
     connect(add_named_item(File_Sub, "Print", messages::kPrintItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
             &QAction::triggered, this, &TRuvo_Sub_Form::PrintClick);
     File_Sub->addSeparator();
-    connect(add_named_item(File_Sub, "Exit_Ruvo", messages::kExitRuvo), &QAction::triggered, this, &TRuvo_Sub_Form::exit_requested);
+    connect(add_named_item(File_Sub, "Exit_Ruvo", messages::kExitRuvo), &QAction::triggered, this,
+            &TRuvo_Sub_Form::exit_requested);
 }
 
 void TRuvo_Sub_Form::build_show_menu() {
@@ -231,7 +232,7 @@ void TRuvo_Sub_Form::build_popup_menu() {
 }
 
 void TRuvo_Sub_Form::connect_switches() {
-    using Switch = SwitchEffect (*)(Workspace& ws, View_Info& view);
+    using Switch = SwitchEffect (*)(Workspace & ws, View_Info & view);
     const std::pair<M, Switch> switches[] = {
         {M::X_Dot_Mode, [](Workspace&, View_Info& v) { return X_Grid_ModeClick(v); }},
         {M::Y_Dot_Mode, [](Workspace&, View_Info& v) { return Y__Dot_ModeClick(v); }},
@@ -241,8 +242,7 @@ void TRuvo_Sub_Form::connect_switches() {
         {M::View_Cntr_Beta_Switch, [](Workspace&, View_Info& v) { return View_Cntr_Beta_SwitchClick(v); }},
         {M::Beta_Color_Gray_Switch, [](Workspace&, View_Info& v) { return Beta_Color_Gray_SwitchClick(v); }},
         {M::Cntr_Overlap_Switch, [](Workspace&, View_Info& v) { return Cntr_Overlap_SwitchClick(v); }},
-        {M::Vector_Overlap_Switch,
-         [](Workspace& ws, View_Info& v) { return Vector_Overlap_SwitchClick(v, ws.store); }},
+        {M::Vector_Overlap_Switch, [](Workspace& ws, View_Info& v) { return Vector_Overlap_SwitchClick(v, ws.store); }},
         {M::View_Cntr_KEpsilon_Switch, [](Workspace&, View_Info& v) { return View_Cntr_KEpsilon_SwitchClick(v); }},
         {M::View_Cntr_Column_Switch, [](Workspace&, View_Info& v) { return View_Cntr_Column_SwitchClick(v); }},
         {M::View_Cntr_Row_Switch, [](Workspace&, View_Info& v) { return View_Cntr_Row_SwitchClick(v); }},
@@ -264,9 +264,8 @@ void TRuvo_Sub_Form::connect_switches() {
     connect(closed_grid, &QAction::triggered, this, [this, closed_grid] {
         if (reachable(closed_grid)) {
             const bool marked = marks_[static_cast<std::size_t>(M::Closed_Grid_Show)].checked;
-            emit switch_chosen(this, [marked](Workspace& ws, View_Info&) {
-                return Closed_Grid_ShowClick(ws.store, marked);
-            });
+            emit switch_chosen(this,
+                               [marked](Workspace& ws, View_Info&) { return Closed_Grid_ShowClick(ws.store, marked); });
         }
         show_item_marks();
     });

@@ -109,8 +109,8 @@ TEST_F(PictureCommandsTest, GrafExportWritesTheViewAsDrawnWhateverTheBarShows) {
     const QString exported = dir_.filePath("window.gra"), rendered = dir_.filePath("render.gra");
     save(Qt::Key_G, exported);
     QProcess render;
-    render.start(QStringLiteral(RUVO_RENDER), {test::example("cylinder/cylinder.RVP"), "--scalar", "0", "--view", "fill",
-                                               "-o", rendered});
+    render.start(QStringLiteral(RUVO_RENDER),
+                 {test::example("cylinder/cylinder.RVP"), "--scalar", "0", "--view", "fill", "-o", rendered});
     ASSERT_TRUE(render.waitForFinished(60000) && render.exitCode() == 0);
     EXPECT_EQ(test::read_text(exported), test::read_text(rendered));
 }

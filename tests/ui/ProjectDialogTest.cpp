@@ -69,9 +69,7 @@ protected:
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         QTest::mouseClick(files()->viewport(), Qt::LeftButton, {}, files()->visualItemRect(found[0]).center());
     }
-    void choose_kind(int kind) {
-        child<QGroupBox>("KindRadioGroup")->findChildren<QRadioButton*>()[kind]->click();
-    }
+    void choose_kind(int kind) { child<QGroupBox>("KindRadioGroup")->findChildren<QRadioButton*>()[kind]->click(); }
     void press(const char* button) { child<QPushButton>(button)->click(); }
     // Adds a file of a kind, answering whatever message comes.
     QStringList add(const QString& name, int kind) {
@@ -104,16 +102,16 @@ protected:
 
 TEST_F(ProjectDialogTest, OpensOnTheProjectWithEveryFileListedAndTheKindOther) {
     open_dialog();
-    EXPECT_EQ(dialog_->windowTitle(), text(messages::kProjectDialogCaptionBefore) + "run.RVP" +
-                                          text(messages::kProjectDialogCaptionAfter));
+    EXPECT_EQ(dialog_->windowTitle(),
+              text(messages::kProjectDialogCaptionBefore) + "run.RVP" + text(messages::kProjectDialogCaptionAfter));
     EXPECT_EQ(child<QComboBox>("FilterComboBox1")->currentIndex(), FileChooser::kAllFiles);
     EXPECT_EQ(dialog_->kind(), FileChooser::kOther);
-    EXPECT_EQ(rows(files()), (QStringList{"A.P", "B.E", "C.DAT", "D.D", "FLOW.v", "GRID.GRD", "notes.txt",
-                                          "OTHER.GRD", "README", "RESULT.K", "X.V"}));  // "*.*": README too
+    EXPECT_EQ(rows(files()), (QStringList{"A.P", "B.E", "C.DAT", "D.D", "FLOW.v", "GRID.GRD", "notes.txt", "OTHER.GRD",
+                                          "README", "RESULT.K", "X.V"}));  // "*.*": README too
     EXPECT_EQ(rows(project_lines()), (QStringList{"GRID.GRD", "A.V", "B.V", "C.V", "A.P"}));
-    EXPECT_EQ(rows(kind_lines()), (QStringList{text(messages::kGridKind), text(messages::kVectorKind),
-                                               text(messages::kVectorKind), text(messages::kVectorKind),
-                                               text(messages::kScalarKind)}));
+    EXPECT_EQ(rows(kind_lines()),
+              (QStringList{text(messages::kGridKind), text(messages::kVectorKind), text(messages::kVectorKind),
+                           text(messages::kVectorKind), text(messages::kScalarKind)}));
     EXPECT_EQ(dialog_->folder(), QDir(dir_.path()).absolutePath());
 }
 

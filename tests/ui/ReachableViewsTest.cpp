@@ -29,8 +29,11 @@ protected:
         return main_->view_windows().last();
     }
     QList<TRuvo_Sub_Form*> open_five() {
-        for (const auto& [list, row] : {std::pair{"GridListBox", 0}, {"VectorListBox", 0}, {"ScalarListBox", 0},
-                                        {"ScalarListBox", 1}, {"ScalarListBox", 0}}) {
+        for (const auto& [list, row] : {std::pair{"GridListBox", 0},
+                                        {"VectorListBox", 0},
+                                        {"ScalarListBox", 0},
+                                        {"ScalarListBox", 1},
+                                        {"ScalarListBox", 0}}) {
             EXPECT_TRUE(visible_area().contains(open(list, row)->geometry())) << list << row;
         }
         return main_->view_windows();

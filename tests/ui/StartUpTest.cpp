@@ -89,9 +89,9 @@ TEST_F(StartUpTest, UnusableRememberedFoldersAreReplacedAndAllFiveWrittenBack) {
     RememberedFolders folders{usable, "", dir_.filePath("missing"), project_, usable + "/"};
     EXPECT_TRUE(replace_unusable_folders(folders, fallback));
     EXPECT_EQ(folders.project_load, usable);
-    EXPECT_EQ(folders.project_save, fallback);        // empty
-    EXPECT_EQ(folders.images, fallback);              // missing
-    EXPECT_EQ(folders.sequential_load, fallback);     // a file, not a folder
+    EXPECT_EQ(folders.project_save, fallback);         // empty
+    EXPECT_EQ(folders.images, fallback);               // missing
+    EXPECT_EQ(folders.sequential_load, fallback);      // a file, not a folder
     EXPECT_EQ(folders.sequential_save, usable + "/");  // a folder value keeps its separator
     EXPECT_FALSE(replace_unusable_folders(folders, "/elsewhere"));
 

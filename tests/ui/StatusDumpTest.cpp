@@ -24,13 +24,33 @@ TEST(StatusDump, ListsTheRecordInTheDumpsOrderAndWords) {
     view.x_grid_mode = false;
     view.Detail_Point = true;
     view.Color = true;
-    EXPECT_EQ(view_dump_lines(7, view),
-              (QStringList{"active=7", "Caption=FLOW.P", "Same_number=2", "x_start=1", "y_start=2", "x_end=30",
-                           "y_end=40", "magni=100", "x_grid_step=1", "y_grid_step=1", "x_dot_step=1", "y_dot_step=1",
-                           "length=5", "line num=20", "XPos=0", "YPos=0", "Detail_Axis_Location=2",
-                           "Scalar_min=-0.25", "Scalar_max=1e+20", "show_grid=True", "FileType=Scalar",
-                           "ScalarViewType=Detail", "Color=True", "Broken=False", "dot_x_step", "grid_y_step",
-                           "Detail = Line + Point"}));
+    EXPECT_EQ(view_dump_lines(7, view), (QStringList{"active=7",
+                                                     "Caption=FLOW.P",
+                                                     "Same_number=2",
+                                                     "x_start=1",
+                                                     "y_start=2",
+                                                     "x_end=30",
+                                                     "y_end=40",
+                                                     "magni=100",
+                                                     "x_grid_step=1",
+                                                     "y_grid_step=1",
+                                                     "x_dot_step=1",
+                                                     "y_dot_step=1",
+                                                     "length=5",
+                                                     "line num=20",
+                                                     "XPos=0",
+                                                     "YPos=0",
+                                                     "Detail_Axis_Location=2",
+                                                     "Scalar_min=-0.25",
+                                                     "Scalar_max=1e+20",
+                                                     "show_grid=True",
+                                                     "FileType=Scalar",
+                                                     "ScalarViewType=Detail",
+                                                     "Color=True",
+                                                     "Broken=False",
+                                                     "dot_x_step",
+                                                     "grid_y_step",
+                                                     "Detail = Line + Point"}));
 }
 
 TEST(StatusDump, ContourAndFillViewsHaveNoViewTypeLine) {

@@ -87,7 +87,8 @@ void ModalScript::poll() {
     // open the next dialog (an overwrite question, say), and a timer is not
     // run again while its slot is still running.
     QMetaObject::invokeMethod(
-        &timer_, [answer = std::move(answers_.front()), dialog = QPointer<QWidget>(modal)] {
+        &timer_,
+        [answer = std::move(answers_.front()), dialog = QPointer<QWidget>(modal)] {
             if (dialog) answer(dialog);
         },
         Qt::QueuedConnection);
@@ -131,8 +132,7 @@ QString write_grid(const QString& dir, const QString& name, int ni, int nj) {
 }
 
 QString write_vector(const QString& dir, const QString& name, int ni, int nj, double first) {
-    return write_nodes(dir, name, ni, nj,
-                       [first](int, int, int n) { return QStringLiteral("%1 %1").arg(first + n); });
+    return write_nodes(dir, name, ni, nj, [first](int, int, int n) { return QStringLiteral("%1 %1").arg(first + n); });
 }
 
 QString write_scalar(const QString& dir, const QString& name, int ni, int nj, double first) {

@@ -68,8 +68,7 @@ QString write_vector(const QString& dir, const QString& name, int ni = 3, int nj
 QString write_scalar(const QString& dir, const QString& name, int ni = 3, int nj = 3, double first = 1.0);
 
 // A project file naming the given files.
-QString write_project(const QString& path, const QString& grid, const QStringList& vectors,
-                      const QStringList& scalars);
+QString write_project(const QString& path, const QString& grid, const QStringList& vectors, const QStringList& scalars);
 
 // A main window, shown, with a project loaded when `project` is given.
 std::unique_ptr<TRuvo_Main_Form> shown_main_window(const QString& project = {});

@@ -108,8 +108,8 @@ TEST_F(ViewWindowTest, LinePlotsFillTheStatusBoxesAndLongPlotsDriveTheProgressBa
     ws().views.current().ScalarViewType = kRowView;
     main_->Redraw();
     EXPECT_EQ(main_->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), text(messages::kLineReadoutI) + "0");
-    EXPECT_TRUE(main_->findChild<QLineEdit*>(QStringLiteral("Edit7"))->text().startsWith(
-        text(messages::kLineReadoutS)));
+    EXPECT_TRUE(
+        main_->findChild<QLineEdit*>(QStringLiteral("Edit7"))->text().startsWith(text(messages::kLineReadoutS)));
 }
 
 TEST_F(ViewWindowTest, ADoubleClickWithoutASelectionOpensNothing) {

@@ -64,8 +64,9 @@ TEST(Tiling, UpToThreeWindowsShareOneBandMoreAreSpreadOverBands) {
 TEST(Cascade, WindowsKeepTheirSizesClippedToTheAreaAndStartAgainBeforeHalfOfIt) {
     const std::vector<QSize> sizes{{520, 530}, {300, 200}, {900, 700}, {520, 530}, {520, 530}};
     const auto rects = cascaded_rects({767, 577}, sizes, 60);  // four steps fit into half of 577
-    EXPECT_EQ(rects, (std::vector<QRect>{{0, 0, 520, 530}, {60, 60, 300, 200}, {120, 120, 647, 457},
-                                         {180, 180, 520, 397}, {0, 0, 520, 530}}));
+    EXPECT_EQ(rects,
+              (std::vector<QRect>{
+                  {0, 0, 520, 530}, {60, 60, 300, 200}, {120, 120, 647, 457}, {180, 180, 520, 397}, {0, 0, 520, 530}}));
 }
 
 TEST(Placement, AWindowMovesUpAndLeftIntoTheAreaButNeverPastItsCorner) {

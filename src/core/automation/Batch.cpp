@@ -12,8 +12,8 @@
 
 namespace ruvo {
 
-std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& files, const QString& folder,
-                                   int jobs, const std::function<void(int done)>& frame_done) {
+std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& files, const QString& folder, int jobs,
+                                   const std::function<void(int done)>& frame_done) {
     std::vector<FrameResult> frames(static_cast<std::size_t>(files.size()));
     std::atomic<int> next{0};
     std::mutex report;
@@ -28,7 +28,8 @@ std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& 
         NoProgress progress;
         NoStatusBoxes status;
         for (int k = next++; k < files.size(); k = next++) {
-            frames[static_cast<std::size_t>(k)] = convert_and_save(*ws, slot, files[k], folder, image, progress, status);
+            frames[static_cast<std::size_t>(k)] =
+                convert_and_save(*ws, slot, files[k], folder, image, progress, status);
             const std::lock_guard lock(report);
             frame_done(++done);
         }

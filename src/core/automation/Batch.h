@@ -22,7 +22,7 @@ using BatchSetUp = std::function<int(Workspace&)>;
 // only on the set-up and its own file, so the pictures do not depend on the
 // number of threads. `frame_done` is called (from the worker threads, one at
 // a time) after each file. The results are in the order of `files`.
-std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& files, const QString& folder,
-                                   int jobs, const std::function<void(int done)>& frame_done);
+std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& files, const QString& folder, int jobs,
+                                   const std::function<void(int done)>& frame_done);
 
 }  // namespace ruvo

@@ -213,7 +213,8 @@ FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
     follow_countdown_ = Nearest(settings_.repeat_time * 60);
 
     // A forced read takes the files as they are, but never one still being written.
-    if (!FilesChanged() && !settings_.read_forced) return {FollowCheck::Result::Unchanged, check_interval_ms(), {}, {}, {}};
+    if (!FilesChanged() && !settings_.read_forced)
+        return {FollowCheck::Result::Unchanged, check_interval_ms(), {}, {}, {}};
     if (const QString file = unsettled_file(); !file.isEmpty()) return still_writing(file);
 
     state_ = FollowState::Updating;

@@ -82,9 +82,9 @@ struct FollowCheck {
         Finished,      // the count or time limit is reached
     };
     Result result = Result::Unchanged;
-    int next_check_ms = 0;  // the follow timer's next interval
-    QString unfinished_file;  // StillWriting: the file still being written
-    QStringList saved;        // the numbered bitmaps written
+    int next_check_ms = 0;                // the follow timer's next interval
+    QString unfinished_file;              // StillWriting: the file still being written
+    QStringList saved;                    // the numbered bitmaps written
     std::vector<FollowFailure> failures;  // views not drawn or saved; following goes on
 };
 

@@ -57,8 +57,7 @@ IniDocument IniDocument::from_text(QStringView text) {
 
 std::optional<std::size_t> IniDocument::find_section(QStringView section) const {
     for (std::size_t k = 0; k < lines_.size(); ++k) {
-        if (lines_[k].kind == Kind::Section &&
-            QStringView(lines_[k].name).compare(section, Qt::CaseInsensitive) == 0) {
+        if (lines_[k].kind == Kind::Section && QStringView(lines_[k].name).compare(section, Qt::CaseInsensitive) == 0) {
             return k;
         }
     }
@@ -74,8 +73,7 @@ std::size_t IniDocument::section_end(std::size_t header) const {
 std::optional<std::size_t> IniDocument::find_key(std::size_t header, QStringView key) const {
     const std::size_t end = section_end(header);
     for (std::size_t k = header + 1; k < end; ++k) {
-        if (lines_[k].kind == Kind::Entry &&
-            QStringView(lines_[k].name).compare(key, Qt::CaseInsensitive) == 0) {
+        if (lines_[k].kind == Kind::Entry && QStringView(lines_[k].name).compare(key, Qt::CaseInsensitive) == 0) {
             return k;
         }
     }
@@ -90,8 +88,7 @@ std::optional<QString> IniDocument::value(QStringView section, QStringView key) 
     return lines_[*line].value;
 }
 
-void IniDocument::set_values(const QString& section,
-                             const std::vector<std::pair<QString, QString>>& entries) {
+void IniDocument::set_values(const QString& section, const std::vector<std::pair<QString, QString>>& entries) {
     auto header = find_section(section);
     if (!header) {
         Line line;

@@ -49,8 +49,7 @@ QString scalar_name_key(int n) { return QStringLiteral("Scalar_File_Name_%1").ar
 // Shift_JIS (from ICU) includes the Windows additions such as circled digits.
 QString decode_project_text(QByteArray bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-    if (const auto bom = QStringConverter::encodingForData(bytes);
-        bom && *bom != QStringConverter::Utf8) {
+    if (const auto bom = QStringConverter::encodingForData(bytes); bom && *bom != QStringConverter::Utf8) {
         QStringDecoder decoder(*bom);
         return decoder.decode(bytes);
     }
@@ -90,8 +89,7 @@ int read_count(const IniDocument& doc, const QString& key, QStringList& notes) {
     bool ok = false;
     long long count = text.toLongLong(&ok);
     if (!ok) {  // too many digits for any integer type
-        count = text.startsWith(u'-') ? std::numeric_limits<long long>::min()
-                                      : std::numeric_limits<long long>::max();
+        count = text.startsWith(u'-') ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
     }
     if (count < 0) {
         notes << QStringLiteral("%1=%2 is negative and was read as 0").arg(key, text);
@@ -116,9 +114,7 @@ bool has_drive_letter(const QString& path) {
 QString resolve_name(const QString& stored, const QString& project_folder) {
     if (stored.isEmpty()) return {};
     const QDir folder(project_folder);
-    const auto full_path = [&folder](const QString& name) {
-        return QDir::cleanPath(folder.absoluteFilePath(name));
-    };
+    const auto full_path = [&folder](const QString& name) { return QDir::cleanPath(folder.absoluteFilePath(name)); };
 
     // As written: a file name on this system may itself contain "\".
     const QString literal = full_path(stored);
@@ -152,16 +148,14 @@ QString resolve_name(const QString& stored, const QString& project_folder) {
 QString stored_name(const QString& name, const QString& project_folder) {
     if (name.isEmpty() || !QDir::isAbsolutePath(name)) return name;
     const QString relative = QDir(project_folder).relativeFilePath(QDir::cleanPath(name));
-    if (relative.isEmpty() || relative == u"." || relative == u".." ||
-        relative.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relative)) {
+    if (relative.isEmpty() || relative == u"." || relative == u".." || relative.startsWith(QStringLiteral("../")) ||
+        QDir::isAbsolutePath(relative)) {
         return name;
     }
     return relative;
 }
 
-bool has_line_break(const QString& text) {
-    return text.contains(u'\n') || text.contains(u'\r');
-}
+bool has_line_break(const QString& text) { return text.contains(u'\n') || text.contains(u'\r'); }
 
 }  // namespace
 
@@ -187,12 +181,10 @@ ProjectLoadResult load_project_file(const QString& path, ProjectTables& tables) 
     loaded.grid_file_name = resolve_name(text_value(doc, kNameSection, kGridNameKey), folder);
     // Positions beyond a count are not in use and stay empty.
     for (int n = 0; n < loaded.vector_file_count; ++n) {
-        loaded.vector_file_name[n] =
-            resolve_name(text_value(doc, kNameSection, vector_name_key(n + 1)), folder);
+        loaded.vector_file_name[n] = resolve_name(text_value(doc, kNameSection, vector_name_key(n + 1)), folder);
     }
     for (int n = 0; n < loaded.scalar_file_count; ++n) {
-        loaded.scalar_file_name[n] =
-            resolve_name(text_value(doc, kNameSection, scalar_name_key(n + 1)), folder);
+        loaded.scalar_file_name[n] = resolve_name(text_value(doc, kNameSection, scalar_name_key(n + 1)), folder);
     }
     // A project always has its one grid, even when the name is missing; the
     // grid reader then reports the file it cannot read.
@@ -211,8 +203,7 @@ ProjectSaveResult save_project_file(const QString& path, const ProjectTables& ta
 
     // A line break inside a value would end the line and let the rest be read
     // as other keys of the file.
-    QStringList values{tables.grid_file_type, tables.vector_file_type, tables.scalar_file_type,
-                       tables.grid_file_name};
+    QStringList values{tables.grid_file_type, tables.vector_file_type, tables.scalar_file_type, tables.grid_file_name};
     for (int n = 0; n < vector_count; ++n) values << tables.vector_file_name[n];
     for (int n = 0; n < scalar_count; ++n) values << tables.scalar_file_name[n];
     for (const QString& value : values) {

@@ -45,8 +45,8 @@ struct ProjectTables {
 
 struct ProjectLoadResult {
     bool ok = false;
-    QString error;       // why the file could not be read (when !ok)
-    QStringList notes;   // things worth telling the user, such as clipped counts
+    QString error;      // why the file could not be read (when !ok)
+    QStringList notes;  // things worth telling the user, such as clipped counts
 };
 
 using ProjectSaveResult = WriteResult;

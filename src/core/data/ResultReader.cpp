@@ -95,16 +95,14 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
 QString ReadResult::detail() const {
     switch (failure) {
     case ReadFailure::None:
-        if (ended_early) return QStringLiteral("the file ends after %1 nodes, before the last node of its header").arg(nodes_read);
+        if (ended_early)
+            return QStringLiteral("the file ends after %1 nodes, before the last node of its header").arg(nodes_read);
         if (unterminated) return QStringLiteral("the file ends inside its last line, which may still be being written");
         return QStringLiteral("%1 nodes read").arg(nodes_read);
-    case ReadFailure::CannotOpen:
-        return QStringLiteral("cannot open the file: %1").arg(file_error);
+    case ReadFailure::CannotOpen: return QStringLiteral("cannot open the file: %1").arg(file_error);
     case ReadFailure::NotAFile:
-    case ReadFailure::TooLarge:
-        return QStringLiteral("the file is not read: %1").arg(file_error);
-    case ReadFailure::NoHeader:
-        return QString::fromUtf8(messages::kNoHeaderDetail);
+    case ReadFailure::TooLarge: return QStringLiteral("the file is not read: %1").arg(file_error);
+    case ReadFailure::NoHeader: return QString::fromUtf8(messages::kNoHeaderDetail);
     case ReadFailure::BadNumber:
         return QStringLiteral("line %1: \"%2\" is not a number of the expected form").arg(line).arg(token);
     case ReadFailure::HeaderOutOfRange:
@@ -129,9 +127,8 @@ ReadResult read_grid(FieldStore& store, const QString& path) {
 ReadResult read_vector(FieldStore& store, VectorSlot& slot, const QString& path) {
     slot.u.clear();
     slot.v.clear();
-    return read_result_file(FileKind::Vector, store, path, 2, [&](int i, int j, int k, double value) {
-        (k == 0 ? slot.u : slot.v)(i, j) = value;
-    });
+    return read_result_file(FileKind::Vector, store, path, 2,
+                            [&](int i, int j, int k, double value) { (k == 0 ? slot.u : slot.v)(i, j) = value; });
 }
 
 ReadResult read_scalar(FieldStore& store, ScalarSlot& slot, const QString& path) {

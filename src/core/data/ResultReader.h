@@ -26,12 +26,12 @@ enum class ReadFailure {
 struct ReadResult {
     FileKind kind = FileKind::Grid;
     ReadFailure failure = ReadFailure::None;
-    int line = 0;          // line of the file where reading stopped (1-based, 0 when not opened)
+    int line = 0;  // line of the file where reading stopped (1-based, 0 when not opened)
     // The offending text, for BadNumber and HeaderOutOfRange (a long one cut
     // short). A file without a header is no result file: nothing of it is quoted.
     QString token;
-    QString file_error;    // why the file was not read, for CannotOpen, NotAFile and TooLarge
-    int nodes_read = 0;    // complete node lines read
+    QString file_error;  // why the file was not read, for CannotOpen, NotAFile and TooLarge
+    int nodes_read = 0;  // complete node lines read
     // The file ended before the node count of its header: the rest reads as
     // zeros, which is no failure, but a file still being written looks so.
     bool ended_early = false;

@@ -45,7 +45,7 @@ WholeFile read_whole_file(const QString& path, qint64 max_bytes) {
     // opened. On a regular file the flag changes nothing.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return failed(WholeFile::Failure::CannotOpen, qt_error_string(errno));
-    if (struct stat opened {}; ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    if (struct stat opened{}; ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
         return not_a_file();
     }

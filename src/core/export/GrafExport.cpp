@@ -202,7 +202,8 @@ void GrafArrow(GrafContext& c, double x0, double y0, double x1, double y1, doubl
 }
 
 PlotOutcome GrafVectors(GrafContext& c) {
-    if (!c.store.current_data_valid()) return {PlotFailure::AllZeroVectors, QStringLiteral("no vector slot is selected")};
+    if (!c.store.current_data_valid())
+        return {PlotFailure::AllZeroVectors, QStringLiteral("no vector slot is selected")};
     const VectorSlot& vectors = c.store.current_vectors();
     double k = 0.0;
     if (const PlotOutcome scaled = arrow_scale(vectors, c.store.draw, c.plot.grid_max_extent, c.view.length, k);
@@ -224,7 +225,8 @@ PlotOutcome GrafVectors(GrafContext& c) {
 
 PlotOutcome GrafFill(GrafContext& c) {
     const int n = c.view.divided_number;
-    if (const PlotOutcome range = counted_value_range(c, n, "the view asks for no fill band"); !range.ok()) return range;
+    if (const PlotOutcome range = counted_value_range(c, n, "the view asks for no fill band"); !range.ok())
+        return range;
     make_legend_room(c.page);
     GrafWriter& out = c.out;
     const double width = real(c.page.page_width);
@@ -290,15 +292,13 @@ PlotOutcome GrafContours(GrafContext& c) {
     for (int k = 1; k <= n; ++k) {
         if (c.view.Color) colour(out, ramp_colour(colour_ramp(), contour_colour_index(k, n)));
         const double level = contour_level(c.plot.range_min, c.plot.range_max, n, k);
-        for_each_contour_segment(
-            store, s, level, spans,
-            [&](const ContourSegment& segment) {
-                const PagePoint a = page_point(c.page, segment.a);
-                const PagePoint b = page_point(c.page, segment.b);
-                out.GrafLine(a.x, a.y, b.x, b.y);
-                out.GrafLine(a.x, a.y, a.x, a.y);
-                out.GrafLine(b.x, b.y, b.x, b.y);
-            });
+        for_each_contour_segment(store, s, level, spans, [&](const ContourSegment& segment) {
+            const PagePoint a = page_point(c.page, segment.a);
+            const PagePoint b = page_point(c.page, segment.b);
+            out.GrafLine(a.x, a.y, b.x, b.y);
+            out.GrafLine(a.x, a.y, a.x, a.y);
+            out.GrafLine(b.x, b.y, b.x, b.y);
+        });
         c.progress.step();
     }
     c.progress.set_position(0);

@@ -100,8 +100,8 @@ void GrafWriter::GrafRectangle(long long x1, long long y1, long long x2, long lo
     command('B', {x1, y1, x2, y2, fill});
 }
 
-void GrafWriter::GrafQuad(int fill, long long x1, long long y1, long long x2, long long y2, long long x3,
-                          long long y3, long long x4, long long y4) {
+void GrafWriter::GrafQuad(int fill, long long x1, long long y1, long long x2, long long y2, long long x3, long long y3,
+                          long long x4, long long y4) {
     // The first corner again as the fifth point closes the polygon.
     command('D', {5, fill, x1, y1, x2, y2, x3, y3, x4, y4, x1, y1});
 }

@@ -17,7 +17,7 @@ struct GrafPage {
     long long page_height = 0;  // the fill, coloured contours and Detail scale make room below
     double page_scale_x = 0.0;  // page units per grid unit
     double page_scale_y = 0.0;
-    double page_scale_xy = 0.0;  // grid y along the page's x (the Detail graph of a line of constant i)
+    double page_scale_xy = 0.0;   // grid y along the page's x (the Detail graph of a line of constant i)
     long long page_offset_x = 0;  // page x of grid x = 0
     long long page_offset_y = 0;  // page y of grid y = 0
     // The plot area's own corner: where the offsets would lie for a grid whose

@@ -29,8 +29,10 @@ bool clip_line(QLineF& line, const QRectF& box) {
             continue;
         }
         const double t = q[k] / p[k];
-        if (p[k] < 0.0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[k] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
     line = QLineF(x0 + t0 * ddx, y0 + t0 * ddy, x0 + t1 * ddx, y0 + t1 * ddy);
@@ -80,8 +82,8 @@ QImage new_raster_image(QSize size) {
     // A hint: where the system says no, the pages are small, as before.
     madvise(reinterpret_cast<void*>(start), (bytes + kLargePage - 1) & ~(kLargePage - 1), MADV_HUGEPAGE);
     auto* mapping = new Mapping{base, length};
-    QImage image(reinterpret_cast<uchar*>(start), size.width(), size.height(), row_bytes, QImage::Format_RGB32,
-                 unmap, mapping);
+    QImage image(reinterpret_cast<uchar*>(start), size.width(), size.height(), row_bytes, QImage::Format_RGB32, unmap,
+                 mapping);
     if (image.isNull()) {
         unmap(mapping);
         return QImage(size, QImage::Format_RGB32);

@@ -119,15 +119,15 @@ private:
     PenMode pen_mode_ = PenMode::Copy;
     QRgb brush_colour_ = qRgb(255, 255, 255);
     QFont font_;
-    QVector<QLine> pending_lines_;  // wide lines, drawn together
+    QVector<QLine> pending_lines_;       // wide lines, drawn together
     QVector<QPolygon> pending_strokes_;  // wide dashed strokes, drawn together
-    bool stroke_open_ = false;  // a line-to continues the last pending stroke
-    uchar* bits_ = nullptr;  // the image's pixels while it is painted on
+    bool stroke_open_ = false;           // a line-to continues the last pending stroke
+    uchar* bits_ = nullptr;              // the image's pixels while it is painted on
     qsizetype stride_ = 0;
     int bits_width_ = 0;  // the image's size while it is painted on, else 0
     int bits_height_ = 0;
     bool painter_stale_ = true;  // the painter does not hold the pen yet
-    int dash_phase_ = 0;            // position in the dash pattern of the line being drawn
+    int dash_phase_ = 0;         // position in the dash pattern of the line being drawn
 };
 
 }  // namespace ruvo

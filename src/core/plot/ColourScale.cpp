@@ -21,10 +21,14 @@ int run_level(int steps) { return Nearest(255.0 * steps / 63); }
 ColourTable build_colour_ramp() {
     ColourTable ramp{};
     for (int e = 0; e < kRampSize; ++e) {
-        if (e <= 63) ramp[e] = qRgb(0, run_level(e), 255);
-        else if (e <= 127) ramp[e] = qRgb(0, 255, run_level(127 - e));
-        else if (e <= 191) ramp[e] = qRgb(run_level(e - 128), 255, 0);
-        else ramp[e] = qRgb(255, run_level(255 - e), 0);
+        if (e <= 63)
+            ramp[e] = qRgb(0, run_level(e), 255);
+        else if (e <= 127)
+            ramp[e] = qRgb(0, 255, run_level(127 - e));
+        else if (e <= 191)
+            ramp[e] = qRgb(run_level(e - 128), 255, 0);
+        else
+            ramp[e] = qRgb(255, run_level(255 - e), 0);
     }
     return ramp;
 }
@@ -61,7 +65,8 @@ int contour_colour_index(int k, int level_count) {
 }
 
 PlotOutcome set_value_range(PlotState& plot, const FieldStore& store, const View_Info& view) {
-    if (!store.current_data_valid()) return numeric_failure(QStringLiteral("the view's scalar file holds no data slot"));
+    if (!store.current_data_valid())
+        return numeric_failure(QStringLiteral("the view's scalar file holds no data slot"));
     const Table& value = store.current_scalars().value;
     plot.range_min = view.min_changed ? view.Scalar_min : plot.Array_Min(value, store.draw);
     plot.range_max = view.max_changed ? view.Scalar_max : plot.Array_Max(value, store.draw);

@@ -46,8 +46,8 @@ using CellSegments = std::array<ContourSegment, 4>;
 // Writes the pairs and returns how many (0..4).
 inline int joined_edge_pairs(const std::array<bool, 4>& crossed, std::array<std::array<int, 2>, 4>& pairs) {
     const bool e1 = crossed[kE1], e2 = crossed[kE2], e3 = crossed[kE3], e4 = crossed[kE4];
-    const std::array<bool, 6> joined = {e1 && e2 && !e3 && !e4, e1 && e3, e1 && e4,
-                                        e2 && e3, e2 && e4, e3 && e4 && !e1 && !e2};
+    const std::array<bool, 6> joined = {e1 && e2 && !e3 && !e4, e1 && e3, e1 && e4, e2 && e3, e2 && e4,
+                                        e3 && e4 && !e1 && !e2};
     static constexpr std::array<std::array<int, 2>, 6> kPairs = {
         {{kE1, kE2}, {kE1, kE3}, {kE1, kE4}, {kE2, kE3}, {kE2, kE4}, {kE3, kE4}}};
     int count = 0;

@@ -24,8 +24,7 @@ void need_fonts() {
 }
 
 void register_font_substitutions() {
-    const QStringList gothic{QStringLiteral("IPAPGothic"), QStringLiteral("IPA PGothic"),
-                             QStringLiteral("IPAGothic")};
+    const QStringList gothic{QStringLiteral("IPAPGothic"), QStringLiteral("IPA PGothic"), QStringLiteral("IPAGothic")};
     QFont::insertSubstitutions(QString::fromUtf8(kPlotFontName), gothic);
     QFont::insertSubstitutions(QStringLiteral("MS PGothic"), gothic);
 }

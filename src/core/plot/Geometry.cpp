@@ -113,8 +113,10 @@ GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View
 
     plot.memo2.append(QStringLiteral("Width=%1").arg(w));
     plot.memo2.append(QStringLiteral("Height=%1").arg(h));
-    plot.memo2.append(QStringLiteral("differ_x=%1 differ_y=%2").arg(real_text(plot.differ_x), real_text(plot.differ_y)));
-    plot.memo2.append(QStringLiteral("origin_x=%1 origin_y=%2").arg(real_text(plot.origin_x), real_text(plot.origin_y)));
+    plot.memo2.append(
+        QStringLiteral("differ_x=%1 differ_y=%2").arg(real_text(plot.differ_x), real_text(plot.differ_y)));
+    plot.memo2.append(
+        QStringLiteral("origin_x=%1 origin_y=%2").arg(real_text(plot.origin_x), real_text(plot.origin_y)));
     plot.memo2.append(QStringLiteral("dx      =%1 dy      =%2").arg(plot.dx).arg(plot.dy));
     plot.memo2.append(QStringLiteral("x_scale=%1 y_scale=%2").arg(real_text(plot.x_scale), real_text(plot.y_scale)));
     return GeometryFailure::None;

@@ -59,8 +59,8 @@ struct PlotState {
     // the grid's place.
     int frame_left = 0;
     int frame_bottom = 0;
-    int width = 0;   // W of the image
-    int height = 0;  // H of the image
+    int width = 0;           // W of the image
+    int height = 0;          // H of the image
     double range_min = 0.0;  // value range of the scalar plot being drawn
     double range_max = 0.0;
     // The image has been made 20 % taller for a colour legend in this redraw;

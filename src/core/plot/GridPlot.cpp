@@ -49,8 +49,8 @@ void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, P
 
 std::vector<GridLine> area_frame_edges(const FieldStore& store) {
     const DrawRect& r = store.draw;
-    const bool whole_closed_grid = store.closed_grid_show && r.x_start == store.file_x_start + 1 &&
-                                   r.x_end == store.file_x_end + 1;
+    const bool whole_closed_grid =
+        store.closed_grid_show && r.x_start == store.file_x_start + 1 && r.x_end == store.file_x_end + 1;
     std::vector<GridLine> edges{line_of_constant_j(r.y_start, r)};
     if (!whole_closed_grid) edges.push_back(line_of_constant_i(r.x_end, r));
     edges.push_back(line_of_constant_j(r.y_end, r));

@@ -100,8 +100,7 @@ struct DetailScale {
 // `axis_height` units high. An axis whose ends are equal (a constant line, or
 // all values 0) has no height: its values all lie on the bottom row, which is
 // also the zero line then. Nothing when too large to draw.
-inline std::optional<double> detail_vertical_scale(const View_Info& view, const ValueRange& axis,
-                                                   double axis_height) {
+inline std::optional<double> detail_vertical_scale(const View_Info& view, const ValueRange& axis, double axis_height) {
     const double span = axis.hi - axis.lo;
     if (span == 0.0) return 0.0;
     const double vs = view.AutoScale ? axis_height / span : view.length * axis_height / span * 0.04;

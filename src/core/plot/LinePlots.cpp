@@ -55,7 +55,8 @@ void polyline(Canvas& canvas, const GridLine& line, PointOf point_of, Progress& 
 void draw_grid_line(PlotContext& c, const GridLine& line, QRgb colour, PenMode mode) {
     use_pen(c.canvas, colour, mode);
     NoProgress unseen;
-    polyline(c.canvas, line, [&](int k) { return c.plot.node_pixel(c.store, line.i(k), line.j(k)); }, unseen);
+    polyline(
+        c.canvas, line, [&](int k) { return c.plot.node_pixel(c.store, line.i(k), line.j(k)); }, unseen);
 }
 
 // The line displaced across itself by the values: in +x for a line of
@@ -114,9 +115,7 @@ PlotOutcome draw_single_line(PlotContext& c, const GridLine& line, double factor
     return {};
 }
 
-DetailScale detail_scale(PlotContext& c) {
-    return Detail_Scale(c.plot, c.store, c.view);
-}
+DetailScale detail_scale(PlotContext& c) { return Detail_Scale(c.plot, c.store, c.view); }
 
 // The value axis runs from the plot area's bottom row up to row H - bottom.
 std::optional<double> vertical_scale(const PlotContext& c, const ValueRange& axis) {
@@ -189,12 +188,9 @@ struct DetailPrefixes {
 void show_detail_readout(PlotContext& c, const DetailScale& d, const DetailPrefixes& prefixes) {
     using namespace messages;
     const FocusNode n = focus_node(c.view);
-    c.status.show({readout(kLineReadoutI, QString::number(n.i - 1)),
-                   readout(kLineReadoutJ, QString::number(n.j - 1)),
-                   readout(prefixes.hi, value_text(d.axis.hi)),
-                   readout(prefixes.lo, value_text(d.axis.lo)),
-                   readout(prefixes.max_s, value_text(d.max_s)),
-                   readout(prefixes.min_s, value_text(d.min_s)),
+    c.status.show({readout(kLineReadoutI, QString::number(n.i - 1)), readout(kLineReadoutJ, QString::number(n.j - 1)),
+                   readout(prefixes.hi, value_text(d.axis.hi)), readout(prefixes.lo, value_text(d.axis.lo)),
+                   readout(prefixes.max_s, value_text(d.max_s)), readout(prefixes.min_s, value_text(d.min_s)),
                    readout(kLineReadoutS, value_text(scalar_values(c.store)(n.i, n.j)))});
 }
 
@@ -286,7 +282,8 @@ PlotOutcome Draw_Detail(PlotContext& c) {
         Draw_Detail_Neglect(c);
     } else {
         using namespace messages;
-        show_detail_readout(c, d, {kLineReadoutVerticalMax, kLineReadoutVerticalMin, kLineReadoutSMax, kLineReadoutSMin});
+        show_detail_readout(c, d,
+                            {kLineReadoutVerticalMax, kLineReadoutVerticalMin, kLineReadoutSMax, kLineReadoutSMin});
     }
     return {};
 }

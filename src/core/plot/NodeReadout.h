@@ -17,7 +17,6 @@ QString readout(const char* prefix, const QString& value);
 // The read-outs Edit1..Edit7 of node (i, j): its indexes zero-based after
 // the two prefixes, its coordinates, and the vector and the value of the
 // current data slot there.
-std::array<QString, 7> node_readout(const FieldStore& store, int i, int j, const char* i_prefix,
-                                    const char* j_prefix);
+std::array<QString, 7> node_readout(const FieldStore& store, int i, int j, const char* i_prefix, const char* j_prefix);
 
 }  // namespace ruvo

@@ -64,7 +64,6 @@ double head_angle(double ddx, double ddy) {
     return ddy >= 0.0 ? t + std::numbers::pi : std::numbers::pi - t;
 }
 
-
 bool inside_tables(const DrawRect& r) {
     return r.x_start >= 1 && r.y_start >= 1 && r.x_end <= kMaxNodes && r.y_end <= kMaxNodes && r.x_start <= r.x_end &&
            r.y_start <= r.y_end;
@@ -104,9 +103,9 @@ PlotOutcome arrow_scale(const VectorSlot& vectors, const DrawRect& rect, double 
     // Only a field without a vector to scale points to a file read wrongly;
     // any other field is fine and merely beyond what arrows can show.
     if (!(max_magnitude > 0.0)) {
-        return {PlotFailure::AllZeroVectors,
-                QStringLiteral("%1: the arrows cannot be scaled: every vector of the area is zero")
-                    .arg(vectors.file_name)};
+        return {
+            PlotFailure::AllZeroVectors,
+            QStringLiteral("%1: the arrows cannot be scaled: every vector of the area is zero").arg(vectors.file_name)};
     }
     return {PlotFailure::Numeric,
             QStringLiteral("%1: the arrows cannot be scaled: the grid's extent %2 over the largest vector "
@@ -127,10 +126,10 @@ void visit_arrow_nodes(const FieldStore& store, const VectorSlot& vectors, const
     if (!inside_tables(r)) return;
     const int x_step = sane_step(thinning.x_grid_step);
     const int y_step = sane_step(thinning.y_grid_step);
-    const LineGaps column_gaps = line_gaps(r.x_start, r.x_end, r.y_start, r.y_end,
-                                           [&](int i, int j) { return store.grid_x(i, j); });
-    const LineGaps row_gaps = line_gaps(r.y_start, r.y_end, r.x_start, r.x_end,
-                                        [&](int j, int i) { return store.grid_y(i, j); });
+    const LineGaps column_gaps =
+        line_gaps(r.x_start, r.x_end, r.y_start, r.y_end, [&](int i, int j) { return store.grid_x(i, j); });
+    const LineGaps row_gaps =
+        line_gaps(r.y_start, r.y_end, r.x_start, r.x_end, [&](int j, int i) { return store.grid_y(i, j); });
     progress.set_maximum(r.y_end);
     progress.set_step(thinning.y_grid_mode ? y_step : 1);
 
@@ -152,8 +151,8 @@ void visit_arrow_nodes(const FieldStore& store, const VectorSlot& vectors, const
             if (thinning.x_grid_mode) {
                 ii = grid_line(r.x_start, i, x_step);
                 if (ii > r.x_end) break;
-            } else if (!dot_line_kept(thinning.x_dot_step,
-                                      thinning.x_scale * column_gaps[static_cast<std::size_t>(ii)], skipped_x)) {
+            } else if (!dot_line_kept(thinning.x_dot_step, thinning.x_scale * column_gaps[static_cast<std::size_t>(ii)],
+                                      skipped_x)) {
                 continue;
             }
             if (vectors.u(ii, jj) == 0.0 || vectors.v(ii, jj) == 0.0) continue;
@@ -205,16 +204,15 @@ PlotOutcome Draw_Vectors(PlotContext& context) {
         !scaled.ok()) {
         return scaled;
     }
-    visit_arrow_nodes(store, vectors, arrow_thinning(view, context.plot), context.progress,
-                      [&](int ii, int jj) {
-                          const double u = vectors.u(ii, jj);
-                          const double v = vectors.v(ii, jj);
-                          const double length = scale * vector_magnitude(u, v);
-                          const double x0 = store.grid_x(ii, jj);
-                          const double y0 = store.grid_y(ii, jj);
-                          Draw_Arrow(context, x0, y0, x0 + scale * u, y0 + scale * v, view.arrow_width * length,
-                                     view.arrow_span * length);
-                      });
+    visit_arrow_nodes(store, vectors, arrow_thinning(view, context.plot), context.progress, [&](int ii, int jj) {
+        const double u = vectors.u(ii, jj);
+        const double v = vectors.v(ii, jj);
+        const double length = scale * vector_magnitude(u, v);
+        const double x0 = store.grid_x(ii, jj);
+        const double y0 = store.grid_y(ii, jj);
+        Draw_Arrow(context, x0, y0, x0 + scale * u, y0 + scale * v, view.arrow_width * length,
+                   view.arrow_span * length);
+    });
     return {};
 }
 

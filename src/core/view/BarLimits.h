@@ -23,15 +23,15 @@ inline constexpr BarLimits kMagnificationBar{100, 800, 100, 25, 10, 25};
 // The bars of the control groups, in the order of ControlGroup. The position
 // bars span the grid's indices once one is read.
 inline constexpr std::array<BarLimits, kControlGroupCount> kGroupBars{{
-    {1, 100, 30, 10, 1, 5},   // LineCount
+    {1, 100, 30, 10, 1, 5},    // LineCount
     {10, 255, 10, 10, 5, 10},  // FillBands
-    {1, 100, 5, 5, 1, 5},     // ArrowLength
-    {1, 20, 1, 3, 1, 1},      // XGridStep
-    {1, 20, 1, 3, 1, 1},      // YGridStep
-    {1, 40, 1, 3, 1, 2},      // XDotStep
-    {1, 40, 1, 3, 1, 2},      // YDotStep
-    {1, 1, 1, 5, 1, 1},       // ColumnPosition
-    {1, 1, 1, 5, 1, 1},       // RowPosition
+    {1, 100, 5, 5, 1, 5},      // ArrowLength
+    {1, 20, 1, 3, 1, 1},       // XGridStep
+    {1, 20, 1, 3, 1, 1},       // YGridStep
+    {1, 40, 1, 3, 1, 2},       // XDotStep
+    {1, 40, 1, 3, 1, 2},       // YDotStep
+    {1, 1, 1, 5, 1, 1},        // ColumnPosition
+    {1, 1, 1, 5, 1, 1},        // RowPosition
 }};
 
 constexpr const BarLimits& bar_limits(ControlGroup group) { return kGroupBars[static_cast<std::size_t>(group)]; }

@@ -112,9 +112,7 @@ SwitchEffect View_Cntr_SwitchAxisClick(View_Info& view) {
     switch (view.ScalarViewType) {
     case kRowView: return View_Cntr_Column_SwitchClick(view);
     case kColumnView: return View_Cntr_Row_SwitchClick(view);
-    case kDetailView:
-        view.Detail_Axis = !view.Detail_Axis;
-        return redraw_with_scalar_layout(view);
+    case kDetailView: view.Detail_Axis = !view.Detail_Axis; return redraw_with_scalar_layout(view);
     default: return SwitchEffect::nothing();
     }
 }
@@ -141,8 +139,10 @@ SwitchEffect Grid_Overlap_ShowClick(View_Info& view) {
     SwitchEffect effect;
     effect.layout.emplace();
     effect.layout->check(M::Grid_Overlap_Show, view.show_grid);
-    if (view.show_grid) effect.draw_grid_over = true;
-    else effect.redraw = true;
+    if (view.show_grid)
+        effect.draw_grid_over = true;
+    else
+        effect.redraw = true;
     return effect;
 }
 

@@ -15,7 +15,7 @@ struct View_Info;
 struct SwitchEffect {
     std::optional<ControlLayout> layout;
     bool redraw = false;
-    bool draw_grid_over = false;  // the grid overlay onto the current picture, without clearing it
+    bool draw_grid_over = false;   // the grid overlay onto the current picture, without clearing it
     bool warn_no_vectors = false;  // the arrows to overlay have not been read
 
     static SwitchEffect nothing() { return {}; }

@@ -42,10 +42,9 @@ void check_dot_modes(const View_Info& v, ControlLayout& layout) {
 }
 
 // The option switches that belong to the Detail view.
-constexpr std::initializer_list<M> kDetailOptions = {M::View_Cntr_SwitchAxis,    M::View_Cntr_Point_Switch,
-                                                      M::View_Cntr_AutoScale_Switch, M::View_Cntr_YAxis_Switch,
-                                                      M::View_Cntr_YScale_Switch, M::View_Cntr_Neglect_Up,
-                                                      M::View_Cntr_Neglect_Down};
+constexpr std::initializer_list<M> kDetailOptions = {
+    M::View_Cntr_SwitchAxis,    M::View_Cntr_Point_Switch, M::View_Cntr_AutoScale_Switch, M::View_Cntr_YAxis_Switch,
+    M::View_Cntr_YScale_Switch, M::View_Cntr_Neglect_Up,   M::View_Cntr_Neglect_Down};
 }  // namespace
 
 void range_items(const View_Info& v, ControlLayout& layout) {
@@ -54,8 +53,8 @@ void range_items(const View_Info& v, ControlLayout& layout) {
 }
 
 void Set_Grid_Controls(const View_Info&, ControlLayout& layout) {
-    hide_all(layout, {G::LineCount, G::FillBands, G::XGridStep, G::YGridStep, G::XDotStep, G::YDotStep,
-                      G::ArrowLength, G::ColumnPosition, G::RowPosition});
+    hide_all(layout, {G::LineCount, G::FillBands, G::XGridStep, G::YGridStep, G::XDotStep, G::YDotStep, G::ArrowLength,
+                      G::ColumnPosition, G::RowPosition});
     disable_all(layout, {M::Scalar_Property, M::Vector_Property, M::Grid_Overlap_Show});
 }
 
@@ -81,9 +80,9 @@ void Set_Contour_Controls(const View_Info& v, ControlLayout& layout) {
     hide_all(layout, {G::ArrowLength, G::FillBands, G::ColumnPosition, G::RowPosition});
     layout.show(G::LineCount, v.line_num);
     layout.check(M::View_Cntr_Switch);
-    enable_all(layout, {M::View_Cntr_Color_Switch, M::View_Cntr_Broken_Switch, M::Scalar_Line_Width,
-                        M::Cntr_Overlap_Switch, M::Vector_Overlap_Switch, M::View_Cntr_MinUp, M::View_Cntr_MaxDown,
-                        M::Grid_Overlap_Show});
+    enable_all(layout,
+               {M::View_Cntr_Color_Switch, M::View_Cntr_Broken_Switch, M::Scalar_Line_Width, M::Cntr_Overlap_Switch,
+                M::Vector_Overlap_Switch, M::View_Cntr_MinUp, M::View_Cntr_MaxDown, M::Grid_Overlap_Show});
     layout.disable(M::Beta_Color_Gray_Switch);
     disable_all(layout, kDetailOptions);
     range_items(v, layout);
@@ -94,8 +93,8 @@ void Set_Beta_Controls(const View_Info& v, ControlLayout& layout) {
     hide_all(layout, {G::ArrowLength, G::LineCount, G::ColumnPosition, G::RowPosition});
     layout.show(G::FillBands, v.divided_number);
     layout.check(M::View_Cntr_Beta_Switch);
-    enable_all(layout, {M::Beta_Color_Gray_Switch, M::Cntr_Overlap_Switch, M::Vector_Overlap_Switch,
-                        M::View_Cntr_MinUp, M::View_Cntr_MaxDown, M::Grid_Overlap_Show});
+    enable_all(layout, {M::Beta_Color_Gray_Switch, M::Cntr_Overlap_Switch, M::Vector_Overlap_Switch, M::View_Cntr_MinUp,
+                        M::View_Cntr_MaxDown, M::Grid_Overlap_Show});
     disable_all(layout, {M::View_Cntr_Color_Switch, M::View_Cntr_Broken_Switch, M::Scalar_Line_Width});
     disable_all(layout, kDetailOptions);
     range_items(v, layout);
@@ -114,8 +113,10 @@ void Set_Overlap_Controls(const View_Info& v, ControlLayout& layout) {
     }
     const bool contour = v.ScalarViewType == kContourView;
     if (v.Cntr_Overlap) {
-        if (contour) layout.show(G::FillBands, v.divided_number);
-        else layout.show(G::LineCount, v.line_num);
+        if (contour)
+            layout.show(G::FillBands, v.divided_number);
+        else
+            layout.show(G::LineCount, v.line_num);
     } else {
         layout.hide(contour ? G::FillBands : G::LineCount);
     }
@@ -167,8 +168,10 @@ void Set_Column_Controls(const View_Info& v, ControlLayout& layout) {
 
 void Set_Detail_Controls(const View_Info& v, ControlLayout& layout) {
     Set_Line_Plot_Controls(v, layout);
-    if (v.AutoScale) layout.hide(G::ArrowLength);
-    else layout.show(G::ArrowLength, v.length);
+    if (v.AutoScale)
+        layout.hide(G::ArrowLength);
+    else
+        layout.show(G::ArrowLength, v.length);
     if (v.Detail_Axis) {
         layout.show(G::ColumnPosition, v.XPos);
         layout.hide(G::RowPosition);

@@ -63,8 +63,8 @@ using Sides = std::array<std::uint8_t, kMaxNodes + 1>;
 void sides_of_column(const FieldStore& store, int i, int j_first, int j_last, Point p, Sides& sides) {
     for (int j = j_first; j <= j_last; ++j) {
         const Point n = node(store, i, j);
-        sides[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>((n.x < p.x) | (n.x > p.x) << 1 |
-                                                                       (n.y < p.y) << 2 | (n.y > p.y) << 3);
+        sides[static_cast<std::size_t>(j)] =
+            static_cast<std::uint8_t>((n.x < p.x) | (n.x > p.x) << 1 | (n.y < p.y) << 2 | (n.y > p.y) << 3);
     }
 }
 
@@ -108,8 +108,10 @@ void ProbeEffect::toggle_band(ProbeNode a, ProbeNode b) {
 
 void ProbeEffect::toggle(const ProbeMark& mark) {
     const auto twin = std::find(marks_.begin(), marks_.end(), mark);
-    if (twin != marks_.end()) marks_.erase(twin);
-    else marks_.push_back(mark);
+    if (twin != marks_.end())
+        marks_.erase(twin);
+    else
+        marks_.push_back(mark);
 }
 
 bool Find_Probe_Node(Workspace& ws, QPoint pixel) {
@@ -146,8 +148,10 @@ bool Find_Probe_Node(Workspace& ws, QPoint pixel) {
 
 ProbeEffect marks_follow_probe(ProbeState& p, bool moved) {
     ProbeEffect effect;
-    if (p.skip_erase) p.skip_erase = false;
-    else effect.toggle_dot(p.marker());
+    if (p.skip_erase)
+        p.skip_erase = false;
+    else
+        effect.toggle_dot(p.marker());
     effect.toggle_dot(p.probe());
     p.marker_i = p.probe_i;
     p.marker_j = p.probe_j;

@@ -22,8 +22,7 @@ std::optional<double> percent(double part, double whole) {
 
 MaxMinWork max_min_work(const View_Info& view, const FieldStore& store) {
     const Table& values = store.current_scalars().value;
-    return {array_max(values, store.draw).value, array_min(values, store.draw).value, view.Scalar_max,
-            view.Scalar_min};
+    return {array_max(values, store.draw).value, array_min(values, store.draw).value, view.Scalar_max, view.Scalar_min};
 }
 
 BarPlacement max_bar_placement(const MaxMinWork& w) {

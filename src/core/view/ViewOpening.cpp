@@ -84,8 +84,7 @@ OpenViewResult open_view(Workspace& ws, FileKind kind, int position) {
     view.FileType = kind == FileKind::Grid ? kGridView : kind == FileKind::Vector ? kVectorView : kScalarView;
     // A conversion draws every data file on the grid's area: the header of
     // the file its view is opened on says nothing of the files that follow.
-    ws.views.Init_View_Info(slot.slot, ws.store,
-                            ws.sequential_mode ? std::optional(ws.store.grid_area) : std::nullopt);
+    ws.views.Init_View_Info(slot.slot, ws.store, ws.sequential_mode ? std::optional(ws.store.grid_area) : std::nullopt);
     activate_view_slot(ws, slot.slot);
     if (kind == FileKind::Scalar) {
         const Table& values = ws.store.current_scalars().value;

@@ -110,7 +110,7 @@ struct SlotResult {
 // The table of view records and the caption numbering table beside it.
 class ViewTable {
 public:
-    std::array<View_Info, kMaxViews + 1> info{};             // slots 1..100
+    std::array<View_Info, kMaxViews + 1> info{};                 // slots 1..100
     std::array<SameNameEntry, kMaxNames + 1> same_name_table{};  // entries 1..20
     std::int32_t info_number_max = 0;
     std::int32_t current_active_window = 0;

@@ -85,12 +85,15 @@ TEST_F(FollowEngineTest, ReloadsOnceEveryResultFileWasRewrittenAndHasSettled) {
         EXPECT_EQ(checked.result, step.expected) << "at " << clock.now << " ms";
         EXPECT_TRUE(checked.result != Result::StillWriting || checked.next_check_ms == FollowEngine::kSettleMs);
         const double k = step.holds;
-        const auto near = [k](double value, double sample) { return std::abs(value - k * sample) <= 1e-6 * std::abs(k * sample); };
+        const auto near = [k](double value, double sample) {
+            return std::abs(value - k * sample) <= 1e-6 * std::abs(k * sample);
+        };
         EXPECT_TRUE(near(last(store.vector_data[1].u), velocity) && near(pressure_at_origin(), first_pressure) &&
                     near(last(store.scalar_data[1].value), pressure) && near(last(store.scalar_data[2].value), energy))
             << "at " << clock.now << " ms";
         // Nothing of an update still being written reaches a picture.
-        EXPECT_FALSE(QFile::exists(numbered_bitmap_name(*cylinder.ws, 3, engine.follow_bitmap_number(), cylinder.dir.path())));
+        EXPECT_FALSE(
+            QFile::exists(numbered_bitmap_name(*cylinder.ws, 3, engine.follow_bitmap_number(), cylinder.dir.path())));
     }
     EXPECT_EQ(engine.follow_bitmap_number(), 6);
 }
@@ -103,8 +106,8 @@ TEST_F(FollowEngineTest, SavesEveryDataViewUnderOneNumberPerUpdate) {
     // The grid view is drawn but neither reloaded nor saved.
     EXPECT_FALSE(cylinder.pictures[0].isNull());
     const QDir dir(cylinder.dir.path());
-    EXPECT_EQ(first.saved, QStringList({dir.filePath("Bet00001.bmp"), dir.filePath("Cnt00001.bmp"),
-                                        dir.filePath("Vec00001.bmp")}));
+    EXPECT_EQ(first.saved,
+              QStringList({dir.filePath("Bet00001.bmp"), dir.filePath("Cnt00001.bmp"), dir.filePath("Vec00001.bmp")}));
     EXPECT_EQ(QImage(first.saved[1]).convertToFormat(QImage::Format_RGB32), cylinder.pictures[2]);
     const FollowCheck second = check();
     EXPECT_EQ(second.result, Result::Finished);  // a count limit of 2: two updates
@@ -120,9 +123,9 @@ TEST_F(FollowEngineTest, NumberedNamesHaveAtLeastFourDigits) {
         const char* name;
     };
     const Case cases[] = {
-        {kScalarView, kContourView, 0, 1, "Cnt00001.bmp"}, {kScalarView, kContourView, 0, 12, "Cnt00012.bmp"},
-        {kVectorView, kContourView, 2, 2, "Vec20002.bmp"}, {kScalarView, kKEpsilonView, 0, 3, "All00003.bmp"},
-        {kScalarView, kRowView, 0, 4, "Row00004.bmp"},     {kScalarView, kColumnView, 1, 5, "Col10005.bmp"},
+        {kScalarView, kContourView, 0, 1, "Cnt00001.bmp"},   {kScalarView, kContourView, 0, 12, "Cnt00012.bmp"},
+        {kVectorView, kContourView, 2, 2, "Vec20002.bmp"},   {kScalarView, kKEpsilonView, 0, 3, "All00003.bmp"},
+        {kScalarView, kRowView, 0, 4, "Row00004.bmp"},       {kScalarView, kColumnView, 1, 5, "Col10005.bmp"},
         {kScalarView, kDetailView, 0, 9999, "Det09999.bmp"}, {kScalarView, kFillView, 0, 10000, "Bet010000.bmp"},
     };
     for (const Case& c : cases) {

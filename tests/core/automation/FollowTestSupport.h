@@ -72,7 +72,8 @@ struct FollowedCylinder {
     void rewrite(const char* name, const QByteArray& bytes, bool truncate = true) {
         write_in_place(path(name), bytes, truncate);
         const std::filesystem::path written(QFile::encodeName(path(name)).toStdString());
-        std::filesystem::last_write_time(written, std::filesystem::last_write_time(written) + std::chrono::seconds(++bumps));
+        std::filesystem::last_write_time(written,
+                                         std::filesystem::last_write_time(written) + std::chrono::seconds(++bumps));
     }
 };
 

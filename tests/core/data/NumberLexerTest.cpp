@@ -10,15 +10,15 @@ namespace {
 using Status = NumberLexer::Status;
 
 TEST(RealNumberForm, AcceptsSignsLeadingPointAndExponents) {
-    for (const char* good : {"1", "-1", "+1", "1.0", "-0.25", ".5", "-.5", "+.5", "1.E5", "1.0e-3", "2E+07", "3e7",
-                             "007", "1.5E0"}) {
+    for (const char* good :
+         {"1", "-1", "+1", "1.0", "-0.25", ".5", "-.5", "+.5", "1.E5", "1.0e-3", "2E+07", "3e7", "007", "1.5E0"}) {
         EXPECT_TRUE(is_real_number(good)) << good;
     }
 }
 
 TEST(RealNumberForm, RefusesTrailingPointOtherExponentLettersAndJunk) {
-    for (const char* bad : {"1.", "-1.", ".", "+", "-", "", "1.0D+00", "1D5", "1e", "1e+", "E5", ".E5", "1.0,2.0",
-                            "1..0", "1.0.0", "--1", "+-1", "nan", "inf", "0x10", "1e5.0", "1 "}) {
+    for (const char* bad : {"1.",  "-1.",     ".",    "+",     "-",   "",    "1.0D+00", "1D5", "1e",   "1e+",   "E5",
+                            ".E5", "1.0,2.0", "1..0", "1.0.0", "--1", "+-1", "nan",     "inf", "0x10", "1e5.0", "1 "}) {
         EXPECT_FALSE(is_real_number(bad)) << bad;
     }
 }
@@ -45,7 +45,10 @@ TEST(NumberLexer, EarlyEndReadsZeroWithoutError) {
 }
 
 TEST(NumberLexer, Code26EndsTheFile) {
-    NumberLexer lexer(std::string_view("1 2\x1A" "3 4", 7));
+    NumberLexer lexer(
+        std::string_view("1 2\x1A"
+                         "3 4",
+                         7));
     EXPECT_DOUBLE_EQ(lexer.next_real().value, 1.0);
     EXPECT_DOUBLE_EQ(lexer.next_real().value, 2.0);
     EXPECT_EQ(lexer.next_real().status, Status::EndOfFile);
@@ -53,7 +56,11 @@ TEST(NumberLexer, Code26EndsTheFile) {
 
 TEST(NumberLexer, ControlCharactersSeparateNumbers) {
     // Every code up to 32 separates, not only blanks and line ends.
-    NumberLexer lexer(std::string_view("1\x01" "2\x1F" "3", 5));
+    NumberLexer lexer(
+        std::string_view("1\x01"
+                         "2\x1F"
+                         "3",
+                         5));
     EXPECT_DOUBLE_EQ(lexer.next_real().value, 1.0);
     EXPECT_DOUBLE_EQ(lexer.next_real().value, 2.0);
     EXPECT_DOUBLE_EQ(lexer.next_real().value, 3.0);
@@ -84,7 +91,8 @@ TEST(NumberLexer, OverflowIsRefusedAndUnderflowReadsZero) {
 TEST(NumberLexer, OutOfRangeIsDecidedByTheValuesMagnitude) {
     const std::string zeros(400, '0');
     for (const auto& [text, status] : {std::pair{"1" + zeros + "e-1", Status::Malformed},
-                                       {"0.0" + zeros + "1e999", Status::Malformed}, {"0." + zeros + "1", Status::Ok},
+                                       {"0.0" + zeros + "1e999", Status::Malformed},
+                                       {"0." + zeros + "1", Status::Ok},
                                        {"1" + zeros + "e-800", Status::Ok}}) {
         const auto real = NumberLexer(text).next_real();
         EXPECT_EQ(real.status, status) << text.substr(0, 12);

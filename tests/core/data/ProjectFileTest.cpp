@@ -19,9 +19,9 @@
 namespace ruvo {
 namespace {
 
-using ::testing::HasSubstr;
 using test::with_file_size_limit;
 using test::write_file;
+using ::testing::HasSubstr;
 
 // The bytes of a file, as a std::string so that failures show the text.
 std::string read_bytes(const QString& path) {
@@ -37,9 +37,7 @@ std::string crlf_lines(std::initializer_list<std::string> lines) {
     return text;
 }
 
-QByteArray crlf_file(std::initializer_list<std::string> lines) {
-    return QByteArray::fromStdString(crlf_lines(lines));
-}
+QByteArray crlf_file(std::initializer_list<std::string> lines) { return QByteArray::fromStdString(crlf_lines(lines)); }
 
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
@@ -219,8 +217,8 @@ TEST_F(ProjectFileTest, SavingIntoAnExistingFileUpdatesOurKeysAndKeepsEverything
 TEST_F(ProjectFileTest, SavingPlacesMissingKeysAndSectionsInTableOrderAndKeepsTheFilesLineBreak) {
     // "\n" line breaks; [FileName] holds only a later key of ours, after a
     // foreign one; the two other sections are missing.
-    const QString file = write_file(root_.path(), "p.RVP",
-                                    "[Other]\nA=1\n[FileName]\nX=1\nVector_File_Name_2=old\n; end\n");
+    const QString file =
+        write_file(root_.path(), "p.RVP", "[Other]\nA=1\n[FileName]\nX=1\nVector_File_Name_2=old\n; end\n");
     ProjectTables tables;
     tables.vector_file_count = 2;
     tables.vector_file_name[0] = "/v/1";
@@ -410,14 +408,15 @@ TEST_F(ProjectFileTest, ShiftJisFilesFromTheWindowsProgramReadCorrectly) {
     // 表 and ソ end in the byte of "\" in Shift_JIS; only a real decoder keeps
     // them whole.
     const QString flow = touch(u8("流れ.V"));
-    const QString text = u8("[FileType]\r\n"
-                            "Grid_File_Type=*.格子\r\n"
-                            "[FileNumber]\r\n"
-                            "Vector_File_Number=1\r\n"
-                            "[FileName]\r\n"
-                            "コメント=表示用のソフト①\r\n"
-                            "Grid_File_Name=/解析/ソフト/格子.GRD\r\n"
-                            "Vector_File_Name_1=C:\\計算\\表\\流れ.V\r\n");
+    const QString text =
+        u8("[FileType]\r\n"
+           "Grid_File_Type=*.格子\r\n"
+           "[FileNumber]\r\n"
+           "Vector_File_Number=1\r\n"
+           "[FileName]\r\n"
+           "コメント=表示用のソフト①\r\n"
+           "Grid_File_Name=/解析/ソフト/格子.GRD\r\n"
+           "Vector_File_Name_1=C:\\計算\\表\\流れ.V\r\n");
     QStringEncoder shift_jis("Shift_JIS");
     ASSERT_TRUE(shift_jis.isValid());
     const QByteArray bytes = shift_jis.encode(text);
@@ -429,7 +428,7 @@ TEST_F(ProjectFileTest, ShiftJisFilesFromTheWindowsProgramReadCorrectly) {
     ASSERT_TRUE(load_project_file(file, tables).ok);
     EXPECT_EQ(tables.grid_file_type, u8("*.格子"));
     EXPECT_EQ(tables.grid_file_name, u8("/解析/ソフト/格子.GRD"));  // no such file: kept
-    EXPECT_EQ(tables.vector_file_name[0], flow);                   // found by its base name
+    EXPECT_EQ(tables.vector_file_name[0], flow);                    // found by its base name
 
     // Saving rewrites the file in UTF-8, keeping the Japanese key of its own.
     ASSERT_TRUE(save_project_file(file, tables).ok);
@@ -475,26 +474,25 @@ TEST_F(ProjectFileTest, StoredNamesAreResolvedFromTheProjectsFolder) {
     touch("back\\slash.V");  // a name of this system that holds a "\"
     QDir(root_.path()).mkpath("sub2");
 
-    const QString file = write_file(
-        root_.path(), "p.RVP",
-        crlf_file({
-            "[FileNumber]",
-            "Vector_File_Number=5",
-            "Scalar_File_Number=6",
-            "[FileName]",
-            "Grid_File_Name=GRID.GRD",
-            "Vector_File_Name_1=sub\\FLOW.V",
-            "Vector_File_Name_2=sub/FLOW2.V",
-            "Vector_File_Name_3=./sub/../sub//FLOW.V",
-            "Vector_File_Name_4=gone\\FLOW.V",
-            "Vector_File_Name_5=back\\slash.V",
-            "Scalar_File_Name_1=C:\\run\\P.P",
-            "Scalar_File_Name_2=D:\\elsewhere\\MISSING.K",
-            "Scalar_File_Name_3=" + other_e.toStdString(),
-            "Scalar_File_Name_4=/no/such/folder/K.K",
-            "Scalar_File_Name_5=",
-            "Scalar_File_Name_6=C:\\run\\sub2",
-        }));
+    const QString file = write_file(root_.path(), "p.RVP",
+                                    crlf_file({
+                                        "[FileNumber]",
+                                        "Vector_File_Number=5",
+                                        "Scalar_File_Number=6",
+                                        "[FileName]",
+                                        "Grid_File_Name=GRID.GRD",
+                                        "Vector_File_Name_1=sub\\FLOW.V",
+                                        "Vector_File_Name_2=sub/FLOW2.V",
+                                        "Vector_File_Name_3=./sub/../sub//FLOW.V",
+                                        "Vector_File_Name_4=gone\\FLOW.V",
+                                        "Vector_File_Name_5=back\\slash.V",
+                                        "Scalar_File_Name_1=C:\\run\\P.P",
+                                        "Scalar_File_Name_2=D:\\elsewhere\\MISSING.K",
+                                        "Scalar_File_Name_3=" + other_e.toStdString(),
+                                        "Scalar_File_Name_4=/no/such/folder/K.K",
+                                        "Scalar_File_Name_5=",
+                                        "Scalar_File_Name_6=C:\\run\\sub2",
+                                    }));
     ProjectTables tables;
     ASSERT_TRUE(load_project_file(file, tables).ok);
     EXPECT_EQ(tables.grid_file_name, path("GRID.GRD"));
@@ -503,9 +501,9 @@ TEST_F(ProjectFileTest, StoredNamesAreResolvedFromTheProjectsFolder) {
     EXPECT_EQ(tables.vector_file_name[2], path("sub/FLOW.V"));
     EXPECT_EQ(tables.vector_file_name[3], path("gone/FLOW.V"));  // nowhere: kept, made full
     EXPECT_EQ(tables.vector_file_name[4], path("back\\slash.V"));
-    EXPECT_EQ(tables.scalar_file_name[0], path("P.P"));           // same base name here
+    EXPECT_EQ(tables.scalar_file_name[0], path("P.P"));                 // same base name here
     EXPECT_EQ(tables.scalar_file_name[1], "D:\\elsewhere\\MISSING.K");  // kept as written
-    EXPECT_EQ(tables.scalar_file_name[2], other_e);               // exists: not replaced
+    EXPECT_EQ(tables.scalar_file_name[2], other_e);                     // exists: not replaced
     EXPECT_EQ(tables.scalar_file_name[3], path("K.K"));
     EXPECT_EQ(tables.scalar_file_name[4], "");
     EXPECT_EQ(tables.scalar_file_name[5], "C:\\run\\sub2");  // a folder is no file
@@ -585,8 +583,7 @@ TEST_F(ProjectFileTest, AFailedSaveSaysWhyAndLeavesThePreviousFile) {
     const QString file = write_file(path("full"), "p.RVP", QByteArray::fromStdString(previous));
     {
         SCOPED_TRACE("writing stops part way");
-        const ProjectSaveResult result =
-            with_file_size_limit(64, [&] { return save_project_file(file, tables); });
+        const ProjectSaveResult result = with_file_size_limit(64, [&] { return save_project_file(file, tables); });
         EXPECT_FALSE(result.ok);
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_EQ(read_bytes(file), previous);

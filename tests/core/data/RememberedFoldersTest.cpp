@@ -70,8 +70,8 @@ TEST_F(RememberedFoldersTest, MissingValuesReadAsEmptyAndWritingStoresAllFive) {
     some.write();
     QSettings settings(QStringLiteral("RUVO"), QStringLiteral("Ruvo"));
     settings.beginGroup("Software/RUVO");
-    for (const char* key : {"Path_Project_Load", "Path_Project_Save", "Path_Images", "Path_Sequential_Load",
-                            "Path_Sequential_Save"}) {
+    for (const char* key :
+         {"Path_Project_Load", "Path_Project_Save", "Path_Images", "Path_Sequential_Load", "Path_Sequential_Save"}) {
         EXPECT_TRUE(settings.contains(key)) << key;
     }
     EXPECT_EQ(settings.value("Path_Project_Save").toString(), "/projects/");

@@ -29,7 +29,8 @@ protected:
 };
 
 TEST_F(ResultReaderTest, GridFillsTablesIOuterJInnerAtStoreIndexPlusOne) {
-    const ReadResult result = read_grid(store_, file("0 1 0 2\n0.0 0.0\n0.0 0.5\n0.0 1.0\n1.0 0.0\n1.0 0.5\n1.0 1.0\n"));
+    const ReadResult result =
+        read_grid(store_, file("0 1 0 2\n0.0 0.0\n0.0 0.5\n0.0 1.0\n1.0 0.0\n1.0 0.5\n1.0 1.0\n"));
     ASSERT_TRUE(result.ok()) << result.detail().toStdString();
     EXPECT_EQ(result.nodes_read, 6);
     EXPECT_EQ(store_.grid_y(1, 2), 0.5);
@@ -93,7 +94,7 @@ TEST_F(ResultReaderTest, StartAfterEndReadsNoNodes) {
 
 TEST_F(ResultReaderTest, MalformedValueStopsKeepingWhatWasRead) {
     for (const QByteArray& bad : {QByteArray("1.0,2.0"), QByteArray("1.0D+00"), QByteArray("1."), QByteArray("nan"),
-                                 QByteArray("inf"), QByteArray("1E400")}) {
+                                  QByteArray("inf"), QByteArray("1E400")}) {
         const ReadResult result = read_grid(store_, file("0 2 0 0\n1 2\n3 4\n" + bad + " 6\n"));
         EXPECT_EQ(result.failure, ReadFailure::BadNumber) << bad.constData();
         EXPECT_EQ(result.line, 4) << bad.constData();
@@ -121,7 +122,8 @@ TEST_F(ResultReaderTest, ValueBeforeTheBadOneOnALineStays) {
 
 TEST_F(ResultReaderTest, HeaderOutsideTheTablesIsRefusedKeepingEarlierHeaderValues) {
     ASSERT_TRUE(read_grid(store_, file("2 5 3 7\n")).ok());
-    for (const QByteArray& header : {QByteArray("0 150 0 1"), QByteArray("0 9 -1 1"), QByteArray("0 9 0 99999999999")}) {
+    for (const QByteArray& header :
+         {QByteArray("0 150 0 1"), QByteArray("0 9 -1 1"), QByteArray("0 9 0 99999999999")}) {
         const ReadResult result = read_grid(store_, file(header + "\n"));
         EXPECT_EQ(result.failure, ReadFailure::HeaderOutOfRange) << header.constData();
         EXPECT_EQ(store_.file_x_start, 0);
@@ -189,7 +191,7 @@ TEST_F(ResultReaderTest, FileEndingBeforeItsLastNodeOrLineEndReadsAsZerosAndSays
         {"0 1 0 0\n1.5\n2.5", false, true, 2},  // "2.55" cut inside its last number
         {"0 1 0 0\n1.5\n2.5 ", false, true, 2},
         {"0 1 0 0\n1.5\n2.5\x1a\n", false, true, 2},  // the end-of-file mark comes first
-        {"1 0 0 0", false, true, 0},  // no node, and no line end after the header
+        {"1 0 0 0", false, true, 0},                  // no node, and no line end after the header
         {"1 0 0 0\n", false, false, 0},
         {"0 1 0 0\n1.5\n", true, false, 1},
         {"0 1 0 0\n1.5", true, false, 1},
@@ -228,7 +230,9 @@ TEST_F(ResultReaderTest, FileSwappedForAPipeNeverBlocksARead) {
     const QByteArray path = QFile::encodeName(file("0 0 0 0\n1 1\n")), pipe = path + "|";
     ASSERT_EQ(::mkfifo(pipe, 0600), 0);
     std::atomic<bool> reading = true;
-    std::thread swapper([&] { while (reading) ::renameat2(AT_FDCWD, pipe, AT_FDCWD, path, RENAME_EXCHANGE); });
+    std::thread swapper([&] {
+        while (reading) ::renameat2(AT_FDCWD, pipe, AT_FDCWD, path, RENAME_EXCHANGE);
+    });
     ::alarm(60);
     const QString name = QFile::decodeName(path);
     for (int n = 0; n < 300; ++n) EXPECT_NE(read_grid(store_, name).failure, ReadFailure::CannotOpen);
@@ -241,7 +245,8 @@ TEST_F(ResultReaderTest, OnlyRegularFilesOfBoundedSizeAreRead) {
     const QString huge = file("");
     ASSERT_TRUE(QFile::resize(huge, kMaxResultFileBytes + 1));
     for (const auto& [path, failure] : {std::pair<QString, ReadFailure>{"/dev/null", ReadFailure::NotAFile},
-                                        {dir_.path(), ReadFailure::NotAFile}, {huge, ReadFailure::TooLarge}}) {
+                                        {dir_.path(), ReadFailure::NotAFile},
+                                        {huge, ReadFailure::TooLarge}}) {
         EXPECT_EQ(read_grid(store_, path).failure, failure) << path.toStdString();
     }
 }

@@ -35,10 +35,11 @@ TEST(GrafWriter, EachCommandWritesItsLine) {
     w.GrafQuad(1, 1, 2, 3, 4, 5, 6, 7, 8);
     w.GrafArc(10, 20, 126, 126, 0, 36000, 0);
     w.GrafText(QString::fromUtf8("é\r\n"));  // no line break and nothing but ASCII reaches the file
-    EXPECT_EQ(w.text(),
-              "A,5,0,16,0,0,1000\r\nA,5,0,24,0,0,1000\r\nA,5,0,48,0,0,1000\r\nG,3,255,0,12\r\nFTimes\r\nH,3,1200,0,0\r\n"
-              "S-0.5000000\r\nL,4,1,-2,30,0\r\nM,2,-15,7\r\nT,2,8,9\r\nB,5,1,2,3,4,1\r\n"
-              "D,12,5,1,1,2,3,4,5,6,7,8,1,2\r\nC,7,10,20,126,126,0,36000,0\r\nS???\r\n");
+    EXPECT_EQ(
+        w.text(),
+        "A,5,0,16,0,0,1000\r\nA,5,0,24,0,0,1000\r\nA,5,0,48,0,0,1000\r\nG,3,255,0,12\r\nFTimes\r\nH,3,1200,0,0\r\n"
+        "S-0.5000000\r\nL,4,1,-2,30,0\r\nM,2,-15,7\r\nT,2,8,9\r\nB,5,1,2,3,4,1\r\n"
+        "D,12,5,1,1,2,3,4,5,6,7,8,1,2\r\nC,7,10,20,126,126,0,36000,0\r\nS???\r\n");
 }
 
 // The box keeps the image's proportions on the A4 page; a plot that shares
@@ -51,11 +52,11 @@ TEST(GrafWriter, PageBoxFollowsTheImage) {
         int plot_height;
         long long width, height;
     } cases[] = {
-        {{700, 990}, 990, 21000, 29700},   // exactly A4's proportion
-        {{500, 500}, 500, 21000, 21000},   // square
-        {{500, 1000}, 1000, 14850, 29700}, // twice as tall as wide
-        {{500, 600}, 500, 21000, 21000},   // a square plot with its legend's fifth below
-        {{10, 5000}, 5000, 59, 29700},     // far taller than A4
+        {{700, 990}, 990, 21000, 29700},    // exactly A4's proportion
+        {{500, 500}, 500, 21000, 21000},    // square
+        {{500, 1000}, 1000, 14850, 29700},  // twice as tall as wide
+        {{500, 600}, 500, 21000, 21000},    // a square plot with its legend's fifth below
+        {{10, 5000}, 5000, 59, 29700},      // far taller than A4
     };
     for (const Case& c : cases) {
         plot.height = c.plot_height;
@@ -162,7 +163,8 @@ TEST_F(GrafSampleTest, AGridFarFromTheOriginHasTheShapeItHasAtTheOrigin) {
     for (qsizetype k = 0; k < near.size(); ++k) {
         const QList<QByteArray> a = near[k].split(','), b = far[k].split(',');
         ASSERT_EQ(a.size(), b.size()) << near[k].constData();
-        for (qsizetype f = 0; f < a.size(); ++f) EXPECT_LE(std::abs(a[f].toLongLong() - b[f].toLongLong()), 1) << near[k].constData();
+        for (qsizetype f = 0; f < a.size(); ++f)
+            EXPECT_LE(std::abs(a[f].toLongLong() - b[f].toLongLong()), 1) << near[k].constData();
     }
 }
 
@@ -184,7 +186,8 @@ TEST_F(GrafSampleTest, TextsKeepTheirSizeAndStayOnThePageAtAnyMagnification) {
             if (!line.startsWith('S')) continue;
             // A Times digit is about half a point size wide; a point is 0.3528 page units a 1/100.
             const double width = 0.5 * 1200 * 0.3528 * static_cast<double>(line.trimmed().size() - 1);
-            EXPECT_TRUE(x >= 0 && x + width <= 21000 && y >= 0 && y <= 29700) << line.constData() << " at " << x << "," << y;
+            EXPECT_TRUE(x >= 0 && x + width <= 21000 && y >= 0 && y <= 29700)
+                << line.constData() << " at " << x << "," << y;
         }
     }
 }
@@ -210,12 +213,12 @@ TEST_F(GrafSampleTest, OverlapWritesFillThenContoursThenArrows) {
     slot_ = ws_->views.current_active_window;
     view().Cntr_Overlap = view().Vector_Overlap = view().Color = true;
     const QString shape = letters(text());
-    const QRegularExpression order(QStringLiteral(
-        "^%%IV%"
-        "A(GB)+GFHMSMS(AGD)+"   // fill: legend, range texts, cells
-        "A(GB)+(G(LLL)*)+"      // contour lines: legend, a colour and the segments of each level
-        "AG(LLL)+"              // arrows
-        "AG(MT+)+%E$"));        // outline
+    const QRegularExpression order(
+        QStringLiteral("^%%IV%"
+                       "A(GB)+GFHMSMS(AGD)+"  // fill: legend, range texts, cells
+                       "A(GB)+(G(LLL)*)+"     // contour lines: legend, a colour and the segments of each level
+                       "AG(LLL)+"             // arrows
+                       "AG(MT+)+%E$"));       // outline
     EXPECT_TRUE(order.match(shape).hasMatch()) << shape.left(200).toStdString();
     // Each legend has its own row: the fill's boxes, its range texts below
     // them, then the contour boxes below the texts' 12 points (423 units).

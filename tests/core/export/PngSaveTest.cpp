@@ -41,8 +41,9 @@ TEST(PngSave, PicturesReadBackPixelForPixel) {
     const QTemporaryDir dir;
     const QImage pictures[] = {
         sample_picture("cylinder/cylinder.RVP", FileKind::Grid, [](View_Info&) {}),
-        sample_picture("cavity/cavity.RVP", FileKind::Scalar,
-                       [](View_Info& v) { v.ScalarViewType = kFillView, v.Cntr_Overlap = v.Color = v.show_grid = true; }),
+        sample_picture(
+            "cavity/cavity.RVP", FileKind::Scalar,
+            [](View_Info& v) { v.ScalarViewType = kFillView, v.Cntr_Overlap = v.Color = v.show_grid = true; }),
         [] {
             QImage narrow(1, 37, QImage::Format_RGB32);
             narrow.fill(qRgb(12, 200, 7));
@@ -81,8 +82,11 @@ TEST(PictureSave, OnlyRegularFilesAreWrittenInTheFormatOfTheirName) {
                 mkfifo(QFile::encodeName(at + "pipe.png"), 0600) == 0);
     const bool own_null = mknod(QFile::encodeName(at + "null"), S_IFCHR | 0600, makedev(1, 3)) == 0;
     const QImage picture = sample_picture("cavity/cavity.RVP", FileKind::Grid, [](View_Info&) {});
-    for (const auto& [name, start] : {std::pair{"new.BMP", "BM"}, {"link.png", "\x89PNG"}, {"pipe.png", ""},
-                                      {"dir.bmp", ""}, {own_null ? "null" : "/dev/null", ""}}) {
+    for (const auto& [name, start] : {std::pair{"new.BMP", "BM"},
+                                      {"link.png", "\x89PNG"},
+                                      {"pipe.png", ""},
+                                      {"dir.bmp", ""},
+                                      {own_null ? "null" : "/dev/null", ""}}) {
         const QString target = QDir(at).filePath(name);
         EXPECT_EQ(save_picture(picture, target).ok && QFileInfo(target).isFile(), *start != 0) << name;
         QFile back(QFileInfo(target).isSymLink() ? regular : target);

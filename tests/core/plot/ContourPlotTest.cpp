@@ -188,9 +188,9 @@ TEST_F(ContourPlotTest, ColourLevelsRiseFromEntry12ToRedWithALegendBelow) {
     EXPECT_EQ(canvas->image().size(), QSize(500, 600));
     EXPECT_EQ(ws->plot.height, 600);
     EXPECT_EQ(pixel(46, 250), colour_ramp()[12] & 0xFFFFFF);  // level 1 at 25 + 450 / 21
-    EXPECT_EQ(pixel(454, 250), 0xFF0000u);                     // level 20
+    EXPECT_EQ(pixel(454, 250), 0xFF0000u);                    // level 20
     EXPECT_EQ(pixel(30, 520), colour_ramp()[0] & 0xFFFFFF);   // legend cell 0
-    EXPECT_EQ(pixel(490, 520), 0xFF0000u);                     // legend cell 20: 475 .. 497
+    EXPECT_EQ(pixel(490, 520), 0xFF0000u);                    // legend cell 20: 475 .. 497
 }
 
 TEST_F(ContourPlotTest, WidePensDrawWideLines) {

@@ -68,7 +68,7 @@ TEST_F(FillPlotTest, ImageGrowsForALegendOfBandsAndTheRangeLabels) {
     EXPECT_EQ(canvas->image().size(), QSize(500, 600));
     EXPECT_EQ(ws->plot.height, 600);
     EXPECT_EQ(pixel(25, 510), colour(0));
-    EXPECT_EQ(pixel(300, 525), colour(6));  // cell 6: 295 .. 339
+    EXPECT_EQ(pixel(300, 525), colour(6));   // cell 6: 295 .. 339
     EXPECT_EQ(pixel(499, 539), colour(10));  // the last cell, 475 .. 519, reaches past the image
     EXPECT_EQ(pixel(300, 509), kWhite);
     EXPECT_EQ(pixel(300, 540), kWhite);

@@ -61,8 +61,8 @@ TEST_F(GridPlotTest, SegmentsAcrossAClosedLineAreLeftOutUnlessShown) {
 TEST_F(GridPlotTest, FrameSkipsTheCutLinesOfAClosedGridShownWhole) {
     ws_->store.closed_grid_show = true;
     QImage image = render();
-    EXPECT_EQ(rgb_at(image, 25, 300), kGrey);   // left cut line: only its grid line
-    EXPECT_EQ(rgb_at(image, 475, 300), kGrey);  // right cut line
+    EXPECT_EQ(rgb_at(image, 25, 300), kGrey);    // left cut line: only its grid line
+    EXPECT_EQ(rgb_at(image, 475, 300), kGrey);   // right cut line
     EXPECT_EQ(rgb_at(image, 190, 475), kBlack);  // j edges stay
 
     // A narrower area gets all four edges.

@@ -162,8 +162,8 @@ TEST_F(LinePlotsTest, KEpsilonDrawsTheSelectedLinesAndTheirProfiles) {
     fill([](int, int) { return 2.0; });  // largest 2, length 5: 0.1 grid units per unit, 0.2 = 90 pixels
     view().x_grid_step = 2;              // lines 1, 4, 7, 10
     ASSERT_TRUE(draw(Draw_KEpsilon).ok());
-    const std::vector<std::pair<int, QRgb>> row_250{{25, kRed},  {70, kWhite}, {115, kBlack}, {160, kRed},
-                                                    {205, kWhite}, {250, kBlack}, {295, kRed},  {385, kBlack},
+    const std::vector<std::pair<int, QRgb>> row_250{{25, kRed},    {70, kWhite},  {115, kBlack}, {160, kRed},
+                                                    {205, kWhite}, {250, kBlack}, {295, kRed},   {385, kBlack},
                                                     {430, kRed},   {475, kWhite}};
     for (const auto& [x, colour] : row_250) EXPECT_EQ(rgb_at(image_, x, 250), colour) << x;
     EXPECT_EQ(progress_.maxima, std::vector<int>{10});
@@ -208,8 +208,8 @@ TEST_F(LinePlotsTest, RowAndColumnReadOutTheFocusNode) {
     ws_->store.vector_data[1].v(3, 4) = -0.25;
     view().XPos = 3;
     view().YPos = 4;
-    const Texts expected{"i=2", "j=3", "grid_x=0.2000000", "grid_y=0.3000000", "Vx=1.5000000", "Vy=-0.2500000",
-                         "S=2.5000000"};
+    const Texts expected{"i=2",          "j=3",           "grid_x=0.2000000", "grid_y=0.3000000",
+                         "Vx=1.5000000", "Vy=-0.2500000", "S=2.5000000"};
     for (auto* plot : {Draw_Row, Draw_Column}) {
         status_.shown.clear();
         ASSERT_TRUE(draw(plot).ok());
@@ -241,8 +241,9 @@ TEST_F(LinePlotsTest, MarkersDrawnTwiceLeaveTheImageAsItWas) {
         void (*marker)(PlotContext&);
         bool detail_axis;
     };
-    for (const Case& c : {Case{Draw_Row, Draw_Row_Neglect, true}, Case{Draw_Column, Draw_Column_Neglect, true},
-                          Case{Draw_Detail, Draw_Detail_Neglect, true}, Case{Draw_Detail, Draw_Detail_Neglect, false}}) {
+    for (const Case& c :
+         {Case{Draw_Row, Draw_Row_Neglect, true}, Case{Draw_Column, Draw_Column_Neglect, true},
+          Case{Draw_Detail, Draw_Detail_Neglect, true}, Case{Draw_Detail, Draw_Detail_Neglect, false}}) {
         view().Detail_Axis = c.detail_axis;
         ASSERT_TRUE(draw(c.plot).ok());
         const QImage before = image_.copy();
@@ -279,9 +280,9 @@ TEST_F(LinePlotsTest, DetailZeroLineSitsWhereTheValueZeroIs) {
     };
     // Value axis 90 pixels high at length 5: all positive (1..11) from 0 at the bottom,
     // all negative (-11..-1) up to 0 at its top, mixed (-3..7) in between.
-    for (const Case& c : {Case{0.0, 475, "縦大11.0000000", "縦小0.0000000"},
-                          Case{-12.0, 385, "縦大0.0000000", "縦小-11.0000000"},
-                          Case{-4.0, 448, "縦大7.0000000", "縦小-3.0000000"}}) {
+    for (const Case& c :
+         {Case{0.0, 475, "縦大11.0000000", "縦小0.0000000"}, Case{-12.0, 385, "縦大0.0000000", "縦小-11.0000000"},
+          Case{-4.0, 448, "縦大7.0000000", "縦小-3.0000000"}}) {
         fill([&](int, int j) { return j + c.offset; });
         ASSERT_TRUE(draw(Draw_Detail).ok());
         for (const int x : {22, 100, 250, 477}) EXPECT_EQ(rgb_at(image_, x, c.zero_row), kBlue) << x;
@@ -301,8 +302,8 @@ TEST_F(LinePlotsTest, DetailAutoScaleSpansTheShownLineOnly) {
     EXPECT_EQ(rgb_at(image_, 250, 250), kBlack);
     EXPECT_EQ(rgb_at(image_, 160, 340), kBlack);
     EXPECT_EQ(rgb_at(image_, 100, 475), kBlue);
-    EXPECT_EQ(last_status(), (Texts{"i=0", "j=0", "縦大11.0000000", "縦小1.0000000", "S大100.0000000",
-                                    "S小1.0000000", "S=1.0000000"}));
+    EXPECT_EQ(last_status(), (Texts{"i=0", "j=0", "縦大11.0000000", "縦小1.0000000", "S大100.0000000", "S小1.0000000",
+                                    "S=1.0000000"}));
 
     fill([](int i, int) { return double(i); });  // along the row j = YPos instead
     view().Detail_Axis = false;
@@ -383,7 +384,7 @@ TEST_F(LinePlotsTest, DetailPointsRingEveryNodeAndTwiceTheMaximum) {
     };
     // Values 1..11 at length 5 rise 90 / 11 rows per unit from row 475.
     const QPoint middle(250, 475 - Nearest(6 * 90.0 / 11));  // j = 6
-    const QPoint top(475, 385);                               // j = 11, the maximum
+    const QPoint top(475, 385);                              // j = 11, the maximum
     EXPECT_GT(red_in(middle, 0, 3), 0);
     EXPECT_EQ(red_in(middle, 4, 6), 0);
     EXPECT_GT(red_in(top, 4, 6), 0);
@@ -395,14 +396,14 @@ TEST_F(LinePlotsTest, DetailReadOutsAndMarkerReadOuts) {
     view().XPos = 3;
     view().YPos = 4;
     ASSERT_TRUE(draw(Draw_Detail).ok());
-    EXPECT_EQ(last_status(), (Texts{"i=2", "j=3", "縦大2.5000000", "縦小0.0000000", "S大2.5000000", "S小1.0000000",
-                                    "S=2.5000000"}));
+    EXPECT_EQ(last_status(),
+              (Texts{"i=2", "j=3", "縦大2.5000000", "縦小0.0000000", "S大2.5000000", "S小1.0000000", "S=2.5000000"}));
     status_.shown.clear();
     view().YAxis = true;
     ASSERT_TRUE(draw(Draw_Detail).ok());
     ASSERT_EQ(status_.shown.size(), 1u);
-    EXPECT_EQ(last_status(), (Texts{"i=2", "j=3", "軸大=2.5000000", "軸小=0.0000000", "S大=2.5000000",
-                                    "S小1.0000000", "S=2.5000000"}));
+    EXPECT_EQ(last_status(), (Texts{"i=2", "j=3", "軸大=2.5000000", "軸小=0.0000000", "S大=2.5000000", "S小1.0000000",
+                                    "S=2.5000000"}));
     // The marker: node j = 4 at column 25 + 135, from row 475 up to 25 - 4.
     EXPECT_EQ(rgb_at(image_, 160, 300), kGreyOnWhite);
     EXPECT_EQ(rgb_at(image_, 160, 22), kGreyOnWhite);

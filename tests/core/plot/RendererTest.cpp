@@ -157,9 +157,12 @@ TEST(RenderHostileGrids, EveryViewKindDrawsOrRefusesTheLayout) {
             for (int j = 1; j <= 4; ++j) s.scalar_data[1].value(i, j) = s.vector_data[1].u(i, j) = i + j;
         View_Info& v = ws->views.at(1);
         v.Caption = "F";
-        for (const auto& [file_type, view_type] :
-             {std::pair{kGridView, kContourView}, {kVectorView, kContourView}, {kScalarView, kContourView},
-              {kScalarView, kFillView}, {kScalarView, kKEpsilonView}, {kScalarView, kDetailView}}) {
+        for (const auto& [file_type, view_type] : {std::pair{kGridView, kContourView},
+                                                   {kVectorView, kContourView},
+                                                   {kScalarView, kContourView},
+                                                   {kScalarView, kFillView},
+                                                   {kScalarView, kKEpsilonView},
+                                                   {kScalarView, kDetailView}}) {
             v.FileType = file_type;
             v.ScalarViewType = view_type;
             v.XPos = v.YPos = 2;
@@ -193,11 +196,11 @@ TEST(RenderIntoTheSamePicture, EveryRedrawEqualsAFreshOneAndTheSizeKeepsItsMemor
         bool colour, overlap;
         int magni;
     };
-    const Step steps[] = {{kFillView, false, false, 100},   {kFillView, false, false, 100},
-                          {kContourView, false, false, 100}, {kContourView, true, false, 100},
-                          {kContourView, true, true, 100},   {kDetailView, false, false, 100},
+    const Step steps[] = {{kFillView, false, false, 100},     {kFillView, false, false, 100},
+                          {kContourView, false, false, 100},  {kContourView, true, false, 100},
+                          {kContourView, true, true, 100},    {kDetailView, false, false, 100},
                           {kKEpsilonView, false, false, 100}, {kFillView, false, false, 300},
-                          {kContourView, false, false, 300}, {kFillView, false, false, 300}};
+                          {kContourView, false, false, 300},  {kFillView, false, false, 300}};
     QImage picture;
     NoProgress progress;
     NoStatusBoxes status;

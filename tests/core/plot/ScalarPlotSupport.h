@@ -41,9 +41,7 @@ protected:
         image.fill(Qt::white);
         canvas = std::make_unique<Canvas>(image);
     }
-    PlotContext context(Progress& p) {
-        return {*canvas, ws->store, ws->plot, view(), p, status, ws->fixed_size_mode};
-    }
+    PlotContext context(Progress& p) { return {*canvas, ws->store, ws->plot, view(), p, status, ws->fixed_size_mode}; }
     PlotContext context() { return context(progress); }
     QRgb pixel(int x, int y) { return rgb_at(canvas->image(), x, y); }
 

@@ -80,8 +80,8 @@ protected:
         canvas.set_pen_width(3);
         canvas.set_pen_style(PenStyle::Dashed);
         canvas.set_pen_mode(PenMode::Xor);
-        PlotContext context{canvas, ws_->store, ws_->plot, ws_->views.at(1),
-                            progress ? *progress : no_progress, status};
+        PlotContext context{canvas, ws_->store, ws_->plot, ws_->views.at(1), progress ? *progress : no_progress,
+                            status};
         drawing.outcome = Draw_Vectors(context);
         canvas.image();
         return drawing;
@@ -239,8 +239,8 @@ TEST_F(VectorPlotTest, ArrowScaleMakesTheLongestArrowTheSetShareOfTheExtent) {
 
     // No scale: all-zero field, empty area, infinite or undefined magnitudes,
     // a quotient beyond the doubles.
-    for (double magnitude : {0.0, -2.9E-38, std::numeric_limits<double>::infinity(),
-                             std::numeric_limits<double>::quiet_NaN(), 1e-10}) {
+    for (double magnitude :
+         {0.0, -2.9E-38, std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 1e-10}) {
         EXPECT_FALSE(arrow_scale_for(1e300, magnitude, 5).has_value()) << magnitude;
     }
 }
@@ -312,7 +312,8 @@ TEST_F(VectorPlotTest, ProgressStepsOncePerRowCounterAndEndsAtZero) {
     CountingProgress grid_mode;
     NoProgress none;
     visit_arrow_nodes(ws_->store, ws_->store.vector_data[1], grid_steps(1, 2), grid_mode, [](int, int) {});
-    EXPECT_EQ(grid_mode.record(), (std::array{10, 2, 4, 0}));  // rows 3, 5, 7, 9; the counter's fifth row lies past the area
+    EXPECT_EQ(grid_mode.record(),
+              (std::array{10, 2, 4, 0}));  // rows 3, 5, 7, 9; the counter's fifth row lies past the area
 
     CountingProgress dot_mode;
     visit_arrow_nodes(ws_->store, ws_->store.vector_data[1], dot_rows(10, 1.0), dot_mode, [](int, int) {});

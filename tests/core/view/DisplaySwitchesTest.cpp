@@ -31,7 +31,8 @@ TEST(LayoutRules, GridAndVectorViews) {
     grid.FileType = kGridView;
     const ControlLayout g = activation_layout(grid);
     for (int k = 0; k < kControlGroupCount; ++k) EXPECT_TRUE(hidden(g, G(k))) << k;
-    EXPECT_TRUE(disabled(g, M::Scalar_Property) && disabled(g, M::Vector_Property) && disabled(g, M::Grid_Overlap_Show));
+    EXPECT_TRUE(disabled(g, M::Scalar_Property) && disabled(g, M::Vector_Property) &&
+                disabled(g, M::Grid_Overlap_Show));
 
     View_Info vectors;
     vectors.FileType = kVectorView;
@@ -119,12 +120,12 @@ TEST(DisplaySwitches, ChoosingTheKindShownChangesNothing) {
         View_Info view = scalar_view(kind);
         view.Detail_Axis = kind != kRowView;
         const View_Info before = view;
-        SwitchEffect (*radio)(View_Info&) = kind == kContourView     ? View_Cntr_SwitchClick
-                                           : kind == kKEpsilonView ? View_Cntr_KEpsilon_SwitchClick
-                                           : kind == kRowView      ? View_Cntr_Row_SwitchClick
-                                           : kind == kColumnView   ? View_Cntr_Column_SwitchClick
-                                           : kind == kDetailView   ? View_Cntr_Detail_SwitchClick
-                                                                   : View_Cntr_Beta_SwitchClick;
+        SwitchEffect (*radio)(View_Info&) = kind == kContourView    ? View_Cntr_SwitchClick
+                                            : kind == kKEpsilonView ? View_Cntr_KEpsilon_SwitchClick
+                                            : kind == kRowView      ? View_Cntr_Row_SwitchClick
+                                            : kind == kColumnView   ? View_Cntr_Column_SwitchClick
+                                            : kind == kDetailView   ? View_Cntr_Detail_SwitchClick
+                                                                    : View_Cntr_Beta_SwitchClick;
         const SwitchEffect effect = radio(view);
         EXPECT_FALSE(effect.redraw || effect.layout) << int(kind);
         EXPECT_EQ(view.ScalarViewType, before.ScalarViewType);

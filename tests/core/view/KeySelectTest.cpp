@@ -59,7 +59,7 @@ TEST_F(KeySelect, CursorStepsAndScrollsByTheExactModifiers) {
 
 TEST_F(KeySelect, EnterThreeRightTwoUpEnterSelectsFourByThreeNodes) {
     press(Qt::Key_Right);
-    press(Qt::Key_Up);  // the cursor at (2, 2)
+    press(Qt::Key_Up);                                   // the cursor at (2, 2)
     EXPECT_FALSE(press(Qt::Key_Return, kShift).redraw);  // Enter whatever the modifiers
     for (int k = 0; k < 3; ++k) press(Qt::Key_Right);
     ProbeEffect effect = press(Qt::Key_Up);

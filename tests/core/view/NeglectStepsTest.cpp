@@ -26,8 +26,8 @@ TEST(NeglectSteps, TheMarkerMovesAsARedrawDrawsItWithinTheBars) {
         int from, to;  // the position that moves: YPos where XPos is in focus
     };
     const Case cases[] = {
-        {kRowView, false, false, 1, 10, 11},       {kColumnView, true, false, 1, 150, 150},
-        {kDetailView, true, true, -1, 1, 1},       {kDetailView, false, false, -1, 20, 19},
+        {kRowView, false, false, 1, 10, 11},     {kColumnView, true, false, 1, 150, 150},
+        {kDetailView, true, true, -1, 1, 1},     {kDetailView, false, false, -1, 20, 19},
         {kDetailView, false, true, 1, 149, 150},
     };
     for (const Case& c : cases) {

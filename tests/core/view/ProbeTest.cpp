@@ -124,7 +124,7 @@ TEST_F(CylinderProbe, MarkerAndBandFollowTheProbeAndDrawnTwiceLeaveNoTrace) {
     EXPECT_TRUE(probe_mouse_move(*ws_, near_node).marks().empty());  // erased and drawn again: nothing to do
 
     probe_mouse_down(*ws_, ProbeButton::Left);
-    p.skip_erase = false;  // no status refresh here
+    p.skip_erase = false;                                                // no status refresh here
     effect = probe_mouse_move(*ws_, in_cell(*ws_, 20, 38, 0.25, 0.25));  // across the seam of the O-grid
     // The old dot goes, the new one comes, the band grows from the anchor.
     EXPECT_EQ(effect.marks(), (std::vector{dot(100, 25), dot(20, 38), band({20, 25}, {100, 38})}));

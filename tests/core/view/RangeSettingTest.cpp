@@ -41,11 +41,11 @@ TEST(RangeSetting, BarsShowTheEndsWithinTheDataAndStayWhereTheyWouldDivideByZero
     };
     const Case cases[] = {
         {kInside, {true, 75}, {true, 25}},
-        {{10, 0, 12, -1}, {false, {}}, {false, {}}},         // both ends beyond the data
-        {{10, 0, 0.001, 0}, {true, 1}, {true, 1}},           // positions kept within 1..100
-        {{5, 0, 5, 5}, {true, {}}, {true, 100}},             // data max = min
-        {{4, 4, 4, 4}, {true, {}}, {true, {}}},              // a constant field
-        {{10, 0, 1, 5}, {true, 1}, {true, 100}},             // ends crossed by steps
+        {{10, 0, 12, -1}, {false, {}}, {false, {}}},  // both ends beyond the data
+        {{10, 0, 0.001, 0}, {true, 1}, {true, 1}},    // positions kept within 1..100
+        {{5, 0, 5, 5}, {true, {}}, {true, 100}},      // data max = min
+        {{4, 4, 4, 4}, {true, {}}, {true, {}}},       // a constant field
+        {{10, 0, 1, 5}, {true, 1}, {true, 100}},      // ends crossed by steps
     };
     for (const Case& c : cases) {
         const BarPlacement max = max_bar_placement(c.work);
