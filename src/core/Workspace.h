@@ -29,6 +29,21 @@ struct Workspace {
     SequentialSet sequential;      // the files of a sequential conversion
     bool sequential_mode = false;  // a conversion set has replaced the project
 
+    // No project: no view names, no current view or data slot, no file list,
+    // no conversion set and neither of its modes. The field values stay
+    // for the caller to clear.
+    void reset_project() {
+        views.clear_names();
+        views.current_active_window = 0;
+        store.current_data = 0;
+        store.vector_count = 0;
+        store.scalar_count = 0;
+        project.reset();
+        sequential = {};
+        sequential_mode = false;
+        fixed_size_mode = false;
+    }
+
     // The magnification the view in `slot` is drawn at.
     int magnification_of(int slot) {
         return slot == views.current_active_window && pending_magnification ? *pending_magnification

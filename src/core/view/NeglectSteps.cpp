@@ -28,10 +28,12 @@ Marker marker_of(const View_Info& view) {
 bool steps_row(const View_Info& view) {
     return view.ScalarViewType == kColumnView || (view.ScalarViewType == kDetailView && view.Detail_Axis);
 }
+
+// A grid whose header names no line in a direction keeps its first one.
+int on_grid(int position, int first, int last) { return std::clamp(position, first, std::max(first, last)); }
 }  // namespace
 
-std::optional<ControlLayout> neglect_step(Workspace& ws, QImage& picture, int delta, const PositionBars& bars,
-                                          StatusBoxes& status) {
+std::optional<ControlLayout> neglect_step(Workspace& ws, QImage& picture, int delta, StatusBoxes& status) {
     View_Info& view = ws.views.current();
     const Marker marker = marker_of(view);
     if (!marker) return std::nullopt;
@@ -39,10 +41,11 @@ std::optional<ControlLayout> neglect_step(Workspace& ws, QImage& picture, int de
     NoProgress progress;
     PlotContext context{canvas, ws.store, ws.plot, view, progress, status, ws.fixed_size_mode};
     if (view.YAxis) marker(context);
+    const DrawRect& grid = ws.store.grid_area;
     if (steps_row(view)) {
-        view.YPos = std::clamp(view.YPos + delta, bars.y_min, bars.y_max);
+        view.YPos = on_grid(view.YPos + delta, grid.y_start, grid.y_end);
     } else {
-        view.XPos = std::clamp(view.XPos + delta, bars.x_min, bars.x_max);
+        view.XPos = on_grid(view.XPos + delta, grid.x_start, grid.x_end);
     }
     view.YAxis = true;
     marker(context);

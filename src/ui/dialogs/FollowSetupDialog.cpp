@@ -10,7 +10,6 @@
 #include <QRadioButton>
 
 #include "Workspace.h"
-#include "automation/FollowEngine.h"
 #include "data/RememberedFolders.h"
 #include "ui/dialogs/BrowseDialog.h"
 #include "ui/Messages.h"
@@ -148,7 +147,7 @@ void TFollow_Mode_Setup::connect_handlers() {
     connect(Auto_RTime_CheckBox, &QCheckBox::clicked, this, &TFollow_Mode_Setup::Auto_RTime_CheckBoxClick);
     // Read_Forced_BoxClick and Video_Mode_BoxClick: the flags follow the boxes.
     connect(Read_Forced_Box, &QCheckBox::clicked, this, [this](bool on) {
-        read_forced_ = on;
+        settings_.read_forced = on;
         engine_.settings().read_forced = on;
     });
     connect(Video_Mode_Box, &QCheckBox::clicked, this, [this](bool on) { ws_.fixed_size_mode = on; });
@@ -167,10 +166,10 @@ void TFollow_Mode_Setup::showEvent(QShowEvent* event) {
     TLimit_Edit->setText(active ? two_decimals(running.time_limit) : QStringLiteral("1"));
     RNumber_Edit->setText(active ? QString::number(running.repeat_number) : QStringLiteral("1"));
     Auto_RTime_CheckBox->setChecked(auto_repeat_time_);
-    Read_Forced_Box->setChecked(read_forced_);
-    Auto_Bitmap_Box->setChecked(auto_bitmap_);
+    Read_Forced_Box->setChecked(settings_.read_forced);
+    Auto_Bitmap_Box->setChecked(settings_.auto_bitmap);
     Video_Mode_Box->setChecked(ws_.fixed_size_mode);
-    show_save_folder_enabled(auto_bitmap_);
+    show_save_folder_enabled(settings_.auto_bitmap);
     Follow_DirEdit->setText(folders_.sequential_save);
     QDialog::showEvent(event);
 }
@@ -188,48 +187,58 @@ void TFollow_Mode_Setup::refuse(const char* message) {
 
 bool TFollow_Mode_Setup::ask(const char* question) { return asked_ok(this, question); }
 
+TFollow_Mode_Setup::Entries TFollow_Mode_Setup::typed_entries() const {
+    return {time_limit_entry(TLimit_Edit->text()), repeat_number_entry(RNumber_Edit->text()),
+            repeat_time_entry(RTime_Edit->text())};
+}
+
+std::optional<FollowSettings> TFollow_Mode_Setup::entered_settings() const {
+    const Entries typed = typed_entries();
+    if (!typed.hours || !typed.updates) return std::nullopt;
+    const std::optional<double> minutes =
+        auto_repeat_time_ ? auto_repeat_time(*typed.hours, *typed.updates) : typed.minutes;
+    if (!minutes) return std::nullopt;
+    FollowSettings entered = settings_;
+    entered.repeat_time = *minutes;
+    entered.time_limit = *typed.hours;
+    entered.repeat_number = *typed.updates;
+    entered.save_folder = folders_.sequential_save;
+    return entered;
+}
+
+// An entry out of range counts as none.
 void TFollow_Mode_Setup::AutoRepeatTime() {
-    repeat_time_ = auto_repeat_time(time_limit_entry(TLimit_Edit->text()).value_or(0),
-                                    repeat_number_entry(RNumber_Edit->text()).value_or(0));
-    RTime_Edit->setText(two_decimals(repeat_time_));
+    const Entries typed = typed_entries();
+    RTime_Edit->setText(two_decimals(auto_repeat_time(typed.hours.value_or(0), typed.updates.value_or(0))));
 }
 
 void TFollow_Mode_Setup::TLimit_EditKeyDown() {
-    const std::optional<double> hours = time_limit_entry(TLimit_Edit->text());
-    if (!hours) return refuse(messages::kEnterInRange);
-    time_limit_ = *hours;
+    if (!typed_entries().hours) return refuse(messages::kEnterInRange);
     if (auto_repeat_time_) AutoRepeatTime();
 }
 
 void TFollow_Mode_Setup::RNumber_EditKeyDown() {
-    const std::optional<int> updates = repeat_number_entry(RNumber_Edit->text());
-    if (!updates) return refuse(messages::kEnterInRange);
-    repeat_number_ = *updates;
+    if (!typed_entries().updates) return refuse(messages::kEnterInRange);
     if (auto_repeat_time_) AutoRepeatTime();
 }
 
 void TFollow_Mode_Setup::RTime_EditKeyDown() {
-    const std::optional<double> minutes = repeat_time_entry(RTime_Edit->text());
-    if (!minutes) return refuse(messages::kEnterInRange);
-    repeat_time_ = *minutes;
+    if (!typed_entries().minutes) refuse(messages::kEnterInRange);
 }
 
 void TFollow_Mode_Setup::TLimit_UpDownClick(int position) {
     TLimit_RadioButton->setChecked(true);
-    time_limit_ = position;
     TLimit_Edit->setText(QString::number(position));
     if (auto_repeat_time_) AutoRepeatTime();
 }
 
 void TFollow_Mode_Setup::RNumber_UpDownClick(int position) {
-    repeat_number_ = position;
     RNumber_Edit->setText(QString::number(position));
     RNumber_RadioButton->setChecked(true);
     if (auto_repeat_time_) AutoRepeatTime();
 }
 
 void TFollow_Mode_Setup::RTime_UpDownClick(int position) {
-    repeat_time_ = position;
     RTime_Edit->setText(QString::number(position));
     RTime_RadioButton->setChecked(true);
 }
@@ -244,7 +253,7 @@ void TFollow_Mode_Setup::show_auto_repeat_time(bool on) {
 
 void TFollow_Mode_Setup::Auto_RTime_CheckBoxClick() {
     if (auto_repeat_time_) return show_auto_repeat_time(false);
-    if (!repeat_number_entry(RNumber_Edit->text())) {
+    if (!typed_entries().updates) {
         Auto_RTime_CheckBox->setChecked(false);
         refuse(messages::kEnterReadCount);
         RTime_Edit->setText(text(messages::kEntryError));
@@ -265,9 +274,9 @@ void TFollow_Mode_Setup::show_save_folder_enabled(bool on) {
 }
 
 void TFollow_Mode_Setup::Auto_Bitmap_BoxClick() {
-    auto_bitmap_ = Auto_Bitmap_Box->isChecked();
-    engine_.settings().auto_bitmap = auto_bitmap_;
-    show_save_folder_enabled(auto_bitmap_);
+    settings_.auto_bitmap = Auto_Bitmap_Box->isChecked();
+    engine_.settings().auto_bitmap = settings_.auto_bitmap;
+    show_save_folder_enabled(settings_.auto_bitmap);
 }
 
 void TFollow_Mode_Setup::Forrow_BrowseBtnClick() {
@@ -294,20 +303,15 @@ bool TFollow_Mode_Setup::save_folder_accepted() {
 void TFollow_Mode_Setup::Follow_StartClick() {
     if (engine_.follow_active() && !ask(messages::kRestartFollow)) return;
     if (Auto_Bitmap_Box->isChecked() && !save_folder_accepted()) return;
-    const std::optional<double> hours = time_limit_entry(TLimit_Edit->text());
-    const std::optional<int> updates = repeat_number_entry(RNumber_Edit->text());
-    const std::optional<double> minutes = auto_repeat_time_ && hours && updates ? auto_repeat_time(*hours, *updates)
-                                                                                : repeat_time_entry(RTime_Edit->text());
-    if (!hours || !updates || !minutes) {
+    const std::optional<FollowSettings> entered = entered_settings();
+    if (!entered) {
         const bool blank = typed_real(TLimit_Edit->text()).value_or(0) == 0 ||
                            typed_real(RNumber_Edit->text()).value_or(0) == 0 ||
                            typed_real(RTime_Edit->text()).value_or(0) == 0;
         return refuse(blank ? messages::kFillEveryItem : messages::kEnterInRange);
     }
-    repeat_time_ = *minutes;
-    time_limit_ = *hours;
-    repeat_number_ = *updates;
-    engine_.start({repeat_time_, time_limit_, repeat_number_, read_forced_, auto_bitmap_, folders_.sequential_save});
+    settings_ = *entered;
+    engine_.start(settings_);
     Follow_Start->setText(text(messages::kFollowStartActive));
     emit follow_started();
 }

@@ -2,6 +2,10 @@
 
 #include <QDialog>
 
+#include <optional>
+
+#include "automation/FollowEngine.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -10,7 +14,6 @@ class QRadioButton;
 
 namespace ruvo {
 
-class FollowEngine;
 class TUpDown;
 struct RememberedFolders;
 struct Workspace;
@@ -53,6 +56,16 @@ private:
     void Follow_StartClick();
     void Follow_EndClick();
     void Follow_CloseClick();
+    // The three entries as typed, each empty when out of range.
+    struct Entries {
+        std::optional<double> hours;
+        std::optional<int> updates;
+        std::optional<double> minutes;
+    };
+    Entries typed_entries() const;
+    // The settings to start with: the entries, the check interval worked out
+    // while it is automatic, and the switches; empty when an entry is refused.
+    std::optional<FollowSettings> entered_settings() const;
     void AutoRepeatTime();
     void show_auto_repeat_time(bool on);
     void show_save_folder_enabled(bool on);
@@ -63,13 +76,10 @@ private:
     Workspace& ws_;
     FollowEngine& engine_;
     RememberedFolders& folders_;
-    // The values entered so far; they stay in force when an entry is refused.
-    double repeat_time_ = 0.0;
-    double time_limit_ = 0.0;
-    int repeat_number_ = 0;
+    // The switches chosen so far (kept from one opening to the next) and,
+    // after a start, the limits and interval it started with.
+    FollowSettings settings_;
     bool auto_repeat_time_ = true;
-    bool read_forced_ = false;
-    bool auto_bitmap_ = false;
 
     QRadioButton* TLimit_RadioButton;
     QLineEdit* TLimit_Edit;

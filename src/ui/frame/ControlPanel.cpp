@@ -212,12 +212,6 @@ void ControlPanel::show_magnification(int magni) {
 
 void ControlPanel::enable_magnification(bool enabled) { magnification_.set_enabled(enabled); }
 
-PositionBars ControlPanel::position_bars() {
-    const TTrackBarEx* column = group(ControlGroup::ColumnPosition).bar;
-    const TTrackBarEx* row = group(ControlGroup::RowPosition).bar;
-    return {column->minimum(), column->maximum(), row->minimum(), row->maximum()};
-}
-
 void ControlPanel::set_position_ranges(const FieldStore& store) {
     group(ControlGroup::ColumnPosition).bar->set_range(store.file_x_start + 1, store.file_x_end + 1);
     group(ControlGroup::RowPosition).bar->set_range(store.file_y_start + 1, store.file_y_end + 1);

@@ -5,7 +5,6 @@
 #include <array>
 
 #include "view/LayoutRules.h"
-#include "view/NeglectSteps.h"
 
 class QLineEdit;
 class QPushButton;
@@ -49,7 +48,6 @@ public:
 
     // After a grid read: the position bars span the grid's indices.
     void set_position_ranges(const FieldStore& store);
-    PositionBars position_bars();
 
     // No view left, or the project closed: the magnification group is
     // disabled and every other group hidden.

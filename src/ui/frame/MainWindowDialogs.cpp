@@ -112,7 +112,7 @@ void TRuvo_Main_Form::Announce_Range_Node(TRuvo_Sub_Form& view, const RangeStep&
 void TRuvo_Main_Form::step_other_coordinate(TRuvo_Sub_Form* view, int delta) {
     if (view != current_view()) return;
     const std::optional<ControlLayout> layout =
-        neglect_step(*ws_, view->image()->picture(), delta, control_panel_->position_bars(), *status_boxes_);
+        neglect_step(*ws_, view->image()->picture(), delta, *status_boxes_);
     if (!layout) return;
     view->image()->picture_changed();
     view->apply_item_layout(*layout);

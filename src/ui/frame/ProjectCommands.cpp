@@ -165,22 +165,10 @@ void ProjectCommands::Close_Project() {
     frame_.Delete_File_Lists();
     frame_.close_all_views();
     frame_.reset_panels();
-    reset_project_state();
+    ws_.reset_project();
+    frame_.show_caption(text(messages::kNoProjectCaption));
     ws_.store.clear_values();
     frame_.project_closed();
-}
-
-void ProjectCommands::reset_project_state() {
-    ws_.views.clear_names();
-    ws_.views.current_active_window = 0;
-    ws_.store.current_data = 0;
-    ws_.store.vector_count = 0;
-    ws_.store.scalar_count = 0;
-    ws_.project.reset();
-    ws_.sequential = {};
-    ws_.sequential_mode = false;
-    ws_.fixed_size_mode = false;
-    frame_.show_caption(text(messages::kNoProjectCaption));
 }
 
 // A vector file that cannot be drawn at all makes the project unusable; it

@@ -78,7 +78,6 @@ private:
     bool write_project(const QString& path);
     void show_project_dialog();
     void report_grid(const ReadResult& grid);
-    void reset_project_state();
     void warn(const char* message);
     void fail(const QString& message);
 

@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <memory>
+#include <tuple>
+
 #include "TestSupport.h"
 #include "Workspace.h"
+#include "view/ViewActivation.h"
 #include "view/ViewOpening.h"
 #include "view/ViewTable.h"
 
@@ -174,6 +178,23 @@ TEST_F(OpenViewTest, PositionsOutsideTheListOpenNothing) {
     EXPECT_EQ(open_view(*ws_, FileKind::Vector, 2).refusal, OpenRefusal::NoSuchFile);
     EXPECT_EQ(open_view(*ws_, FileKind::Scalar, -1).refusal, OpenRefusal::NoSuchFile);
     EXPECT_EQ(ws_->views.info_number_max, 0);
+}
+
+// After a project's views are closed and it is reset, the next project opens
+// its views as in a new workspace.
+TEST(Workspace, AfterAProjectResetViewsOpenAsInANewWorkspace) {
+    const auto opened_in = [](Workspace& ws) {
+        load_project(ws, test::example("cavity/cavity.RVP"));
+        const OpenViewResult opened = open_view(ws, FileKind::Scalar);
+        return std::tuple(opened.slot, opened.caption, ws.store.current_data, ws.store.scalar_count);
+    };
+    auto fresh = std::make_unique<Workspace>();
+    auto reused = std::make_unique<Workspace>();
+    release_view_slot(*reused, std::get<0>(opened_in(*reused)));  // the project's close closes its views first
+    reused->sequential_mode = reused->fixed_size_mode = true;
+    reused->reset_project();
+    EXPECT_FALSE(reused->sequential_mode || reused->fixed_size_mode);
+    EXPECT_EQ(opened_in(*reused), opened_in(*fresh));
 }
 
 }  // namespace
