@@ -11,6 +11,7 @@
 #include "ui/StatusBindings.h"
 #include "ui/Sub.h"
 #include "view/KeySelect.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 

@@ -1,7 +1,7 @@
 #include "view/DisplaySwitches.h"
 
 #include "data/FieldStore.h"
-#include "view/ViewTable.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
