@@ -116,7 +116,7 @@ namespace {
 // The option as the user typed it, for messages: "-o", "--frobnicate", "-frobnicate".
 QString as_typed(const QString& name, const QStringList& arguments) {
     for (const QString& argument : arguments) {
-        const QString bare = argument.section(u'=', 0, 0);
+        QString bare = argument.section(u'=', 0, 0);
         if (bare == QStringLiteral("-") + name || bare == QStringLiteral("--") + name) return bare;
     }
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
