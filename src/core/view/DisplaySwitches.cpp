@@ -8,7 +8,7 @@ namespace ruvo {
 namespace {
 using M = ViewMenuItem;
 
-SwitchEffect redraw_with(ControlLayout layout) { return {std::move(layout), true, false, false}; }
+SwitchEffect redraw_with(const ControlLayout& layout) { return {layout, true, false, false}; }
 
 SwitchEffect redraw_with_scalar_layout(const View_Info& view) {
     ControlLayout layout;

@@ -12,7 +12,7 @@
 
 namespace ruvo {
 
-struct ControlLayout;
+class ControlLayout;
 
 // What a view shows: the record's file type and, for a scalar file, its kind.
 enum class ViewKind : std::uint8_t { Free, Grid, Vectors, Contour, Fill, KEpsilon, Row, Column, Detail };
