@@ -10,6 +10,7 @@
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"
 #include "view/ViewActivation.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
@@ -24,47 +25,22 @@ RenderResult result_of(const PlotOutcome& outcome) {
 
 namespace {
 
-PlotOutcome draw_main_plot(PlotContext& context) {
-    const View_Info& view = context.view;
-    switch (view.FileType) {
-    case kGridView: Draw_Grid(context.canvas, context.store, context.plot, context.progress); return {};
-    case kVectorView: return Draw_Vectors(context);
-    case kScalarView: break;
-    default: return {};
+// One layer of the picture; only the plots can fail.
+PlotOutcome draw_layer(Layer layer, PlotContext& context) {
+    switch (layer) {
+    case Layer::Grid:
+    case Layer::GridLines: Draw_Grid(context.canvas, context.store, context.plot, context.progress); return {};
+    case Layer::Vectors: return Draw_Vectors(context);
+    case Layer::Contours: return Draw_Contours(context);
+    case Layer::KEpsilon: return Draw_KEpsilon(context);
+    case Layer::Row: return Draw_Row(context);
+    case Layer::Column: return Draw_Column(context);
+    case Layer::Detail: return Draw_Detail(context);
+    case Layer::Fill: return Draw_Beta(context);
+    case Layer::AreaFrame: Draw_Area_Frame(context.canvas, context.store, context.plot); return {};
+    case Layer::Outline: return {};  // the file's alone
     }
-    switch (view.ScalarViewType) {
-    case kContourView: return view.Cntr_Overlap ? PlotOutcome{} : Draw_Contours(context);
-    case kKEpsilonView: return Draw_KEpsilon(context);
-    case kRowView: return Draw_Row(context);
-    case kColumnView: return Draw_Column(context);
-    case kDetailView: return Draw_Detail(context);
-    case kFillView: return Draw_Beta(context);
-    default: return {};
-    }
-}
-
-// Fill and contour lines drawn together, and the arrows over a contour or fill view.
-PlotOutcome draw_overlays(PlotContext& context) {
-    const View_Info& view = context.view;
-    if (view.FileType != kScalarView) return {};
-    const bool field_view = view.ScalarViewType == kContourView || view.ScalarViewType == kFillView;
-    if (view.Cntr_Overlap && field_view) {
-        if (view.ScalarViewType == kContourView) {
-            if (const PlotOutcome fill = Draw_Beta(context); !fill.ok()) return fill;
-        }
-        if (const PlotOutcome lines = Draw_Contours(context); !lines.ok()) return lines;
-    }
-    if (view.Vector_Overlap && field_view) return Draw_Vectors(context);
     return {};
-}
-
-// The Detail graph has no area frame. A contour view under overlap starts its
-// picture again with the fill (a new raster, taller for the legend), which
-// would take the frame with it: it is not drawn only to be cleared.
-bool frame_stays(const View_Info& view) {
-    if (view.FileType != kScalarView) return true;
-    if (view.ScalarViewType == kDetailView) return false;
-    return !(view.ScalarViewType == kContourView && view.Cntr_Overlap);
 }
 }  // namespace
 
@@ -99,10 +75,10 @@ RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progr
     canvas.new_raster(ws.plot.width, ws.plot.height);
     PlotContext context{canvas, ws.store, ws.plot, view, progress, status, ws.fixed_size_mode};
 
-    if (const PlotOutcome main = draw_main_plot(context); !main.ok()) return result_of(main);
-    if (frame_stays(view)) Draw_Area_Frame(canvas, ws.store, ws.plot);
-    if (const PlotOutcome overlays = draw_overlays(context); !overlays.ok()) return result_of(overlays);
-    if (view.show_grid) Draw_Grid(canvas, ws.store, ws.plot, progress);
+    const Layers layers = view_layers(view, Medium::Screen);
+    for (const Layer layer : layers.all()) {
+        if (const PlotOutcome drawn = draw_layer(layer, context); !drawn.ok()) return result_of(drawn);
+    }
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include "Workspace.h"
 #include "plot/NodeReadout.h"
 #include "view/DisplaySwitches.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 

@@ -3,7 +3,7 @@
 #include "data/Extremes.h"
 #include "plot/Canvas.h"
 #include "plot/Geometry.h"
-#include "view/ViewTable.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
@@ -46,8 +46,7 @@ RangeStep View_Cntr_MaxDefaultClick(View_Info& view, const FieldStore& store) {
 
 ControlLayout range_item_layout(const View_Info& view) {
     ControlLayout layout;
-    const bool field_view = view.ScalarViewType == kContourView || view.ScalarViewType == kFillView;
-    if (view.FileType == kScalarView && field_view) range_items(view, layout);
+    if (kind_info(view).field) range_items(view, layout);
     return layout;
 }
 

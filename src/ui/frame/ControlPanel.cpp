@@ -12,6 +12,7 @@
 #include "ui/WidgetNames.h"
 #include "ui/controls/TrackBarEx.h"
 #include "view/BarLimits.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
@@ -260,7 +261,7 @@ void ControlPanel::commit_magnification() {
 void ControlPanel::commit_line_count() {
     if (line_count_change_ != TwoStepChange::Pending) return;
     View_Info* view = current_view();
-    const bool contour = view && view->FileType == kScalarView && view->ScalarViewType == kContourView;
+    const bool contour = view && kind_of(*view) == ViewKind::Contour;
     if (contour) view->line_num = group(ControlGroup::LineCount).bar->value();
     commit_both();
     if (contour) emit redraw_requested();

@@ -11,6 +11,7 @@
 #include "ui/frame/StatusBindings.h"
 #include "ui/viewwindow/ViewWindow.h"
 #include "view/KeySelect.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
