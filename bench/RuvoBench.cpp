@@ -127,7 +127,7 @@ void BM_GrafComposite(benchmark::State& state) {
     NoProgress progress;
     qsizetype bytes = 0;
     for (auto _ : state) {
-        const GrafFileText graf = graf_file_text(*scene.ws, scene.slot, {500, 600}, progress);
+        const GrafFileText graf = graf_file_text(scene.ws->store, v, false, {500, 600}, progress);
         if (!graf.drawn.ok()) state.SkipWithError(graf.drawn.reason.toUtf8().constData());
         bytes = graf.text.size();
     }
@@ -177,9 +177,9 @@ void bend_into_half_ring(FieldStore& store) {
 }
 
 // A pixel in the lower-left quarter of cell (i, j), near node (i, j).
-QPoint near_node(const Workspace& ws, int i, int j) {
+QPoint near_node(Workspace& ws, int i, int j) {
     const auto near = [&](const Table& c) { return 0.75 * c(i, j) + 0.25 * c(i + 1, j + 1); };
-    return ws.plot.pixel({near(ws.store.grid_x), near(ws.store.grid_y)});
+    return mapping_of(ws.views.current()).pixel({near(ws.store.grid_x), near(ws.store.grid_y)});
 }
 
 // The grid view at `percent`, drawn; the cavity itself or bent into a half ring.
@@ -223,7 +223,8 @@ void BM_ProbeMove800(benchmark::State& state) {
     double repainted = 0;
     for (auto _ : state) {
         const ProbeEffect effect = probe_mouse_move(ws, at[k++ % 2]);
-        for (const QRect& r : draw_probe_marks(scene.picture, ws.store, ws.plot, effect.marks())) {
+        for (const QRect& r :
+             draw_probe_marks(scene.picture, ws.store, mapping_of(ws.views.current()), effect.marks())) {
             repainted += double(r.width()) * r.height();
         }
         benchmark::DoNotOptimize(probe_readout(ws));

@@ -68,7 +68,8 @@ int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QStri
     ruvo::WriteResult written;
     if (path.endsWith(QStringLiteral(".gra"), Qt::CaseInsensitive)) {
         ruvo::NoProgress progress;
-        const ruvo::GrafFileText graf = ruvo::graf_file_text(ws, slot, image.size(), progress);
+        const ruvo::GrafFileText graf =
+            ruvo::graf_file_text(ws.store, ws.views.at(slot), ws.fixed_size_mode, image.size(), progress);
         if (!graf.drawn.ok()) {
             say(QStringLiteral("The view cannot be written: %1.").arg(graf.drawn.reason));
             return kNotDrawn;

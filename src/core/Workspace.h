@@ -17,7 +17,7 @@ struct Workspace {
     FieldStore store;
     ProjectTables project;
     ViewTable views;
-    PlotState plot;
+    DiagnosticLog layout_log;  // the diagnostic lines of the layouts drawn, until the status dump shows them
     // The magnification bar moved but not yet committed: the current view is
     // drawn at it until the commit stores it in the view's record, or another
     // view becomes current. Every other bar writes the record at once, and
@@ -49,6 +49,8 @@ struct Workspace {
         return slot == views.current_active_window && pending_magnification ? *pending_magnification
                                                                             : views.at(slot).magni;
     }
+    // How the view in `slot` is laid out when it is drawn.
+    LayoutChoice layout_of(int slot) { return {magnification_of(slot), fixed_size_mode}; }
 };
 
 }  // namespace ruvo

@@ -94,7 +94,7 @@ TEST_F(PictureCommandsTest, GrafExportAsksBeforeReplacingAndWritesWholeFilesOnly
     EXPECT_EQ(main_->remembered_folders().images, dir_.path() + u'/');
 
     Workspace& ws = main_->workspace();
-    ws.store.scalar_data[ws.store.current_data].value = Table{};
+    ws.store.scalar_data[static_cast<std::size_t>(data_slot_of(ws.store, ws.views.current()))].value = Table{};
     ws.views.at(ws.views.current_active_window).ScalarViewType = kRowView;
     const QStringList refused = save(Qt::Key_G, path, {test::press(QMessageBox::Yes), test::press(QMessageBox::Ok)});
     ASSERT_EQ(refused.size(), 2);

@@ -31,7 +31,7 @@ protected:
     QPoint near_node(int i, int j) {
         const FieldStore& s = ws().store;
         const auto near = [&](const Table& c) { return 0.75 * c(i, j) + 0.25 * c(i + 1, j + 1); };
-        return ws().plot.pixel({near(s.grid_x), near(s.grid_y)});
+        return mapping_of(ws().views.current()).pixel({near(s.grid_x), near(s.grid_y)});
     }
     // The mouse moved over the picture. QTest moves the cursor, which stays
     // put when asked to go where it is: each move comes from off the screen.
@@ -64,8 +64,9 @@ TEST_F(ProbeWindowTest, TheMouseMarksTheNodeUnderItAndShowsItsValues) {
     move_to(near_node(61, 20));
     EXPECT_EQ(edit("Edit1")->text(), " i=60");
     EXPECT_EQ(edit("Edit2")->text(), " j= 19");
-    EXPECT_EQ(edit("Edit7")->text(), "S=" + QString::number(ws().store.current_scalars().value(61, 20), 'f', 7));
-    const QPoint node = ws().plot.node_pixel(ws().store, 61, 20);
+    const ViewFields shown = view_fields(ws().store, ws().views.current());
+    EXPECT_EQ(edit("Edit7")->text(), "S=" + QString::number(shown.current_scalars().value(61, 20), 'f', 7));
+    const QPoint node = mapping_of(ws().views.current()).node_pixel(ws().store, 61, 20);
     EXPECT_NE(image()->picture().pixel(node), before.pixel(node));
 }
 

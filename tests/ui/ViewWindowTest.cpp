@@ -95,7 +95,7 @@ TEST_F(ViewWindowTest, TheDiagnosticsPaneShowsFromTheHelpMenuWithTheRedrawsRecor
     EXPECT_TRUE(memo("Memo2").contains(QStringLiteral("Width=500\nHeight=10\n")));
     EXPECT_TRUE(memo("Memo2").endsWith(QStringLiteral("ratio=0.02")));
     EXPECT_TRUE(memo("Memo3").endsWith(QStringLiteral("current_active_window=1\ninfo_number_max=1")));
-    EXPECT_TRUE(ws().plot.memo2.lines().isEmpty());  // moved to the pane
+    EXPECT_TRUE(ws().layout_log.lines().isEmpty());  // moved to the pane
 }
 
 TEST_F(ViewWindowTest, LinePlotsFillTheStatusBoxesAndLongPlotsDriveTheProgressBar) {
@@ -206,14 +206,14 @@ TEST_F(ViewWindowTest, ActivationMakesTheSlotCurrentAndRestoresItsMappingWithout
     View_Info& grid_record = ws().views.at(grid_view->slot());
     const qint64 picture = grid_view->image()->picture().cacheKey();
     grid_record.x_start = 2;  // as an area selection would leave it
-    ws().plot.dx = -1;
 
     views()[0]->mdiArea()->setActiveSubWindow(grid_view);
 
     EXPECT_EQ(ws().views.current_active_window, grid_view->slot());
-    EXPECT_EQ(ws().store.draw.x_start, 2);
-    EXPECT_EQ(ws().plot.dx, grid_record.dx);
-    EXPECT_EQ(ws().store.current_data, 1);
+    const View_Info& current = ws().views.current();
+    EXPECT_EQ(area_of(current).x_start, 2);
+    EXPECT_EQ(mapping_of(current).dx, grid_record.dx);
+    EXPECT_EQ(data_slot_of(ws().store, current), 1);
     EXPECT_EQ(grid_view->image()->picture().cacheKey(), picture);
 }
 

@@ -17,7 +17,7 @@
 #include "plot/Renderer.h"
 #include "view/BarLimits.h"
 #include "view/TypedReal.h"
-#include "view/ViewActivation.h"
+#include "view/ViewFields.h"
 #include "view/ViewKind.h"
 
 namespace ruvo {
@@ -40,21 +40,6 @@ void set_file_range(FieldStore& store, const std::array<int, 4>& range) {
     store.file_y_start = range[2];
     store.file_y_end = range[3];
 }
-
-// Follow mode draws every view in turn; the view the user works in stays current.
-class KeepCurrentView {
-public:
-    explicit KeepCurrentView(Workspace& ws) : ws_(ws), slot_(ws.views.current_active_window) {}
-    ~KeepCurrentView() {
-        if (slot_ > 0) activate_view_slot(ws_, slot_);
-    }
-    KeepCurrentView(const KeepCurrentView&) = delete;
-    KeepCurrentView& operator=(const KeepCurrentView&) = delete;
-
-private:
-    Workspace& ws_;
-    int slot_;
-};
 
 }  // namespace
 
@@ -217,7 +202,6 @@ FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
     if (const QString file = unsettled_file(); !file.isEmpty()) return still_writing(file);
 
     state_ = FollowState::Updating;
-    const KeepCurrentView keep(ws_);
     std::vector<StagedRead> staged;
     QString unfinished;
     // A file rewritten while it was read may mix two updates: it is read again.
@@ -245,7 +229,8 @@ FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
 QString FollowEngine::file_of_view(int slot) const {
     const View_Info& view = ws_.views.at(slot);
     const bool vector = view.FileType == kVectorView;
-    const QString& slot_name = vector ? ws_.store.current_vectors().file_name : ws_.store.current_scalars().file_name;
+    const ViewFields fields = view_fields(ws_.store, view);
+    const QString& slot_name = vector ? fields.current_vectors().file_name : fields.current_scalars().file_name;
     const int count = vector ? ws_.project.vector_file_count : ws_.project.scalar_file_count;
     QString path;
     for (int n = 0; n < count; ++n) {
@@ -258,7 +243,7 @@ QString FollowEngine::file_of_view(int slot) const {
 ReadResult FollowEngine::ReloadViewFile(int slot, const QString& path, StagedRead& read) {
     const View_Info& view = ws_.views.at(slot);
     read.file_type = view.FileType;
-    read.data_slot = ws_.store.current_data;
+    read.data_slot = data_slot_of(ws_.store, view);
     ReadResult result;
     if (view.FileType == kVectorView) {
         read.vectors = std::make_unique<VectorSlot>();
@@ -276,11 +261,11 @@ bool FollowEngine::stage_reloads(const std::vector<FollowWindow>& windows, std::
     FieldStore& store = ws_.store;
     const std::array<int, 4> kept_range = file_range_of(store);
     for (const FollowWindow& window : windows) {
-        activate_view_slot(ws_, window.slot);
         const View_Info& view = ws_.views.at(window.slot);
-        if (!is_data_view(view) || !store.current_data_valid()) continue;
+        const ViewFields fields = view_fields(store, view);
+        if (!is_data_view(view) || !fields.current_data_valid()) continue;
         const bool known = std::any_of(staged.begin(), staged.end(), [&](const StagedRead& read) {
-            return read.file_type == view.FileType && read.data_slot == store.current_data;
+            return read.file_type == view.FileType && read.data_slot == fields.data_slot;
         });
         const QString path = file_of_view(window.slot);
         if (known || path.isEmpty()) continue;

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <optional>
 
-#include "Workspace.h"
 #include "plot/ColourScale.h"
 #include "plot/ContourCells.h"
 #include "plot/GridPlot.h"
@@ -11,7 +10,6 @@
 #include "plot/LinePlots.h"
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"
-#include "view/ViewActivation.h"
 #include "view/ViewKind.h"
 
 namespace ruvo {
@@ -245,7 +243,7 @@ PlotOutcome GrafFill(GrafContext& c) {
     text_at(out, Nearest(0.05 * width), Nearest(0.92 * height), c.plot.range_min);
     text_at(out, Nearest(0.85 * width), Nearest(0.92 * height), c.plot.range_max);
 
-    const FieldStore& store = c.store;
+    const ViewFields& store = c.store;
     const Table& s = store.current_scalars().value;
     const DrawRect& r = store.draw;
     c.progress.set_maximum(r.y_end - 1);
@@ -284,7 +282,7 @@ PlotOutcome GrafContours(GrafContext& c) {
         out.GrafColor(0, 0, 0);  // not the colour a writer before left
     }
 
-    const FieldStore& store = c.store;
+    const ViewFields& store = c.store;
     const Table& s = store.current_scalars().value;
     // The cells of a closed line are never contoured in the file.
     const ContourCellSpans spans(store, s, [&](int i, int j) { return store.cell_on_closed_line(i, j); });
@@ -423,23 +421,24 @@ PlotOutcome write_plots(GrafContext& c) {
 
 }  // namespace
 
-GrafFileText graf_file_text(Workspace& ws, int slot, QSize image, Progress& progress) {
-    activate_view_slot(ws, slot);
+GrafFileText graf_file_text(const FieldStore& store, View_Info& view, bool fixed_size, QSize image,
+                            Progress& progress) {
     // The view's own layout as its picture was drawn, so that the file depends
     // neither on which view was drawn last nor on a magnification bar moved
     // since.
+    const ViewFields fields = view_fields(store, view);
     PlotState plot;
-    const int drawn_at = ws.views.at(slot).drawn_magni;
-    if (const GeometryFailure layout = lay_out_view(ws, slot, plot, drawn_at); layout != GeometryFailure::None) {
-        return {{RenderFailure::Geometry, geometry_failure_text(layout)}, {}};
+    if (const GeometryFailure layout = lay_out_view(fields, view, {view.drawn_magni, fixed_size}, plot);
+        layout != GeometryFailure::None) {
+        return {{RenderFailure::Geometry, geometry_failure_text(layout), {}}, {}};
     }
-    if (image.isEmpty()) return {{RenderFailure::Geometry, QStringLiteral("the view has no picture")}, {}};
+    if (image.isEmpty()) return {{RenderFailure::Geometry, QStringLiteral("the view has no picture"), {}}, {}};
     GrafPage page = graf_page(image, plot);
     GrafWriter out;
     out.GrafBegin();
     // Everything is written into memory first, so a plot that cannot be
     // written leaves no file at all.
-    GrafContext context{out, page, ws.store, plot, ws.views.at(slot), progress};
+    GrafContext context{out, page, fields, plot, view, progress};
     if (const PlotOutcome plots = write_plots(context); !plots.ok()) return {result_of(plots), {}};
     out.GrafEnd();
     return {{}, out.text()};

@@ -13,16 +13,15 @@ class Progress;
 struct FieldStore;
 struct PlotState;
 struct View_Info;
-struct Workspace;
 
-// What the GRAF writers read and write: the page and its mapping, the field
-// store (drawing rectangle and current_data set for the view), the view's
+// What the GRAF writers read and write: the page and its mapping, the fields
+// as the view sees them (its drawing rectangle and data slot), the view's
 // mapping (for the arrow thinning and Array_Max), its record and the progress
 // bar, which every writer drives.
 struct GrafContext {
     GrafWriter& out;
     GrafPage& page;
-    const FieldStore& store;
+    ViewFields store;
     PlotState& plot;
     const View_Info& view;
     Progress& progress;
@@ -48,9 +47,10 @@ struct GrafFileText {
     QByteArray text;     // the whole file: header, the view's plots, trailer
 };
 
-// The GRAF file of the view in `slot` whose image is `image` large: the
-// plot of its kind, the fill and contour lines drawn together, the arrows
-// over a contour or fill view, the grid and the area outline.
-GrafFileText graf_file_text(Workspace& ws, int slot, QSize image, Progress& progress);
+// The GRAF file of `view` whose image is `image` large, laid out as its
+// picture was drawn (the fixed layout when `fixed_size`): the plot of its
+// kind, the fill and contour lines drawn together, the arrows over a contour
+// or fill view, the grid and the area outline.
+GrafFileText graf_file_text(const FieldStore& store, View_Info& view, bool fixed_size, QSize image, Progress& progress);
 
 }  // namespace ruvo

@@ -64,7 +64,7 @@ int contour_colour_index(int k, int level_count) {
     return Truncate(255.0 * k / level_count);
 }
 
-PlotOutcome set_value_range(PlotState& plot, const FieldStore& store, const View_Info& view) {
+PlotOutcome set_value_range(PlotState& plot, const ViewFields& store, const View_Info& view) {
     if (!store.current_data_valid())
         return numeric_failure(QStringLiteral("the view's scalar file holds no data slot"));
     const Table& value = store.current_scalars().value;

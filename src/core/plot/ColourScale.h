@@ -47,7 +47,7 @@ inline int fill_colour_index(double value, double range_min, double range_max, i
 // the user set them, else the extremes of the current scalar slot over the
 // drawing rectangle. Fails when there is no scalar slot to draw, or when the
 // range is not a finite span (its ends not numbers, or too far apart).
-PlotOutcome set_value_range(PlotState& plot, const FieldStore& store, const View_Info& view);
+PlotOutcome set_value_range(PlotState& plot, const ViewFields& store, const View_Info& view);
 inline PlotOutcome set_value_range(PlotContext& context) {
     return set_value_range(context.plot, context.store, context.view);
 }

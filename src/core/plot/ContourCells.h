@@ -8,7 +8,7 @@
 #include <limits>
 #include <vector>
 
-#include "data/FieldStore.h"
+#include "view/ViewFields.h"
 
 namespace ruvo {
 
@@ -59,7 +59,7 @@ inline int joined_edge_pairs(const std::array<bool, 4>& crossed, std::array<std:
 
 namespace detail {
 // Every edge tested, crossing points interpolated, pairs joined.
-inline int cell_segments(const FieldStore& store, const Table& s, int i, int j, double level, CellSegments& out) {
+inline int cell_segments(const ViewFields& store, const Table& s, int i, int j, double level, CellSegments& out) {
     // From-node and to-node of E1..E4.
     static constexpr std::array<std::array<int, 4>, 4> kEdges = {{
         {0, 0, 0, 1},  // E1: (i, j) -> (i, j+1)
@@ -98,7 +98,7 @@ inline int cell_segments(const FieldStore& store, const Table& s, int i, int j, 
 class ContourCellSpans {
 public:
     template <typename Skipped>
-    ContourCellSpans(const FieldStore& store, const Table& s, Skipped skipped) : draw_(store.draw) {
+    ContourCellSpans(const ViewFields& store, const Table& s, Skipped skipped) : draw_(store.draw) {
         constexpr double kInfinity = std::numeric_limits<double>::infinity();
         spans_.reserve(static_cast<std::size_t>(std::max(columns(), 0) * std::max(draw_.y_end - draw_.y_start, 0)));
         for (int j = draw_.y_start; j <= draw_.y_end - 1; ++j) {
@@ -137,7 +137,7 @@ private:
 // by cell (rows j outer, columns i inner), in each cell in joining order;
 // passes over the cells the spans rule out.
 template <typename UseSegment>
-void for_each_contour_segment(const FieldStore& store, const Table& s, double level, const ContourCellSpans& spans,
+void for_each_contour_segment(const ViewFields& store, const Table& s, double level, const ContourCellSpans& spans,
                               UseSegment use) {
     const DrawRect& r = store.draw;
     CellSegments segments;

@@ -66,7 +66,7 @@ PlotOutcome Draw_Contours(PlotContext& context) {
 
     Canvas& canvas = context.canvas;
     const PlotState& plot = context.plot;
-    const FieldStore& store = context.store;
+    const ViewFields& store = context.store;
     const Table& s = store.current_scalars().value;
     // On screen a cell of a closed line is contoured while closed lines are shown.
     const ContourCellSpans spans(store, s, [&](int i, int j) { return store.cell_skipped(i, j); });

@@ -16,7 +16,7 @@ namespace {
 int band_legend_index(int k, int) { return k; }
 
 // The pixels of the nodes of row j over the drawing rectangle, from x_start on.
-void node_pixel_row(const FieldStore& store, const PlotState& plot, int j, std::vector<QPoint>& row) {
+void node_pixel_row(const ViewFields& store, const PlotState& plot, int j, std::vector<QPoint>& row) {
     row.clear();
     for (int i = store.draw.x_start; i <= store.draw.x_end; ++i) row.push_back(plot.node_pixel(store, i, j));
 }
@@ -35,7 +35,7 @@ PlotOutcome Draw_Beta(PlotContext& context) {
     draw_legend_bar(canvas, ramp, band_count, band_legend_index);
     draw_range_labels(canvas, context.plot);
 
-    const FieldStore& store = context.store;
+    const ViewFields& store = context.store;
     const PlotState& plot = context.plot;
     const Table& s = store.current_scalars().value;
     const DrawRect& r = store.draw;

@@ -13,7 +13,7 @@ QString real_text(double value) { return QString::number(value, 'g', 15); }
 
 // Extremes, extents and origin of the drawing rectangle: the first steps of
 // both layouts.
-GeometryFailure measure_grid(PlotState& plot, const FieldStore& store) {
+GeometryFailure measure_grid(PlotState& plot, const ViewFields& store) {
     const DrawRect& r = store.draw;
     if (r.x_start < 1 || r.y_start < 1 || r.x_end > kMaxNodes || r.y_end > kMaxNodes || r.x_start > r.x_end ||
         r.y_start > r.y_end) {
@@ -90,7 +90,7 @@ double PlotState::Array_Min(const Table& table, const DrawRect& rect) {
     return found.value;
 }
 
-GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View_Info& view, int magnification_bar) {
+GeometryFailure Set_View_Geometry(PlotState& plot, const ViewFields& store, View_Info& view, int magnification_bar) {
     plot.magnification = kMagnificationBar.clamped(magnification_bar);
     if (const auto failure = measure_grid(plot, store); failure != GeometryFailure::None) return failure;
 
@@ -122,13 +122,13 @@ GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View
     return GeometryFailure::None;
 }
 
-std::optional<double> natural_ratio(const FieldStore& store) {
+std::optional<double> natural_ratio(const ViewFields& store) {
     PlotState measured;
     if (measure_grid(measured, store) != GeometryFailure::None) return std::nullopt;
     return ratio_of(measured);
 }
 
-GeometryFailure Set_Fixed_Geometry(PlotState& plot, const FieldStore& store, View_Info& view) {
+GeometryFailure Set_Fixed_Geometry(PlotState& plot, const ViewFields& store, View_Info& view) {
     plot.magnification = 100;
     if (const auto failure = measure_grid(plot, store); failure != GeometryFailure::None) return failure;
     plot.width = 640;
@@ -151,6 +151,19 @@ GeometryFailure Set_Fixed_Geometry(PlotState& plot, const FieldStore& store, Vie
     }
     store_mapping(plot, view);
     return GeometryFailure::None;
+}
+
+PlotState mapping_of(const View_Info& view) {
+    PlotState plot;
+    plot.x_scale = view.x_scale;
+    plot.y_scale = view.y_scale;
+    plot.x_scale_y = view.x_scale_y;
+    plot.dx = view.dx;
+    plot.dy = view.dy;
+    plot.frame_left = view.frame_left;
+    plot.frame_bottom = view.frame_bottom;
+    plot.origin_y = view.origin_y;
+    return plot;
 }
 
 QString geometry_failure_text(GeometryFailure failure) {

@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "data/Extremes.h"
-#include "data/FieldStore.h"
 #include "plot/Nearest.h"
+#include "view/ViewFields.h"
 
 namespace ruvo {
 
@@ -26,6 +26,9 @@ inline int clamp_pixel(long long value) { return static_cast<int>(std::clamp(val
 class DiagnosticLog {
 public:
     void append(const QString& line);
+    void append(const QStringList& lines) {
+        for (const QString& line : lines) append(line);
+    }
     void clear() { lines_.clear(); }
     const QStringList& lines() const { return lines_; }
 
@@ -82,8 +85,9 @@ struct PlotState {
     int PixelY(double y) const { return clamp_pixel(dy - static_cast<long long>(Nearest(y_scale * y))); }
     QPoint pixel(QPointF p) const { return {PixelX(p.x()), PixelY(p.y())}; }
     // P(i, j): the pixel of grid node (i, j).
-    QPoint node_pixel(const FieldStore& store, int i, int j) const {
-        return {PixelX(store.grid_x(i, j)), PixelY(store.grid_y(i, j))};
+    template <typename Fields>
+    QPoint node_pixel(const Fields& fields, int i, int j) const {
+        return {PixelX(fields.grid_x(i, j)), PixelY(fields.grid_y(i, j))};
     }
 };
 
@@ -107,17 +111,28 @@ inline constexpr double kMaxPixelOffset = 1'000'000'000;
 inline constexpr int kMaxImageSide = 32000;
 inline constexpr long long kMaxImagePixels = 160'000'000;
 
+// How a view is laid out: the normal layout at a magnification, or the fixed
+// 640 x 480 one of follow mode and sequential conversion.
+struct LayoutChoice {
+    int magnification = 100;
+    bool fixed_size = false;
+};
+
+// The mapping a view's record keeps from its last layout, as a PlotState:
+// what marks drawn without a redraw, and the probe, map through.
+PlotState mapping_of(const View_Info& view);
+
 // Normal layout: 500 pixels wide at 100 %, height by the aspect ratio, the
 // grid inside a 5 % margin. Stores the mapping (and a computed ratio) into the
 // view record. The window fit belongs to the window.
-GeometryFailure Set_View_Geometry(PlotState& plot, const FieldStore& store, View_Info& view, int magnification_bar);
+GeometryFailure Set_View_Geometry(PlotState& plot, const ViewFields& store, View_Info& view, int magnification_bar);
 
 // The aspect ratio the normal layout gives the drawing area while the view's
 // ratio is not fixed: differ_y / differ_x. None when the area cannot be laid out.
-std::optional<double> natural_ratio(const FieldStore& store);
+std::optional<double> natural_ratio(const ViewFields& store);
 
 // Fixed 640 x 480 layout of follow mode and sequential conversion.
-GeometryFailure Set_Fixed_Geometry(PlotState& plot, const FieldStore& store, View_Info& view);
+GeometryFailure Set_Fixed_Geometry(PlotState& plot, const ViewFields& store, View_Info& view);
 
 QString geometry_failure_text(GeometryFailure failure);
 

@@ -7,7 +7,7 @@
 
 namespace ruvo {
 
-void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, Progress& progress) {
+void Draw_Grid(Canvas& canvas, const ViewFields& store, const PlotState& plot, Progress& progress) {
     const DrawRect& r = store.draw;
     canvas.set_pen_colour(qRgb(192, 192, 192));
     canvas.set_pen_style(PenStyle::Solid);
@@ -47,10 +47,10 @@ void Draw_Grid(Canvas& canvas, const FieldStore& store, const PlotState& plot, P
     canvas.set_pen_mode(PenMode::Copy);
 }
 
-std::vector<GridLine> area_frame_edges(const FieldStore& store) {
+std::vector<GridLine> area_frame_edges(const ViewFields& store) {
     const DrawRect& r = store.draw;
     const bool whole_closed_grid =
-        store.closed_grid_show && r.x_start == store.file_x_start + 1 && r.x_end == store.file_x_end + 1;
+        store.closed_grid_show && r.x_start == store.fields.file_x_start + 1 && r.x_end == store.fields.file_x_end + 1;
     std::vector<GridLine> edges{line_of_constant_j(r.y_start, r)};
     if (!whole_closed_grid) edges.push_back(line_of_constant_i(r.x_end, r));
     edges.push_back(line_of_constant_j(r.y_end, r));
@@ -58,7 +58,7 @@ std::vector<GridLine> area_frame_edges(const FieldStore& store) {
     return edges;
 }
 
-void Draw_Area_Frame(Canvas& canvas, const FieldStore& store, const PlotState& plot) {
+void Draw_Area_Frame(Canvas& canvas, const ViewFields& store, const PlotState& plot) {
     canvas.set_pen_colour(qRgb(0, 0, 0));
     canvas.set_pen_style(PenStyle::Solid);
     canvas.set_pen_width(3);

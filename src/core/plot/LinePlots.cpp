@@ -28,7 +28,7 @@ constexpr QRgb kMarkerGrey = qRgb(192, 192, 192);
 // that default is taken here as a readable 9 points.
 constexpr int kDetailTextPoints = 9;
 
-const Table& scalar_values(const FieldStore& store) { return store.current_scalars().value; }
+const Table& scalar_values(const ViewFields& store) { return store.current_scalars().value; }
 
 void use_pen(Canvas& canvas, QRgb colour, PenMode mode) {
     canvas.set_pen_colour(colour);
@@ -214,7 +214,7 @@ void for_each_scale_tick(const View_Info& view, const DetailScale& d, int zero_r
     if (ladders.lower) ladder(lower_ladder(bottom, zero_row));
 }
 
-DetailScale Detail_Scale(PlotState& plot, const FieldStore& store, const View_Info& view) {
+DetailScale Detail_Scale(PlotState& plot, const ViewFields& store, const View_Info& view) {
     const Table& s = scalar_values(store);
     DetailScale d;
     d.max_s = plot.Array_Max(s, store.draw);

@@ -14,7 +14,7 @@ PlotOutcome Draw_Column(PlotContext& context);
 PlotOutcome Draw_Detail(PlotContext& context);
 
 // The Detail graph's extremes and value axis, shared with the GRAF export.
-DetailScale Detail_Scale(PlotState& plot, const FieldStore& store, const View_Info& view);
+DetailScale Detail_Scale(PlotState& plot, const ViewFields& store, const View_Info& view);
 
 // The ticks of the Detail graph's value scale, in drawing order: the zero
 // row's, then the upper ladder (from the zero row up to `top`) and the lower

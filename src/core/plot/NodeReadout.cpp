@@ -1,7 +1,7 @@
 #include "plot/NodeReadout.h"
 
 #include "Texts.h"
-#include "data/FieldStore.h"
+#include "view/ViewFields.h"
 
 namespace ruvo {
 
@@ -9,7 +9,7 @@ QString value_text(double value) { return QString::number(value, 'f', 7); }
 
 QString readout(const char* prefix, const QString& value) { return QString::fromUtf8(prefix) + value; }
 
-std::array<QString, 7> node_readout(const FieldStore& store, int i, int j, const char* i_prefix, const char* j_prefix) {
+std::array<QString, 7> node_readout(const ViewFields& store, int i, int j, const char* i_prefix, const char* j_prefix) {
     using namespace messages;
     const VectorSlot& vectors = store.current_vectors();
     return {readout(i_prefix, QString::number(i - 1)),

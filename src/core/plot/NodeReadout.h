@@ -6,7 +6,7 @@
 
 namespace ruvo {
 
-struct FieldStore;
+struct ViewFields;
 
 // A value as the read-outs show it: "0.0000000", seven decimals, rounded.
 QString value_text(double value);
@@ -17,6 +17,6 @@ QString readout(const char* prefix, const QString& value);
 // The read-outs Edit1..Edit7 of node (i, j): its indexes zero-based after
 // the two prefixes, its coordinates, and the vector and the value of the
 // current data slot there.
-std::array<QString, 7> node_readout(const FieldStore& store, int i, int j, const char* i_prefix, const char* j_prefix);
+std::array<QString, 7> node_readout(const ViewFields& store, int i, int j, const char* i_prefix, const char* j_prefix);
 
 }  // namespace ruvo

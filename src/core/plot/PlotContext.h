@@ -4,11 +4,12 @@
 
 #include <array>
 
+#include "view/ViewFields.h"
+
 namespace ruvo {
 
 class Canvas;
 class Progress;
-struct FieldStore;
 struct PlotState;
 struct View_Info;
 
@@ -39,12 +40,12 @@ struct PlotOutcome {
 };
 
 // Everything a plot routine reads and draws on: the canvas of the view's
-// image, the field store (its drawing rectangle and current_data already set
-// for the view), the mapping of the current layout, the view's record, the
+// image, the fields as the view sees them (its drawing rectangle and data
+// slot), the mapping of the current layout, the view's record, the
 // progress bar and the status boxes. Every setting comes from the view's record.
 struct PlotContext {
     Canvas& canvas;
-    FieldStore& store;
+    ViewFields store;
     PlotState& plot;
     View_Info& view;
     Progress& progress;

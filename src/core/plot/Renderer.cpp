@@ -9,7 +9,6 @@
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"
-#include "view/ViewActivation.h"
 #include "view/ViewKind.h"
 
 namespace ruvo {
@@ -17,8 +16,8 @@ namespace ruvo {
 RenderResult result_of(const PlotOutcome& outcome) {
     switch (outcome.failure) {
     case PlotFailure::None: return {};
-    case PlotFailure::Numeric: return {RenderFailure::Numeric, outcome.reason};
-    case PlotFailure::AllZeroVectors: return {RenderFailure::AllZeroVectors, outcome.reason};
+    case PlotFailure::Numeric: return {RenderFailure::Numeric, outcome.reason, {}};
+    case PlotFailure::AllZeroVectors: return {RenderFailure::AllZeroVectors, outcome.reason, {}};
     }
     return {};
 }
@@ -44,42 +43,54 @@ PlotOutcome draw_layer(Layer layer, PlotContext& context) {
 }
 }  // namespace
 
-GeometryFailure lay_out_view(Workspace& ws, int slot, PlotState& plot, std::optional<int> magnification) {
-    View_Info& view = ws.views.at(slot);
-    return ws.fixed_size_mode
-               ? Set_Fixed_Geometry(plot, ws.store, view)
-               : Set_View_Geometry(plot, ws.store, view, magnification.value_or(ws.magnification_of(slot)));
+GeometryFailure lay_out_view(const ViewFields& fields, View_Info& view, LayoutChoice layout, PlotState& plot) {
+    return layout.fixed_size ? Set_Fixed_Geometry(plot, fields, view)
+                             : Set_View_Geometry(plot, fields, view, layout.magnification);
 }
 
-RenderResult render_grid_over(Workspace& ws, int slot, QImage& image, Progress& progress) {
-    activate_view_slot(ws, slot);
-    if (const GeometryFailure layout = lay_out_view(ws, slot, ws.plot); layout != GeometryFailure::None) {
-        return {RenderFailure::Geometry, geometry_failure_text(layout)};
+RenderResult render_grid_over(const FieldStore& store, View_Info& view, LayoutChoice layout, QImage& image,
+                              Progress& progress) {
+    const ViewFields fields = view_fields(store, view);
+    PlotState plot;
+    if (const GeometryFailure failure = lay_out_view(fields, view, layout, plot); failure != GeometryFailure::None) {
+        return {RenderFailure::Geometry, geometry_failure_text(failure), plot.memo2.lines()};
     }
     Canvas canvas(image);
-    Draw_Grid(canvas, ws.store, ws.plot, progress);
-    return {};
+    Draw_Grid(canvas, fields, plot, progress);
+    return {RenderFailure::None, {}, plot.memo2.lines()};
 }
 
-RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status) {
-    activate_view_slot(ws, slot);
-    if (const GeometryFailure layout = lay_out_view(ws, slot, ws.plot); layout != GeometryFailure::None) {
-        return {RenderFailure::Geometry, geometry_failure_text(layout)};
-    }
-    View_Info& view = ws.views.at(slot);
-
-    // A picture of the size it had is drawn over again in its own memory: a
-    // series of redraws (a conversion, follow mode, the bars) allocates nothing.
-    ws.plot.colour_raster_ready = false;
-    Canvas canvas(image);
-    canvas.new_raster(ws.plot.width, ws.plot.height);
-    PlotContext context{canvas, ws.store, ws.plot, view, progress, status, ws.fixed_size_mode};
-
-    const Layers layers = view_layers(view, Medium::Screen);
+namespace {
+RenderResult draw_view(PlotContext& context) {
+    const Layers layers = view_layers(context.view, Medium::Screen);
     for (const Layer layer : layers.all()) {
         if (const PlotOutcome drawn = draw_layer(layer, context); !drawn.ok()) return result_of(drawn);
     }
     return {};
+}
+}  // namespace
+
+RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice layout, QImage& image,
+                         Progress& progress, StatusBoxes& status) {
+    const ViewFields fields = view_fields(store, view);
+    PlotState plot;
+    if (const GeometryFailure failure = lay_out_view(fields, view, layout, plot); failure != GeometryFailure::None) {
+        return {RenderFailure::Geometry, geometry_failure_text(failure), plot.memo2.lines()};
+    }
+    // A picture of the size it had is drawn over again in its own memory: a
+    // series of redraws (a conversion, follow mode, the bars) allocates nothing.
+    Canvas canvas(image);
+    canvas.new_raster(plot.width, plot.height);
+    PlotContext context{canvas, fields, plot, view, progress, status, layout.fixed_size};
+    RenderResult drawn = draw_view(context);
+    drawn.layout_log = plot.memo2.lines();
+    return drawn;
+}
+
+RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status) {
+    const RenderResult drawn = render_view(ws.store, ws.views.at(slot), ws.layout_of(slot), image, progress, status);
+    ws.layout_log.append(drawn.layout_log);
+    return drawn;
 }
 
 }  // namespace ruvo

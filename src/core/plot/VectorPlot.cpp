@@ -120,7 +120,7 @@ ArrowThinning arrow_thinning(const View_Info& view, const PlotState& plot) {
             view.x_dot_step,  view.y_dot_step,  plot.x_scale,     plot.y_scale};
 }
 
-void visit_arrow_nodes(const FieldStore& store, const VectorSlot& vectors, const ArrowThinning& thinning,
+void visit_arrow_nodes(const ViewFields& store, const VectorSlot& vectors, const ArrowThinning& thinning,
                        Progress& progress, const std::function<void(int ii, int jj)>& arrow) {
     const DrawRect& r = store.draw;
     if (!inside_tables(r)) return;
@@ -189,7 +189,7 @@ void Draw_Arrow(PlotContext& context, double x0, double y0, double x1, double y1
 }
 
 PlotOutcome Draw_Vectors(PlotContext& context) {
-    const FieldStore& store = context.store;
+    const ViewFields& store = context.store;
     if (!store.current_data_valid()) return {PlotFailure::AllZeroVectors, QStringLiteral("no vector slot is selected")};
     const VectorSlot& vectors = store.current_vectors();
     const View_Info& view = context.view;

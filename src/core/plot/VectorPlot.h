@@ -59,7 +59,7 @@ ArrowThinning arrow_thinning(const View_Info& view, const PlotState& plot);
 // arrow, in drawing order (rows j outer, columns i inner). Nodes whose u or v
 // is exactly 0 get none. Drives `progress`: maximum draw_y_end, one step per
 // row counter, position 0 at the end.
-void visit_arrow_nodes(const FieldStore& store, const VectorSlot& vectors, const ArrowThinning& thinning,
+void visit_arrow_nodes(const ViewFields& store, const VectorSlot& vectors, const ArrowThinning& thinning,
                        Progress& progress, const std::function<void(int ii, int jj)>& arrow);
 
 // An arrow's shaft and the ends of its two barbs, grid coordinates.

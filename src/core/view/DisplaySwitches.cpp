@@ -1,6 +1,7 @@
 #include "view/DisplaySwitches.h"
 
 #include "data/FieldStore.h"
+#include "view/ViewFields.h"
 #include "view/ViewKind.h"
 
 namespace ruvo {
@@ -79,7 +80,8 @@ SwitchEffect Cntr_Overlap_SwitchClick(View_Info& view) {
 }
 
 SwitchEffect Vector_Overlap_SwitchClick(View_Info& view, const FieldStore& store) {
-    const bool arrows_read = store.current_data_valid() && store.current_data <= store.vector_count;
+    const ViewFields fields = view_fields(store, view);
+    const bool arrows_read = fields.current_data_valid() && fields.data_slot <= store.vector_count;
     if (store.vector_count <= 0 || (!view.Vector_Overlap && !arrows_read)) {
         SwitchEffect warning;
         warning.warn_no_vectors = true;

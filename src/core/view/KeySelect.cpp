@@ -2,6 +2,7 @@
 
 #include "Workspace.h"
 #include "view/DisplaySwitches.h"
+#include "view/ViewFields.h"
 #include "view/ViewKind.h"
 
 namespace ruvo {
@@ -82,8 +83,9 @@ QPoint arrow_vector(int key) {
 }
 
 void cursor_to_area_start(Workspace& ws) {
-    ws.probe.probe_i = ws.store.draw.x_start;
-    ws.probe.probe_j = ws.store.draw.y_start;
+    const DrawRect area = area_of(ws.views.current());
+    ws.probe.probe_i = area.x_start;
+    ws.probe.probe_j = area.y_start;
 }
 
 ProbeEffect enter(Workspace& ws) {
@@ -155,7 +157,7 @@ ProbeEffect Key_Select_Step(Workspace& ws, int key, Qt::KeyboardModifiers modifi
 ProbeEffect Move_Key_Cursor(Workspace& ws, int direction, Qt::KeyboardModifiers modifiers) {
     const Qt::KeyboardModifiers keys_held = held(modifiers);
     const int n = keys_held == Qt::ControlModifier ? kCtrlStep : keys_held == kShiftCtrl ? kShiftCtrlStep : 1;
-    const DrawRect& area = ws.store.draw;
+    const DrawRect area = area_of(ws.views.current());
     ProbeState& p = ws.probe;
     switch (direction) {
     case kCursorUp:

@@ -37,7 +37,9 @@ std::optional<ControlLayout> neglect_step(Workspace& ws, QImage& picture, int de
     if (!marker) return std::nullopt;
     Canvas canvas(picture);
     NoProgress progress;
-    PlotContext context{canvas, ws.store, ws.plot, view, progress, status, ws.fixed_size_mode};
+    // The marks lie on the picture the view's last layout drew.
+    PlotState plot = mapping_of(view);
+    PlotContext context{canvas, view_fields(ws.store, view), plot, view, progress, status, ws.fixed_size_mode};
     if (view.YAxis) marker(context);
     const DrawRect& grid = ws.store.grid_area;
     if (steps_row(view)) {
@@ -49,7 +51,7 @@ std::optional<ControlLayout> neglect_step(Workspace& ws, QImage& picture, int de
     marker(context);
     // A redraw draws the area frame over the marker's ends; drawn again here,
     // it mends where the removed marker crossed it.
-    if (view.ScalarViewType != kDetailView) Draw_Area_Frame(canvas, ws.store, ws.plot);
+    if (view.ScalarViewType != kDetailView) Draw_Area_Frame(canvas, context.store, plot);
     ControlLayout layout;
     layout.check(ViewMenuItem::View_Cntr_YAxis_Switch);
     return layout;

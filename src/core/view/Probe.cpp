@@ -8,6 +8,7 @@
 #include "Workspace.h"
 #include "plot/NodeReadout.h"
 #include "view/DisplaySwitches.h"
+#include "view/ViewFields.h"
 #include "view/ViewKind.h"
 
 namespace ruvo {
@@ -77,7 +78,6 @@ void set_area(View_Info& view, FieldStore& store, const DrawRect& area) {
     view.y_end = area.y_end;
 }
 
-DrawRect area_of(const View_Info& view) { return {view.x_start, view.y_start, view.x_end, view.y_end}; }
 DrawRect previous_area_of(const View_Info& view) {
     return {view.pre_x_start, view.pre_y_start, view.pre_x_end, view.pre_y_end};
 }
@@ -116,10 +116,11 @@ void ProbeEffect::toggle(const ProbeMark& mark) {
 }
 
 bool Find_Probe_Node(Workspace& ws, QPoint pixel) {
-    const PlotState& plot = ws.plot;
+    const View_Info& view = ws.views.current();
+    const PlotState plot = mapping_of(view);
     if (plot.x_scale == 0.0 || plot.y_scale == 0.0) return false;  // no layout yet
     const Point p{(pixel.x() - plot.dx) / plot.x_scale, (plot.dy - pixel.y()) / plot.y_scale};
-    const DrawRect& area = ws.store.draw;
+    const DrawRect area = area_of(view);
     const int i_first = std::max(area.x_start, 1), i_last = std::min(area.x_end, kMaxNodes);
     const int j_first = std::max(area.y_start, 1), j_last = std::min(area.y_end, kMaxNodes);
     // The cells are visited column by column, as the tables lie in memory; the
@@ -231,7 +232,8 @@ SwitchEffect Pre_AreaClick(View_Info& view, FieldStore& store) {
 std::array<QString, 7> probe_readout(const Workspace& ws) {
     const ProbeNode node = ws.probe.probe();
     if (!node.is_set()) return {};
-    return node_readout(ws.store, node.i, node.j, messages::kProbeReadoutI, messages::kProbeReadoutJ);
+    return node_readout(view_fields(ws.store, ws.views.current()), node.i, node.j, messages::kProbeReadoutI,
+                        messages::kProbeReadoutJ);
 }
 
 }  // namespace ruvo

@@ -6,6 +6,7 @@
 #include "data/Extremes.h"
 #include "plot/Nearest.h"
 #include "view/BarLimits.h"
+#include "view/ViewFields.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {
@@ -21,8 +22,10 @@ std::optional<double> percent(double part, double whole) {
 }  // namespace
 
 MaxMinWork max_min_work(const View_Info& view, const FieldStore& store) {
-    const Table& values = store.current_scalars().value;
-    return {array_max(values, store.draw).value, array_min(values, store.draw).value, view.Scalar_max, view.Scalar_min};
+    const ViewFields fields = view_fields(store, view);
+    const Table& values = fields.current_scalars().value;
+    return {array_max(values, fields.draw).value, array_min(values, fields.draw).value, view.Scalar_max,
+            view.Scalar_min};
 }
 
 BarPlacement max_bar_placement(const MaxMinWork& w) {

@@ -3,6 +3,7 @@
 #include "data/Extremes.h"
 #include "plot/Canvas.h"
 #include "plot/Geometry.h"
+#include "view/ViewFields.h"
 #include "view/ViewKind.h"
 
 namespace ruvo {
@@ -11,8 +12,6 @@ namespace {
 
 constexpr QRgb kRangeDotColour = qRgb(0, 128, 0);
 constexpr int kRangeDotWidth = 8;
-
-const Table& values(const FieldStore& store) { return store.current_scalars().value; }
 
 RangeStep set_end(View_Info& view, RangeEnd end, const Extreme& found, bool changed) {
     if (!found.found) return {end, std::nullopt};
@@ -29,19 +28,25 @@ RangeStep set_end(View_Info& view, RangeEnd end, const Extreme& found, bool chan
 }  // namespace
 
 RangeStep View_Cntr_MinUpClick(View_Info& view, const FieldStore& store) {
-    return set_end(view, RangeEnd::Min, array_min_above(values(store), store.draw, view.Scalar_min), true);
+    const ViewFields fields = view_fields(store, view);
+    return set_end(view, RangeEnd::Min, array_min_above(fields.current_scalars().value, fields.draw, view.Scalar_min),
+                   true);
 }
 
 RangeStep View_Cntr_MaxDownClick(View_Info& view, const FieldStore& store) {
-    return set_end(view, RangeEnd::Max, array_max_below(values(store), store.draw, view.Scalar_max), true);
+    const ViewFields fields = view_fields(store, view);
+    return set_end(view, RangeEnd::Max, array_max_below(fields.current_scalars().value, fields.draw, view.Scalar_max),
+                   true);
 }
 
 RangeStep View_Cntr_MinDefaultClick(View_Info& view, const FieldStore& store) {
-    return set_end(view, RangeEnd::Min, array_min(values(store), store.draw), false);
+    const ViewFields fields = view_fields(store, view);
+    return set_end(view, RangeEnd::Min, array_min(fields.current_scalars().value, fields.draw), false);
 }
 
 RangeStep View_Cntr_MaxDefaultClick(View_Info& view, const FieldStore& store) {
-    return set_end(view, RangeEnd::Max, array_max(values(store), store.draw), false);
+    const ViewFields fields = view_fields(store, view);
+    return set_end(view, RangeEnd::Max, array_max(fields.current_scalars().value, fields.draw), false);
 }
 
 ControlLayout range_item_layout(const View_Info& view) {

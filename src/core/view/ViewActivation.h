@@ -5,10 +5,10 @@ namespace ruvo {
 struct Workspace;
 
 // Makes `slot` the current view, as activating its window does: it becomes
-// current_active_window, its file's data slot becomes current_data, its area
-// the drawing rectangle and its saved mapping the plot engine's mapping.
-// Nothing is redrawn. The window, the redraw and the command line all make a
-// view current this one way.
+// current_active_window, and a magnification bar moved for another view is
+// dropped. Nothing is redrawn: drawing and export take their view as it is,
+// current or not. The window and the command line make a view current this
+// one way.
 void activate_view_slot(Workspace& ws, int slot);
 
 // What closing a view window does to the tables, whichever way it is

@@ -1,8 +1,10 @@
 #include "view/ViewOpening.h"
 
 #include "Workspace.h"
+#include "data/Extremes.h"
 #include "data/FileNames.h"
 #include "view/ViewActivation.h"
+#include "view/ViewFields.h"
 
 #include <algorithm>
 #include <utility>
@@ -87,20 +89,21 @@ OpenViewResult open_view(Workspace& ws, FileKind kind, int position) {
     ws.views.Init_View_Info(slot.slot, ws.store, ws.sequential_mode ? std::optional(ws.store.grid_area) : std::nullopt);
     activate_view_slot(ws, slot.slot);
     if (kind == FileKind::Scalar) {
-        const Table& values = ws.store.current_scalars().value;
-        view.Scalar_max = ws.plot.Array_Max(values, ws.store.draw);
-        view.Scalar_min = ws.plot.Array_Min(values, ws.store.draw);
+        const ViewFields fields = view_fields(ws.store, view);
+        const Table& values = fields.current_scalars().value;
+        view.Scalar_max = array_max(values, fields.draw).value;
+        view.Scalar_min = array_min(values, fields.draw).value;
     }
     return result;
 }
 
 ReadResult reread_view_data(Workspace& ws, int slot, const QString& path) {
-    activate_view_slot(ws, slot);
     FieldStore& store = ws.store;
     const View_Info& view = ws.views.at(slot);
-    if (!store.current_data_valid()) return {};
-    if (view.FileType == kVectorView) return read_vector(store, store.vector_data[store.current_data], path);
-    if (view.FileType == kScalarView) return read_scalar(store, store.scalar_data[store.current_data], path);
+    const auto data_slot = static_cast<std::size_t>(data_slot_of(store, view));
+    if (data_slot < 1 || data_slot > kMaxSlots) return {};
+    if (view.FileType == kVectorView) return read_vector(store, store.vector_data[data_slot], path);
+    if (view.FileType == kScalarView) return read_scalar(store, store.scalar_data[data_slot], path);
     return {};
 }
 

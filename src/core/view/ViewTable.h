@@ -127,6 +127,8 @@ public:
 
     View_Info& current() { return info[static_cast<std::size_t>(current_active_window)]; }
     View_Info& at(int slot) { return info[static_cast<std::size_t>(slot)]; }
+    const View_Info& current() const { return info[static_cast<std::size_t>(current_active_window)]; }
+    const View_Info& at(int slot) const { return info[static_cast<std::size_t>(slot)]; }
 };
 
 // Caption of a new view window: the full path, with " (n)" for later windows

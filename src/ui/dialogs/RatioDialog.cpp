@@ -66,7 +66,7 @@ void TChangeRatio::reject() {
 }
 
 void TChangeRatio::C_Ratio_UpDownClick(int position) {
-    const std::optional<double> natural = natural_ratio(ws_.store);
+    const std::optional<double> natural = natural_ratio(view_fields(ws_.store, ws_.views.current()));
     if (!natural) return;  // an area without extent has no ratio to scale
     View_Info& view = ws_.views.current();
     view.ratio = ratio_at(*natural, position);
@@ -81,7 +81,7 @@ void TChangeRatio::C_Ratio_OKClick() {
         QMessageBox::warning(this, text(messages::kWarningTitle), refusal);
         return;
     }
-    fix_ratio(ws_.views.current(), *typed, natural_ratio(ws_.store));
+    fix_ratio(ws_.views.current(), *typed, natural_ratio(view_fields(ws_.store, ws_.views.current())));
     accept();
 }
 

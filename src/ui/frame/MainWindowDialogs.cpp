@@ -72,7 +72,8 @@ void TRuvo_Main_Form::File_GRAFileClick(TRuvo_Sub_Form* view) {
     if (path.isEmpty()) return;
     folders_.images = folder_of(path);
     folders_.write();
-    const GrafFileText graf = graf_file_text(*ws_, view->slot(), view->image()->picture().size(), *progress_);
+    const GrafFileText graf = graf_file_text(ws_->store, ws_->views.at(view->slot()), ws_->fixed_size_mode,
+                                             view->image()->picture().size(), *progress_);
     if (!graf.drawn.ok()) {
         Memo3->appendPlainText(graf.drawn.reason);
         warn(graf.drawn.failure == RenderFailure::AllZeroVectors ? messages::kAllZeroVectors : messages::kRedrawError);
@@ -101,7 +102,7 @@ void TRuvo_Main_Form::apply_range_command(TRuvo_Sub_Form* view, RangeCommand com
 // The node is marked on the picture while its message is read.
 void TRuvo_Main_Form::Announce_Range_Node(TRuvo_Sub_Form& view, const RangeStep& step) {
     const auto toggle_dot = [this, &view, &step] {
-        Toggle_Range_Dot(view.image()->picture(), ws_->plot, ws_->store, *step.node);
+        Toggle_Range_Dot(view.image()->picture(), mapping_of(ws_->views.at(view.slot())), ws_->store, *step.node);
         view.image()->picture_changed();
     };
     toggle_dot();

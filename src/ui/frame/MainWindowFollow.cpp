@@ -12,6 +12,7 @@
 #include "automation/FollowEngine.h"
 #include "ui/dialogs/FollowSetupDialog.h"
 #include "ui/frame/MainWindow.h"
+#include "view/ViewFields.h"
 #include "ui/Messages.h"
 #include "ui/viewwindow/ViewWindow.h"
 
@@ -100,7 +101,8 @@ void TRuvo_Main_Form::Follow_TimerTimer() {
         TRuvo_Sub_Form* view = views[static_cast<qsizetype>(n)];
         view->image()->picture_changed();
         view->fit_to_image(view_space());
-        Memo3->appendPlainText(QStringLiteral("current_file=") + QString::number(ws_->store.current_data));
+        const int drawn_slot = data_slot_of(ws_->store, ws_->views.at(view->slot()));
+        Memo3->appendPlainText(QStringLiteral("current_file=") + QString::number(drawn_slot));
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     show_follow_check(check);

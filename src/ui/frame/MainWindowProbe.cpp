@@ -80,7 +80,8 @@ bool TRuvo_Main_Form::panel_control_focused() const {
 void TRuvo_Main_Form::apply_probe_effect(TRuvo_Sub_Form& receiver, const ProbeEffect& effect) {
     if (TRuvo_Sub_Form* view = current_view(); view && !effect.marks().empty()) {
         ViewImage& image = *view->image();
-        for (const QRect& changed : draw_probe_marks(image.picture(), ws_->store, ws_->plot, effect.marks())) {
+        const PlotState mapping = mapping_of(ws_->views.at(view->slot()));
+        for (const QRect& changed : draw_probe_marks(image.picture(), ws_->store, mapping, effect.marks())) {
             image.update(changed);
         }
     }

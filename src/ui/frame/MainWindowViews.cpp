@@ -176,8 +176,8 @@ void TRuvo_Main_Form::Status_Refresh() {
     if (slot < 1 || slot > kMaxViews) return;
     const View_Info& view = ws_->views.at(slot);
     Memo1->setPlainText(view_dump_lines(slot, view).join(u'\n'));
-    for (const QString& line : ws_->plot.memo2.lines()) Memo2->appendPlainText(line);
-    ws_->plot.memo2.clear();
+    for (const QString& line : ws_->layout_log.lines()) Memo2->appendPlainText(line);
+    ws_->layout_log.clear();
     Memo2->appendPlainText(range_log_lines(view).join(u'\n'));
     Memo3->appendPlainText(table_log_lines(ws_->views).join(u'\n'));
 }
@@ -224,7 +224,10 @@ void TRuvo_Main_Form::apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& eff
 
 // The grid overlay turned on: the grid goes over the picture as it is.
 void TRuvo_Main_Form::draw_grid_over(TRuvo_Sub_Form& view) {
-    const RenderResult drawn = render_grid_over(*ws_, view.slot(), view.image()->picture(), *progress_);
+    const int slot = view.slot();
+    const RenderResult drawn =
+        render_grid_over(ws_->store, ws_->views.at(slot), ws_->layout_of(slot), view.image()->picture(), *progress_);
+    ws_->layout_log.append(drawn.layout_log);
     view.image()->picture_changed();
     if (drawn.ok()) return;
     Memo3->appendPlainText(drawn.reason);

@@ -96,12 +96,13 @@ protected:
         slot_ = opened.slot;
     }
     View_Info& view() { return ws_->views.at(slot_); }
+    std::size_t data_slot() { return static_cast<std::size_t>(data_slot_of(ws_->store, view())); }
     QByteArray text() {
         NoProgress progress;
         NoStatusBoxes status;
         QImage image;
         EXPECT_TRUE(render_view(*ws_, slot_, image, progress, status).ok());
-        const GrafFileText graf = graf_file_text(*ws_, slot_, image.size(), progress);
+        const GrafFileText graf = graf_file_text(ws_->store, view(), false, image.size(), progress);
         EXPECT_TRUE(graf.drawn.ok()) << graf.drawn.reason.toStdString();
         return graf.text;
     }
@@ -194,7 +195,7 @@ TEST_F(GrafSampleTest, TextsKeepTheirSizeAndStayOnThePageAtAnyMagnification) {
 
 TEST_F(GrafSampleTest, GridViewWritesItsLinesTwiceWithShowGridThenTheOutline) {
     open("cavity/cavity.RVP", FileKind::Grid, 0);
-    const DrawRect& r = ws_->store.draw;
+    const DrawRect r = area_of(view());
     const int lines = (r.x_end - r.x_start + 1) + (r.y_end - r.y_start + 1);
     const QByteArray once = text();
     EXPECT_EQ(count(once, "M,2,"), lines + 4);
@@ -249,7 +250,7 @@ TEST_F(GrafSampleTest, ClosedCellsAreFilledWhenShownButNeverContoured) {
     }
     store.compute_grid_extremes_and_flags();
     ASSERT_TRUE(store.closed_x[10]);
-    const DrawRect& r = store.draw;
+    const DrawRect r = area_of(view());
     const int cells = (r.x_end - r.x_start) * (r.y_end - r.y_start);
     const QByteArray hidden = text();
     store.closed_grid_show = true;
@@ -263,7 +264,7 @@ TEST_F(GrafSampleTest, ClosedCellsAreFilledWhenShownButNeverContoured) {
 TEST_F(GrafSampleTest, ArrowsSkipNodesWithAZeroComponent) {
     open("cylinder/cylinder.RVP", FileKind::Vector, 0);
     const int arrows = count(text(), "L,4,") / 3;
-    VectorSlot& vectors = ws_->store.vector_data[ws_->store.current_data];
+    VectorSlot& vectors = ws_->store.vector_data[data_slot()];
     vectors.u(5, 5) = 0.0;
     vectors.v(9, 20) = 0.0;
     EXPECT_EQ(count(text(), "L,4,") / 3, arrows - 2);
@@ -288,18 +289,18 @@ TEST_F(GrafSampleTest, LinePlotsAndTheirOutline) {
 // written as the screen draws it: every cell in the first colour, no lines.
 TEST_F(GrafSampleTest, FieldsTheScreenRefusesWriteNothing) {
     open("cylinder/cylinder.RVP", FileKind::Vector, 0);
-    VectorSlot& vectors = ws_->store.vector_data[ws_->store.current_data];
+    VectorSlot& vectors = ws_->store.vector_data[data_slot()];
     vectors.u = Table{};
     vectors.v = Table{};
     NoProgress progress;
-    GrafFileText graf = graf_file_text(*ws_, slot_, {500, 500}, progress);
+    GrafFileText graf = graf_file_text(ws_->store, view(), false, {500, 500}, progress);
     EXPECT_EQ(graf.drawn.failure, RenderFailure::AllZeroVectors);
     EXPECT_TRUE(graf.text.isEmpty());
 
     open("cylinder/cylinder.RVP", FileKind::Scalar, 0);
-    ws_->store.scalar_data[ws_->store.current_data].value = Table{};
+    ws_->store.scalar_data[data_slot()].value = Table{};
     view().ScalarViewType = kRowView;
-    graf = graf_file_text(*ws_, slot_, {500, 500}, progress);
+    graf = graf_file_text(ws_->store, view(), false, {500, 500}, progress);
     EXPECT_EQ(graf.drawn.failure, RenderFailure::Numeric);
     EXPECT_TRUE(graf.text.isEmpty());
 

@@ -111,10 +111,10 @@ TEST_F(ValueRangeTest, ComesFromTheDataOverTheDrawingRectangle) {
     ws->store.draw = {2, 1, 3, 2};
     PlotContext c = context();
     ASSERT_TRUE(set_value_range(c).ok());
-    EXPECT_EQ(ws->plot.range_min, 12.0);
-    EXPECT_EQ(ws->plot.range_max, 23.0);
-    EXPECT_EQ(ws->plot.min_i, 2);
-    EXPECT_EQ(ws->plot.max_j, 2);
+    EXPECT_EQ(plot.range_min, 12.0);
+    EXPECT_EQ(plot.range_max, 23.0);
+    EXPECT_EQ(plot.min_i, 2);
+    EXPECT_EQ(plot.max_j, 2);
 }
 
 TEST_F(ValueRangeTest, EndsSetByTheUserReplaceTheDataEnds) {
@@ -122,15 +122,15 @@ TEST_F(ValueRangeTest, EndsSetByTheUserReplaceTheDataEnds) {
     view().Scalar_min = 20.0;  // above the data minimum
     PlotContext c = context();
     ASSERT_TRUE(set_value_range(c).ok());
-    EXPECT_EQ(ws->plot.range_min, 20.0);
-    EXPECT_EQ(ws->plot.range_max, 33.0);
+    EXPECT_EQ(plot.range_min, 20.0);
+    EXPECT_EQ(plot.range_max, 33.0);
 
     view().min_changed = false;
     view().max_changed = true;
     view().Scalar_max = 15.0;
     ASSERT_TRUE(set_value_range(c).ok());
-    EXPECT_EQ(ws->plot.range_min, 11.0);
-    EXPECT_EQ(ws->plot.range_max, 15.0);
+    EXPECT_EQ(plot.range_min, 11.0);
+    EXPECT_EQ(plot.range_max, 15.0);
 }
 
 TEST_F(ValueRangeTest, RangeThatIsNoFiniteSpanIsRefused) {
@@ -165,10 +165,10 @@ TEST_F(ColourRasterTest, EnlargesTheImageByAFifthOnANewWhiteRaster) {
     canvas->line_to({100, 10});
     PlotContext c = context();
     ASSERT_TRUE(set_up_colour_raster(c, true).ok());
-    EXPECT_EQ(ws->plot.height, 600);
+    EXPECT_EQ(plot.height, 600);
     EXPECT_EQ(canvas->image().size(), QSize(500, 600));
     EXPECT_EQ(test::count_pixels(canvas->image(), qRgb(255, 255, 255)), 500 * 600);
-    EXPECT_EQ(ws->plot.dy, 475);  // the mapping stays: the new fifth lies below the plot
+    EXPECT_EQ(plot.dy, 475);  // the mapping stays: the new fifth lies below the plot
 }
 
 // A second colour plot of the redraw keeps what the first drew, below which

@@ -166,7 +166,8 @@ TEST(ContourPlotSampleTest, NegativeLevelsOfASampleShowGapsAlongTheirLines) {
             NoStatusBoxes status;
             EXPECT_TRUE(render_view(*ws, slot, image, progress, status).ok());
             std::vector<bool> negative(1 << 24);  // by colour: the levels below 0, which come first
-            const PlotState& p = ws->plot;
+            PlotState p;
+            EXPECT_TRUE(set_value_range(p, view_fields(ws->store, v), v).ok());
             for (int k = 1; k <= v.line_num && contour_level(p.range_min, p.range_max, v.line_num, k) < 0; ++k)
                 negative[colour_ramp()[contour_colour_index(k, v.line_num)] & 0xFFFFFF] = true;
             int n = 0;
@@ -186,7 +187,7 @@ TEST_F(ContourPlotTest, ColourLevelsRiseFromEntry12ToRedWithALegendBelow) {
     view().line_num = 20;
     ASSERT_TRUE(draw().ok());
     EXPECT_EQ(canvas->image().size(), QSize(500, 600));
-    EXPECT_EQ(ws->plot.height, 600);
+    EXPECT_EQ(plot.height, 600);
     EXPECT_EQ(pixel(46, 250), colour_ramp()[12] & 0xFFFFFF);  // level 1 at 25 + 450 / 21
     EXPECT_EQ(pixel(454, 250), 0xFF0000u);                    // level 20
     EXPECT_EQ(pixel(30, 520), colour_ramp()[0] & 0xFFFFFF);   // legend cell 0

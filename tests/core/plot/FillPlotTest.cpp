@@ -66,7 +66,7 @@ TEST_F(FillPlotTest, GreyFillRunsFromBlackAtTheMinimumToWhiteAtTheMaximum) {
 TEST_F(FillPlotTest, ImageGrowsForALegendOfBandsAndTheRangeLabels) {
     ASSERT_TRUE(draw().ok());
     EXPECT_EQ(canvas->image().size(), QSize(500, 600));
-    EXPECT_EQ(ws->plot.height, 600);
+    EXPECT_EQ(plot.height, 600);
     EXPECT_EQ(pixel(25, 510), colour(0));
     EXPECT_EQ(pixel(300, 525), colour(6));   // cell 6: 295 .. 339
     EXPECT_EQ(pixel(499, 539), colour(10));  // the last cell, 475 .. 519, reaches past the image
@@ -82,7 +82,7 @@ TEST_F(FillPlotTest, FixedSizeModeKeepsTheImageAndDrawsLegendAndLabelsInIt) {
     lay_out();
     ASSERT_TRUE(draw().ok());
     EXPECT_EQ(canvas->image().size(), QSize(640, 480));
-    EXPECT_EQ(ws->plot.height, 480);
+    EXPECT_EQ(plot.height, 480);
     EXPECT_EQ(pixel(33, 420), colour(0));  // legend rows 408 .. 431
     EXPECT_EQ(pixel(33, 407), kWhite);
     EXPECT_TRUE(has_dark_pixel(32, 442, 130, 470));
@@ -127,8 +127,8 @@ TEST_F(FillPlotTest, UniformFieldFillsEveryCellWithTheFirstBand) {
     ASSERT_TRUE(draw().ok());
     for (const QPoint p : {QPoint(137, 362), QPoint(362, 362), QPoint(137, 137), QPoint(362, 137)})
         EXPECT_EQ(pixel(p.x(), p.y()), colour(0)) << p.x() << "," << p.y();
-    EXPECT_EQ(ws->plot.range_min, 3.0);
-    EXPECT_EQ(ws->plot.range_max, 3.0);
+    EXPECT_EQ(plot.range_min, 3.0);
+    EXPECT_EQ(plot.range_max, 3.0);
 }
 
 // The coloured contours of an overlap keep the fill's picture, legend and

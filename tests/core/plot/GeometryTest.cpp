@@ -23,7 +23,7 @@ TEST(Nearest, RoundsHalvesToEvenAndSaturates) {
 
 TEST(ArrayExtremes, FirstInScanOrderWinsAndEmptyAreaKeepsIndices) {
     auto ws = test::grid_workspace(4, 4);
-    PlotState& plot = ws->plot;
+    PlotState plot;
     Table t;
     t(3, 1) = 5.0;
     t(1, 2) = 5.0;  // later in scan order (j outer)
@@ -47,16 +47,17 @@ TEST(ArrayExtremes, FirstInScanOrderWinsAndEmptyAreaKeepsIndices) {
 
 struct Layout {
     std::unique_ptr<Workspace> ws;
+    PlotState plot{};
     View_Info& view() { return ws->views.at(1); }
     GeometryFailure lay_out(int magnification = 100) {
-        return Set_View_Geometry(ws->plot, ws->store, view(), magnification);
+        return Set_View_Geometry(plot, ws->store, view(), magnification);
     }
 };
 
 TEST(ViewGeometry, SquareGridAtHundredAndEightHundredPercent) {
     Layout l{test::grid_workspace(3, 3)};
     ASSERT_EQ(l.lay_out(100), GeometryFailure::None);
-    const PlotState& p = l.ws->plot;
+    const PlotState& p = l.plot;
     EXPECT_EQ(p.width, 500);
     EXPECT_EQ(p.height, 500);
     EXPECT_EQ(p.PixelX(0.0), 25);
@@ -77,30 +78,30 @@ TEST(ViewGeometry, SquareGridAtHundredAndEightHundredPercent) {
 TEST(ViewGeometry, TallGridAndUserRatio) {
     Layout l{test::grid_workspace(3, 3, 1.0, 2.0)};
     ASSERT_EQ(l.lay_out(), GeometryFailure::None);
-    EXPECT_EQ(l.ws->plot.height, 1000);
-    EXPECT_EQ(l.ws->plot.x_scale, l.ws->plot.y_scale);
+    EXPECT_EQ(l.plot.height, 1000);
+    EXPECT_EQ(l.plot.x_scale, l.plot.y_scale);
 
     l.view().ratio_fixed = true;
     l.view().ratio = 0.5;
     ASSERT_EQ(l.lay_out(), GeometryFailure::None);
-    EXPECT_EQ(l.ws->plot.height, 250);
-    EXPECT_DOUBLE_EQ(l.ws->plot.y_scale, l.ws->plot.x_scale / 4);
+    EXPECT_EQ(l.plot.height, 250);
+    EXPECT_DOUBLE_EQ(l.plot.y_scale, l.plot.x_scale / 4);
     EXPECT_EQ(l.view().ratio, 0.5);
 }
 
 TEST(ViewGeometry, NegativeCoordinatesStillSpanFiveToNinetyFivePercent) {
     Layout l{test::grid_workspace(4, 4, 3.0, 3.0, -7.0, -5.0)};
     ASSERT_EQ(l.lay_out(), GeometryFailure::None);
-    EXPECT_EQ(l.ws->plot.PixelX(-7.0), 25);
-    EXPECT_EQ(l.ws->plot.PixelX(-4.0), 475);
-    EXPECT_EQ(l.ws->plot.PixelY(-5.0), 475);
-    EXPECT_EQ(l.ws->plot.PixelY(-2.0), 25);
+    EXPECT_EQ(l.plot.PixelX(-7.0), 25);
+    EXPECT_EQ(l.plot.PixelX(-4.0), 475);
+    EXPECT_EQ(l.plot.PixelY(-5.0), 475);
+    EXPECT_EQ(l.plot.PixelY(-2.0), 25);
 }
 
 TEST(ViewGeometry, DiagnosticLinesDescribeTheLayout) {
     Layout l{test::grid_workspace(3, 3)};
     l.lay_out();
-    const QStringList& lines = l.ws->plot.memo2.lines();
+    const QStringList& lines = l.plot.memo2.lines();
     ASSERT_EQ(lines.size(), 6);
     EXPECT_EQ(lines[0], "Width=500");
     EXPECT_EQ(lines[2], "differ_x=1 differ_y=1");
@@ -131,17 +132,17 @@ TEST(ViewGeometry, DegenerateAreasAreReportedNotDividedBy) {
 TEST(ViewGeometry, GridFarFromTheOriginDrawsUntilItsOffsetsOverflow) {
     Layout near{test::grid_workspace(3, 3, 1.0, 1.0, -1e6, 1e6)};
     ASSERT_EQ(near.lay_out(), GeometryFailure::None);
-    EXPECT_EQ(near.ws->plot.pixel({-1e6 + 1, 1e6}), QPoint(475, 475));
+    EXPECT_EQ(near.plot.pixel({-1e6 + 1, 1e6}), QPoint(475, 475));
     Layout far{test::grid_workspace(3, 3, 1.0, 1.0, 0.0, 5e6)};
     EXPECT_EQ(far.lay_out(), GeometryFailure::FarFromOrigin);
-    EXPECT_EQ(Set_Fixed_Geometry(far.ws->plot, far.ws->store, far.view()), GeometryFailure::FarFromOrigin);
+    EXPECT_EQ(Set_Fixed_Geometry(far.plot, far.ws->store, far.view()), GeometryFailure::FarFromOrigin);
 }
 
 TEST(FixedGeometry, WideGridFillsTheWidthTallGridTheHeight) {
     Layout wide{test::grid_workspace(3, 3, 2.0, 1.0)};
     wide.view().ratio = 7.0;  // neither read nor written
-    ASSERT_EQ(Set_Fixed_Geometry(wide.ws->plot, wide.ws->store, wide.view()), GeometryFailure::None);
-    const PlotState& p = wide.ws->plot;
+    ASSERT_EQ(Set_Fixed_Geometry(wide.plot, wide.ws->store, wide.view()), GeometryFailure::None);
+    const PlotState& p = wide.plot;
     EXPECT_EQ(p.width, 640);
     EXPECT_EQ(p.height, 480);
     EXPECT_EQ(p.PixelX(0.0), 64);
@@ -151,10 +152,10 @@ TEST(FixedGeometry, WideGridFillsTheWidthTallGridTheHeight) {
     EXPECT_EQ(wide.view().ratio, 7.0);
 
     Layout tall{test::grid_workspace(3, 3, 1.0, 2.0)};
-    ASSERT_EQ(Set_Fixed_Geometry(tall.ws->plot, tall.ws->store, tall.view()), GeometryFailure::None);
-    EXPECT_EQ(tall.ws->plot.PixelY(0.0), 384);
-    EXPECT_EQ(tall.ws->plot.PixelY(2.0), 0);
-    EXPECT_EQ(tall.ws->plot.PixelX(1.0) - tall.ws->plot.PixelX(0.0), 192);
+    ASSERT_EQ(Set_Fixed_Geometry(tall.plot, tall.ws->store, tall.view()), GeometryFailure::None);
+    EXPECT_EQ(tall.plot.PixelY(0.0), 384);
+    EXPECT_EQ(tall.plot.PixelY(2.0), 0);
+    EXPECT_EQ(tall.plot.PixelX(1.0) - tall.plot.PixelX(0.0), 192);
 }
 
 }  // namespace

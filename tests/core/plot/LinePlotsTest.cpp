@@ -58,14 +58,14 @@ protected:
 
     // Lays the view out on a new white image of its size.
     void layout() {
-        ASSERT_EQ(Set_View_Geometry(ws_->plot, ws_->store, view(), 100), GeometryFailure::None);
-        image_ = QImage(ws_->plot.width, ws_->plot.height, QImage::Format_RGB32);
+        ASSERT_EQ(Set_View_Geometry(plot_, ws_->store, view(), 100), GeometryFailure::None);
+        image_ = QImage(plot_.width, plot_.height, QImage::Format_RGB32);
         image_.fill(Qt::white);
     }
     template <typename Routine>
     auto on_canvas(Routine routine) {
         Canvas canvas(image_);
-        PlotContext context{canvas, ws_->store, ws_->plot, view(), progress_, status_};
+        PlotContext context{canvas, ws_->store, plot_, view(), progress_, status_};
         return routine(context);
     }
     PlotOutcome draw(PlotOutcome (*plot)(PlotContext&)) {
@@ -78,6 +78,8 @@ protected:
     }
 
     std::unique_ptr<Workspace> ws_ = test::grid_workspace(11, 11);
+
+    PlotState plot_;  // the mapping of the view's last layout
     QImage image_;
     RecordingProgress progress_;
     RecordingStatus status_;
@@ -350,7 +352,7 @@ TEST_F(LinePlotsTest, DetailScaleGrowsTheImageAndDrawsTheLadders) {
     view().YScale = true;
     ASSERT_TRUE(draw(Draw_Detail).ok());
     ASSERT_EQ(image_.size(), QSize(500, 525));
-    EXPECT_EQ(ws_->plot.height, 525);
+    EXPECT_EQ(plot_.height, 525);
     // t = 25 div 8 = 3: ticks over columns 10..15 and 485..490; the value axis
     // runs from row 475 up to 525 - 475 = 50.
     for (const int row : upper_ladder(475, 50)) {

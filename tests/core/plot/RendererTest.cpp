@@ -121,7 +121,7 @@ TEST(RenderGridOver, DrawsTheGridWithoutClearingThePicture) {
     QImage image(500, 500, QImage::Format_RGB32);
     image.fill(QColor(0, 255, 0));
     NoProgress progress;
-    ASSERT_TRUE(render_grid_over(*ws, 1, image, progress).ok());
+    ASSERT_TRUE(render_grid_over(ws->store, ws->views.at(1), ws->layout_of(1), image, progress).ok());
     EXPECT_EQ(test::rgb_at(image, 190, 250), static_cast<QRgb>(qRgb(0, 192, 0) & 0xFFFFFF));  // grid, masked
     EXPECT_EQ(test::rgb_at(image, 190, 240), static_cast<QRgb>(qRgb(0, 255, 0) & 0xFFFFFF));  // kept
 }

@@ -33,19 +33,20 @@ protected:
     // The layout of a redraw: fixed 640 x 480 while ws->fixed_size_mode is on.
     void lay_out() {
         canvas.reset();
-        ws->plot.colour_raster_ready = false;
-        const GeometryFailure layout = ws->fixed_size_mode ? Set_Fixed_Geometry(ws->plot, ws->store, view())
-                                                           : Set_View_Geometry(ws->plot, ws->store, view(), 100);
+        plot.colour_raster_ready = false;
+        const GeometryFailure layout = ws->fixed_size_mode ? Set_Fixed_Geometry(plot, ws->store, view())
+                                                           : Set_View_Geometry(plot, ws->store, view(), 100);
         ASSERT_EQ(layout, GeometryFailure::None);
-        image = QImage(ws->plot.width, ws->plot.height, QImage::Format_RGB32);
+        image = QImage(plot.width, plot.height, QImage::Format_RGB32);
         image.fill(Qt::white);
         canvas = std::make_unique<Canvas>(image);
     }
-    PlotContext context(Progress& p) { return {*canvas, ws->store, ws->plot, view(), p, status, ws->fixed_size_mode}; }
+    PlotContext context(Progress& p) { return {*canvas, ws->store, plot, view(), p, status, ws->fixed_size_mode}; }
     PlotContext context() { return context(progress); }
     QRgb pixel(int x, int y) { return rgb_at(canvas->image(), x, y); }
 
     Table& values() { return ws->store.scalar_data[1].value; }
+    PlotState plot;  // the mapping of the last lay_out
     View_Info& view() { return ws->views.at(1); }
 
     std::unique_ptr<Workspace> ws;

@@ -69,9 +69,9 @@ protected:
     // Lays the view out and draws the arrows on a white image, over a pen
     // left as unlike the arrows' pen as possible.
     Drawing draw(int magnification = 100, Progress* progress = nullptr) {
-        EXPECT_EQ(Set_View_Geometry(ws_->plot, ws_->store, ws_->views.at(1), magnification), GeometryFailure::None);
+        EXPECT_EQ(Set_View_Geometry(plot_, ws_->store, ws_->views.at(1), magnification), GeometryFailure::None);
         Drawing drawing;
-        drawing.image = QImage(ws_->plot.width, ws_->plot.height, QImage::Format_RGB32);
+        drawing.image = QImage(plot_.width, plot_.height, QImage::Format_RGB32);
         drawing.image.fill(Qt::white);
         NoProgress no_progress;
         NoStatusBoxes status;
@@ -80,14 +80,15 @@ protected:
         canvas.set_pen_width(3);
         canvas.set_pen_style(PenStyle::Dashed);
         canvas.set_pen_mode(PenMode::Xor);
-        PlotContext context{canvas, ws_->store, ws_->plot, ws_->views.at(1), progress ? *progress : no_progress,
-                            status};
+        PlotContext context{canvas, ws_->store, plot_, ws_->views.at(1), progress ? *progress : no_progress, status};
         drawing.outcome = Draw_Vectors(context);
         canvas.image();
         return drawing;
     }
 
     std::unique_ptr<Workspace> ws_;
+
+    PlotState plot_;  // the mapping of the view's last layout
 };
 
 ArrowThinning grid_steps(int x_step, int y_step) {
@@ -158,8 +159,8 @@ TEST_F(VectorPlotTest, GridStepsShowOnTheImageAtTheKeptNodesOnly) {
     for (int j = 1; j <= 10; ++j) {
         for (int i = 1; i <= 10; ++i) {
             const bool kept = (i - 1) % 3 == 0 && (j - 1) % 2 == 0;
-            const int x = ws_->plot.PixelX(ws_->store.grid_x(i, j));
-            const int y = ws_->plot.PixelY(ws_->store.grid_y(i, j));
+            const int x = plot_.PixelX(ws_->store.grid_x(i, j));
+            const int y = plot_.PixelY(ws_->store.grid_y(i, j));
             EXPECT_EQ(rgb_at(d.image, x, y), kept ? kBlack : kWhite) << i << "," << j;
         }
     }

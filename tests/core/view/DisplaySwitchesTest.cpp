@@ -12,6 +12,7 @@ using M = ViewMenuItem;
 
 View_Info scalar_view(std::uint8_t kind) {
     View_Info v;
+    v.Caption = QStringLiteral("S.P");
     v.FileType = kScalarView;
     v.ScalarViewType = kind;
     v.XPos = 7;
@@ -175,14 +176,21 @@ TEST(DisplaySwitches, DetailOptionsFallBackToTheDetailView) {
     EXPECT_TRUE(shown(*effect.layout, G::ArrowLength));
 }
 
+// A store whose scalar slots 1..slot hold files, the last the views' S.P.
+std::unique_ptr<FieldStore> store_with_scalar_in(int slot) {
+    auto store = std::make_unique<FieldStore>();
+    store->scalar_count = slot;
+    if (slot > 0) store->scalar_data[static_cast<std::size_t>(slot)].file_name = QStringLiteral("S.P");
+    return store;
+}
+
 TEST(DisplaySwitches, OverlapSwitches) {
     View_Info fill = scalar_view(kFillView);
     SwitchEffect effect = Cntr_Overlap_SwitchClick(fill);
     EXPECT_TRUE(fill.Cntr_Overlap && effect.redraw);
     EXPECT_TRUE(checked(*effect.layout, M::Cntr_Overlap_Switch) && shown(*effect.layout, G::LineCount));
 
-    auto store = std::make_unique<FieldStore>();
-    store->current_data = 1;  // the fill view's scalar slot
+    auto store = store_with_scalar_in(1);  // the fill view's scalar slot
     effect = Vector_Overlap_SwitchClick(fill, *store);
     EXPECT_TRUE(effect.warn_no_vectors);
     EXPECT_FALSE(effect.redraw || fill.Vector_Overlap);
@@ -202,9 +210,8 @@ TEST(DisplaySwitches, OverlapSwitches) {
 // file there, the overlay is refused rather than drawn from zeros, but an
 // overlay that is on can always be turned off.
 TEST(DisplaySwitches, TheOverlaidArrowsMustHaveBeenRead) {
-    auto store = std::make_unique<FieldStore>();
+    auto store = store_with_scalar_in(2);
     store->vector_count = 1;
-    store->current_data = 2;
     View_Info contour = scalar_view(kContourView);
     const SwitchEffect refused = Vector_Overlap_SwitchClick(contour, *store);
     EXPECT_TRUE(refused.warn_no_vectors && !refused.layout && !refused.redraw);
@@ -216,7 +223,8 @@ TEST(DisplaySwitches, TheOverlaidArrowsMustHaveBeenRead) {
     EXPECT_FALSE(contour.Vector_Overlap);
     EXPECT_TRUE(off.redraw);
 
-    store->current_data = 0;  // no data slot at all
+    store = store_with_scalar_in(0);  // no data slot at all
+    store->vector_count = 1;
     EXPECT_TRUE(Vector_Overlap_SwitchClick(contour, *store).warn_no_vectors);
 }
 

@@ -15,9 +15,9 @@ namespace ruvo {
 namespace {
 
 // A pixel mapping so fine that a pixel is a millionth of a grid unit.
-void map_finely(PlotState& plot) {
-    plot.x_scale = plot.y_scale = 1e5;
-    plot.dx = plot.dy = 2'000'000;
+void map_finely(View_Info& view) {
+    view.x_scale = view.y_scale = 1e5;
+    view.dx = view.dy = 2'000'000;
 }
 
 // The pixel at the cell's own coordinates (s, t) in 0..1: the bilinear blend
@@ -27,7 +27,7 @@ QPoint in_cell(const Workspace& ws, int i, int j, double s, double t) {
         return (1 - s) * (1 - t) * c(i, j) + s * (1 - t) * c(i + 1, j) + (1 - s) * t * c(i, j + 1) +
                s * t * c(i + 1, j + 1);
     };
-    return ws.plot.pixel({blend(ws.store.grid_x), blend(ws.store.grid_y)});
+    return mapping_of(ws.views.current()).pixel({blend(ws.store.grid_x), blend(ws.store.grid_y)});
 }
 
 std::optional<ProbeNode> found_at(Workspace& ws, QPoint pixel) {
@@ -64,8 +64,8 @@ TEST(FindProbeNode, RectangularCellsKeepTheWrittenHalfOpenQuarters) {
         ws->store.grid_x(n % 4 + 1, n / 4 + 1) = xs[n % 4];
         ws->store.grid_y(n % 4 + 1, n / 4 + 1) = ys[n / 4];
     }
-    ws->plot.x_scale = ws->plot.y_scale = 1.0;
-    ws->plot.dy = 100;
+    ws->views.current().x_scale = ws->views.current().y_scale = 1.0;
+    ws->views.current().dy = 100;
     int found = 0;
     for (int x = -1; x <= 17; ++x) {
         for (int y = 100 - 9; y <= 101; ++y) {
@@ -98,7 +98,7 @@ ProbeMark band(ProbeNode low, ProbeNode high) { return {ProbeMark::Kind::Band, l
 // The cells of the O-grid face every way: curved, turned, reversed in x, in
 // y or in both as they go round.
 TEST_F(CylinderProbe, TheQuartersOfEveryCellAllAroundTheCylinder) {
-    map_finely(ws_->plot);
+    map_finely(ws_->views.current());
     for (const int j : {1, 20, 40}) {
         for (int i = 1; i < 121; ++i) {
             EXPECT_EQ(found_at(*ws_, in_cell(*ws_, i, j, 0.25, 0.25)), (ProbeNode{i, j})) << i << ", " << j;
@@ -130,7 +130,8 @@ TEST_F(CylinderProbe, MarkerAndBandFollowTheProbeAndDrawnTwiceLeaveNoTrace) {
     EXPECT_EQ(effect.marks(), (std::vector{dot(100, 25), dot(20, 38), band({20, 25}, {100, 38})}));
 
     // Every pixel that changes lies in the rectangles returned.
-    const std::vector<QRect> changed = draw_probe_marks(picture_, ws_->store, ws_->plot, effect.marks());
+    const std::vector<QRect> changed =
+        draw_probe_marks(picture_, ws_->store, mapping_of(ws_->views.current()), effect.marks());
     int differing = 0;
     for (int y = 0; y < plot.height(); ++y) {
         for (int x = 0; x < plot.width(); ++x) {
@@ -140,7 +141,7 @@ TEST_F(CylinderProbe, MarkerAndBandFollowTheProbeAndDrawnTwiceLeaveNoTrace) {
         }
     }
     EXPECT_GT(differing, 200);
-    draw_probe_marks(picture_, ws_->store, ws_->plot, effect.marks());
+    draw_probe_marks(picture_, ws_->store, mapping_of(ws_->views.current()), effect.marks());
     EXPECT_EQ(picture_, plot);
 
     // The right button cancels: both dots and the band go.
@@ -154,7 +155,8 @@ TEST_F(CylinderProbe, ReadOutOfTheFirstNodeCountsFromZero) {
     const std::array<QString, 7> texts = probe_readout(*ws_);
     EXPECT_EQ(QStringList(texts.begin(), texts.begin() + 4),
               (QStringList{" i=0", " j= 0", "grid_x=0.5000000", "grid_y=0.0000000"}));
-    EXPECT_EQ(texts[6], "S=" + QString::number(ws_->store.current_scalars().value(1, 1), 'f', 7));
+    const ViewFields shown = view_fields(ws_->store, ws_->views.at(slot_));
+    EXPECT_EQ(texts[6], "S=" + QString::number(shown.current_scalars().value(1, 1), 'f', 7));
 }
 
 // Two clicks select an area; Pre_Area swaps it with the one shown before;

@@ -23,13 +23,13 @@ protected:
         slot = open_view(*ws, FileKind::Scalar).slot;
     }
     View_Info& view() { return ws->views.at(slot); }
-    Table& values() { return ws->store.scalar_data[ws->store.current_data].value; }
+    Table& values() { return ws->store.scalar_data[static_cast<std::size_t>(data_slot_of(ws->store, view()))].value; }
 
     // The area's distinct values, ascending, and the first node of a value
     // in the order j outer, i inner.
     std::vector<double> distinct_values() {
         std::vector<double> all;
-        const DrawRect& r = ws->store.draw;
+        const DrawRect r = area_of(view());
         for (int j = r.y_start; j <= r.y_end; ++j)
             for (int i = r.x_start; i <= r.x_end; ++i) all.push_back(values()(i, j));
         std::sort(all.begin(), all.end());
@@ -37,7 +37,7 @@ protected:
         return all;
     }
     std::pair<int, int> first_node_of(double value) {
-        const DrawRect& r = ws->store.draw;
+        const DrawRect r = area_of(view());
         for (int j = r.y_start; j <= r.y_end; ++j)
             for (int i = r.x_start; i <= r.x_end; ++i)
                 if (values()(i, j) == value) return {i, j};
@@ -70,7 +70,7 @@ TEST_F(RangeStepsTest, StepsMoveAnEndToTheNextDistinctValueAndDefaultsPutItBack)
 // In a 2 x 2 area holding 3 and 5 twice each the first node of a value is
 // named, and beyond the last value nothing changes.
 TEST_F(RangeStepsTest, TiesNameTheFirstNodeAndNoFurtherValueChangesNothing) {
-    ws->store.draw = {1, 1, 2, 2};
+    set_area(view(), {1, 1, 2, 2});
     values()(1, 1) = 5;
     values()(2, 1) = 3;
     values()(1, 2) = 3;
@@ -97,8 +97,9 @@ TEST_F(RangeStepsTest, TheDotAtTheNodeGoesWhenDrawnAgain) {
     ASSERT_TRUE(render_view(*ws, slot, picture, progress, status).ok());
     const QImage before = picture.copy();
     const RangeNode node = *View_Cntr_MaxDefaultClick(view(), ws->store).node;
-    const QPoint at = ws->plot.node_pixel(ws->store, node.i, node.j);
-    Toggle_Range_Dot(picture, ws->plot, ws->store, node);
+    const PlotState mapping = mapping_of(view());
+    const QPoint at = mapping.node_pixel(ws->store, node.i, node.j);
+    Toggle_Range_Dot(picture, mapping, ws->store, node);
     int changed = 0;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
@@ -108,7 +109,7 @@ TEST_F(RangeStepsTest, TheDotAtTheNodeGoesWhenDrawnAgain) {
         }
     }
     EXPECT_GT(changed, 30);  // a round dot of width 8
-    Toggle_Range_Dot(picture, ws->plot, ws->store, node);
+    Toggle_Range_Dot(picture, mapping, ws->store, node);
     EXPECT_EQ(picture, before);
 }
 

@@ -23,10 +23,12 @@ TEST(StyleSettings, TheRatioOkFixesAllButTheNaturalRatio) {
     load_project(*ws, test::example("cavity/cavity.RVP"));
     View_Info& view = ws->views.at(open_view(*ws, FileKind::Grid).slot);
     for (const int x_end : {150, 11}) {
-        ws->store.draw.x_end = x_end;
-        const std::optional<double> n = natural_ratio(ws->store);
+        view.x_end = x_end;
+        const ViewFields fields = view_fields(ws->store, view);
+        const std::optional<double> n = natural_ratio(fields);
         view.ratio_fixed = false;
-        ASSERT_EQ(Set_View_Geometry(ws->plot, ws->store, view, 100), GeometryFailure::None);
+        PlotState plot;
+        ASSERT_EQ(Set_View_Geometry(plot, fields, view, 100), GeometryFailure::None);
         ASSERT_EQ(n, view.ratio);
         const bool three_decimals = typed_real(ratio_text(*n)) == n;
         EXPECT_EQ(three_decimals, x_end == 150);
