@@ -23,19 +23,14 @@ class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
-class QTimer;
 class QToolButton;
 class QWidget;
 
 namespace ruvo {
 
-struct FollowCheck;
-struct FollowFailure;
 struct SwitchEffect;
 struct Workspace;
-class FollowEngine;
-class SteadyClock;
-class TFollow_Mode_Setup;
+class FollowControl;
 class ControlLayout;
 class ControlPanel;
 class HelpViewer;
@@ -47,8 +42,7 @@ class TArrow_Shape_Change;
 class TChangeRatio;
 class TMaxMinSet;
 class TScalarLineWidth;
-class TSequential_Info;
-struct FrameResult;
+class SequentialRun;
 
 // The frame of the program: menus, tool bar, the right-hand panel with the
 // file lists, the status panel, and the view windows inside. It owns the
@@ -171,8 +165,6 @@ private:
     bool may_end_following() override;
     void end_following() override;
     void set_project_items_enabled(bool enabled);
-    // One file of a sequential run read into the current view, drawn and saved.
-    FrameResult convert_sequential_file(const QString& name);
 
     // The range commands, neglect steps and dialogs of the view windows (MainWindowDialogs.cpp).
     void create_view_dialogs();
@@ -186,19 +178,7 @@ private:
     void File_GRAFileClick(TRuvo_Sub_Form* view);
     void inform(const QString& text);
 
-    // Follow mode (MainWindowFollow.cpp): its dialog, its two timers and its read-outs.
     void build_follow_mode();
-    void FollowSBClick();
-    void follow_started();
-    void follow_stopped();
-    void Follow_TimerTimer();
-    void Progress_TimerTimer();
-    void show_follow_check(const FollowCheck& check);
-    void show_follow_failure(const std::vector<FollowFailure>& failures);
-    void show_follow_finished();
-    void show_follow_info(const QString& info);
-    void wait_for_check(int interval_ms);
-    void show_countdown();
 
     // Help.
     HelpViewer& help_viewer();
@@ -256,17 +236,10 @@ private:
     TMaxMinSet* MaxMinSet = nullptr;
     TScalarLineWidth* ScalarLineWidth = nullptr;
     TArrow_Shape_Change* Arrow_Shape_Change = nullptr;
-    TSequential_Info* Sequential_Info = nullptr;
     QList<QPointer<QAction>> merged_keys_;  // the active view's unlisted keys
 
-    std::unique_ptr<SteadyClock> follow_clock_;
-    std::unique_ptr<FollowEngine> follow_;
-    TFollow_Mode_Setup* Follow_Mode_Setup = nullptr;
-    QTimer* Follow_Timer = nullptr;
-    QTimer* Progress_Timer = nullptr;
-    QLineEdit* Follow_Info_Edit = nullptr;
-    QLineEdit* Follow_Time_Edit = nullptr;
-    QString follow_failure_;  // the last view not drawn or saved: shown until an update without one
+    FollowControl* follow_ = nullptr;
+    SequentialRun* sequential_run_ = nullptr;
 
     std::unique_ptr<ProgressBarBinding> progress_;
     std::unique_ptr<StatusEditBinding> status_boxes_;

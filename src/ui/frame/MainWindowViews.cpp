@@ -18,6 +18,7 @@
 #include "data/FileNames.h"
 #include "plot/Renderer.h"
 #include "ui/frame/ControlPanel.h"
+#include "ui/frame/FollowControl.h"
 #include "ui/frame/MainWindow.h"
 #include "ui/frame/MenuShortcuts.h"
 #include "ui/Messages.h"
@@ -119,7 +120,7 @@ void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
         if (chosen == current_view()) set_magnification_preset(magni);
     });
     connect_view_commands(view);
-    connect(view, &TRuvo_Sub_Form::follow_mode_chosen, this, &TRuvo_Main_Form::FollowSBClick);
+    connect(view, &TRuvo_Sub_Form::follow_mode_chosen, follow_, &FollowControl::show_setup);
     // Keys a view window's items share with the panel's mnemonics go to the items.
     for (QAction* action : view->actions_of_menus()) menus_first_->watch(action);
 }
