@@ -37,6 +37,7 @@
 #include "ui/Messages.h"
 #include "ui/frame/StartUp.h"
 #include "ui/frame/StatusBindings.h"
+#include "ui/frame/ViewProbe.h"
 #include "ui/viewwindow/ViewWindow.h"
 #include "ui/frame/MainWindowKeys.h"
 #include "ui/WidgetNames.h"
@@ -164,6 +165,9 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
 
     progress_ = std::make_unique<ProgressBarBinding>(*ProgressBar1);
     status_boxes_ = std::make_unique<StatusEditBinding>(edits_);
+    probe_ =
+        new ViewProbe(*ws_, {*this, *mdi_area_, *RightStatusBar, *KBMode_Edit, *status_boxes_,
+                             [this] { return current_view(); }, [this] { Redraw(); }, [this] { Status_Refresh(); }});
     sequential_run_ = new SequentialRun(*ws_, folders_, *this, {*progress_, *status_boxes_, *Memo3},
                                         [this] { return current_view(); });
 
@@ -355,7 +359,6 @@ void TRuvo_Main_Form::build_status_panel(QFrame* panel) {
     name_widget(KBMode_Edit, "KBMode_Edit");
     KBMode_Edit->setReadOnly(true);
     KBMode_Edit->setFixedWidth(KBMode_Edit->fontMetrics().horizontalAdvance(KBMode_Edit->text()) + 16);
-    show_key_mode(KeyModeShade::Ended);
     row->addWidget(KBMode_Edit);
     row->addStretch(1);
     ProgressBar1 = new QProgressBar;

@@ -11,7 +11,6 @@
 #include "data/RememberedFolders.h"
 #include "ui/frame/ProjectCommands.h"
 #include "ui/viewwindow/ViewWindow.h"
-#include "view/KeySelect.h"
 
 class QAction;
 class QDockWidget;
@@ -43,6 +42,7 @@ class TChangeRatio;
 class TMaxMinSet;
 class TScalarLineWidth;
 class SequentialRun;
+class ViewProbe;
 
 // The frame of the program: menus, tool bar, the right-hand panel with the
 // file lists, the status panel, and the view windows inside. It owns the
@@ -71,8 +71,6 @@ public:
     // Rewrites the diagnostic dump of the current view. The probe's next
     // step leaves the marker dot where it is.
     void Status_Refresh();
-    // The probe node's read-outs in Edit1..Edit7.
-    void Show_Probe_Values();
 
     void Show_File_Lists() override;
     void Delete_File_Lists() override;
@@ -130,18 +128,6 @@ private:
     // changes the record, then the panel, the window's items and the picture
     // follow what it asks for.
     void apply_view_switch(TRuvo_Sub_Form* view, const ViewSwitch& change);
-    // MainWindowProbe.cpp: the probe, the area selection and the keys of the view
-    // windows. `receiver` is the window that got the event; the marks go on
-    // the current view's picture.
-    bool probes(const TRuvo_Sub_Form* view) const;
-    void view_mouse_moved(TRuvo_Sub_Form* view, QPoint pixel);
-    void view_mouse_pressed(TRuvo_Sub_Form* view, Qt::MouseButton button);
-    void view_deactivated(TRuvo_Sub_Form& view);
-    void view_key_pressed(TRuvo_Sub_Form* receiver, int key, Qt::KeyboardModifiers modifiers);
-    void key_select_chosen(TRuvo_Sub_Form* view);
-    bool panel_control_focused() const;
-    void apply_probe_effect(TRuvo_Sub_Form& receiver, const ProbeEffect& effect);
-    void show_key_mode(KeyModeShade shade);
     void apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& effect);
     void apply_layout(TRuvo_Sub_Form& view, const ControlLayout& layout);
     void draw_grid_over(TRuvo_Sub_Form& view);
@@ -240,6 +226,7 @@ private:
 
     FollowControl* follow_ = nullptr;
     SequentialRun* sequential_run_ = nullptr;
+    ViewProbe* probe_ = nullptr;
 
     std::unique_ptr<ProgressBarBinding> progress_;
     std::unique_ptr<StatusEditBinding> status_boxes_;
