@@ -26,17 +26,18 @@
 #include <vector>
 
 #include "Workspace.h"
-#include "automation/FollowEngine.h"
 #include "data/FileNames.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/frame/ControlPanel.h"
+#include "ui/frame/FollowControl.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/frame/MenuShortcuts.h"
 #include "ui/frame/PictureCommands.h"
-#include "ui/dialogs/ConversionProgressDialog.h"
+#include "ui/frame/SequentialRun.h"
 #include "ui/Messages.h"
 #include "ui/frame/StartUp.h"
 #include "ui/frame/StatusBindings.h"
+#include "ui/frame/ViewProbe.h"
 #include "ui/viewwindow/ViewWindow.h"
 #include "ui/frame/MainWindowKeys.h"
 #include "ui/WidgetNames.h"
@@ -164,6 +165,11 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
 
     progress_ = std::make_unique<ProgressBarBinding>(*ProgressBar1);
     status_boxes_ = std::make_unique<StatusEditBinding>(edits_);
+    probe_ =
+        new ViewProbe(*ws_, {*this, *mdi_area_, *RightStatusBar, *KBMode_Edit, *status_boxes_,
+                             [this] { return current_view(); }, [this] { Redraw(); }, [this] { Status_Refresh(); }});
+    sequential_run_ = new SequentialRun(*ws_, folders_, *this, {*progress_, *status_boxes_, *Memo3},
+                                        [this] { return current_view(); });
 
     check_remembered_folders();
 
@@ -233,6 +239,18 @@ void TRuvo_Main_Form::build_menus() {
     diagnostics->setCheckable(true);
 }
 
+void TRuvo_Main_Form::build_follow_mode() {
+    const auto readout = [this](const char* name) { return ToolBar->findChild<QLineEdit*>(QString::fromLatin1(name)); };
+    follow_ = new FollowControl(
+        *ws_, folders_, *this, {*readout("Follow_Info_Edit"), *readout("Follow_Time_Edit"), *Memo3},
+        [this] { return view_windows(); }, [this] { return view_space(); });
+    connect(FollowSB, &QToolButton::clicked, follow_, &FollowControl::show_setup);
+}
+
+bool TRuvo_Main_Form::may_end_following() { return follow_->may_end(); }
+
+void TRuvo_Main_Form::end_following() { follow_->end(); }
+
 void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
     auto* row = new QHBoxLayout(tool_bar);
     row->setContentsMargins(4, 4, 4, 4);
@@ -284,7 +302,7 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
     Sq_StartSB = add_button("Sq_StartSB", messages::kSqStartHint, messages::kSqStartCaption);
     Sq_StartSB->setEnabled(false);
     Sq_StartSB->hide();
-    connect(Sq_StartSB, &QToolButton::clicked, this, [this] { Sequential_Info->exec(); });
+    connect(Sq_StartSB, &QToolButton::clicked, this, [this] { sequential_run_->show_dialog(); });
 
     // Follow mode's read-outs, shown while it runs.
     for (const char* name : {"Follow_Info_Edit", "Follow_Time_Edit"}) {
@@ -295,9 +313,7 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
         edit->hide();
         row->addWidget(edit);
     }
-    Follow_Info_Edit = tool_bar->findChild<QLineEdit*>(QStringLiteral("Follow_Info_Edit"));
-    Follow_Time_Edit = tool_bar->findChild<QLineEdit*>(QStringLiteral("Follow_Time_Edit"));
-    Follow_Time_Edit->setToolTip(text(messages::kFollowTimeHint));
+    tool_bar->findChild<QLineEdit*>(QStringLiteral("Follow_Time_Edit"))->setToolTip(text(messages::kFollowTimeHint));
     row->addStretch(1);
     set_view_buttons_enabled(false);
     SaveOvewriteSB->setEnabled(false);
@@ -343,7 +359,6 @@ void TRuvo_Main_Form::build_status_panel(QFrame* panel) {
     name_widget(KBMode_Edit, "KBMode_Edit");
     KBMode_Edit->setReadOnly(true);
     KBMode_Edit->setFixedWidth(KBMode_Edit->fontMetrics().horizontalAdvance(KBMode_Edit->text()) + 16);
-    show_key_mode(KeyModeShade::Ended);
     row->addWidget(KBMode_Edit);
     row->addStretch(1);
     ProgressBar1 = new QProgressBar;

@@ -11,7 +11,6 @@
 #include "data/RememberedFolders.h"
 #include "ui/frame/ProjectCommands.h"
 #include "ui/viewwindow/ViewWindow.h"
-#include "view/KeySelect.h"
 
 class QAction;
 class QDockWidget;
@@ -23,19 +22,14 @@ class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
-class QTimer;
 class QToolButton;
 class QWidget;
 
 namespace ruvo {
 
-struct FollowCheck;
-struct FollowFailure;
 struct SwitchEffect;
 struct Workspace;
-class FollowEngine;
-class SteadyClock;
-class TFollow_Mode_Setup;
+class FollowControl;
 class ControlLayout;
 class ControlPanel;
 class HelpViewer;
@@ -47,8 +41,8 @@ class TArrow_Shape_Change;
 class TChangeRatio;
 class TMaxMinSet;
 class TScalarLineWidth;
-class TSequential_Info;
-struct FrameResult;
+class SequentialRun;
+class ViewProbe;
 
 // The frame of the program: menus, tool bar, the right-hand panel with the
 // file lists, the status panel, and the view windows inside. It owns the
@@ -77,8 +71,6 @@ public:
     // Rewrites the diagnostic dump of the current view. The probe's next
     // step leaves the marker dot where it is.
     void Status_Refresh();
-    // The probe node's read-outs in Edit1..Edit7.
-    void Show_Probe_Values();
 
     void Show_File_Lists() override;
     void Delete_File_Lists() override;
@@ -136,18 +128,6 @@ private:
     // changes the record, then the panel, the window's items and the picture
     // follow what it asks for.
     void apply_view_switch(TRuvo_Sub_Form* view, const ViewSwitch& change);
-    // MainWindowProbe.cpp: the probe, the area selection and the keys of the view
-    // windows. `receiver` is the window that got the event; the marks go on
-    // the current view's picture.
-    bool probes(const TRuvo_Sub_Form* view) const;
-    void view_mouse_moved(TRuvo_Sub_Form* view, QPoint pixel);
-    void view_mouse_pressed(TRuvo_Sub_Form* view, Qt::MouseButton button);
-    void view_deactivated(TRuvo_Sub_Form& view);
-    void view_key_pressed(TRuvo_Sub_Form* receiver, int key, Qt::KeyboardModifiers modifiers);
-    void key_select_chosen(TRuvo_Sub_Form* view);
-    bool panel_control_focused() const;
-    void apply_probe_effect(TRuvo_Sub_Form& receiver, const ProbeEffect& effect);
-    void show_key_mode(KeyModeShade shade);
     void apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& effect);
     void apply_layout(TRuvo_Sub_Form& view, const ControlLayout& layout);
     void draw_grid_over(TRuvo_Sub_Form& view);
@@ -171,8 +151,6 @@ private:
     bool may_end_following() override;
     void end_following() override;
     void set_project_items_enabled(bool enabled);
-    // One file of a sequential run read into the current view, drawn and saved.
-    FrameResult convert_sequential_file(const QString& name);
 
     // The range commands, neglect steps and dialogs of the view windows (MainWindowDialogs.cpp).
     void create_view_dialogs();
@@ -186,19 +164,7 @@ private:
     void File_GRAFileClick(TRuvo_Sub_Form* view);
     void inform(const QString& text);
 
-    // Follow mode (MainWindowFollow.cpp): its dialog, its two timers and its read-outs.
     void build_follow_mode();
-    void FollowSBClick();
-    void follow_started();
-    void follow_stopped();
-    void Follow_TimerTimer();
-    void Progress_TimerTimer();
-    void show_follow_check(const FollowCheck& check);
-    void show_follow_failure(const std::vector<FollowFailure>& failures);
-    void show_follow_finished();
-    void show_follow_info(const QString& info);
-    void wait_for_check(int interval_ms);
-    void show_countdown();
 
     // Help.
     HelpViewer& help_viewer();
@@ -256,17 +222,11 @@ private:
     TMaxMinSet* MaxMinSet = nullptr;
     TScalarLineWidth* ScalarLineWidth = nullptr;
     TArrow_Shape_Change* Arrow_Shape_Change = nullptr;
-    TSequential_Info* Sequential_Info = nullptr;
     QList<QPointer<QAction>> merged_keys_;  // the active view's unlisted keys
 
-    std::unique_ptr<SteadyClock> follow_clock_;
-    std::unique_ptr<FollowEngine> follow_;
-    TFollow_Mode_Setup* Follow_Mode_Setup = nullptr;
-    QTimer* Follow_Timer = nullptr;
-    QTimer* Progress_Timer = nullptr;
-    QLineEdit* Follow_Info_Edit = nullptr;
-    QLineEdit* Follow_Time_Edit = nullptr;
-    QString follow_failure_;  // the last view not drawn or saved: shown until an update without one
+    FollowControl* follow_ = nullptr;
+    SequentialRun* sequential_run_ = nullptr;
+    ViewProbe* probe_ = nullptr;
 
     std::unique_ptr<ProgressBarBinding> progress_;
     std::unique_ptr<StatusEditBinding> status_boxes_;

@@ -19,7 +19,6 @@
 #include "ui/Messages.h"
 #include "ui/frame/PictureCommands.h"
 #include "ui/dialogs/RatioDialog.h"
-#include "ui/dialogs/ConversionProgressDialog.h"
 #include "ui/frame/StatusBindings.h"
 #include "view/NeglectSteps.h"
 
@@ -39,8 +38,6 @@ void TRuvo_Main_Form::create_view_dialogs() {
     ChangeRatio = new TChangeRatio(*ws_, this);
     MaxMinSet = new TMaxMinSet(*ws_, this);
     ScalarLineWidth = new TScalarLineWidth(*ws_, this);
-    Sequential_Info = new TSequential_Info(
-        ws_->sequential, folders_, [this](const QString& name) { return convert_sequential_file(name); }, this);
     Arrow_Shape_Change = new TArrow_Shape_Change(*ws_, this);
 }
 
@@ -112,8 +109,7 @@ void TRuvo_Main_Form::Announce_Range_Node(TRuvo_Sub_Form& view, const RangeStep&
 
 void TRuvo_Main_Form::step_other_coordinate(TRuvo_Sub_Form* view, int delta) {
     if (view != current_view()) return;
-    const std::optional<ControlLayout> layout =
-        neglect_step(*ws_, view->image()->picture(), delta, *status_boxes_);
+    const std::optional<ControlLayout> layout = neglect_step(*ws_, view->image()->picture(), delta, *status_boxes_);
     if (!layout) return;
     view->image()->picture_changed();
     view->apply_item_layout(*layout);

@@ -1,5 +1,5 @@
-// The main window's part of a sequential conversion: the entry, the set
-// opened in views, and the drawing of each file of a run.
+// The main window's part of a sequential conversion: the entry, and the set
+// opened in views, ready for the run.
 
 #include <QAction>
 #include <QCoreApplication>
@@ -13,8 +13,6 @@
 #include "ui/Messages.h"
 #include "ui/frame/ProjectCommands.h"
 #include "ui/dialogs/SequentialDialog.h"
-#include "ui/frame/StatusBindings.h"
-#include "ui/viewwindow/ViewWindow.h"
 #include "view/ViewOpening.h"
 
 namespace ruvo {
@@ -73,21 +71,6 @@ void TRuvo_Main_Form::OpenSequentialSet() {
     if (set.seq_kind != SequentialKind::Nothing) {
         open_view_window(set.seq_kind == SequentialKind::Vector ? FileKind::Vector : FileKind::Scalar, 0);
     }
-}
-
-// The window shows the file's name; the view stays on the data slot it was
-// opened on, so every file of the run goes into that one slot.
-FrameResult TRuvo_Main_Form::convert_sequential_file(const QString& name) {
-    TRuvo_Sub_Form* view = current_view();
-    if (!view) return {};
-    FrameResult frame = convert_and_save(*ws_, view->slot(), name, folders_.sequential_save, view->image()->picture(),
-                                         *progress_, *status_boxes_);
-    view->image()->picture_changed();
-    view->setWindowTitle(name);
-    if (const QString failure = frame.failure(); !failure.isEmpty()) {
-        Memo3->appendPlainText(name + QStringLiteral(": ") + failure);
-    }
-    return frame;
 }
 
 }  // namespace ruvo

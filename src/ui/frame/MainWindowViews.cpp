@@ -18,11 +18,13 @@
 #include "data/FileNames.h"
 #include "plot/Renderer.h"
 #include "ui/frame/ControlPanel.h"
+#include "ui/frame/FollowControl.h"
 #include "ui/frame/MainWindow.h"
 #include "ui/frame/MenuShortcuts.h"
 #include "ui/Messages.h"
 #include "ui/ReadDetail.h"
 #include "ui/frame/StatusBindings.h"
+#include "ui/frame/ViewProbe.h"
 #include "ui/frame/StatusDump.h"
 #include "ui/viewwindow/ViewWindow.h"
 #include "ui/frame/WindowLayout.h"
@@ -103,11 +105,11 @@ void TRuvo_Main_Form::place_inside_area(TRuvo_Sub_Form& view) {
 
 void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
     connect(view, &TRuvo_Sub_Form::activated, this, [this](TRuvo_Sub_Form* activated) { view_activated(*activated); });
-    connect(view, &TRuvo_Sub_Form::deactivated, this, [this](TRuvo_Sub_Form* left) { view_deactivated(*left); });
-    connect(view, &TRuvo_Sub_Form::mouse_moved, this, &TRuvo_Main_Form::view_mouse_moved);
-    connect(view, &TRuvo_Sub_Form::mouse_pressed, this, &TRuvo_Main_Form::view_mouse_pressed);
-    connect(view, &TRuvo_Sub_Form::key_pressed, this, &TRuvo_Main_Form::view_key_pressed);
-    connect(view, &TRuvo_Sub_Form::key_select_chosen, this, &TRuvo_Main_Form::key_select_chosen);
+    connect(view, &TRuvo_Sub_Form::deactivated, probe_, [this](TRuvo_Sub_Form* left) { probe_->view_left(*left); });
+    connect(view, &TRuvo_Sub_Form::mouse_moved, probe_, &ViewProbe::mouse_moved);
+    connect(view, &TRuvo_Sub_Form::mouse_pressed, probe_, &ViewProbe::mouse_pressed);
+    connect(view, &TRuvo_Sub_Form::key_pressed, probe_, &ViewProbe::key_pressed);
+    connect(view, &TRuvo_Sub_Form::key_select_chosen, probe_, &ViewProbe::key_select_chosen);
     connect(view, &TRuvo_Sub_Form::shown, this, &TRuvo_Main_Form::view_shown);
     connect(view, &TRuvo_Sub_Form::window_closed, this, &TRuvo_Main_Form::view_closed);
     connect(view, &TRuvo_Sub_Form::close_requested, this, &TRuvo_Main_Form::close_active_view);
@@ -119,7 +121,7 @@ void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
         if (chosen == current_view()) set_magnification_preset(magni);
     });
     connect_view_commands(view);
-    connect(view, &TRuvo_Sub_Form::follow_mode_chosen, this, &TRuvo_Main_Form::FollowSBClick);
+    connect(view, &TRuvo_Sub_Form::follow_mode_chosen, follow_, &FollowControl::show_setup);
     // Keys a view window's items share with the panel's mnemonics go to the items.
     for (QAction* action : view->actions_of_menus()) menus_first_->watch(action);
 }
@@ -197,7 +199,7 @@ void TRuvo_Main_Form::on_sub_window_activated(QMdiSubWindow* window) {
 void TRuvo_Main_Form::view_activated(TRuvo_Sub_Form& view) {
     activate_view_slot(*ws_, view.slot());
     ws_->key_select = false;
-    show_key_mode(KeyModeShade::Ended);
+    probe_->show_key_mode(KeyModeShade::Ended);
     const View_Info& record = ws_->views.at(view.slot());
     control_panel_->show_magnification(record.magni);
     apply_layout(view, activation_layout(record));
