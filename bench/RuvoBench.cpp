@@ -23,9 +23,9 @@
 #include "plot/ProbeMarks.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
-#include "ui/Main.h"
-#include "ui/StartUp.h"
-#include "ui/Sub.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/StartUp.h"
+#include "ui/viewwindow/ViewWindow.h"
 #include "view/Probe.h"
 #include "view/ViewOpening.h"
 

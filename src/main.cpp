@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "ui/Main.h"
-#include "ui/StartUp.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/StartUp.h"
 
 int main(int argc, char** argv) {
     {

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "view/BarLimits.h"
-#include "view/ViewTable.h"
+#include "view/ViewKind.h"
 
 namespace ruvo::cli {
 
@@ -78,7 +78,10 @@ Handler choice_option(QString& target, const char* name, const QStringList& choi
 // Enough threads for any machine, few enough to keep a typo from starting thousands.
 constexpr int kMaxJobs = 256;
 
-const QStringList kScalarViews{"contour", "fill", "ke", "row", "column", "detail"};
+// A range as the help and the messages write it: "1..100", "0.01..100", "0.1".
+QString span(double low, double high) { return QStringLiteral("%1..%2").arg(low).arg(high); }
+QString span(const BarLimits& bar) { return span(bar.min, bar.max); }
+QString fraction_text(double fraction) { return QString::number(fraction, 'f', 1); }
 
 // The view kind the options ask for must suit the file they name.
 QString settle_view(RenderOptions& options) {
@@ -87,14 +90,15 @@ QString settle_view(RenderOptions& options) {
                        : options.kind == FileKind::Vector ? QStringLiteral("vectors")
                                                           : QStringLiteral("contour");
     }
-    const bool fits = (options.view == "grid" && options.kind == FileKind::Grid) ||
-                      (options.view == "vectors" && options.kind == FileKind::Vector) ||
-                      (kScalarViews.contains(options.view) && options.kind == FileKind::Scalar);
-    if (!fits) {
+    const std::uint8_t wanted = kind_info(kind_of_word(options.view).value_or(ViewKind::Free)).file_type;
+    const std::uint8_t given = options.kind == FileKind::Grid     ? kGridView
+                               : options.kind == FileKind::Vector ? kVectorView
+                                                                  : kScalarView;
+    if (wanted != given) {
         return QStringLiteral("--view %1 needs %2")
-            .arg(options.view, options.view == "grid"      ? "no --vector or --scalar"
-                               : options.view == "vectors" ? "--vector N"
-                                                           : "--scalar N");
+            .arg(options.view, wanted == kGridView     ? "no --vector or --scalar"
+                               : wanted == kVectorView ? "--vector N"
+                                                       : "--scalar N");
     }
     return {};
 }
@@ -112,7 +116,7 @@ namespace {
 // The option as the user typed it, for messages: "-o", "--frobnicate", "-frobnicate".
 QString as_typed(const QString& name, const QStringList& arguments) {
     for (const QString& argument : arguments) {
-        const QString bare = argument.section(u'=', 0, 0);
+        QString bare = argument.section(u'=', 0, 0);
         if (bare == QStringLiteral("-") + name || bare == QStringLiteral("--") + name) return bare;
     }
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
@@ -155,7 +159,7 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"output", text_option(options.output)},
         {"vector", file_option(FileKind::Vector)},
         {"scalar", file_option(FileKind::Scalar)},
-        {"view", choice_option(options.view, "--view", QStringList{"grid", "vectors"} + kScalarViews)},
+        {"view", choice_option(options.view, "--view", command_words())},
         {"magnification", bar_option(magnification, "--magnification", kMagnificationBar)},
         {"lines", bar_option(options.lines, "--lines", bar_limits(ControlGroup::LineCount))},
         {"bands", bar_option(options.bands, "--bands", bar_limits(ControlGroup::FillBands))},
@@ -164,15 +168,17 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"y-step", bar_option(options.y_step, "--y-step", bar_limits(ControlGroup::YGridStep))},
         {"x-dot", bar_option(options.x_dot, "--x-dot", bar_limits(ControlGroup::XDotStep))},
         {"y-dot", bar_option(options.y_dot, "--y-dot", bar_limits(ControlGroup::YDotStep))},
-        {"line-width", integer_option(options.line_width, "--line-width", 1, 30)},
+        {"line-width", integer_option(options.line_width, "--line-width", kLineWidthUpDown.min, kLineWidthUpDown.max)},
         {"xpos", integer_option(options.xpos, "--xpos", 0, kMaxNodes - 1)},
         {"ypos", integer_option(options.ypos, "--ypos", 0, kMaxNodes - 1)},
         {"axis", choice_option(axis, "--axis", {"column", "row"})},
         {"area",
          [&](const QString& v) {
              options.area = area_from(v);
-             if (!options.area)
-                 return QStringLiteral("--area takes I0,J0,I1,J1 with 0 <= I0 <= I1 <= 149 and 0 <= J0 <= J1 <= 149");
+             if (!options.area) {
+                 return QStringLiteral("--area takes I0,J0,I1,J1 with 0 <= I0 <= I1 <= %1 and 0 <= J0 <= J1 <= %1")
+                     .arg(kMaxNodes - 1);
+             }
              return QString();
          }},
         {"range",
@@ -188,13 +194,20 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"ratio",
          [&](const QString& v) {
              options.ratio = real_in(v, kRatioLimits.min, kRatioLimits.max);
-             if (!options.ratio) return QStringLiteral("--ratio takes a height-to-width ratio from 0.01 to 100");
+             if (!options.ratio) {
+                 return QStringLiteral("--ratio takes a height-to-width ratio from %1 to %2")
+                     .arg(kRatioLimits.min)
+                     .arg(kRatioLimits.max);
+             }
              return QString();
          }},
         {"arrow",
          [&](const QString& v) {
-             options.arrow = real_pair(v, 0.1, 1.0);
-             if (!options.arrow) return QStringLiteral("--arrow takes W,S, head width and span from 0.1 to 1.0");
+             options.arrow = real_pair(v, kArrowShapeFractions.min, kArrowShapeFractions.max);
+             if (!options.arrow) {
+                 return QStringLiteral("--arrow takes W,S, head width and span from %1 to %2")
+                     .arg(fraction_text(kArrowShapeFractions.min), fraction_text(kArrowShapeFractions.max));
+             }
              return QString();
          }},
     };
@@ -272,10 +285,10 @@ QString apply_render_options(const RenderOptions& o, View_Info& view) {
         return QStringLiteral("--xpos and --ypos must lie within ") + range_text;
     }
 
-    static const std::map<QString, std::uint8_t> scalar_types{{"contour", kContourView}, {"ke", kKEpsilonView},
-                                                              {"row", kRowView},         {"column", kColumnView},
-                                                              {"detail", kDetailView},   {"fill", kFillView}};
-    if (const auto type = scalar_types.find(o.view); type != scalar_types.end()) view.ScalarViewType = type->second;
+    if (const ViewKindInfo& kind = kind_info(kind_of_word(o.view).value_or(ViewKind::Free));
+        kind.file_type == kScalarView) {
+        view.ScalarViewType = kind.scalar_type;
+    }
     view.magni = o.magnification;
     view.Color = o.colour;
     view.Gray = o.grey;
@@ -316,85 +329,93 @@ QString apply_render_options(const RenderOptions& o, View_Info& view) {
 
 QString render_usage() {
     return QStringLiteral(
-        "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o OUT.png|OUT.bmp|OUT.gra\n"
-        "       ruvo-render PROJECT.RVP --vector N | --scalar N [options] --batch FILE... --out-dir DIR [--jobs N]\n"
-        "\n"
-        "Draws one view of a Ruvo project exactly as the view window shows it and\n"
-        "writes the picture, or the view's GRAF file for Ngraph as the view window's\n"
-        "GRA export writes it. Indices are the result files' zero-based ones.\n"
-        "\n"
-        "What to draw:\n"
-        "  --vector N              the project's vector file at list position N (0..9)\n"
-        "  --scalar N              the project's scalar file at list position N (0..9)\n"
-        "  --view KIND             grid (default without a file), vectors (default with\n"
-        "                          --vector), or for a scalar file contour (default),\n"
-        "                          fill, ke, row, column, detail\n"
-        "  -o, --output FILE       file to write, by its extension: a .png picture, a\n"
-        "                          .bmp saved as the viewer saves a view (24 bits a\n"
-        "                          pixel, the old file replaced only by a complete\n"
-        "                          one), or the view's .gra GRAF file\n"
-        "\n"
-        "Layout:\n"
-        "  --magnification P       magnification in percent, 100..800 (default 100)\n"
-        "  --fixed                 the fixed 640 x 480 layout of follow mode\n"
-        "  --area I0,J0,I1,J1      draw only this area (first and last i, first and last j)\n"
-        "  --ratio R               height-to-width ratio of the image, 0.01..100\n"
-        "\n"
-        "Switches of the view:\n"
-        "  --colour                contour lines in colour, with a legend\n"
-        "  --grey                  solid fill in grey instead of colour\n"
-        "  --broken                contour lines of negative levels dashed\n"
-        "  --overlap-contours      contour lines and solid fill together\n"
-        "  --overlap-vectors       arrows of the project's first vector file over a\n"
-        "                          contour or fill view\n"
-        "  --show-grid             grid lines over the plot\n"
-        "  --show-closed           draw across closed grid lines\n"
-        "\n"
-        "Values of the view:\n"
-        "  --lines N               contour lines, 1..100 (default 20)\n"
-        "  --bands N               colour bands of the fill, 10..255 (default 255)\n"
-        "  --line-width N          pen width of contour and line plots, 1..30\n"
-        "  --range MIN,MAX         value range of contour and fill (default: the data's\n"
-        "                          own, in a batch each file's)\n"
-        "  --length N              longest arrow in percent of the grid, 1..100 (default 5)\n"
-        "  --x-step N, --y-step N  arrows on every N-th grid line, 1..20\n"
-        "  --x-dot N, --y-dot N    arrows at least N pixels apart, 1..40\n"
-        "  --arrow W,S             arrow head width and span, fractions 0.1..1.0\n"
-        "                          of the arrow's length (default 0.15,0.25)\n"
-        "\n"
-        "Line plots:\n"
-        "  --xpos I, --ypos J      the column (i) and row (j) shown\n"
-        "  --axis column|row       the line the detail view follows (default column)\n"
-        "  --points                mark the data points in the detail view\n"
-        "  --autoscale             scale the detail view to the shown line\n"
-        "  --ticks                 scale ticks and range texts in the detail view\n"
-        "  --other-axis            mark the line of the index not in focus\n"
-        "\n"
-        "Batch (a sequential conversion without the window):\n"
-        "  --batch FILE...         draw the view once for each data file, in the\n"
-        "                          order given, reading each file into the view as the\n"
-        "                          conversion dialog does; each picture is saved as a\n"
-        "                          .bmp named after its data file (run0001.v gives\n"
-        "                          run0001.bmp)\n"
-        "  --out-dir DIR           folder of the pictures and of ruvo-conversion.log,\n"
-        "                          one line a file: ok and its picture, or why not\n"
-        "  --jobs N                draw on N threads, 1..256 (default: one a core);\n"
-        "                          the pictures are the same for any N\n"
-        "                          The view covers the project's grid (or --area of\n"
-        "                          it). Each picture's value range is its own file's;\n"
-        "                          --range gives every picture the same one. A file\n"
-        "                          that cannot be read, ends before its last node or\n"
-        "                          its last line end, or whose header leaves out nodes\n"
-        "                          of the view, is reported by name and gets no\n"
-        "                          picture; the others are drawn. A progress bar is\n"
-        "                          shown on standard error when it is a terminal.\n"
-        "\n"
-        "  -h, --help              this text\n"
-        "  --version               the program's name and version\n"
-        "\n"
-        "Exit status: 0 done; 1 wrong usage; 2 a file cannot be read or ends early;\n"
-        "3 the view cannot be drawn (or the picture, or a batch's log, cannot be\n"
-        "written); 4 a batch ran, but some of its files got no picture.\n");
+               "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o "
+               "OUT.png|OUT.bmp|OUT.gra\n"
+               "       ruvo-render PROJECT.RVP --vector N | --scalar N [options] --batch FILE... --out-dir DIR [--jobs "
+               "N]\n"
+               "\n"
+               "Draws one view of a Ruvo project exactly as the view window shows it and\n"
+               "writes the picture, or the view's GRAF file for Ngraph as the view window's\n"
+               "GRA export writes it. Indices are the result files' zero-based ones.\n"
+               "\n"
+               "What to draw:\n"
+               "  --vector N              the project's vector file at list position N (%1)\n"
+               "  --scalar N              the project's scalar file at list position N (%1)\n"
+               "  --view KIND             grid (default without a file), vectors (default with\n"
+               "                          --vector), or for a scalar file contour (default),\n"
+               "                          fill, ke, row, column, detail\n"
+               "  -o, --output FILE       file to write, by its extension: a .png picture, a\n"
+               "                          .bmp saved as the viewer saves a view (24 bits a\n"
+               "                          pixel, the old file replaced only by a complete\n"
+               "                          one), or the view's .gra GRAF file\n"
+               "\n"
+               "Layout:\n"
+               "  --magnification P       magnification in percent, %2 (default 100)\n"
+               "  --fixed                 the fixed 640 x 480 layout of follow mode\n"
+               "  --area I0,J0,I1,J1      draw only this area (first and last i, first and last j)\n"
+               "  --ratio R               height-to-width ratio of the image, %3\n"
+               "\n"
+               "Switches of the view:\n"
+               "  --colour                contour lines in colour, with a legend\n"
+               "  --grey                  solid fill in grey instead of colour\n"
+               "  --broken                contour lines of negative levels dashed\n"
+               "  --overlap-contours      contour lines and solid fill together\n"
+               "  --overlap-vectors       arrows of the project's first vector file over a\n"
+               "                          contour or fill view\n"
+               "  --show-grid             grid lines over the plot\n"
+               "  --show-closed           draw across closed grid lines\n"
+               "\n"
+               "Values of the view:\n"
+               "  --lines N               contour lines, %4 (default 20)\n"
+               "  --bands N               colour bands of the fill, %5 (default 255)\n"
+               "  --line-width N          pen width of contour and line plots, %6\n"
+               "  --range MIN,MAX         value range of contour and fill (default: the data's\n"
+               "                          own, in a batch each file's)\n"
+               "  --length N              longest arrow in percent of the grid, %7 (default 5)\n"
+               "  --x-step N, --y-step N  arrows on every N-th grid line, %8\n"
+               "  --x-dot N, --y-dot N    arrows at least N pixels apart, %9\n"
+               "  --arrow W,S             arrow head width and span, fractions %10\n"
+               "                          of the arrow's length (default 0.15,0.25)\n"
+               "\n"
+               "Line plots:\n"
+               "  --xpos I, --ypos J      the column (i) and row (j) shown\n"
+               "  --axis column|row       the line the detail view follows (default column)\n"
+               "  --points                mark the data points in the detail view\n"
+               "  --autoscale             scale the detail view to the shown line\n"
+               "  --ticks                 scale ticks and range texts in the detail view\n"
+               "  --other-axis            mark the line of the index not in focus\n"
+               "\n"
+               "Batch (a sequential conversion without the window):\n"
+               "  --batch FILE...         draw the view once for each data file, in the\n"
+               "                          order given, reading each file into the view as the\n"
+               "                          conversion dialog does; each picture is saved as a\n"
+               "                          .bmp named after its data file (run0001.v gives\n"
+               "                          run0001.bmp)\n"
+               "  --out-dir DIR           folder of the pictures and of ruvo-conversion.log,\n"
+               "                          one line a file: ok and its picture, or why not\n"
+               "  --jobs N                draw on N threads, %11 (default: one a core);\n"
+               "                          the pictures are the same for any N\n"
+               "                          The view covers the project's grid (or --area of\n"
+               "                          it). Each picture's value range is its own file's;\n"
+               "                          --range gives every picture the same one. A file\n"
+               "                          that cannot be read, ends before its last node or\n"
+               "                          its last line end, or whose header leaves out nodes\n"
+               "                          of the view, is reported by name and gets no\n"
+               "                          picture; the others are drawn. A progress bar is\n"
+               "                          shown on standard error when it is a terminal.\n"
+               "\n"
+               "  -h, --help              this text\n"
+               "  --version               the program's name and version\n"
+               "\n"
+               "Exit status: 0 done; 1 wrong usage; 2 a file cannot be read or ends early;\n"
+               "3 the view cannot be drawn (or the picture, or a batch's log, cannot be\n"
+               "written); 4 a batch ran, but some of its files got no picture.\n")
+        .arg(span(0, kMaxSlots - 1), span(kMagnificationBar), span(kRatioLimits.min, kRatioLimits.max),
+             span(bar_limits(ControlGroup::LineCount)), span(bar_limits(ControlGroup::FillBands)),
+             span(kLineWidthUpDown.min, kLineWidthUpDown.max), span(bar_limits(ControlGroup::ArrowLength)),
+             span(bar_limits(ControlGroup::XGridStep)), span(bar_limits(ControlGroup::XDotStep)),
+             fraction_text(kArrowShapeFractions.min) + ".." + fraction_text(kArrowShapeFractions.max),
+             span(1, kMaxJobs));
 }
 
 }  // namespace ruvo::cli

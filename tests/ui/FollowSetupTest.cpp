@@ -9,9 +9,9 @@
 #include <QToolButton>
 
 #include "UiTestSupport.h"
-#include "ui/Main.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
-#include "ui/Sub.h"
+#include "ui/viewwindow/ViewWindow.h"
 
 namespace ruvo {
 namespace {

@@ -11,9 +11,9 @@
 
 #include "TestSupport.h"
 #include "UiTestSupport.h"
-#include "ui/AboutBox.h"
-#include "ui/Help.h"
-#include "ui/Main.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/HelpViewer.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
 
 namespace ruvo {

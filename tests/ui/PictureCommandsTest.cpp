@@ -14,9 +14,9 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
-#include "ui/Main.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
-#include "ui/PictureCommands.h"
+#include "ui/frame/PictureCommands.h"
 
 namespace ruvo {
 namespace {

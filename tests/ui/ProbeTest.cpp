@@ -11,8 +11,8 @@
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "ui/Main.h"
-#include "ui/Sub.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/viewwindow/ViewWindow.h"
 
 namespace ruvo {
 namespace {

@@ -15,10 +15,10 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
-#include "ui/Main.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
-#include "ui/Project.h"
-#include "ui/Sub.h"
+#include "ui/dialogs/ProjectDialog.h"
+#include "ui/viewwindow/ViewWindow.h"
 
 namespace ruvo {
 namespace {

@@ -14,10 +14,10 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
-#include "ui/Main.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
-#include "ui/FileChooser.h"
-#include "ui/Project.h"
+#include "ui/dialogs/FileChooser.h"
+#include "ui/dialogs/ProjectDialog.h"
 
 namespace ruvo {
 namespace {

@@ -10,10 +10,10 @@
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "ui/Main.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
-#include "ui/Sub.h"
-#include "ui/controls/TrkBarex.h"
+#include "ui/viewwindow/ViewWindow.h"
+#include "ui/controls/TrackBarEx.h"
 #include "view/RangeSteps.h"
 
 namespace ruvo {

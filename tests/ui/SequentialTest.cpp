@@ -16,12 +16,12 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
-#include "ui/FileChooser.h"
-#include "ui/Main.h"
+#include "ui/dialogs/FileChooser.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
-#include "ui/Sequential.h"
-#include "ui/SqInfo.h"
-#include "ui/Sub.h"
+#include "ui/dialogs/SequentialDialog.h"
+#include "ui/dialogs/ConversionProgressDialog.h"
+#include "ui/viewwindow/ViewWindow.h"
 
 namespace ruvo {
 namespace {

@@ -11,9 +11,9 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
-#include "ui/Main.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
-#include "ui/StartUp.h"
+#include "ui/frame/StartUp.h"
 
 namespace ruvo {
 namespace {

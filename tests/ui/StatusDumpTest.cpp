@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
-#include "ui/StatusDump.h"
+#include "ui/frame/StatusDump.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {

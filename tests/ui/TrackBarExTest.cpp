@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/controls/TrkBarex.h"
+#include "ui/controls/TrackBarEx.h"
 
 namespace ruvo {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "ui/StartUp.h"
+#include "ui/frame/StartUp.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "data/ProjectFile.h"
-#include "ui/Main.h"
+#include "ui/frame/MainWindow.h"
 
 namespace ruvo::test {
 

@@ -16,9 +16,9 @@
 
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "ui/Main.h"
-#include "ui/Sub.h"
-#include "ui/controls/TrkBarex.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/viewwindow/ViewWindow.h"
+#include "ui/controls/TrackBarEx.h"
 
 namespace ruvo::test {
 

@@ -14,9 +14,9 @@
 
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "ui/Main.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
-#include "ui/Sub.h"
+#include "ui/viewwindow/ViewWindow.h"
 
 namespace ruvo {
 namespace {

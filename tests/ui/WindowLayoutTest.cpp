@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/WindowLayout.h"
+#include "ui/frame/WindowLayout.h"
 
 namespace ruvo {
 namespace {

@@ -15,21 +15,20 @@
 #include "plot/Nearest.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
+#include "view/BarLimits.h"
 #include "view/TypedReal.h"
 #include "view/ViewFields.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
 namespace {
 
 // The first part of a numbered bitmap's name: the view's kind.
-QString bitmap_tag(const View_Info& view) {
-    static constexpr std::array<const char*, 6> kScalarTags{"Cnt", "All", "Row", "Col", "Det", "Bet"};
-    if (view.FileType == kVectorView) return QStringLiteral("Vec");
-    return QString::fromLatin1(kScalarTags.at(view.ScalarViewType));
-}
+QString bitmap_tag(const View_Info& view) { return QString::fromLatin1(kind_info(view).picture_tag); }
 
-bool is_data_view(const View_Info& view) { return view.FileType == kVectorView || view.FileType == kScalarView; }
+// The views that follow mode draws and saves: those of a result file.
+bool is_data_view(const View_Info& view) { return *kind_info(view).picture_tag != '\0'; }
 
 std::array<int, 4> file_range_of(const FieldStore& store) {
     return {store.file_x_start, store.file_x_end, store.file_y_start, store.file_y_end};
@@ -46,20 +45,20 @@ void set_file_range(FieldStore& store, const std::array<int, 4>& range) {
 
 std::optional<double> time_limit_entry(const QString& text) {
     const std::optional<double> hours = typed_real(text);
-    if (!hours || !(*hours > 0 && *hours <= kMaxTimeLimitHours)) return std::nullopt;
+    if (!hours || !(*hours > 0 && *hours <= kTimeLimitUpDown.max)) return std::nullopt;
     return hours;
 }
 
 std::optional<int> repeat_number_entry(const QString& text) {
     bool ok = false;
     const int updates = text.trimmed().toInt(&ok);
-    if (!ok || updates < 1 || updates > kMaxRepeatNumber) return std::nullopt;
+    if (!ok || updates < kRepeatNumberUpDown.min || updates > kRepeatNumberUpDown.max) return std::nullopt;
     return updates;
 }
 
 std::optional<double> repeat_time_entry(const QString& text) {
     const std::optional<double> minutes = typed_real(text);
-    if (!minutes || !(*minutes > 0 && *minutes <= kMaxRepeatTimeMinutes)) return std::nullopt;
+    if (!minutes || !(*minutes > 0 && *minutes <= kRepeatTimeUpDown.max)) return std::nullopt;
     return minutes;
 }
 

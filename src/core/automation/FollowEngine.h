@@ -34,11 +34,8 @@ private:
     QElapsedTimer timer_;
 };
 
-// The limits of the set-up dialog's entries; a text outside them gives nothing.
-inline constexpr double kMaxTimeLimitHours = 720;
-inline constexpr int kMaxRepeatNumber = 1000;
-// The longest check interval typed in: the longest duration spread over the largest count.
-inline constexpr double kMaxRepeatTimeMinutes = 43;
+// The set-up dialog's entries; a text outside their limits (view/BarLimits.h)
+// gives nothing.
 std::optional<double> time_limit_entry(const QString& text);   // 0 < hours <= 720
 std::optional<int> repeat_number_entry(const QString& text);   // 1 <= updates <= 1000
 std::optional<double> repeat_time_entry(const QString& text);  // 0 < minutes <= 43

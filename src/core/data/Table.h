@@ -40,7 +40,7 @@ private:
         std::array<double, kMaxNodes * kMaxNodes> cells;
         double& at_unchecked(int i, int j) {
             assert(i >= 1 && i <= kMaxNodes && j >= 1 && j <= kMaxNodes);
-            return cells[static_cast<std::size_t>((i - 1) * kMaxNodes + (j - 1))];
+            return cells[static_cast<std::size_t>(i - 1) * kMaxNodes + static_cast<std::size_t>(j - 1)];
         }
     };
     struct Release {

@@ -10,6 +10,7 @@
 #include "plot/LinePlots.h"
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
@@ -392,49 +393,29 @@ PlotOutcome GrafDetailPlot(GrafContext& c) {
 
 namespace {
 
-bool is_scalar_kind(const View_Info& view, int kind) {
-    return view.FileType == kScalarView && view.ScalarViewType == kind;
+// One layer of the file; only the plots can fail.
+PlotOutcome write_layer(Layer layer, GrafContext& c) {
+    switch (layer) {
+    case Layer::Grid:
+    case Layer::GridLines: GrafGridLines(c); return {};
+    case Layer::Vectors: return GrafVectors(c);
+    case Layer::Contours: return GrafContours(c);
+    case Layer::KEpsilon: return GrafKEpsilon(c);
+    case Layer::Row: return GrafRowPlot(c);
+    case Layer::Column: return GrafColumnPlot(c);
+    case Layer::Detail: return GrafDetailPlot(c);
+    case Layer::Fill: return GrafFill(c);
+    case Layer::Outline: GrafGridOutline(c); return {};
+    case Layer::AreaFrame: return {};  // the screen's alone
+    }
+    return {};
 }
 
-// The plot of the view's kind, then the fill and contour lines drawn
-// together, then the arrows over a contour or fill view.
 PlotOutcome write_plots(GrafContext& c) {
-    const View_Info& view = c.view;
-    switch (view.FileType) {
-    case kGridView: GrafGridLines(c); break;
-    case kVectorView:
-        if (const PlotOutcome arrows = GrafVectors(c); !arrows.ok()) return arrows;
-        break;
-    case kScalarView: {
-        PlotOutcome main;
-        switch (view.ScalarViewType) {
-        case kContourView: main = view.Cntr_Overlap ? PlotOutcome{} : GrafContours(c); break;
-        case kKEpsilonView: main = GrafKEpsilon(c); break;
-        case kRowView: main = GrafRowPlot(c); break;
-        case kColumnView: main = GrafColumnPlot(c); break;
-        case kDetailView: main = GrafDetailPlot(c); break;
-        case kFillView: main = GrafFill(c); break;
-        default: break;
-        }
-        if (!main.ok()) return main;
-        break;
+    const Layers layers = view_layers(c.view, Medium::GrafFile);
+    for (const Layer layer : layers.all()) {
+        if (const PlotOutcome written = write_layer(layer, c); !written.ok()) return written;
     }
-    default: break;
-    }
-    // As on screen, only a scalar view's own contour or fill takes the overlaps.
-    const bool field_view = is_scalar_kind(view, kContourView) || is_scalar_kind(view, kFillView);
-    if (view.Cntr_Overlap && field_view) {
-        if (view.ScalarViewType == kContourView) {
-            if (const PlotOutcome fill = GrafFill(c); !fill.ok()) return fill;
-        }
-        if (const PlotOutcome lines = GrafContours(c); !lines.ok()) return lines;
-    }
-    if (view.Vector_Overlap && field_view) {
-        if (const PlotOutcome arrows = GrafVectors(c); !arrows.ok()) return arrows;
-    }
-    const bool detail = is_scalar_kind(view, kDetailView);
-    if (view.show_grid && !detail) GrafGridLines(c);
-    if (!detail) GrafGridOutline(c);
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
@@ -23,47 +24,22 @@ RenderResult result_of(const PlotOutcome& outcome) {
 
 namespace {
 
-PlotOutcome draw_main_plot(PlotContext& context) {
-    const View_Info& view = context.view;
-    switch (view.FileType) {
-    case kGridView: Draw_Grid(context.canvas, context.store, context.plot, context.progress); return {};
-    case kVectorView: return Draw_Vectors(context);
-    case kScalarView: break;
-    default: return {};
+// One layer of the picture; only the plots can fail.
+PlotOutcome draw_layer(Layer layer, PlotContext& context) {
+    switch (layer) {
+    case Layer::Grid:
+    case Layer::GridLines: Draw_Grid(context.canvas, context.store, context.plot, context.progress); return {};
+    case Layer::Vectors: return Draw_Vectors(context);
+    case Layer::Contours: return Draw_Contours(context);
+    case Layer::KEpsilon: return Draw_KEpsilon(context);
+    case Layer::Row: return Draw_Row(context);
+    case Layer::Column: return Draw_Column(context);
+    case Layer::Detail: return Draw_Detail(context);
+    case Layer::Fill: return Draw_Beta(context);
+    case Layer::AreaFrame: Draw_Area_Frame(context.canvas, context.store, context.plot); return {};
+    case Layer::Outline: return {};  // the file's alone
     }
-    switch (view.ScalarViewType) {
-    case kContourView: return view.Cntr_Overlap ? PlotOutcome{} : Draw_Contours(context);
-    case kKEpsilonView: return Draw_KEpsilon(context);
-    case kRowView: return Draw_Row(context);
-    case kColumnView: return Draw_Column(context);
-    case kDetailView: return Draw_Detail(context);
-    case kFillView: return Draw_Beta(context);
-    default: return {};
-    }
-}
-
-// Fill and contour lines drawn together, and the arrows over a contour or fill view.
-PlotOutcome draw_overlays(PlotContext& context) {
-    const View_Info& view = context.view;
-    if (view.FileType != kScalarView) return {};
-    const bool field_view = view.ScalarViewType == kContourView || view.ScalarViewType == kFillView;
-    if (view.Cntr_Overlap && field_view) {
-        if (view.ScalarViewType == kContourView) {
-            if (const PlotOutcome fill = Draw_Beta(context); !fill.ok()) return fill;
-        }
-        if (const PlotOutcome lines = Draw_Contours(context); !lines.ok()) return lines;
-    }
-    if (view.Vector_Overlap && field_view) return Draw_Vectors(context);
     return {};
-}
-
-// The Detail graph has no area frame. A contour view under overlap starts its
-// picture again with the fill (a new raster, taller for the legend), which
-// would take the frame with it: it is not drawn only to be cleared.
-bool frame_stays(const View_Info& view) {
-    if (view.FileType != kScalarView) return true;
-    if (view.ScalarViewType == kDetailView) return false;
-    return !(view.ScalarViewType == kContourView && view.Cntr_Overlap);
 }
 }  // namespace
 
@@ -84,17 +60,6 @@ RenderResult render_grid_over(const FieldStore& store, View_Info& view, LayoutCh
     return {RenderFailure::None, {}, plot.memo2.lines()};
 }
 
-namespace {
-RenderResult draw_view(PlotContext& context) {
-    const View_Info& view = context.view;
-    if (const PlotOutcome main = draw_main_plot(context); !main.ok()) return result_of(main);
-    if (frame_stays(view)) Draw_Area_Frame(context.canvas, context.store, context.plot);
-    if (const PlotOutcome overlays = draw_overlays(context); !overlays.ok()) return result_of(overlays);
-    if (view.show_grid) Draw_Grid(context.canvas, context.store, context.plot, context.progress);
-    return {};
-}
-}  // namespace
-
 RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice layout, QImage& image,
                          Progress& progress, StatusBoxes& status) {
     const ViewFields fields = view_fields(store, view);
@@ -107,7 +72,15 @@ RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice 
     Canvas canvas(image);
     canvas.new_raster(plot.width, plot.height);
     PlotContext context{canvas, fields, plot, view, progress, status, layout.fixed_size};
-    RenderResult drawn = draw_view(context);
+
+    RenderResult drawn;
+    const Layers layers = view_layers(view, Medium::Screen);
+    for (const Layer layer : layers.all()) {
+        if (const PlotOutcome outcome = draw_layer(layer, context); !outcome.ok()) {
+            drawn = result_of(outcome);
+            break;
+        }
+    }
     drawn.layout_log = plot.memo2.lines();
     return drawn;
 }

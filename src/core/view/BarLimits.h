@@ -58,7 +58,10 @@ struct RealLimits {
     constexpr bool holds(double value) const { return value >= min && value <= max; }
 };
 inline constexpr RealLimits kRatioLimits{0.01, 100.0};
-// Follow mode: hours of following, number of updates, minutes between checks.
+// The arrow head's width and span as fractions of the arrow's length.
+inline constexpr RealLimits kArrowShapeFractions{kArrowShapeBar.min / 1000.0, kArrowShapeBar.max / 1000.0};
+// Follow mode: hours of following, number of updates, minutes between checks
+// (the longest interval: the longest duration spread over the largest count).
 inline constexpr UpDownLimits kTimeLimitUpDown{1, 720, 1, 1};
 inline constexpr UpDownLimits kRepeatNumberUpDown{1, 1000, 1, 1};
 inline constexpr UpDownLimits kRepeatTimeUpDown{1, 43, 1, 1};

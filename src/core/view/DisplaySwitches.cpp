@@ -2,14 +2,14 @@
 
 #include "data/FieldStore.h"
 #include "view/ViewFields.h"
-#include "view/ViewTable.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
 namespace {
 using M = ViewMenuItem;
 
-SwitchEffect redraw_with(ControlLayout layout) { return {std::move(layout), true, false, false}; }
+SwitchEffect redraw_with(const ControlLayout& layout) { return {layout, true, false, false}; }
 
 SwitchEffect redraw_with_scalar_layout(const View_Info& view) {
     ControlLayout layout;

@@ -3,6 +3,7 @@
 #include "Workspace.h"
 #include "view/DisplaySwitches.h"
 #include "view/ViewFields.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
@@ -50,15 +51,9 @@ constexpr FocusRule kFocusRules[] = {
      [](const View_Info&) { return "VectorLengthBar"; }},
     {Qt::Key_L, [](const View_Info& v, int, bool) { return is_line_plot(v) && !v.AutoScale; },
      [](const View_Info&) { return "VectorLengthBar"; }},
-    {Qt::Key_P,
-     [](const View_Info& v, int, bool) {
-         return v.ScalarViewType == kColumnView || (v.ScalarViewType == kDetailView && v.Detail_Axis);
-     },
+    {Qt::Key_P, [](const View_Info& v, int, bool) { return line_focus(v) == LineFocus::Column; },
      [](const View_Info&) { return "XPosBar"; }},
-    {Qt::Key_P,
-     [](const View_Info& v, int, bool) {
-         return v.ScalarViewType == kRowView || (v.ScalarViewType == kDetailView && !v.Detail_Axis);
-     },
+    {Qt::Key_P, [](const View_Info& v, int, bool) { return line_focus(v) == LineFocus::Row; },
      [](const View_Info&) { return "YPosBar"; }},
 };
 

@@ -1,6 +1,6 @@
 #include "view/LayoutRules.h"
 
-#include "view/ViewTable.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
@@ -186,25 +186,16 @@ void Set_Detail_Controls(const View_Info& v, ControlLayout& layout) {
 
 void scalar_layout(const View_Info& v, ControlLayout& layout) {
     Set_Scalar_Controls(v, layout);
-    switch (v.ScalarViewType) {
-    case kContourView: Set_Contour_Controls(v, layout); break;
-    case kKEpsilonView: Set_KEpsilon_Controls(v, layout); break;
-    case kRowView: Set_Row_Controls(v, layout); break;
-    case kColumnView: Set_Column_Controls(v, layout); break;
-    case kDetailView: Set_Detail_Controls(v, layout); break;
-    case kFillView: Set_Beta_Controls(v, layout); break;
-    default: break;
-    }
+    if (const auto rule = kind_info(v).layout) rule(v, layout);
 }
 
 ControlLayout activation_layout(const View_Info& v) {
     ControlLayout layout;
     layout.check(M::Grid_Overlap_Show, v.show_grid);
-    switch (v.FileType) {
-    case kGridView: Set_Grid_Controls(v, layout); break;
-    case kVectorView: Set_Vector_Controls(v, layout); break;
-    case kScalarView: scalar_layout(v, layout); break;
-    default: break;
+    if (v.FileType == kScalarView) {
+        scalar_layout(v, layout);
+    } else if (const auto rule = kind_info(v).layout) {
+        rule(v, layout);
     }
     return layout;
 }

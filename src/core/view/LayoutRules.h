@@ -20,6 +20,7 @@ enum class ControlGroup {
     RowPosition,     // YPosBar, YPosEdit, YPosLabel
 };
 inline constexpr int kControlGroupCount = 9;
+static_assert(static_cast<int>(ControlGroup::RowPosition) + 1 == kControlGroupCount);
 
 // The view window's menu items whose state follows the view.
 enum class ViewMenuItem {
@@ -54,6 +55,7 @@ enum class ViewMenuItem {
     Closed_Grid_Show,  // set by its own switch only: each window keeps its mark
 };
 inline constexpr int kViewMenuItemCount = 29;
+static_assert(static_cast<int>(ViewMenuItem::Closed_Grid_Show) + 1 == kViewMenuItemCount);
 
 // A group shown with a value, or hidden.
 struct GroupState {

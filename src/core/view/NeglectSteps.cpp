@@ -7,27 +7,25 @@
 #include "plot/GridPlot.h"
 #include "plot/LinePlots.h"
 #include "plot/Progress.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
 namespace {
 using Marker = void (*)(PlotContext&);
 
+// The mark of a line plot's other coordinate.
 Marker marker_of(const View_Info& view) {
-    if (view.FileType != kScalarView) return nullptr;
-    switch (view.ScalarViewType) {
-    case kRowView: return Draw_Row_Neglect;
-    case kColumnView: return Draw_Column_Neglect;
-    case kDetailView: return Draw_Detail_Neglect;
+    switch (kind_of(view)) {
+    case ViewKind::Row: return Draw_Row_Neglect;
+    case ViewKind::Column: return Draw_Column_Neglect;
+    case ViewKind::Detail: return Draw_Detail_Neglect;
     default: return nullptr;
     }
 }
 
-// The Column view and the Detail view along a line of constant i focus on
-// XPos; their other coordinate is YPos.
-bool steps_row(const View_Info& view) {
-    return view.ScalarViewType == kColumnView || (view.ScalarViewType == kDetailView && view.Detail_Axis);
-}
+// A plot that follows XPos steps its other coordinate, YPos, and the other way round.
+bool steps_row(const View_Info& view) { return line_focus(view) == LineFocus::Column; }
 }  // namespace
 
 std::optional<ControlLayout> neglect_step(Workspace& ws, QImage& picture, int delta, const PositionBars& bars,

@@ -9,6 +9,7 @@
 #include "plot/NodeReadout.h"
 #include "view/DisplaySwitches.h"
 #include "view/ViewFields.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 

@@ -4,7 +4,7 @@
 #include "plot/Canvas.h"
 #include "plot/Geometry.h"
 #include "view/ViewFields.h"
-#include "view/ViewTable.h"
+#include "view/ViewKind.h"
 
 namespace ruvo {
 
@@ -51,8 +51,7 @@ RangeStep View_Cntr_MaxDefaultClick(View_Info& view, const FieldStore& store) {
 
 ControlLayout range_item_layout(const View_Info& view) {
     ControlLayout layout;
-    const bool field_view = view.ScalarViewType == kContourView || view.ScalarViewType == kFillView;
-    if (view.FileType == kScalarView && field_view) range_items(view, layout);
+    if (kind_info(view).field) range_items(view, layout);
     return layout;
 }
 

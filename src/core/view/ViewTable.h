@@ -85,13 +85,6 @@ struct View_Info {
     double Scalar_min = 0.0;
 };
 
-// Row, Column and Detail views plot values along one grid line; every other
-// view is a plan of the grid.
-inline bool is_line_plot(const View_Info& view) {
-    return view.FileType == kScalarView && (view.ScalarViewType == kRowView || view.ScalarViewType == kColumnView ||
-                                            view.ScalarViewType == kDetailView);
-}
-
 struct SameNameEntry {
     QString name;  // empty marks a free entry
     std::int32_t count = 0;

@@ -1,0 +1,219 @@
+#include "ui/dialogs/ConversionProgressDialog.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "data/FileNames.h"
+#include "data/RememberedFolders.h"
+#include "ui/dialogs/FileChooser.h"
+#include "ui/Messages.h"
+#include "ui/ReadDetail.h"
+#include "ui/WidgetNames.h"
+
+namespace ruvo {
+
+namespace {
+
+constexpr int kTimerInterval = 1000;  // ms
+constexpr int kEditWidth = 360;
+constexpr qsizetype kFailuresListed = 10;  // in the summary; the log has them all
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QLineEdit* read_out(QFormLayout* form, const char* name, const char* label) {
+    auto* edit = new QLineEdit;
+    edit->setReadOnly(true);
+    edit->setMinimumWidth(kEditWidth);
+    form->addRow(label_for(edit, "", label, name), edit);
+    return edit;
+}
+
+const char* drawing_failure_text(RenderFailure failure) {
+    switch (failure) {
+    case RenderFailure::Geometry: return messages::kLayoutFailed;
+    case RenderFailure::Numeric: return messages::kValuesNotDrawable;
+    case RenderFailure::AllZeroVectors: return messages::kVectorsAllZero;
+    case RenderFailure::None: break;
+    }
+    return "";
+}
+
+// Why a file got no picture; "" when it got one.
+QString failure_text(const FrameResult& frame) {
+    const ConvertResult& converted = frame.converted;
+    switch (frame.fault()) {
+    case FrameFault::None: return {};
+    case FrameFault::NotReadWhole: return read_detail_text(converted.read, converted.header.node_count());
+    case FrameFault::HeaderMissesArea:
+        return text(messages::kHeaderMissesArea).arg(converted.header.text(), converted.area.text());
+    case FrameFault::NotDrawn: return text(drawing_failure_text(converted.drawn.failure));
+    case FrameFault::NotSaved: return text(messages::kBitmapWriteFailed) + frame.written.error;
+    }
+    return {};
+}
+
+}  // namespace
+
+TSequential_Info::TSequential_Info(const SequentialSet& set, const RememberedFolders& folders, Convert convert,
+                                   QWidget* parent)
+    : QDialog(parent), set_(set), folders_(folders), convert_(std::move(convert)) {
+    setObjectName(QStringLiteral("Sequential_Info"));
+    setAccessibleDescription(objectName());
+    setWindowTitle(text(messages::kSqInfoCaption));
+    auto* column = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    Sq_FileName_Edit = read_out(form, "Sq_FileName_Edit", messages::kSqFileNameLabel);
+    Sq_Time_Edit = read_out(form, "Sq_Time_Edit", messages::kSqTimeLabel);
+    column->addLayout(form);
+    auto* buttons = new QHBoxLayout;
+    Sq_Start = new QPushButton(text(messages::kSqStart));
+    name_widget(Sq_Start, "Sq_Start");
+    Sq_Quit_Close = new QPushButton(text(messages::kCloseButton));
+    name_widget(Sq_Quit_Close, "Sq_Quit_Close");
+    for (QPushButton* button : {Sq_Start, Sq_Quit_Close}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    column->addLayout(buttons);
+    connect(Sq_Start, &QPushButton::clicked, this, &TSequential_Info::Sq_StartClick);
+    connect(Sq_Quit_Close, &QPushButton::clicked, this, &TSequential_Info::Sq_Quit_CloseClick);
+    Sq_Info_Timer = new QTimer(this);
+    Sq_Info_Timer->setObjectName(QStringLiteral("Sq_Info_Timer"));
+    Sq_Info_Timer->setInterval(kTimerInterval);
+    connect(Sq_Info_Timer, &QTimer::timeout, this, &TSequential_Info::Sq_Info_TimerTimer);
+}
+
+void TSequential_Info::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    seq_stop_ = false;
+    Sq_Start->setText(text(messages::kSqStart));
+}
+
+void TSequential_Info::Sq_StartClick() {
+    if (seq_running_) return;
+    Sq_Start->setText(text(messages::kSqConverting));
+    Sq_Quit_Close->setText(text(messages::kSqQuit));
+    Sq_Info_Timer->start();
+    seq_running_ = true;
+    seq_start_.start();
+    frames_.clear();
+    for (const QString& name : set_.seq_file_name) {
+        if (seq_stop_) break;
+        Sq_FileName_Edit->setText(sequential_output_name(folders_.sequential_save, name));
+        QCoreApplication::processEvents();
+        frames_.push_back(convert_(name));
+        QCoreApplication::processEvents();
+        if (!report(name, frames_.back())) break;
+    }
+    end_run();
+    show_summary();
+}
+
+// A file read only in part, not covering the view, or not drawn, gets no
+// picture and the run goes on; a picture that cannot be written ends the run.
+bool TSequential_Info::report(const QString& name, const FrameResult& frame) {
+    switch (frame.fault()) {
+    case FrameFault::None: return true;
+    case FrameFault::NotSaved:
+        QMessageBox::critical(this, text(messages::kErrorTitle),
+                              text(messages::kBitmapWriteFailed) + u'\n' + frame.output + u'\n' + frame.written.error);
+        return false;
+    case FrameFault::NotDrawn:
+        QMessageBox::warning(this, text(messages::kWarningTitle),
+                             text(messages::kRedrawError) + u'\n' + name + u'\n' + failure_text(frame));
+        return true;
+    case FrameFault::NotReadWhole:
+    case FrameFault::HeaderMissesArea: break;
+    }
+    QMessageBox::warning(this, text(messages::kWarningTitle),
+                         text(messages::kFileFormatWrong) + u'\n' + name + u'\n' + failure_text(frame));
+    return true;
+}
+
+// The time shown is the run's whole time, not its last tick's.
+void TSequential_Info::end_run() {
+    Sq_Info_Timer->stop();
+    Sq_Info_TimerTimer();
+    seq_running_ = false;
+    seq_stop_ = false;
+    Sq_Start->setText(text(messages::kSqStart));
+    Sq_Quit_Close->setText(text(messages::kCloseButton));
+}
+
+void TSequential_Info::show_summary() {
+    const QStringList& files = set_.seq_file_name;
+    const QString log_path = QDir(folders_.sequential_save).filePath(QString::fromLatin1(kConversionLogName));
+    const WriteResult log = write_conversion_log(folders_.sequential_save, files, frames_);
+    const auto saved = std::count_if(frames_.begin(), frames_.end(), [](const FrameResult& f) { return f.saved(); });
+    QStringList lines{text(messages::kConversionSummary).arg(saved).arg(files.size())};
+    QStringList failures;
+    for (std::size_t k = 0; k < frames_.size(); ++k) {
+        if (frames_[k].saved()) continue;
+        const QString name = base_name(files[static_cast<qsizetype>(k)]);
+        failures << text(messages::kFileAndReason).arg(name, failure_text(frames_[k]));
+    }
+    if (!failures.isEmpty()) {
+        lines << text(messages::kConversionFailures) << failures.mid(0, kFailuresListed);
+        if (failures.size() > kFailuresListed) {
+            lines << text(messages::kConversionMoreFailures).arg(failures.size() - kFailuresListed);
+        }
+    }
+    if (const auto left = files.size() - static_cast<qsizetype>(frames_.size()); left > 0) {
+        lines << text(messages::kConversionNotReached).arg(left);
+    }
+    if (log.ok) lines << text(messages::kConversionLogIn) + log_path;
+    QMessageBox::information(this, text(messages::kInformationTitle), lines.join(u'\n'));
+    if (!log.ok) {
+        QMessageBox::critical(this, text(messages::kErrorTitle),
+                              text(messages::kConversionLogFailed) + u'\n' + log_path + u'\n' + log.error);
+    }
+}
+
+void TSequential_Info::Sq_Quit_CloseClick() {
+    if (seq_running_) {
+        seq_stop_ = true;
+        return;
+    }
+    if (QMessageBox::question(this, text(messages::kSqInfoCaption), text(messages::kReally),
+                              QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok) {
+        accept();
+    }
+}
+
+void TSequential_Info::Sq_Info_TimerTimer() {
+    const double seconds = static_cast<double>(seq_start_.elapsed()) / 1000.0;
+    Sq_Time_Edit->setText(text(messages::kSqTimeBefore) + QString::asprintf("%3.2f", seconds) +
+                          text(messages::kSecondsSuffix));
+}
+
+// The window's close box and Escape stop a run as the stop button does; the
+// dialog closes only when idle.
+void TSequential_Info::closeEvent(QCloseEvent* event) {
+    if (!seq_running_) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    seq_stop_ = true;
+    event->ignore();
+}
+
+void TSequential_Info::reject() {
+    if (seq_running_) {
+        seq_stop_ = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+}  // namespace ruvo
