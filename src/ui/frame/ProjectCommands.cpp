@@ -173,7 +173,6 @@ void ProjectCommands::Close_Project() {
 void ProjectCommands::reset_project_state() {
     ws_.views.clear_names();
     ws_.views.current_active_window = 0;
-    ws_.store.current_data = 0;
     ws_.store.vector_count = 0;
     ws_.store.scalar_count = 0;
     ws_.project.reset();

@@ -108,8 +108,6 @@ TEST(ViewTable, InitGivesTheDefaultsAndTheFilesWholeRange) {
     EXPECT_EQ(view.pre_x_end, 41);
     EXPECT_EQ(view.XPos, 3);
     EXPECT_EQ(view.YPos, 1);
-    EXPECT_EQ(ws->store.draw.x_start, 3);
-    EXPECT_EQ(ws->store.draw.y_end, 10);
 }
 
 // Opening views through the project, as the lists of the main window do.
