@@ -29,13 +29,12 @@ struct Workspace {
     SequentialSet sequential;      // the files of a sequential conversion
     bool sequential_mode = false;  // a conversion set has replaced the project
 
-    // No project: no view names, no current view or data slot, no file list,
+    // No project: no view names, no current view, no file list,
     // no conversion set and neither of its modes. The field values stay
     // for the caller to clear.
     void reset_project() {
         views.clear_names();
         views.current_active_window = 0;
-        store.current_data = 0;
         store.vector_count = 0;
         store.scalar_count = 0;
         project.reset();

@@ -398,7 +398,7 @@ TEST_F(ViewMenusTest, ShowAllRestoresTheWholeAreaInEveryKindOfView) {
         EXPECT_EQ(area.x_end, kNi);
         EXPECT_EQ(area.y_end, kNj);
         EXPECT_EQ(area.pre_x_start, 3);
-        EXPECT_EQ(ws().store.draw.x_end, kNi);
+        EXPECT_EQ(area_of(ws().views.current()).x_end, kNi);
         EXPECT_EQ(redraws(), 1);
     }
 }

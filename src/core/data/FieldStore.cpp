@@ -34,10 +34,6 @@ void FieldStore::clear_values() {
     closed_y.fill(false);
 }
 
-void FieldStore::set_draw_rect_from_file() {
-    draw = {file_x_start + 1, file_y_start + 1, file_x_end + 1, file_y_end + 1};
-}
-
 int FieldStore::slot_of(FileKind kind, const QString& name) const {
     for (int slot = 1; slot <= slot_count(kind); ++slot) {
         const QString& held = kind == FileKind::Vector ? vector_data[slot].file_name : scalar_data[slot].file_name;
@@ -61,7 +57,8 @@ std::optional<int> FieldStore::assign_slot(FileKind kind, const QString& path, b
 }
 
 void FieldStore::compute_grid_extremes_and_flags() {
-    grid_area = draw;
+    grid_area = file_rect();
+    const DrawRect& draw = grid_area;
     grid_x_max = array_max(grid_x, draw).value;
     grid_y_max = array_max(grid_y, draw).value;
     grid_x_min = array_min(grid_x, draw).value;

@@ -47,8 +47,8 @@ struct IndexArea {
 };
 
 // Every value the viewer can draw: one grid, ten vector and ten scalar slots,
-// the index ranges of the file read last, the drawing rectangle, the grid's
-// extremes and the closed-line flags.
+// the index ranges of the file read last, the grid's area and extremes and
+// the closed-line flags. Which part a view draws is its own (ViewFields).
 struct FieldStore {
     Table grid_x;
     Table grid_y;
@@ -56,7 +56,6 @@ struct FieldStore {
     std::array<ScalarSlot, kMaxSlots + 1> scalar_data;  // slots 1..10
     int vector_count = 0;
     int scalar_count = 0;
-    int current_data = 0;  // the data slot of the view being drawn (see current_vectors)
 
     // Header of the result file read last, zero-based as in the file.
     int file_x_start = 0;
@@ -64,7 +63,6 @@ struct FieldStore {
     int file_y_start = 0;
     int file_y_end = 0;
 
-    DrawRect draw;
     // The whole rectangle of the grid read last: the area of a conversion's
     // view, whatever the headers of the data files drawn on it.
     DrawRect grid_area;
@@ -85,8 +83,8 @@ struct FieldStore {
     // Sets every value and flag to 0; slot names and counters stay.
     void clear_values();
 
-    // Drawing rectangle = the full range of the file read last.
-    void set_draw_rect_from_file();
+    // The header of the file read last as a drawing rectangle: its whole range.
+    DrawRect file_rect() const { return {file_x_start + 1, file_y_start + 1, file_x_end + 1, file_y_end + 1}; }
 
     // Finds the slot of a base name, or assigns the next one when the name is
     // new in the project. Returns nothing (and changes nothing) when no slot
@@ -99,13 +97,7 @@ struct FieldStore {
     int slot_of(FileKind kind, const QString& name) const;
     int slot_count(FileKind kind) const { return kind == FileKind::Vector ? vector_count : scalar_count; }
 
-    // The data of the view being drawn, by one rule: current_data names slot
-    // 1..10; any other number reads as the empty slot 0, which is never filled.
-    bool current_data_valid() const { return current_data >= 1 && current_data <= kMaxSlots; }
-    const VectorSlot& current_vectors() const { return vector_data[current_index()]; }
-    const ScalarSlot& current_scalars() const { return scalar_data[current_index()]; }
-
-    // After a grid read: the drawing rectangle becomes the grid's area;
+    // After a grid read: the grid's area is its header's whole range;
     // extremes over it and the closed-line flags; closed_grid_show goes off.
     void compute_grid_extremes_and_flags();
 
@@ -113,9 +105,6 @@ struct FieldStore {
     bool cell_skipped(int i, int j) const { return cell_on_closed_line(i, j) && !closed_grid_show; }
     // Cell (i, j) spans a closed line: its two sides along that line coincide.
     bool cell_on_closed_line(int i, int j) const { return closed_x[i] || closed_y[j]; }
-
-private:
-    std::size_t current_index() const { return current_data_valid() ? static_cast<std::size_t>(current_data) : 0; }
 };
 
 }  // namespace ruvo

@@ -119,7 +119,6 @@ ReadResult read_grid(FieldStore& store, const QString& path) {
     const ReadResult result = read_result_file(FileKind::Grid, store, path, 2, [&](int i, int j, int k, double value) {
         (k == 0 ? store.grid_x : store.grid_y)(i, j) = value;
     });
-    store.set_draw_rect_from_file();
     store.compute_grid_extremes_and_flags();
     return result;
 }

@@ -60,16 +60,6 @@ RenderResult render_grid_over(const FieldStore& store, View_Info& view, LayoutCh
     return {RenderFailure::None, {}, plot.memo2.lines()};
 }
 
-namespace {
-RenderResult draw_view(PlotContext& context) {
-    const Layers layers = view_layers(context.view, Medium::Screen);
-    for (const Layer layer : layers.all()) {
-        if (const PlotOutcome drawn = draw_layer(layer, context); !drawn.ok()) return result_of(drawn);
-    }
-    return {};
-}
-}  // namespace
-
 RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice layout, QImage& image,
                          Progress& progress, StatusBoxes& status) {
     const ViewFields fields = view_fields(store, view);
@@ -82,7 +72,15 @@ RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice 
     Canvas canvas(image);
     canvas.new_raster(plot.width, plot.height);
     PlotContext context{canvas, fields, plot, view, progress, status, layout.fixed_size};
-    RenderResult drawn = draw_view(context);
+
+    RenderResult drawn;
+    const Layers layers = view_layers(view, Medium::Screen);
+    for (const Layer layer : layers.all()) {
+        if (const PlotOutcome outcome = draw_layer(layer, context); !outcome.ok()) {
+            drawn = result_of(outcome);
+            break;
+        }
+    }
     drawn.layout_log = plot.memo2.lines();
     return drawn;
 }

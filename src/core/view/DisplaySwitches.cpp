@@ -155,12 +155,8 @@ SwitchEffect Closed_Grid_ShowClick(FieldStore& store, bool item_checked) {
     return redraw_with(layout);
 }
 
-SwitchEffect Show_AllClick(View_Info& view, FieldStore& store) {
-    view.x_start = store.file_x_start + 1;
-    view.y_start = store.file_y_start + 1;
-    view.x_end = store.file_x_end + 1;
-    view.y_end = store.file_y_end + 1;
-    store.draw = {view.x_start, view.y_start, view.x_end, view.y_end};
+SwitchEffect Show_AllClick(View_Info& view, const FieldStore& store) {
+    set_area(view, store.file_rect());
     SwitchEffect effect;
     effect.redraw = true;
     return effect;

@@ -31,7 +31,7 @@ SwitchEffect View_Cntr_Beta_SwitchClick(View_Info& view);
 SwitchEffect Beta_Color_Gray_SwitchClick(View_Info& view);
 SwitchEffect Cntr_Overlap_SwitchClick(View_Info& view);
 // The arrows overlaid on a scalar view are those of the vector slot with the
-// view's data slot number (the store's current_data). The overlay is not
+// view's data slot number (data_slot_of). The overlay is not
 // turned on while that slot holds no file: its arrows would be all zero.
 SwitchEffect Vector_Overlap_SwitchClick(View_Info& view, const FieldStore& store);
 SwitchEffect View_Cntr_KEpsilon_SwitchClick(View_Info& view);
@@ -48,6 +48,6 @@ SwitchEffect Grid_Overlap_ShowClick(View_Info& view);
 // for all windows, but each window's item keeps its own mark.
 SwitchEffect Closed_Grid_ShowClick(FieldStore& store, bool item_checked);
 // The whole area of the file read last, in every kind of view.
-SwitchEffect Show_AllClick(View_Info& view, FieldStore& store);
+SwitchEffect Show_AllClick(View_Info& view, const FieldStore& store);
 
 }  // namespace ruvo

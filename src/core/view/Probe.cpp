@@ -70,14 +70,6 @@ void sides_of_column(const FieldStore& store, int i, int j_first, int j_last, Po
     }
 }
 
-void set_area(View_Info& view, FieldStore& store, const DrawRect& area) {
-    store.draw = area;
-    view.x_start = area.x_start;
-    view.y_start = area.y_start;
-    view.x_end = area.x_end;
-    view.y_end = area.y_end;
-}
-
 DrawRect previous_area_of(const View_Info& view) {
     return {view.pre_x_start, view.pre_y_start, view.pre_x_end, view.pre_y_end};
 }
@@ -213,16 +205,15 @@ bool finish_selection(Workspace& ws) {
     if (p.anchor_i == p.probe_i || p.anchor_j == p.probe_j) return false;
     View_Info& view = ws.views.current();
     set_previous_area(view, area_of(view));
-    set_area(view, ws.store,
-             {std::min(p.anchor_i, p.probe_i), std::min(p.anchor_j, p.probe_j), std::max(p.anchor_i, p.probe_i),
-              std::max(p.anchor_j, p.probe_j)});
+    set_area(view, {std::min(p.anchor_i, p.probe_i), std::min(p.anchor_j, p.probe_j), std::max(p.anchor_i, p.probe_i),
+                    std::max(p.anchor_j, p.probe_j)});
     p.selecting = false;
     return true;
 }
 
-SwitchEffect Pre_AreaClick(View_Info& view, FieldStore& store) {
+SwitchEffect Pre_AreaClick(View_Info& view) {
     const DrawRect shown = area_of(view);
-    set_area(view, store, previous_area_of(view));
+    set_area(view, previous_area_of(view));
     set_previous_area(view, shown);
     SwitchEffect effect;
     effect.redraw = true;

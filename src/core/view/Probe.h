@@ -117,7 +117,7 @@ ProbeEffect probe_view_left(Workspace& ws);
 bool finish_selection(Workspace& ws);
 
 // Pre_Area: the view's area and its previous area swap.
-SwitchEffect Pre_AreaClick(View_Info& view, FieldStore& store);
+SwitchEffect Pre_AreaClick(View_Info& view);
 
 // The read-outs Edit1..Edit7 of the probe node; nothing before a node is set.
 std::array<QString, 7> probe_readout(const Workspace& ws);

@@ -18,8 +18,8 @@ struct MaxMinWork {
     double work_min = 0.0;
 };
 
-// On opening: the extremes of the store's current_data over the drawing
-// area, and the view's stored ends whatever their flags.
+// On opening: the extremes of the view's data slot over its area, and the
+// view's stored ends whatever their flags.
 MaxMinWork max_min_work(const View_Info& view, const FieldStore& store);
 
 // Where a bar of the dialog goes when the ends change: disabled, keeping its

@@ -29,7 +29,7 @@ struct RangeStep {
 };
 
 // The range commands of a contour or fill view, over the scalar values of
-// the store's current_data in the drawing area. A step moves one end to the
+// the view's data slot in its area. A step moves one end to the
 // next distinct value inward (strictly above Scalar_min, strictly below
 // Scalar_max) and marks it changed; a default puts it back at the area's
 // extreme and marks it unchanged. Steps start from the stored ends whatever

@@ -14,8 +14,6 @@ ViewFields::ViewFields(const FieldStore& store, const DrawRect& area, int slot)
       draw(area),
       data_slot(slot) {}
 
-ViewFields::ViewFields(const FieldStore& store) : ViewFields(store, store.draw, store.current_data) {}
-
 DrawRect area_of(const View_Info& view) { return {view.x_start, view.y_start, view.x_end, view.y_end}; }
 
 void set_area(View_Info& view, const DrawRect& area) {

@@ -12,8 +12,6 @@ struct View_Info;
 // depends on which view was drawn or made current before.
 struct ViewFields {
     ViewFields(const FieldStore& store, const DrawRect& area, int data_slot);
-    // The store's own drawing rectangle and data slot.
-    ViewFields(const FieldStore& store);  // NOLINT(google-explicit-constructor)
 
     const FieldStore& fields;
     const Table& grid_x;

@@ -42,7 +42,7 @@ SlotResult ViewTable::Find_View_Slot(const QString& file_name) {
     return {slot, SlotRefusal::None, found == 0};
 }
 
-void ViewTable::Init_View_Info(int slot, FieldStore& store, std::optional<DrawRect> area) {
+void ViewTable::Init_View_Info(int slot, const FieldStore& store, std::optional<DrawRect> area) {
     View_Info& r = info[static_cast<std::size_t>(slot)];
     // Fields the opener and the first layout set, and the scalar range, stay.
     View_Info fresh;
@@ -60,8 +60,7 @@ void ViewTable::Init_View_Info(int slot, FieldStore& store, std::optional<DrawRe
     fresh.ratio = r.ratio;
     fresh.Scalar_max = r.Scalar_max;
     fresh.Scalar_min = r.Scalar_min;
-    const DrawRect whole = area.value_or(
-        DrawRect{store.file_x_start + 1, store.file_y_start + 1, store.file_x_end + 1, store.file_y_end + 1});
+    const DrawRect whole = area.value_or(store.file_rect());
     fresh.x_start = fresh.pre_x_start = whole.x_start;
     fresh.y_start = fresh.pre_y_start = whole.y_start;
     fresh.x_end = fresh.pre_x_end = whole.x_end;
@@ -69,7 +68,6 @@ void ViewTable::Init_View_Info(int slot, FieldStore& store, std::optional<DrawRe
     fresh.XPos = whole.x_start;
     fresh.YPos = whole.y_start;
     r = fresh;
-    store.draw = {r.x_start, r.y_start, r.x_end, r.y_end};
 }
 
 void ViewTable::Reset_View_Info() {

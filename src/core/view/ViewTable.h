@@ -115,9 +115,8 @@ public:
     SlotResult Find_View_Slot(const QString& file_name);
 
     // Defaults of a new view on the file read last, whose whole index range
-    // is the view's area unless `area` is given; makes the area the store's
-    // drawing rectangle.
-    void Init_View_Info(int slot, FieldStore& store, std::optional<DrawRect> area = std::nullopt);
+    // is the view's area unless `area` is given.
+    void Init_View_Info(int slot, const FieldStore& store, std::optional<DrawRect> area = std::nullopt);
 
     // Frees the current slot.
     void Reset_View_Info();

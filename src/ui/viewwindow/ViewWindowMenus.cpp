@@ -257,7 +257,7 @@ void TRuvo_Sub_Form::connect_switches() {
     for (const auto& [which, handler] : switches) connect_switch(item(which), handler);
     connect_switch(Show_All, [](Workspace& ws, View_Info& v) { return Show_AllClick(v, ws.store); });
     connect_switch(All_Area, [](Workspace& ws, View_Info& v) { return Show_AllClick(v, ws.store); });
-    connect_switch(Pre_Area, [](Workspace& ws, View_Info& v) { return Pre_AreaClick(v, ws.store); });
+    connect_switch(Pre_Area, [](Workspace&, View_Info& v) { return Pre_AreaClick(v); });
 
     // The flag is one for all windows; the switch reads this window's mark.
     QAction* closed_grid = item(M::Closed_Grid_Show);

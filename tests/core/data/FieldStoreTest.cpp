@@ -17,7 +17,6 @@ struct Grid {
         store.file_y_end = nj - 1;
         for (int i = 1; i <= ni; ++i)
             for (int j = 1; j <= nj; ++j) store.grid_x(i, j) = i, store.grid_y(i, j) = j;
-        store.set_draw_rect_from_file();
     }
     void finish() { store.compute_grid_extremes_and_flags(); }
 };

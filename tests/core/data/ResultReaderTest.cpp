@@ -36,9 +36,9 @@ TEST_F(ResultReaderTest, GridFillsTablesIOuterJInnerAtStoreIndexPlusOne) {
     EXPECT_EQ(store_.grid_y(1, 2), 0.5);
     EXPECT_EQ(store_.grid_x(2, 3), 1.0);
     EXPECT_EQ(store_.grid_y(2, 3), 1.0);
-    EXPECT_EQ(store_.draw.x_start, 1);
-    EXPECT_EQ(store_.draw.x_end, 2);
-    EXPECT_EQ(store_.draw.y_end, 3);
+    EXPECT_EQ(store_.grid_area.x_start, 1);
+    EXPECT_EQ(store_.grid_area.x_end, 2);
+    EXPECT_EQ(store_.grid_area.y_end, 3);
     EXPECT_EQ(store_.grid_x_max, 1.0);
     EXPECT_EQ(store_.grid_y_min, 0.0);
 }
@@ -89,7 +89,7 @@ TEST_F(ResultReaderTest, StartAfterEndReadsNoNodes) {
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.nodes_read, 0);
     EXPECT_EQ(store_.grid_x(1, 1), 0.0);  // cleared before reading
-    EXPECT_GT(store_.draw.x_start, store_.draw.x_end);
+    EXPECT_GT(store_.grid_area.x_start, store_.grid_area.x_end);
 }
 
 TEST_F(ResultReaderTest, MalformedValueStopsKeepingWhatWasRead) {
@@ -103,7 +103,7 @@ TEST_F(ResultReaderTest, MalformedValueStopsKeepingWhatWasRead) {
         EXPECT_EQ(store_.grid_x(2, 1), 3.0);
         EXPECT_EQ(store_.grid_x(3, 1), 0.0);
         // The grid read still finishes: rectangle and extremes follow the header.
-        EXPECT_EQ(store_.draw.x_end, 3);
+        EXPECT_EQ(store_.grid_area.x_end, 3);
         EXPECT_EQ(store_.grid_x_max, 3.0);
     }
 }
@@ -127,8 +127,8 @@ TEST_F(ResultReaderTest, HeaderOutsideTheTablesIsRefusedKeepingEarlierHeaderValu
         const ReadResult result = read_grid(store_, file(header + "\n"));
         EXPECT_EQ(result.failure, ReadFailure::HeaderOutOfRange) << header.constData();
         EXPECT_EQ(store_.file_x_start, 0);
-        EXPECT_LE(store_.draw.x_end, 150);
-        EXPECT_LE(store_.draw.y_end, 150);
+        EXPECT_LE(store_.grid_area.x_end, 150);
+        EXPECT_LE(store_.grid_area.y_end, 150);
     }
     // The second value was refused, so it keeps the previous file's value.
     read_grid(store_, file("1 150 0 1\n"));
@@ -170,8 +170,8 @@ TEST_F(ResultReaderTest, VectorAndScalarFillTheGivenSlotOnly) {
 TEST_F(ResultReaderTest, VectorReadLeavesRectangleAndGridAlone) {
     ASSERT_TRUE(read_grid(store_, file("0 1 0 1\n0 0\n0 1\n1 0\n1 1\n")).ok());
     ASSERT_TRUE(read_vector(store_, store_.vector_data[1], file("0 5 0 5\n")).ok());
-    EXPECT_EQ(store_.file_x_end, 5);  // the header is the store's now
-    EXPECT_EQ(store_.draw.x_end, 2);  // but the drawing rectangle stays
+    EXPECT_EQ(store_.file_x_end, 5);       // the header is the store's now
+    EXPECT_EQ(store_.grid_area.x_end, 2);  // but the grid's rectangle stays
     EXPECT_EQ(store_.grid_x_max, 1.0);
 }
 

@@ -108,7 +108,7 @@ protected:
 };
 
 TEST_F(ValueRangeTest, ComesFromTheDataOverTheDrawingRectangle) {
-    ws->store.draw = {2, 1, 3, 2};
+    set_area(view(), {2, 1, 3, 2});
     PlotContext c = context();
     ASSERT_TRUE(set_value_range(c).ok());
     EXPECT_EQ(plot.range_min, 12.0);
@@ -149,7 +149,7 @@ TEST_F(ValueRangeTest, RangeThatIsNoFiniteSpanIsRefused) {
 }
 
 TEST_F(ValueRangeTest, ViewWithoutAScalarSlotIsRefused) {
-    ws->store.current_data = 0;
+    data_slot = 0;
     PlotContext c = context();
     EXPECT_EQ(set_value_range(c).failure, PlotFailure::Numeric);
 }

@@ -65,9 +65,9 @@ protected:
         values()(2, 2) = s11;
     }
     std::vector<std::pair<QPointF, QPointF>> segments(double level) {
-        const ContourCellSpans spans(ws->store, values(), [](int, int) { return false; });
+        const ContourCellSpans spans(fields(), values(), [](int, int) { return false; });
         std::vector<std::pair<QPointF, QPointF>> result;
-        for_each_contour_segment(ws->store, values(), level, spans,
+        for_each_contour_segment(fields(), values(), level, spans,
                                  [&](const ContourSegment& segment) { result.emplace_back(segment.a, segment.b); });
         return result;
     }

@@ -50,7 +50,7 @@ struct Layout {
     PlotState plot{};
     View_Info& view() { return ws->views.at(1); }
     GeometryFailure lay_out(int magnification = 100) {
-        return Set_View_Geometry(plot, ws->store, view(), magnification);
+        return Set_View_Geometry(plot, view_fields(ws->store, view()), view(), magnification);
     }
 };
 
@@ -115,7 +115,7 @@ TEST(ViewGeometry, DegenerateAreasAreReportedNotDividedBy) {
     Layout flat{test::grid_workspace(5, 5, 1.0, 0.0)};
     EXPECT_EQ(flat.lay_out(), GeometryFailure::ZeroExtent);
     Layout empty{test::grid_workspace(5, 5)};
-    empty.ws->store.draw = {4, 1, 2, 5};
+    set_area(empty.view(), {4, 1, 2, 5});
     EXPECT_EQ(empty.lay_out(), GeometryFailure::EmptyArea);
     Layout huge{test::grid_workspace(3, 3)};
     huge.ws->store.grid_y(1, 1) = -1.5e308;  // finite values whose extent is not
@@ -135,13 +135,15 @@ TEST(ViewGeometry, GridFarFromTheOriginDrawsUntilItsOffsetsOverflow) {
     EXPECT_EQ(near.plot.pixel({-1e6 + 1, 1e6}), QPoint(475, 475));
     Layout far{test::grid_workspace(3, 3, 1.0, 1.0, 0.0, 5e6)};
     EXPECT_EQ(far.lay_out(), GeometryFailure::FarFromOrigin);
-    EXPECT_EQ(Set_Fixed_Geometry(far.plot, far.ws->store, far.view()), GeometryFailure::FarFromOrigin);
+    EXPECT_EQ(Set_Fixed_Geometry(far.plot, view_fields(far.ws->store, far.view()), far.view()),
+              GeometryFailure::FarFromOrigin);
 }
 
 TEST(FixedGeometry, WideGridFillsTheWidthTallGridTheHeight) {
     Layout wide{test::grid_workspace(3, 3, 2.0, 1.0)};
     wide.view().ratio = 7.0;  // neither read nor written
-    ASSERT_EQ(Set_Fixed_Geometry(wide.plot, wide.ws->store, wide.view()), GeometryFailure::None);
+    ASSERT_EQ(Set_Fixed_Geometry(wide.plot, view_fields(wide.ws->store, wide.view()), wide.view()),
+              GeometryFailure::None);
     const PlotState& p = wide.plot;
     EXPECT_EQ(p.width, 640);
     EXPECT_EQ(p.height, 480);
@@ -152,7 +154,8 @@ TEST(FixedGeometry, WideGridFillsTheWidthTallGridTheHeight) {
     EXPECT_EQ(wide.view().ratio, 7.0);
 
     Layout tall{test::grid_workspace(3, 3, 1.0, 2.0)};
-    ASSERT_EQ(Set_Fixed_Geometry(tall.plot, tall.ws->store, tall.view()), GeometryFailure::None);
+    ASSERT_EQ(Set_Fixed_Geometry(tall.plot, view_fields(tall.ws->store, tall.view()), tall.view()),
+              GeometryFailure::None);
     EXPECT_EQ(tall.plot.PixelY(0.0), 384);
     EXPECT_EQ(tall.plot.PixelY(2.0), 0);
     EXPECT_EQ(tall.plot.PixelX(1.0) - tall.plot.PixelX(0.0), 192);

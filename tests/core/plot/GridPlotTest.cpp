@@ -29,6 +29,7 @@ protected:
     // Unit square of 5 x 5 nodes: node columns and rows at 25, 137, 250, 363, 475.
     std::unique_ptr<Workspace> ws_ = test::grid_workspace(5, 5);
     PlotState plot_;  // the mapping of the view's last layout
+    ViewFields fields() { return view_fields(ws_->store, ws_->views.at(1)); }
 };
 
 TEST_F(GridPlotTest, GridLinesAreGreyAndTheFrameIsThreePixelsBlack) {
@@ -75,14 +76,14 @@ TEST_F(GridPlotTest, FrameSkipsTheCutLinesOfAClosedGridShownWhole) {
 }
 
 TEST_F(GridPlotTest, OneNodeWideAreaDrawsOnlyItsLineOfConstantI) {
-    ASSERT_EQ(Set_View_Geometry(plot_, ws_->store, ws_->views.at(1), 100), GeometryFailure::None);
-    ws_->store.draw = {3, 1, 3, 5};
+    ASSERT_EQ(Set_View_Geometry(plot_, fields(), ws_->views.at(1), 100), GeometryFailure::None);
+    set_area(ws_->views.at(1), {3, 1, 3, 5});
     QImage image(500, 500, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         Canvas canvas(image);
         NoProgress progress;
-        Draw_Grid(canvas, ws_->store, plot_, progress);
+        Draw_Grid(canvas, fields(), plot_, progress);
     }
     // Four segments from row 475 up to row 25 on column 250, end pixels excluded.
     EXPECT_EQ(test::count_pixels(image, kGrey), 450);
@@ -92,11 +93,11 @@ TEST_F(GridPlotTest, OneNodeWideAreaDrawsOnlyItsLineOfConstantI) {
 TEST_F(GridPlotTest, MaskModeLeavesColoursVisibleUnderTheGrid) {
     QImage image(500, 500, QImage::Format_RGB32);
     image.fill(QColor(0, 255, 128));
-    ASSERT_EQ(Set_View_Geometry(plot_, ws_->store, ws_->views.at(1), 100), GeometryFailure::None);
+    ASSERT_EQ(Set_View_Geometry(plot_, fields(), ws_->views.at(1), 100), GeometryFailure::None);
     {
         Canvas canvas(image);
         NoProgress progress;
-        Draw_Grid(canvas, ws_->store, plot_, progress);
+        Draw_Grid(canvas, fields(), plot_, progress);
         EXPECT_EQ(canvas.pen_mode(), PenMode::Copy);
     }
     EXPECT_EQ(rgb_at(image, 190, 250), static_cast<QRgb>(qRgb(0, 192, 128) & 0xFFFFFF));
@@ -104,11 +105,11 @@ TEST_F(GridPlotTest, MaskModeLeavesColoursVisibleUnderTheGrid) {
 }
 
 TEST_F(GridPlotTest, ProgressCountsEveryLineAndEndsAtZero) {
-    ASSERT_EQ(Set_View_Geometry(plot_, ws_->store, ws_->views.at(1), 100), GeometryFailure::None);
+    ASSERT_EQ(Set_View_Geometry(plot_, fields(), ws_->views.at(1), 100), GeometryFailure::None);
     QImage image(500, 500, QImage::Format_RGB32);
     Canvas canvas(image);
     test::CountingProgress progress;
-    Draw_Grid(canvas, ws_->store, plot_, progress);
+    Draw_Grid(canvas, fields(), plot_, progress);
     EXPECT_EQ(progress.record(), (std::array{4 + 4 + 1, 1, 10, 0}));
 }
 
@@ -130,7 +131,7 @@ TEST_F(GridPlotTest, GridsOfHugeCoordinatesAreDrawnOrRefusedByTheirShape) {
     ws_ = test::grid_workspace(5, 5, 1e39, 1e39, 1e39, 1e39);
     EXPECT_EQ(render(), near_origin);
     ws_ = test::grid_workspace(1, 1, 0.0, 0.0, 1e300, 1e300);
-    EXPECT_EQ(Set_View_Geometry(plot_, ws_->store, ws_->views.at(1), 100), GeometryFailure::ZeroExtent);
+    EXPECT_EQ(Set_View_Geometry(plot_, fields(), ws_->views.at(1), 100), GeometryFailure::ZeroExtent);
 }
 
 }  // namespace

@@ -44,7 +44,6 @@ class LinePlotsTest : public ::testing::Test {
 protected:
     LinePlotsTest() {
         ws_->store.scalar_count = 1;
-        ws_->store.current_data = 1;
         view().FileType = kScalarView;
     }
 
@@ -58,14 +57,14 @@ protected:
 
     // Lays the view out on a new white image of its size.
     void layout() {
-        ASSERT_EQ(Set_View_Geometry(plot_, ws_->store, view(), 100), GeometryFailure::None);
+        ASSERT_EQ(Set_View_Geometry(plot_, fields(), view(), 100), GeometryFailure::None);
         image_ = QImage(plot_.width, plot_.height, QImage::Format_RGB32);
         image_.fill(Qt::white);
     }
     template <typename Routine>
     auto on_canvas(Routine routine) {
         Canvas canvas(image_);
-        PlotContext context{canvas, ws_->store, plot_, view(), progress_, status_};
+        PlotContext context{canvas, fields(), plot_, view(), progress_, status_};
         return routine(context);
     }
     PlotOutcome draw(PlotOutcome (*plot)(PlotContext&)) {
@@ -80,6 +79,8 @@ protected:
     std::unique_ptr<Workspace> ws_ = test::grid_workspace(11, 11);
 
     PlotState plot_;  // the mapping of the view's last layout
+    int data_slot_ = 1;
+    ViewFields fields() { return {ws_->store, area_of(view()), data_slot_}; }
     QImage image_;
     RecordingProgress progress_;
     RecordingStatus status_;
@@ -262,7 +263,7 @@ TEST_F(LinePlotsTest, SlotsAndPositionsOutsideTheTablesReadNothingBeyondThem) {
     view().XPos = 500;
     view().YPos = -3;
     for (const int slot : {0, 42, -1}) {
-        ws_->store.current_data = slot;
+        data_slot_ = slot;
         EXPECT_EQ(draw(Draw_Column).failure, PlotFailure::Numeric);  // no data in such a slot
         status_.shown.clear();
         on_canvas(Draw_Column_Neglect);

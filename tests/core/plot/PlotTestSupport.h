@@ -39,7 +39,6 @@ inline std::unique_ptr<Workspace> grid_workspace(int ni, int nj, double width = 
             s.grid_y(i, j) = y0 + height * (j - 1) / std::max(nj - 1, 1);
         }
     }
-    s.set_draw_rect_from_file();
     s.compute_grid_extremes_and_flags();
     const int slot = ws->views.Find_View_Slot("G.GRD").slot;
     ws->views.current_active_window = slot;

@@ -22,11 +22,10 @@ protected:
     void make_grid(int ni, int nj) {
         ws = grid_workspace(ni, nj);
         ws->store.scalar_count = 1;
-        ws->store.current_data = 1;
         lay_out();
     }
     void set_values(const std::function<double(int i, int j)>& f) {
-        const DrawRect& r = ws->store.draw;
+        const DrawRect r = area_of(view());
         for (int j = r.y_start; j <= r.y_end; ++j)
             for (int i = r.x_start; i <= r.x_end; ++i) values()(i, j) = f(i, j);
     }
@@ -34,19 +33,21 @@ protected:
     void lay_out() {
         canvas.reset();
         plot.colour_raster_ready = false;
-        const GeometryFailure layout = ws->fixed_size_mode ? Set_Fixed_Geometry(plot, ws->store, view())
-                                                           : Set_View_Geometry(plot, ws->store, view(), 100);
+        const GeometryFailure layout = ws->fixed_size_mode ? Set_Fixed_Geometry(plot, fields(), view())
+                                                           : Set_View_Geometry(plot, fields(), view(), 100);
         ASSERT_EQ(layout, GeometryFailure::None);
         image = QImage(plot.width, plot.height, QImage::Format_RGB32);
         image.fill(Qt::white);
         canvas = std::make_unique<Canvas>(image);
     }
-    PlotContext context(Progress& p) { return {*canvas, ws->store, plot, view(), p, status, ws->fixed_size_mode}; }
+    PlotContext context(Progress& p) { return {*canvas, fields(), plot, view(), p, status, ws->fixed_size_mode}; }
     PlotContext context() { return context(progress); }
     QRgb pixel(int x, int y) { return rgb_at(canvas->image(), x, y); }
 
     Table& values() { return ws->store.scalar_data[1].value; }
-    PlotState plot;  // the mapping of the last lay_out
+    PlotState plot;     // the mapping of the last lay_out
+    int data_slot = 1;  // the view's scalar slot
+    ViewFields fields() { return {ws->store, area_of(view()), data_slot}; }
     View_Info& view() { return ws->views.at(1); }
 
     std::unique_ptr<Workspace> ws;

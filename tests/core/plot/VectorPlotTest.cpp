@@ -41,7 +41,6 @@ protected:
     void make_grid(int ni, int nj, double width = 1.0, double height = 1.0) {
         ws_ = test::grid_workspace(ni, nj, width, height);
         ws_->store.vector_count = 1;
-        ws_->store.current_data = 1;
         ws_->views.at(1).FileType = kVectorView;
     }
     void set_vector(int i, int j, double u, double v) {
@@ -56,7 +55,7 @@ protected:
     std::vector<QPoint> kept_nodes(const ArrowThinning& thinning) {
         std::vector<QPoint> nodes;
         NoProgress progress;
-        visit_arrow_nodes(ws_->store, ws_->store.vector_data[1], thinning, progress,
+        visit_arrow_nodes(fields(), ws_->store.vector_data[1], thinning, progress,
                           [&](int ii, int jj) { nodes.emplace_back(ii, jj); });
         return nodes;
     }
@@ -69,7 +68,7 @@ protected:
     // Lays the view out and draws the arrows on a white image, over a pen
     // left as unlike the arrows' pen as possible.
     Drawing draw(int magnification = 100, Progress* progress = nullptr) {
-        EXPECT_EQ(Set_View_Geometry(plot_, ws_->store, ws_->views.at(1), magnification), GeometryFailure::None);
+        EXPECT_EQ(Set_View_Geometry(plot_, fields(), ws_->views.at(1), magnification), GeometryFailure::None);
         Drawing drawing;
         drawing.image = QImage(plot_.width, plot_.height, QImage::Format_RGB32);
         drawing.image.fill(Qt::white);
@@ -80,7 +79,7 @@ protected:
         canvas.set_pen_width(3);
         canvas.set_pen_style(PenStyle::Dashed);
         canvas.set_pen_mode(PenMode::Xor);
-        PlotContext context{canvas, ws_->store, plot_, ws_->views.at(1), progress ? *progress : no_progress, status};
+        PlotContext context{canvas, fields(), plot_, ws_->views.at(1), progress ? *progress : no_progress, status};
         drawing.outcome = Draw_Vectors(context);
         canvas.image();
         return drawing;
@@ -88,7 +87,8 @@ protected:
 
     std::unique_ptr<Workspace> ws_;
 
-    PlotState plot_;  // the mapping of the view's last layout
+    PlotState plot_;                                                            // the mapping of the view's last layout
+    ViewFields fields() { return {ws_->store, area_of(ws_->views.at(1)), 1}; }  // vector slot 1
 };
 
 ArrowThinning grid_steps(int x_step, int y_step) {
@@ -137,7 +137,7 @@ TEST_F(VectorPlotTest, GridStepsKeepEveryNthLineFromTheAreaStart) {
     EXPECT_EQ(kept_nodes(grid_steps(3, 2)), expected);
 
     // A sub-area counts its lines from its own first line.
-    ws_->store.draw = {2, 3, 9, 10};
+    set_area(ws_->views.at(1), {2, 3, 9, 10});
     expected.clear();
     for (int j : {3, 5, 7, 9})
         for (int i : {2, 5, 8}) expected.emplace_back(i, j);
@@ -205,11 +205,11 @@ TEST_F(VectorPlotTest, DotModeLastLineTakesTheGapOfTheLineBefore) {
     make_grid(2, 8, 1.0, 7.0);
     fill_vectors(1.0, 1.0);
     for (int i = 1; i <= 2; ++i) ws_->store.grid_y(i, 6) = 1000.0;
-    ws_->store.draw = {1, 1, 2, 5};
+    set_area(ws_->views.at(1), {1, 1, 2, 5});
     EXPECT_EQ(kept_rows(dot_rows(10, 4.0)), (std::set<int>{4}));
 
     // A single row has nothing to crowd it and is drawn.
-    ws_->store.draw = {1, 3, 2, 3};
+    set_area(ws_->views.at(1), {1, 3, 2, 3});
     EXPECT_EQ(kept_rows(dot_rows(10, 4.0)), (std::set<int>{3}));
 }
 
@@ -309,15 +309,15 @@ TEST_F(VectorPlotTest, FieldsAreDrawnOrRefusedForWhatTheyAre) {
 TEST_F(VectorPlotTest, ProgressStepsOncePerRowCounterAndEndsAtZero) {
     make_grid(10, 10);
     fill_vectors(1.0, 1.0);
-    ws_->store.draw = {1, 3, 10, 10};
+    set_area(ws_->views.at(1), {1, 3, 10, 10});
     CountingProgress grid_mode;
     NoProgress none;
-    visit_arrow_nodes(ws_->store, ws_->store.vector_data[1], grid_steps(1, 2), grid_mode, [](int, int) {});
+    visit_arrow_nodes(fields(), ws_->store.vector_data[1], grid_steps(1, 2), grid_mode, [](int, int) {});
     EXPECT_EQ(grid_mode.record(),
               (std::array{10, 2, 4, 0}));  // rows 3, 5, 7, 9; the counter's fifth row lies past the area
 
     CountingProgress dot_mode;
-    visit_arrow_nodes(ws_->store, ws_->store.vector_data[1], dot_rows(10, 1.0), dot_mode, [](int, int) {});
+    visit_arrow_nodes(fields(), ws_->store.vector_data[1], dot_rows(10, 1.0), dot_mode, [](int, int) {});
     EXPECT_EQ(dot_mode.step_size, 1);
     EXPECT_EQ(dot_mode.steps, 8);  // drawn and skipped rows alike
     EXPECT_EQ(dot_mode.position, 0);

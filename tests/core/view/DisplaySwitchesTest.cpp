@@ -263,7 +263,7 @@ TEST(DisplaySwitches, ClosedGridIsOneFlagAndShowAllRestoresTheWholeArea) {
     EXPECT_EQ(view.x_end, 41);
     EXPECT_EQ(view.y_end, 31);
     EXPECT_EQ(view.pre_x_start, 11);
-    EXPECT_EQ(ws->store.draw.x_end, 41);
+    EXPECT_EQ(area_of(view).x_end, 41);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "Workspace.h"
 #include "view/ViewActivation.h"
+#include "view/ViewFields.h"
 #include "view/ViewOpening.h"
 #include "view/ViewTable.h"
 
@@ -112,8 +113,6 @@ TEST(ViewTable, InitGivesTheDefaultsAndTheFilesWholeRange) {
     EXPECT_EQ(view.pre_x_end, 41);
     EXPECT_EQ(view.XPos, 3);
     EXPECT_EQ(view.YPos, 1);
-    EXPECT_EQ(ws->store.draw.x_start, 3);
-    EXPECT_EQ(ws->store.draw.y_end, 10);
 }
 
 // Opening views through the project, as the lists of the main window do.
@@ -186,7 +185,8 @@ TEST(Workspace, AfterAProjectResetViewsOpenAsInANewWorkspace) {
     const auto opened_in = [](Workspace& ws) {
         load_project(ws, test::example("cavity/cavity.RVP"));
         const OpenViewResult opened = open_view(ws, FileKind::Scalar);
-        return std::tuple(opened.slot, opened.caption, ws.store.current_data, ws.store.scalar_count);
+        return std::tuple(opened.slot, opened.caption, data_slot_of(ws.store, ws.views.at(opened.slot)),
+                          ws.store.scalar_count);
     };
     auto fresh = std::make_unique<Workspace>();
     auto reused = std::make_unique<Workspace>();
