@@ -100,7 +100,8 @@ public:
     template <typename Skipped>
     ContourCellSpans(const ViewFields& store, const Table& s, Skipped skipped) : draw_(store.draw) {
         constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        spans_.reserve(static_cast<std::size_t>(std::max(columns(), 0) * std::max(draw_.y_end - draw_.y_start, 0)));
+        spans_.reserve(static_cast<std::size_t>(std::max(columns(), 0)) *
+                       static_cast<std::size_t>(std::max(draw_.y_end - draw_.y_start, 0)));
         for (int j = draw_.y_start; j <= draw_.y_end - 1; ++j) {
             for (int i = draw_.x_start; i <= draw_.x_end - 1; ++i) {
                 const double s00 = s(i, j), s10 = s(i + 1, j), s01 = s(i, j + 1), s11 = s(i + 1, j + 1);
@@ -118,7 +119,8 @@ public:
 
     // Level may cross cell (i, j) of the drawing rectangle.
     bool may_cross(int i, int j, double level) const {
-        const Span& span = spans_[static_cast<std::size_t>((j - draw_.y_start) * columns() + (i - draw_.x_start))];
+        const Span& span = spans_[static_cast<std::size_t>(j - draw_.y_start) * static_cast<std::size_t>(columns()) +
+                                  static_cast<std::size_t>(i - draw_.x_start)];
         return level >= span.lowest && level <= span.highest;
     }
 
