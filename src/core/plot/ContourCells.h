@@ -119,8 +119,9 @@ public:
 
     // Level may cross cell (i, j) of the drawing rectangle.
     bool may_cross(int i, int j, double level) const {
-        const Span& span = spans_[static_cast<std::size_t>(j - draw_.y_start) * static_cast<std::size_t>(columns()) +
-                                  static_cast<std::size_t>(i - draw_.x_start)];
+        // In int: the index is small, and the level loop runs over every cell.
+        const int cell = (j - draw_.y_start) * columns() + (i - draw_.x_start);
+        const Span& span = spans_[static_cast<std::size_t>(cell)];
         return level >= span.lowest && level <= span.highest;
     }
 
