@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "automation/SequentialEngine.h"
 #include "data/FieldStore.h"
 #include "data/ProjectFile.h"
+#include "data/SequentialSet.h"
 #include "plot/Geometry.h"
 #include "view/Probe.h"
 #include "view/ViewTable.h"
