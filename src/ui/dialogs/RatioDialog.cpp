@@ -6,12 +6,12 @@
 #include <QPushButton>
 
 #include "Workspace.h"
-#include "plot/Geometry.h"
-#include "ui/dialogs/DialogFrame.h"
 #include "ui/Messages.h"
 #include "ui/WidgetNames.h"
 #include "ui/controls/UpDown.h"
+#include "ui/dialogs/DialogFrame.h"
 #include "view/BarLimits.h"
+#include "view/Geometry.h"
 #include "view/StyleSettings.h"
 #include "view/TypedReal.h"
 

@@ -10,17 +10,17 @@
 #include "data/FileNames.h"
 #include "data/WholeFile.h"
 #include "export/GrafExport.h"
+#include "plot/NeglectSteps.h"
+#include "ui/Messages.h"
 #include "ui/dialogs/ArrowShapeDialog.h"
-#include "ui/frame/ControlPanel.h"
 #include "ui/dialogs/ImageFileDialog.h"
 #include "ui/dialogs/LineWidthDialog.h"
-#include "ui/frame/MainWindow.h"
 #include "ui/dialogs/RangeDialog.h"
-#include "ui/Messages.h"
-#include "ui/frame/PictureCommands.h"
 #include "ui/dialogs/RatioDialog.h"
+#include "ui/frame/ControlPanel.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/PictureCommands.h"
 #include "ui/frame/StatusBindings.h"
-#include "view/NeglectSteps.h"
 
 namespace ruvo {
 
