@@ -4,9 +4,9 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 #include "Workspace.h"
+#include "automation/Workers.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
 
@@ -18,8 +18,6 @@ std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& 
     std::atomic<int> next{0};
     std::mutex report;
     int done = 0;
-    // Each worker takes the next file not yet taken, so a slow file holds up
-    // only its own thread.
     const auto work = [&] {
         auto ws = std::make_unique<Workspace>();
         const int slot = set_up(*ws);
@@ -34,11 +32,7 @@ std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& 
             frame_done(++done);
         }
     };
-    const int threads = std::clamp(jobs, 1, std::max(1, static_cast<int>(files.size())));
-    std::vector<std::thread> workers;
-    for (int n = 1; n < threads; ++n) workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers) worker.join();
+    run_on_threads(std::clamp(jobs, 1, std::max(1, static_cast<int>(files.size()))), work);
     return frames;
 }
 

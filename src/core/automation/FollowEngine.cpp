@@ -5,10 +5,13 @@
 #include <QFile>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "Workspace.h"
+#include "automation/Workers.h"
 #include "data/FileNames.h"
 #include "data/Nearest.h"
 #include "data/ResultReader.h"
@@ -201,9 +204,10 @@ FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
     RecordFileAges();
 
     FollowCheck check{FollowCheck::Result::Updated, check_interval_ms(), {}, {}, {}};
+    const std::vector<RenderResult> drawn = draw_windows(windows);
     // From the window opened last down to the first, as the frame lists its children.
     for (std::size_t n = windows.size(); n-- > 0;) {
-        FollowRedraw(windows[n], check);
+        FollowRedraw(windows[n], drawn[n], check);
         if (window_drawn) window_drawn(n);
     }
     log_failures(check.failures);
@@ -277,10 +281,28 @@ void FollowEngine::commit(std::vector<StagedRead>& staged) {
     }
 }
 
-void FollowEngine::FollowRedraw(const FollowWindow& window, FollowCheck& check) {
-    NoProgress progress;
-    NoStatusBoxes status;
-    const RenderResult drawn = render_view(ws_, window.slot, *window.picture, progress, status);
+std::vector<RenderResult> FollowEngine::draw_windows(const std::vector<FollowWindow>& windows) {
+    std::vector<LayoutChoice> layouts;
+    for (const FollowWindow& window : windows) layouts.push_back(ws_.layout_of(window.slot));
+    // Each window draws its own view into its own picture, and drawing only
+    // reads the store: the windows are drawn side by side.
+    std::vector<RenderResult> drawn(windows.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        NoProgress progress;
+        NoStatusBoxes status;
+        for (std::size_t n = next++; n < windows.size(); n = next++) {
+            drawn[n] = render_view(ws_.store, ws_.views.at(windows[n].slot), layouts[n], *windows[n].picture, progress,
+                                   status);
+        }
+    };
+    const auto cores = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    run_on_threads(std::clamp(static_cast<int>(windows.size()), 1, cores), work);
+    return drawn;
+}
+
+void FollowEngine::FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check) {
+    ws_.layout_log.append(drawn.layout_log);
     if (!drawn.ok()) {
         check.failures.push_back({FollowFailure::Kind::NotDrawn, ws_.views.at(window.slot).Caption, drawn.reason});
         return;

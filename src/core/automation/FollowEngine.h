@@ -15,6 +15,7 @@
 
 namespace ruvo {
 
+struct RenderResult;
 struct Workspace;
 
 // The time follow mode measures its limit with: a monotonic clock in the
@@ -173,7 +174,10 @@ private:
     // Reads the file of every data view into a copy; all or nothing reach the store.
     bool stage_reloads(const std::vector<FollowWindow>& windows, std::vector<StagedRead>& staged, QString& unfinished);
     void commit(std::vector<StagedRead>& staged);
-    void FollowRedraw(const FollowWindow& window, FollowCheck& check);
+    // Draws every window's view, side by side on the machine's cores.
+    std::vector<RenderResult> draw_windows(const std::vector<FollowWindow>& windows);
+    // What became of one window's drawing: a failure, or a numbered bitmap when asked.
+    void FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check);
     void SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check);
     // Appends the update's failures to the log beside the numbered bitmaps.
     void log_failures(const std::vector<FollowFailure>& failures) const;

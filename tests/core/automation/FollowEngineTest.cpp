@@ -3,6 +3,9 @@
 #include <QDir>
 
 #include "FollowTestSupport.h"
+#include "plot/PlotContext.h"
+#include "plot/Progress.h"
+#include "plot/Renderer.h"
 
 namespace ruvo {
 namespace {
@@ -109,6 +112,14 @@ TEST_F(FollowEngineTest, SavesEveryDataViewUnderOneNumberPerUpdate) {
     EXPECT_EQ(first.saved,
               QStringList({dir.filePath("Bet00001.bmp"), dir.filePath("Cnt00001.bmp"), dir.filePath("Vec00001.bmp")}));
     EXPECT_EQ(QImage(first.saved[1]).convertToFormat(QImage::Format_RGB32), cylinder.pictures[2]);
+    // Drawn side by side, each window holds the picture its view gives alone.
+    for (const FollowWindow& window : cylinder.windows) {
+        QImage alone;
+        NoProgress progress;
+        NoStatusBoxes status;
+        ASSERT_TRUE(render_view(*cylinder.ws, window.slot, alone, progress, status).ok());
+        EXPECT_EQ(alone, *window.picture) << window.slot;
+    }
     const FollowCheck second = check();
     EXPECT_EQ(second.result, Result::Finished);  // a count limit of 2: two updates
     EXPECT_TRUE(QFile::exists(dir.filePath("Vec00002.bmp")));
