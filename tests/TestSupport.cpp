@@ -2,7 +2,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Workspace.h"
+#include "plot/PlotContext.h"
+#include "plot/Progress.h"
+#include "plot/Renderer.h"
+#include "view/ViewOpening.h"
 
 namespace ruvo::test {
 
@@ -27,5 +38,17 @@ QString write_file(const QString& dir, const QString& name, const QByteArray& co
 }
 
 QString example(const QString& relative) { return QDir(QStringLiteral(RUVO_EXAMPLES_DIR)).filePath(relative); }
+
+QImage sample_picture(const QString& project, FileKind kind, void (*adjust)(View_Info&)) {
+    auto ws = std::make_unique<Workspace>();
+    EXPECT_TRUE(load_project(*ws, example(project)).project.ok);
+    const OpenViewResult opened = open_view(*ws, kind, 0);
+    adjust(ws->views.at(opened.slot));
+    QImage image;
+    NoProgress progress;
+    NoStatusBoxes status;
+    EXPECT_TRUE(render_view(*ws, opened.slot, image, progress, status).ok());
+    return image;
+}
 
 }  // namespace ruvo::test

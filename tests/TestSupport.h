@@ -7,7 +7,14 @@
 
 #include <sys/resource.h>
 
+#include "data/FieldStore.h"
+
+class QImage;
 class QTemporaryDir;
+
+namespace ruvo {
+struct View_Info;
+}
 
 namespace ruvo::test {
 
@@ -20,6 +27,10 @@ QString write_file(const QString& dir, const QString& name, const QByteArray& co
 
 // Full path of a file of the bundled examples.
 QString example(const QString& relative);
+
+// The view of the first file of `kind` in a sample project, adjusted, as
+// the window draws it.
+QImage sample_picture(const QString& project, FileKind kind, void (*adjust)(View_Info&));
 
 // Runs `write` with files limited to `bytes` bytes, so that writing fails
 // the way it does on a full disk; returns what `write` returns.

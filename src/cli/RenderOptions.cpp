@@ -102,12 +102,19 @@ QString settle_view(RenderOptions& options) {
     }
     return {};
 }
-// A batch draws a data file's view into a folder.
+// A batch draws a data file's view into a folder, a video or both.
 ParseResult settle_batch(RenderOptions& options) {
     if (options.kind == FileKind::Grid) return {std::nullopt, QStringLiteral("--batch needs --vector N or --scalar N")};
     if (options.batch_files.isEmpty()) return {std::nullopt, QStringLiteral("--batch needs at least one data file")};
-    if (options.out_dir.isEmpty()) return {std::nullopt, QStringLiteral("--batch needs --out-dir DIR")};
+    if (options.out_dir.isEmpty() && options.video.isEmpty()) {
+        return {std::nullopt, QStringLiteral("--batch needs --out-dir DIR or --video FILE")};
+    }
     if (!options.output.isEmpty()) return {std::nullopt, QStringLiteral("--batch writes into --out-dir, not -o")};
+    if (!options.video.isEmpty()) {
+        if (const QString refusal = video_refusal(options.video, video_settings(options)); !refusal.isEmpty()) {
+            return {std::nullopt, QStringLiteral("--video: %1").arg(refusal)};
+        }
+    }
     return {options, {}};
 }
 }  // namespace
@@ -191,6 +198,9 @@ ParseResult parse_render_options(const QStringList& arguments) {
          }},
         {"out-dir", text_option(options.out_dir)},
         {"jobs", integer_option(options.jobs, "--jobs", 1, kMaxJobs)},
+        {"video", text_option(options.video)},
+        {"fps", integer_option(options.fps, "--fps", kFramesPerSecondUpDown.min, kFramesPerSecondUpDown.max)},
+        {"video-colour", choice_option(options.video_colour, "--video-colour", {"standard", "exact"})},
         {"ratio",
          [&](const QString& v) {
              options.ratio = real_in(v, kRatioLimits.min, kRatioLimits.max);
@@ -327,12 +337,17 @@ QString apply_render_options(const RenderOptions& o, View_Info& view) {
     return {};
 }
 
+VideoSettings video_settings(const RenderOptions& options) {
+    return {options.fps.value_or(kFramesPerSecondUpDown.start),
+            options.video_colour == u"exact" ? VideoColour::Exact : VideoColour::Standard, false};
+}
+
 QString render_usage() {
     return QStringLiteral(
                "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o "
                "OUT.png|OUT.bmp|OUT.gra\n"
-               "       ruvo-render PROJECT.RVP --vector N | --scalar N [options] --batch FILE... --out-dir DIR [--jobs "
-               "N]\n"
+               "       ruvo-render PROJECT.RVP --vector N | --scalar N [options] --batch FILE... --out-dir DIR "
+               "[--video OUT.mp4] [--jobs N]\n"
                "\n"
                "Draws one view of a Ruvo project exactly as the view window shows it and\n"
                "writes the picture, or the view's GRAF file for Ngraph as the view window's\n"
@@ -395,6 +410,13 @@ QString render_usage() {
                "                          one line a file: ok and its picture, or why not\n"
                "  --jobs N                draw on N threads, %11 (default: one a core);\n"
                "                          the pictures are the same for any N\n"
+               "  --video FILE            also (or, without --out-dir, only) write the pictures\n"
+               "                          as the frames of a video, in the order given: .mp4\n"
+               "                          or .mkv (H.264) or .webm (VP9)\n"
+               "  --fps N                 frames per second of the video, %12 (default %13)\n"
+               "  --video-colour KIND     standard (4:2:0, plays everywhere; thin coloured\n"
+               "                          lines soften) or exact (lossless RGB, .mp4 or .mkv,\n"
+               "                          for players that know H.264's 4:4:4 profile)\n"
                "                          The view covers the project's grid (or --area of\n"
                "                          it). Each picture's value range is its own file's;\n"
                "                          --range gives every picture the same one. A file\n"
@@ -415,7 +437,9 @@ QString render_usage() {
              span(kLineWidthUpDown.min, kLineWidthUpDown.max), span(bar_limits(ControlGroup::ArrowLength)),
              span(bar_limits(ControlGroup::XGridStep)), span(bar_limits(ControlGroup::XDotStep)),
              fraction_text(kArrowShapeFractions.min) + ".." + fraction_text(kArrowShapeFractions.max),
-             span(1, kMaxJobs));
+             span(1, kMaxJobs))
+        .arg(span(kFramesPerSecondUpDown.min, kFramesPerSecondUpDown.max))
+        .arg(kFramesPerSecondUpDown.start);
 }
 
 }  // namespace ruvo::cli

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "data/FieldStore.h"
+#include "export/VideoWriter.h"
 
 namespace ruvo {
 struct View_Info;
@@ -38,6 +39,10 @@ struct RenderOptions {
     QStringList batch_files;
     QString out_dir;
     std::optional<int> jobs;  // threads; unset: one a core
+    // A video of the batch's pictures, in the order of the files.
+    QString video;
+    std::optional<int> fps;
+    QString video_colour = QStringLiteral("standard");
 
     // Switches and values of the view's record; unset ones keep the defaults.
     bool colour = false;
@@ -83,5 +88,8 @@ ParseResult parse_render_options(const QStringList& arguments);
 QString apply_render_options(const RenderOptions& options, View_Info& view);
 
 QString render_usage();
+
+// The video of a batch as the options ask for it.
+VideoSettings video_settings(const RenderOptions& options);
 
 }  // namespace ruvo::cli

@@ -184,7 +184,7 @@ int run_batch(const ruvo::cli::RenderOptions& options) {
         say(QStringLiteral("ruvo-render: %1 and %2 would give the same picture").arg(same->first, same->second));
         return kUsage;
     }
-    if (!QDir().mkpath(options.out_dir)) {
+    if (!options.out_dir.isEmpty() && !QDir().mkpath(options.out_dir)) {
         say(QStringLiteral("%1: cannot make the folder").arg(options.out_dir));
         return kNotDrawn;
     }
@@ -196,9 +196,15 @@ int run_batch(const ruvo::cli::RenderOptions& options) {
     }
     const int jobs = options.jobs.value_or(QThread::idealThreadCount());
     TerminalProgress bar(static_cast<int>(options.batch_files.size()));
+    std::optional<ruvo::VideoWriter> video;
+    ruvo::PictureSink sink;
+    if (!options.video.isEmpty()) {
+        video.emplace(options.video, ruvo::cli::video_settings(options));
+        sink = {options.video, [&](const QImage& picture) { return video->add_frame(picture); }};
+    }
     const std::vector<ruvo::FrameResult> frames = ruvo::run_batch(
         [&](ruvo::Workspace& ws) { return set_up_view(ws, options, stand_in, [](const QString&) {}).slot; },
-        options.batch_files, options.out_dir, jobs, [&](int done) { bar.show(done); });
+        options.batch_files, options.out_dir, jobs, [&](int done) { bar.show(done); }, sink);
     bar.finish();
     int failed = 0;
     for (std::size_t k = 0; k < frames.size(); ++k) {
@@ -207,15 +213,29 @@ int run_batch(const ruvo::cli::RenderOptions& options) {
         ++failed;
         say(QStringLiteral("%1: %2").arg(options.batch_files[static_cast<qsizetype>(k)], failure));
     }
-    std::printf("%d of %d pictures written to %s\n", static_cast<int>(frames.size()) - failed,
-                static_cast<int>(frames.size()), options.out_dir.toLocal8Bit().constData());
-    const ruvo::WriteResult log = ruvo::write_conversion_log(options.out_dir, options.batch_files, frames);
-    if (!log.ok) {
-        say(QStringLiteral("%1: cannot write the file: %2")
-                .arg(QDir(options.out_dir).filePath(QString::fromLatin1(ruvo::kConversionLogName)), log.error));
+    const int written = static_cast<int>(frames.size()) - failed;
+    bool whole = true;  // every file the batch asked for is complete
+    if (video) {
+        if (const ruvo::WriteResult finished = video->finish(); !finished.ok) {
+            say(QStringLiteral("%1: cannot write the file: %2").arg(options.video, finished.error));
+            whole = false;
+        } else {
+            std::printf("%d of %d frames written to %s\n", video->frames(), static_cast<int>(frames.size()),
+                        options.video.toLocal8Bit().constData());
+        }
+    }
+    if (!options.out_dir.isEmpty()) {
+        std::printf("%d of %d pictures written to %s\n", written, static_cast<int>(frames.size()),
+                    options.out_dir.toLocal8Bit().constData());
+        const ruvo::WriteResult log = ruvo::write_conversion_log(options.out_dir, options.batch_files, frames);
+        if (!log.ok) {
+            say(QStringLiteral("%1: cannot write the file: %2")
+                    .arg(QDir(options.out_dir).filePath(QString::fromLatin1(ruvo::kConversionLogName)), log.error));
+            whole = false;
+        }
     }
     if (failed > 0) return kSomeFailed;
-    return log.ok ? kDone : kNotDrawn;
+    return whole ? kDone : kNotDrawn;
 }
 
 }  // namespace

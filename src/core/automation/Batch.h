@@ -17,12 +17,21 @@ struct Workspace;
 // cannot be set up.
 using BatchSetUp = std::function<int(Workspace&)>;
 
+// Where the pictures of a batch go besides (or, without a folder, instead
+// of) the folder: `take` gets each picture in the order of the files, one at
+// a time; `name` names it in the results.
+struct PictureSink {
+    QString name;
+    std::function<WriteResult(const QImage& picture)> take;
+};
+
 // Converts `files` as a sequential conversion run does, into pictures in
-// `folder`, on `jobs` threads with one workspace each. Every frame depends
-// only on the set-up and its own file, so the pictures do not depend on the
-// number of threads. `frame_done` is called (from the worker threads, one at
-// a time) after each file. The results are in the order of `files`.
+// `folder` (none: only into the sink), on `jobs` threads with one workspace
+// each. Every frame depends only on the set-up and its own file, so the
+// pictures do not depend on the number of threads. `frame_done` is called
+// (from the worker threads, one at a time) after each file. The results are
+// in the order of `files`.
 std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& files, const QString& folder, int jobs,
-                                   const std::function<void(int done)>& frame_done);
+                                   const std::function<void(int done)>& frame_done, const PictureSink& sink = {});
 
 }  // namespace ruvo

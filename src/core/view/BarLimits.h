@@ -65,5 +65,7 @@ inline constexpr RealLimits kArrowShapeFractions{kArrowShapeBar.min / 1000.0, kA
 inline constexpr UpDownLimits kTimeLimitUpDown{1, 720, 1, 1};
 inline constexpr UpDownLimits kRepeatNumberUpDown{1, 1000, 1, 1};
 inline constexpr UpDownLimits kRepeatTimeUpDown{1, 43, 1, 1};
+// A video of a run: frames per second.
+inline constexpr UpDownLimits kFramesPerSecondUpDown{1, 120, 10, 1};
 
 }  // namespace ruvo

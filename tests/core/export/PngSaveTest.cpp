@@ -22,18 +22,7 @@
 namespace ruvo {
 namespace {
 
-// A view of a sample as the window draws it.
-QImage sample_picture(const QString& project, FileKind kind, void (*adjust)(View_Info&)) {
-    auto ws = std::make_unique<Workspace>();
-    EXPECT_TRUE(load_project(*ws, test::example(project)).project.ok);
-    const OpenViewResult opened = open_view(*ws, kind, 0);
-    adjust(ws->views.at(opened.slot));
-    QImage image;
-    NoProgress progress;
-    NoStatusBoxes status;
-    EXPECT_TRUE(render_view(*ws, opened.slot, image, progress, status).ok());
-    return image;
-}
+using test::sample_picture;
 
 // Every pixel and the resolution come back as they were drawn, for pictures
 // of few colours, of the fill's many, and one a single pixel wide.
