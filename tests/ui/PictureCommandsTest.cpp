@@ -17,6 +17,7 @@
 #include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
 #include "ui/frame/PictureCommands.h"
+#include "ui/viewwindow/ViewWindow.h"
 
 namespace ruvo {
 namespace {

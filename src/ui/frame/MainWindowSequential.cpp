@@ -10,8 +10,10 @@
 #include "automation/SequentialEngine.h"
 #include "ui/frame/ControlPanel.h"
 #include "ui/frame/MainWindow.h"
+#include "ui/frame/MessageBoxes.h"
 #include "ui/Messages.h"
 #include "ui/frame/ProjectCommands.h"
+#include "ui/frame/ViewWindows.h"
 #include "ui/dialogs/SequentialDialog.h"
 #include "view/ViewOpening.h"
 
@@ -65,11 +67,11 @@ void TRuvo_Main_Form::OpenSequentialSet() {
     grid_read();
     if (!grid.ok()) {
         Memo3->appendPlainText(set.seq_grid_file + QStringLiteral(": ") + grid.detail());
-        warn(messages::kGridReadError);
+        warning_box(this, messages::kGridReadError);
     }
-    open_view_window(FileKind::Grid, 0);
+    views_->open_view_window(FileKind::Grid, 0);
     if (set.seq_kind != SequentialKind::Nothing) {
-        open_view_window(set.seq_kind == SequentialKind::Vector ? FileKind::Vector : FileKind::Scalar, 0);
+        views_->open_view_window(set.seq_kind == SequentialKind::Vector ? FileKind::Vector : FileKind::Scalar, 0);
     }
 }
 
