@@ -40,11 +40,11 @@ struct ViewCommandsFrame {
     std::function<void()> redraw;  // the redraw dispatcher, on the current view
 };
 
-// The commands of a view window's menus that change its view: the display
-// switches, the range commands and their announcements, the neglect steps,
-// the range and style dialogs (created once, reused for every view), and the
-// picture commands with the GRAF export. A command acts when its window is
-// the current one.
+// The commands of a view window's menus: the display switches, the range
+// commands and their announcements, the neglect steps and the range and style
+// dialogs (created once, reused for every view), which act only when their
+// window is the current one; and the picture commands with the GRAF export,
+// which take the chosen view's picture as last drawn.
 class ViewCommands : public QObject {
     Q_OBJECT
 
