@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "Workspace.h"
+#include "automation/FollowEngine.h"
 #include "automation/SequentialEngine.h"
 #include "data/ResultReader.h"
 #include "export/GrafExport.h"
@@ -70,7 +71,7 @@ BENCHMARK(BM_ReadGrid)->Unit(benchmark::kMillisecond);
 void BM_ReadScalar(benchmark::State& state) {
     auto ws = std::make_unique<Workspace>();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(read_scalar(ws->store, ws->store.scalar_data[1], cavity("CAVITY.P")).nodes_read);
+        benchmark::DoNotOptimize(read_scalar(ws->store.scalar_data[1], cavity("CAVITY.P")).nodes_read);
     }
 }
 BENCHMARK(BM_ReadScalar)->Unit(benchmark::kMillisecond);
@@ -162,6 +163,30 @@ void BM_ReadDrawWriteFrame(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ReadDrawWriteFrame)->Unit(benchmark::kMillisecond);
+
+// One follow update at 100 %: the velocity and the pressure read again and
+// four views redrawn (grid, arrows, contour lines, solid fill).
+void BM_FollowUpdateFourViews(benchmark::State& state) {
+    struct StillClock final : FollowClock {
+        qint64 elapsed_ms() const override { return 0; }
+    } clock;
+    auto ws = std::make_unique<Workspace>();
+    load_project(*ws, cavity("cavity.RVP"));
+    open_view(*ws, FileKind::Grid);
+    open_view(*ws, FileKind::Vector, 0);
+    open_view(*ws, FileKind::Scalar, 0);
+    open_view(*ws, FileKind::Scalar, 0);
+    ws->views.at(4).ScalarViewType = kFillView;
+    std::array<QImage, 4> pictures;
+    std::vector<FollowWindow> windows;
+    for (int n = 0; n < 4; ++n) windows.push_back({n + 1, &pictures.at(std::size_t(n))});
+    FollowEngine engine(*ws, clock);
+    engine.start({.repeat_time = 1, .time_limit = 1, .repeat_number = 9999, .read_forced = true});
+    for (auto _ : state) {
+        if (engine.check(windows, {}).result != FollowCheck::Result::Updated) state.SkipWithError("no update");
+    }
+}
+BENCHMARK(BM_FollowUpdateFourViews)->Unit(benchmark::kMillisecond);
 
 // The cavity's nodes bent into a half ring: a curvilinear grid of 150 x 150
 // whose cells turn through every direction.

@@ -1,14 +1,41 @@
 # Fails when a file under CORE_DIR includes a file outside CORE_DIR (such as
-# the windows under src/ui) or a header of Qt's Widgets or PrintSupport
-# modules. Run with: cmake -DCORE_DIR=<folder> -P CheckCoreIncludes.cmake
+# the windows under src/ui), a header of Qt's Widgets or PrintSupport
+# modules, or a file of a later layer of the core. The layers, in the order
+# in which each may use those before it:
+#   Texts.h (the program's texts) -> data -> view and Workspace.h -> plot -> export -> automation
+# Run with: cmake -DCORE_DIR=<folder> -P CheckCoreIncludes.cmake
+cmake_policy(VERSION 3.16)
 if(NOT IS_DIRECTORY "${CORE_DIR}")
   message(FATAL_ERROR "CORE_DIR is not a folder: ${CORE_DIR}")
 endif()
 get_filename_component(core "${CORE_DIR}" REALPATH)
+set(layers "Texts.h" "data" "view|Workspace.h" "plot" "export" "automation")
+
+# The layer of a file of the core: the position of its folder (or, for a
+# file at the core's root, of its name) in `layers`; -1 when it has none.
+function(layer_of path out)
+  file(RELATIVE_PATH relative "${core}" "${path}")
+  string(REGEX REPLACE "/.*" "" first "${relative}")
+  set(position 0)
+  foreach(layer IN LISTS layers)
+    string(REPLACE "|" ";" members "${layer}")
+    if(first IN_LIST members)
+      set(${out} ${position} PARENT_SCOPE)
+      return()
+    endif()
+    math(EXPR position "${position} + 1")
+  endforeach()
+  set(${out} -1 PARENT_SCOPE)
+endfunction()
+
 file(GLOB_RECURSE files "${core}/*.h" "${core}/*.cpp")
 set(faults "")
 foreach(file IN LISTS files)
   get_filename_component(folder "${file}" DIRECTORY)
+  layer_of("${file}" own_layer)
+  if(own_layer EQUAL -1)
+    string(APPEND faults "  ${file}: in no layer of the core\n")
+  endif()
   file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include")
   foreach(line IN LISTS includes)
     if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
@@ -22,6 +49,11 @@ foreach(file IN LISTS files)
       string(FIND "${target}" "${core}/" at)
       if(NOT at EQUAL 0 OR NOT EXISTS "${target}")
         string(APPEND faults "  ${file}: ${line}\n")
+      else()
+        layer_of("${target}" target_layer)
+        if(target_layer GREATER own_layer)
+          string(APPEND faults "  ${file}: ${line} (a later layer)\n")
+        endif()
       endif()
     elseif(line MATCHES "#[ \t]*include[ \t]*<Qt(Widgets|PrintSupport)[/>]")
       string(APPEND faults "  ${file}: ${line}\n")
@@ -29,5 +61,5 @@ foreach(file IN LISTS files)
   endforeach()
 endforeach()
 if(faults)
-  message(FATAL_ERROR "The core must not include the windows or Qt Widgets:\n${faults}")
+  message(FATAL_ERROR "The core must not include the windows, Qt Widgets or a later layer of its own:\n${faults}")
 endif()

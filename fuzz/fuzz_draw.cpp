@@ -33,9 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                   static_cast<std::size_t>(grid.size()), "grid"));
     store.scalar_count = 1;
     store.scalar_data[1].file_name = "S.P";
-    ruvo::read_scalar(store, store.scalar_data[1],
-                      ruvo::fuzz::input_file(reinterpret_cast<const std::uint8_t*>(scalar.constData()),
-                                             static_cast<std::size_t>(scalar.size()), "scalar"));
+    ruvo::record_header(
+        store, ruvo::read_scalar(store.scalar_data[1],
+                                 ruvo::fuzz::input_file(reinterpret_cast<const std::uint8_t*>(scalar.constData()),
+                                                        static_cast<std::size_t>(scalar.size()), "scalar")));
     const int slot = ws->views.Find_View_Slot("S.P").slot;
     ruvo::View_Info& view = ws->views.at(slot);
     view.Caption = "S.P";

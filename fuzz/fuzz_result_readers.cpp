@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static auto store = std::make_unique<ruvo::FieldStore>();
     const QString path = ruvo::fuzz::input_file(data, size);
     ruvo::read_grid(*store, path);
-    ruvo::read_vector(*store, store->vector_data[1], path);
-    ruvo::read_scalar(*store, store->scalar_data[1], path);
+    ruvo::read_vector(store->vector_data[1], path);
+    ruvo::read_scalar(store->scalar_data[1], path);
     return 0;
 }

@@ -4,23 +4,12 @@
 // failures, refused views and the read-outs of the line plots. The windows'
 // own texts are in ui/Messages.h.
 
-#include "data/FieldStore.h"
-
 namespace ruvo::messages {
 
 // Reading result files, by kind.
 inline constexpr char kGridReadError[] = "ファイル書き込み中かグリッドデータが違うよ。";
 inline constexpr char kVectorReadError[] = "計算出力結果書き込み中";
 inline constexpr char kScalarReadError[] = "計算出力結果書き込み中!";
-
-inline const char* read_error(FileKind kind) {
-    switch (kind) {
-    case FileKind::Grid: return kGridReadError;
-    case FileKind::Vector: return kVectorReadError;
-    case FileKind::Scalar: return kScalarReadError;
-    }
-    return kGridReadError;
-}
 
 // Why a file was not read or written: only regular files are (a symbolic
 // link to one is followed).

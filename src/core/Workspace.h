@@ -5,7 +5,7 @@
 #include "data/FieldStore.h"
 #include "data/ProjectFile.h"
 #include "data/SequentialSet.h"
-#include "plot/Geometry.h"
+#include "view/Geometry.h"
 #include "view/Probe.h"
 #include "view/ViewTable.h"
 

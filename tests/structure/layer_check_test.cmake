@@ -1,11 +1,17 @@
 # The core's include check passes a clean core and stops at each way a core
-# file can reach the windows: a path into ui/, a name only ui/ has, a parent
-# folder, and a header of Qt Widgets.
-file(REMOVE_RECURSE "${WORK}")
-file(MAKE_DIRECTORY "${WORK}/src/core/data" "${WORK}/src/ui")
-file(WRITE "${WORK}/src/core/data/Table.h" "#pragma once\n")
-file(WRITE "${WORK}/src/core/data/Store.h" "#pragma once\n#include \"Table.h\"\n#include \"data/Table.h\"\n#include <QImage>\n")
-file(WRITE "${WORK}/src/ui/Main.h" "#pragma once\n")
+# file can reach the windows (a path into ui/, a name only ui/ has, a parent
+# folder, a header of Qt Widgets) and at each back include between its layers.
+function(clean_core)
+  file(REMOVE_RECURSE "${WORK}")
+  file(MAKE_DIRECTORY "${WORK}/src/core/data" "${WORK}/src/core/view" "${WORK}/src/core/plot" "${WORK}/src/ui")
+  file(WRITE "${WORK}/src/core/Texts.h" "#pragma once\n")
+  file(WRITE "${WORK}/src/core/data/Table.h" "#pragma once\n#include \"Texts.h\"\n")
+  file(WRITE "${WORK}/src/core/data/Store.h" "#pragma once\n#include \"Table.h\"\n#include \"data/Table.h\"\n#include <QImage>\n")
+  file(WRITE "${WORK}/src/core/view/View.h" "#pragma once\n#include \"data/Store.h\"\n")
+  file(WRITE "${WORK}/src/core/Workspace.h" "#pragma once\n#include \"view/View.h\"\n")
+  file(WRITE "${WORK}/src/core/plot/Plot.h" "#pragma once\n#include \"Workspace.h\"\n")
+  file(WRITE "${WORK}/src/ui/Main.h" "#pragma once\n")
+endfunction()
 
 function(check expect_pass what)
   execute_process(COMMAND ${CMAKE_COMMAND} -DCORE_DIR=${WORK}/src/core -P ${CHECK}
@@ -17,9 +23,17 @@ function(check expect_pass what)
   endif()
 endfunction()
 
+clean_core()
 check(TRUE "clean core")
-foreach(bad "#include \"ui/Main.h\"" "#include \"Main.h\"" "#include \"../../ui/Main.h\""
-            "#include <QtWidgets/QWidget>" "#  include <QtWidgets>")
-  file(WRITE "${WORK}/src/core/data/Bad.cpp" "${bad}\n")
-  check(FALSE "${bad}")
+foreach(bad "data/Bad.cpp|#include \"ui/Main.h\"" "data/Bad.cpp|#include \"Main.h\""
+            "data/Bad.cpp|#include \"../../ui/Main.h\"" "data/Bad.cpp|#include <QtWidgets/QWidget>"
+            "data/Bad.cpp|#  include <QtWidgets>" "data/Bad.cpp|#include \"view/View.h\""
+            "view/Bad.cpp|#include \"plot/Plot.h\"" "Texts.h|#include \"data/Table.h\""
+            "Workspace.cpp|#include \"plot/Plot.h\"" "Other.h|#pragma once")
+  string(REPLACE "|" ";" parts "${bad}")
+  list(GET parts 0 name)
+  list(GET parts 1 text)
+  clean_core()
+  file(WRITE "${WORK}/src/core/${name}" "${text}\n")
+  check(FALSE "${name}: ${text}")
 endforeach()

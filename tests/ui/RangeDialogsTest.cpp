@@ -10,11 +10,11 @@
 #include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
-#include "ui/frame/MainWindow.h"
+#include "plot/RangeSteps.h"
 #include "ui/Messages.h"
-#include "ui/viewwindow/ViewWindow.h"
 #include "ui/controls/TrackBarEx.h"
-#include "view/RangeSteps.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/viewwindow/ViewWindow.h"
 
 namespace ruvo {
 namespace {

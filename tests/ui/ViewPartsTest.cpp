@@ -17,13 +17,13 @@
 #include "data/RememberedFolders.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
+#include "plot/RangeSteps.h"
 #include "plot/Renderer.h"
 #include "ui/dialogs/RatioDialog.h"
 #include "ui/frame/ControlPanel.h"
 #include "ui/frame/PictureCommands.h"
 #include "ui/frame/ViewCommands.h"
 #include "ui/frame/ViewWindows.h"
-#include "view/RangeSteps.h"
 #include "view/ViewOpening.h"
 
 namespace ruvo {

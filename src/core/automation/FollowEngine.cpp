@@ -10,9 +10,9 @@
 
 #include "Workspace.h"
 #include "data/FileNames.h"
+#include "data/Nearest.h"
 #include "data/ResultReader.h"
 #include "export/BitmapSave.h"
-#include "plot/Nearest.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
 #include "view/BarLimits.h"
@@ -29,17 +29,6 @@ QString bitmap_tag(const View_Info& view) { return QString::fromLatin1(kind_info
 
 // The views that follow mode draws and saves: those of a result file.
 bool is_data_view(const View_Info& view) { return *kind_info(view).picture_tag != '\0'; }
-
-std::array<int, 4> file_range_of(const FieldStore& store) {
-    return {store.file_x_start, store.file_x_end, store.file_y_start, store.file_y_end};
-}
-
-void set_file_range(FieldStore& store, const std::array<int, 4>& range) {
-    store.file_x_start = range[0];
-    store.file_x_end = range[1];
-    store.file_y_start = range[2];
-    store.file_y_end = range[3];
-}
 
 }  // namespace
 
@@ -89,7 +78,7 @@ struct FollowEngine::StagedRead {
     int data_slot = 0;
     std::unique_ptr<VectorSlot> vectors;
     std::unique_ptr<ScalarSlot> scalars;
-    std::array<int, 4> file_range{};  // the header read, which becomes the store's file range
+    ReadResult read;  // its header becomes the store's file range when the update commits
 };
 
 void FollowEngine::start(const FollowSettings& settings) {
@@ -244,22 +233,19 @@ ReadResult FollowEngine::ReloadViewFile(int slot, const QString& path, StagedRea
     const View_Info& view = ws_.views.at(slot);
     read.file_type = view.FileType;
     read.data_slot = data_slot_of(ws_.store, view);
-    ReadResult result;
     if (view.FileType == kVectorView) {
         read.vectors = std::make_unique<VectorSlot>();
-        result = read_vector(ws_.store, *read.vectors, path);
+        read.read = read_vector(*read.vectors, path);
     } else {
         read.scalars = std::make_unique<ScalarSlot>();
-        result = read_scalar(ws_.store, *read.scalars, path);
+        read.read = read_scalar(*read.scalars, path);
     }
-    read.file_range = file_range_of(ws_.store);
-    return result;
+    return read.read;
 }
 
 bool FollowEngine::stage_reloads(const std::vector<FollowWindow>& windows, std::vector<StagedRead>& staged,
                                  QString& unfinished) {
-    FieldStore& store = ws_.store;
-    const std::array<int, 4> kept_range = file_range_of(store);
+    const FieldStore& store = ws_.store;
     for (const FollowWindow& window : windows) {
         const View_Info& view = ws_.views.at(window.slot);
         const ViewFields fields = view_fields(store, view);
@@ -274,7 +260,6 @@ bool FollowEngine::stage_reloads(const std::vector<FollowWindow>& windows, std::
             break;
         }
     }
-    set_file_range(store, kept_range);
     return unfinished.isEmpty();
 }
 
@@ -288,7 +273,7 @@ void FollowEngine::commit(std::vector<StagedRead>& staged) {
         } else {
             store.scalar_data.at(read.data_slot).value = std::move(read.scalars->value);
         }
-        set_file_range(store, read.file_range);
+        record_header(store, read.read);
     }
 }
 

@@ -31,11 +31,10 @@ ReadFailure read_failure_of(WholeFile::Failure failure) {
     return ReadFailure::CannotOpen;
 }
 
-// Reads one file of any kind: the header into the store's file range, then
+// Reads one file of any kind: the header into the result, then
 // `values_per_node` reals per node handed to `store_value(i, j, k, value)`.
 template <typename StoreValue>
-ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& path, int values_per_node,
-                            StoreValue store_value) {
+ReadResult read_result_file(FileKind kind, const QString& path, int values_per_node, StoreValue store_value) {
     ReadResult result;
     result.kind = kind;
     const WholeFile file = read_whole_file(path, kMaxResultFileBytes);
@@ -52,8 +51,7 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
         return result;
     };
 
-    const std::array<int*, 4> header{&store.file_x_start, &store.file_x_end, &store.file_y_start, &store.file_y_end};
-    for (int* field : header) {
+    for (int& field : result.header) {
         const auto number = lexer.next_integer();
         if (number.status == NumberLexer::Status::Malformed) {
             result.failure = ReadFailure::NoHeader;
@@ -69,12 +67,14 @@ ReadResult read_result_file(FileKind kind, FieldStore& store, const QString& pat
         }
         // Every index must address the 150 x 150 tables.
         if (number.value < 0 || number.value > kMaxNodes - 1) return fail(ReadFailure::HeaderOutOfRange);
-        *field = static_cast<int>(number.value);
+        field = static_cast<int>(number.value);
+        ++result.header_values;
     }
     bool line_ended = lexer.skip_line();
 
-    for (int i = store.file_x_start; i <= store.file_x_end; ++i) {
-        for (int j = store.file_y_start; j <= store.file_y_end; ++j) {
+    const auto [i_first, i_last, j_first, j_last] = result.header;
+    for (int i = i_first; i <= i_last; ++i) {
+        for (int j = j_first; j <= j_last; ++j) {
             for (int k = 0; k < values_per_node; ++k) {
                 const auto number = lexer.next_real();
                 if (number.status == NumberLexer::Status::Malformed) return fail(ReadFailure::BadNumber);
@@ -111,28 +111,35 @@ QString ReadResult::detail() const {
     return {};
 }
 
+void record_header(FieldStore& store, const ReadResult& read) {
+    const std::array<int*, 4> fields{&store.file_x_start, &store.file_x_end, &store.file_y_start, &store.file_y_end};
+    for (int n = 0; n < read.header_values; ++n)
+        *fields.at(static_cast<std::size_t>(n)) = read.header.at(static_cast<std::size_t>(n));
+}
+
 ReadResult read_grid(FieldStore& store, const QString& path) {
     store.grid_x.clear();
     store.grid_y.clear();
     store.closed_x.fill(false);
     store.closed_y.fill(false);
-    const ReadResult result = read_result_file(FileKind::Grid, store, path, 2, [&](int i, int j, int k, double value) {
+    const ReadResult result = read_result_file(FileKind::Grid, path, 2, [&](int i, int j, int k, double value) {
         (k == 0 ? store.grid_x : store.grid_y)(i, j) = value;
     });
+    record_header(store, result);
     store.compute_grid_extremes_and_flags();
     return result;
 }
 
-ReadResult read_vector(FieldStore& store, VectorSlot& slot, const QString& path) {
+ReadResult read_vector(VectorSlot& slot, const QString& path) {
     slot.u.clear();
     slot.v.clear();
-    return read_result_file(FileKind::Vector, store, path, 2,
+    return read_result_file(FileKind::Vector, path, 2,
                             [&](int i, int j, int k, double value) { (k == 0 ? slot.u : slot.v)(i, j) = value; });
 }
 
-ReadResult read_scalar(FieldStore& store, ScalarSlot& slot, const QString& path) {
+ReadResult read_scalar(ScalarSlot& slot, const QString& path) {
     slot.value.clear();
-    return read_result_file(FileKind::Scalar, store, path, 1,
+    return read_result_file(FileKind::Scalar, path, 1,
                             [&](int i, int j, int, double value) { slot.value(i, j) = value; });
 }
 

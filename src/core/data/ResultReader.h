@@ -2,9 +2,24 @@
 
 #include <QString>
 
+#include <array>
+
+#include "Texts.h"
 #include "data/FieldStore.h"
 
 namespace ruvo {
+
+namespace messages {
+// The message of a failed read, by the file's kind.
+inline const char* read_error(FileKind kind) {
+    switch (kind) {
+    case FileKind::Grid: return kGridReadError;
+    case FileKind::Vector: return kVectorReadError;
+    case FileKind::Scalar: return kScalarReadError;
+    }
+    return kGridReadError;
+}
+}  // namespace messages
 
 // Result files are read whole into memory. A real one of 150 x 150 nodes
 // is about 1.5 MB; the bound leaves room for many trailing columns or
@@ -38,6 +53,10 @@ struct ReadResult {
     // The last line read has no line end: its last number may be cut, as
     // "1.5" of a "1.55" being written, so the file may still be growing.
     bool unterminated = false;
+    // The header's indices in the file's order (first i, last i, first j,
+    // last j, zero-based), of which the first `header_values` were read.
+    std::array<int, 4> header{};
+    int header_values = 0;
 
     bool ok() const { return failure == ReadFailure::None; }
     // Read without a failure, to the last node of the header and to the end of its line.
@@ -46,14 +65,19 @@ struct ReadResult {
     QString detail() const;
 };
 
-// Clears the grid tables and closed-line flags, reads the grid, then (whether
-// or not reading failed) sets the drawing rectangle from the header as far as
-// it was read and computes the extremes and closed-line flags.
+// Makes a read's header the store's "file read last": each value the file
+// gave replaces the store's; a header cut short keeps the rest.
+void record_header(FieldStore& store, const ReadResult& read);
+
+// Clears the grid tables and closed-line flags, reads the grid and records
+// its header, then (whether or not reading failed) sets the drawing rectangle
+// from the header as far as it was read and computes the extremes and
+// closed-line flags.
 ReadResult read_grid(FieldStore& store, const QString& path);
 
-// Clear u and v (value) of `slot` and read the file into it; the header
-// becomes the store's file range.
-ReadResult read_vector(FieldStore& store, VectorSlot& slot, const QString& path);
-ReadResult read_scalar(FieldStore& store, ScalarSlot& slot, const QString& path);
+// Clear u and v (value) of `slot` and read the file into it. The store is
+// not touched: the header is in the result, for the caller to record.
+ReadResult read_vector(VectorSlot& slot, const QString& path);
+ReadResult read_scalar(ScalarSlot& slot, const QString& path);
 
 }  // namespace ruvo

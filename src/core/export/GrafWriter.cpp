@@ -1,6 +1,6 @@
 #include "export/GrafWriter.h"
 
-#include "plot/Geometry.h"
+#include "view/Geometry.h"
 
 namespace ruvo {
 

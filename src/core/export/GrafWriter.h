@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 
 namespace ruvo {
 

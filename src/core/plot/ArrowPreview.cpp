@@ -1,7 +1,7 @@
 #include "plot/ArrowPreview.h"
 
+#include "data/Nearest.h"
 #include "plot/Canvas.h"
-#include "plot/Nearest.h"
 #include "plot/VectorPlot.h"
 
 namespace ruvo {

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "data/FieldStore.h"
+#include "data/Nearest.h"
 #include "plot/Canvas.h"
 #include "plot/Fonts.h"
-#include "plot/Geometry.h"
-#include "plot/Nearest.h"
+#include "view/Geometry.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 #include "plot/PlotContext.h"
 
 namespace ruvo {

@@ -7,8 +7,8 @@
 #include "plot/ColourScale.h"
 #include "plot/ContourCells.h"
 #include "plot/ContourChains.h"
-#include "plot/Geometry.h"
 #include "plot/Progress.h"
+#include "view/Geometry.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {

@@ -6,8 +6,8 @@
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
 #include "plot/ColourScale.h"
-#include "plot/Geometry.h"
 #include "plot/Progress.h"
+#include "view/Geometry.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {

@@ -2,8 +2,8 @@
 
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
-#include "plot/Geometry.h"
 #include "plot/Progress.h"
+#include "view/Geometry.h"
 
 namespace ruvo {
 

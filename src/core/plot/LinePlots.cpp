@@ -6,13 +6,13 @@
 
 #include "Texts.h"
 #include "Workspace.h"
+#include "data/Nearest.h"
 #include "plot/Canvas.h"
 #include "plot/Fonts.h"
-#include "plot/Geometry.h"
 #include "plot/LinePlotRules.h"
-#include "plot/Nearest.h"
-#include "plot/NodeReadout.h"
 #include "plot/Progress.h"
+#include "view/Geometry.h"
+#include "view/NodeReadout.h"
 
 namespace ruvo {
 

@@ -4,7 +4,7 @@
 
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
-#include "plot/Geometry.h"
+#include "view/Geometry.h"
 
 namespace ruvo {
 

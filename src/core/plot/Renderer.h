@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "plot/Geometry.h"
 #include "plot/PlotContext.h"
+#include "view/Geometry.h"
 
 namespace ruvo {
 

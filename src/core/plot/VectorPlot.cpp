@@ -8,8 +8,8 @@
 
 #include "Workspace.h"
 #include "plot/Canvas.h"
-#include "plot/Geometry.h"
 #include "plot/Progress.h"
+#include "view/Geometry.h"
 
 namespace ruvo {
 

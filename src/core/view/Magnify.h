@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 #include "view/BarLimits.h"
 
 namespace ruvo {

@@ -6,8 +6,8 @@
 
 #include "Texts.h"
 #include "Workspace.h"
-#include "plot/NodeReadout.h"
 #include "view/DisplaySwitches.h"
+#include "view/NodeReadout.h"
 #include "view/ViewFields.h"
 #include "view/ViewKind.h"
 

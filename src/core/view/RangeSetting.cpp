@@ -4,7 +4,7 @@
 
 #include "Texts.h"
 #include "data/Extremes.h"
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 #include "view/BarLimits.h"
 #include "view/ViewFields.h"
 #include "view/ViewTable.h"

@@ -1,6 +1,6 @@
 #include "view/StyleSettings.h"
 
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 #include "view/BarLimits.h"
 #include "view/ViewTable.h"
 

@@ -76,8 +76,9 @@ OpenViewResult open_view(Workspace& ws, FileKind kind, int position) {
     if (kind != FileKind::Grid) {
         const int data_slot = *ws.store.assign_slot(kind, path, slot.first_of_name);
         if (slot.first_of_name) {
-            result.read = kind == FileKind::Vector ? read_vector(ws.store, ws.store.vector_data[data_slot], path)
-                                                   : read_scalar(ws.store, ws.store.scalar_data[data_slot], path);
+            result.read = kind == FileKind::Vector ? read_vector(ws.store.vector_data[data_slot], path)
+                                                   : read_scalar(ws.store.scalar_data[data_slot], path);
+            record_header(ws.store, result.read);
         }
     }
 
@@ -102,9 +103,13 @@ ReadResult reread_view_data(Workspace& ws, int slot, const QString& path) {
     const View_Info& view = ws.views.at(slot);
     const auto data_slot = static_cast<std::size_t>(data_slot_of(store, view));
     if (data_slot < 1 || data_slot > kMaxSlots) return {};
-    if (view.FileType == kVectorView) return read_vector(store, store.vector_data[data_slot], path);
-    if (view.FileType == kScalarView) return read_scalar(store, store.scalar_data[data_slot], path);
-    return {};
+    ReadResult read;
+    if (view.FileType == kVectorView)
+        read = read_vector(store.vector_data[data_slot], path);
+    else if (view.FileType == kScalarView)
+        read = read_scalar(store.scalar_data[data_slot], path);
+    record_header(store, read);
+    return read;
 }
 
 }  // namespace ruvo

@@ -5,10 +5,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/dialogs/DialogFrame.h"
 #include "ui/Messages.h"
 #include "ui/WidgetNames.h"
 #include "ui/controls/UpDown.h"
+#include "ui/dialogs/DialogFrame.h"
 #include "view/BarLimits.h"
 #include "view/StyleSettings.h"
 #include "view/TypedReal.h"

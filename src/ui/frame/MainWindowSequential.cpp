@@ -8,13 +8,13 @@
 
 #include "Workspace.h"
 #include "automation/SequentialEngine.h"
+#include "ui/Messages.h"
+#include "ui/dialogs/SequentialDialog.h"
 #include "ui/frame/ControlPanel.h"
 #include "ui/frame/MainWindow.h"
 #include "ui/frame/MessageBoxes.h"
-#include "ui/Messages.h"
 #include "ui/frame/ProjectCommands.h"
 #include "ui/frame/ViewWindows.h"
-#include "ui/dialogs/SequentialDialog.h"
 #include "view/ViewOpening.h"
 
 namespace ruvo {

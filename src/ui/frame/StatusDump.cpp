@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {

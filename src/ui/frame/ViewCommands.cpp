@@ -8,7 +8,7 @@
 #include "data/RememberedFolders.h"
 #include "data/WholeFile.h"
 #include "export/GrafExport.h"
-#include "plot/Geometry.h"
+#include "plot/NeglectSteps.h"
 #include "plot/Renderer.h"
 #include "ui/dialogs/ArrowShapeDialog.h"
 #include "ui/dialogs/ImageFileDialog.h"
@@ -19,7 +19,7 @@
 #include "ui/frame/MessageBoxes.h"
 #include "ui/frame/PictureCommands.h"
 #include "view/DisplaySwitches.h"
-#include "view/NeglectSteps.h"
+#include "view/Geometry.h"
 #include "view/StyleSettings.h"
 
 namespace ruvo {

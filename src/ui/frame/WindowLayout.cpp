@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 
 namespace ruvo {
 

@@ -12,7 +12,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 #include "ui/WidgetNames.h"
 #include "ui/frame/WindowLayout.h"
 

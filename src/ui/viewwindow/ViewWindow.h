@@ -11,8 +11,8 @@
 #include <functional>
 #include <optional>
 
+#include "plot/RangeSteps.h"
 #include "view/LayoutRules.h"
-#include "view/RangeSteps.h"
 
 class QAction;
 class QMenu;

@@ -148,7 +148,7 @@ TEST_F(ResultReaderTest, MalformedHeaderKeepsThePreviousFilesLaterHeaderValues) 
 }
 
 TEST_F(ResultReaderTest, MissingFileFailsToOpenWithTheSystemsReason) {
-    const ReadResult result = read_vector(store_, store_.vector_data[1], dir_.filePath("NOPE.V"));
+    const ReadResult result = read_vector(store_.vector_data[1], dir_.filePath("NOPE.V"));
     EXPECT_EQ(result.failure, ReadFailure::CannotOpen);
     EXPECT_EQ(result.kind, FileKind::Vector);
     EXPECT_FALSE(result.file_error.isEmpty());
@@ -156,21 +156,25 @@ TEST_F(ResultReaderTest, MissingFileFailsToOpenWithTheSystemsReason) {
 
 TEST_F(ResultReaderTest, VectorAndScalarFillTheGivenSlotOnly) {
     store_.vector_data[2].u(5, 5) = 7.0;
-    ASSERT_TRUE(read_vector(store_, store_.vector_data[2], file("0 0 0 1\n1 -1\n2 -2 comment\n")).ok());
+    ASSERT_TRUE(read_vector(store_.vector_data[2], file("0 0 0 1\n1 -1\n2 -2 comment\n")).ok());
     EXPECT_EQ(store_.vector_data[2].u(1, 2), 2.0);
     EXPECT_EQ(store_.vector_data[2].v(1, 2), -2.0);
     EXPECT_EQ(store_.vector_data[2].u(5, 5), 0.0);  // whole table cleared
     EXPECT_EQ(store_.vector_data[1].u(1, 1), 0.0);
 
-    ASSERT_TRUE(read_scalar(store_, store_.scalar_data[3], file("0 1 0 0\n.5\n-.25e1\n")).ok());
+    ASSERT_TRUE(read_scalar(store_.scalar_data[3], file("0 1 0 0\n.5\n-.25e1\n")).ok());
     EXPECT_EQ(store_.scalar_data[3].value(1, 1), 0.5);
     EXPECT_EQ(store_.scalar_data[3].value(2, 1), -2.5);
 }
 
 TEST_F(ResultReaderTest, VectorReadLeavesRectangleAndGridAlone) {
     ASSERT_TRUE(read_grid(store_, file("0 1 0 1\n0 0\n0 1\n1 0\n1 1\n")).ok());
-    ASSERT_TRUE(read_vector(store_, store_.vector_data[1], file("0 5 0 5\n")).ok());
-    EXPECT_EQ(store_.file_x_end, 5);       // the header is the store's now
+    const ReadResult vectors = read_vector(store_.vector_data[1], file("0 5 0 5\n"));
+    ASSERT_TRUE(vectors.ok());
+    EXPECT_EQ(vectors.header, (std::array{0, 5, 0, 5}));  // the header is the result's
+    EXPECT_EQ(store_.file_x_end, 1);                      // the store's is the caller's to record
+    record_header(store_, vectors);
+    EXPECT_EQ(store_.file_x_end, 5);
     EXPECT_EQ(store_.grid_area.x_end, 2);  // but the grid's rectangle stays
     EXPECT_EQ(store_.grid_x_max, 1.0);
 }
@@ -198,7 +202,7 @@ TEST_F(ResultReaderTest, FileEndingBeforeItsLastNodeOrLineEndReadsAsZerosAndSays
     };
     for (const auto& c : cases) {
         store_.scalar_data[1].value(2, 1) = 9.0;
-        const ReadResult result = read_scalar(store_, store_.scalar_data[1], file(c.text));
+        const ReadResult result = read_scalar(store_.scalar_data[1], file(c.text));
         EXPECT_TRUE(result.ok()) << c.text.constData();
         EXPECT_EQ(result.ended_early, c.ended_early) << c.text.constData();
         EXPECT_EQ(result.unterminated, c.unterminated) << c.text.constData();

@@ -1,8 +1,8 @@
-#include "view/RangeSteps.h"
+#include "plot/RangeSteps.h"
 
 #include "data/Extremes.h"
 #include "plot/Canvas.h"
-#include "plot/Geometry.h"
+#include "view/Geometry.h"
 #include "view/ViewFields.h"
 #include "view/ViewKind.h"
 

@@ -1,4 +1,4 @@
-#include "plot/Geometry.h"
+#include "view/Geometry.h"
 
 #include <algorithm>
 #include <cmath>

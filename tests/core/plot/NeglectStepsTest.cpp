@@ -4,10 +4,10 @@
 
 #include "TestSupport.h"
 #include "Workspace.h"
+#include "plot/NeglectSteps.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
-#include "view/NeglectSteps.h"
 #include "view/ViewActivation.h"
 #include "view/ViewOpening.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "PlotTestSupport.h"
-#include "plot/Geometry.h"
-#include "plot/Nearest.h"
+#include "../plot/PlotTestSupport.h"
+#include "data/Nearest.h"
+#include "view/Geometry.h"
 
 namespace ruvo {
 namespace {

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "data/Extremes.h"
-#include "plot/Nearest.h"
+#include "data/Nearest.h"
 #include "view/ViewFields.h"
 
 namespace ruvo {

@@ -8,8 +8,8 @@
 #include "Workspace.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
+#include "plot/RangeSteps.h"
 #include "plot/Renderer.h"
-#include "view/RangeSteps.h"
 #include "view/ViewOpening.h"
 
 namespace ruvo {

@@ -1,4 +1,4 @@
-#include "plot/NodeReadout.h"
+#include "view/NodeReadout.h"
 
 #include "Texts.h"
 #include "view/ViewFields.h"

@@ -1,4 +1,4 @@
-#include "view/NeglectSteps.h"
+#include "plot/NeglectSteps.h"
 
 #include <algorithm>
 
