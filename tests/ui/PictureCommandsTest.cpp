@@ -14,9 +14,10 @@
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
-#include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/PictureCommands.h"
+#include "ui/viewwindow/ViewWindow.h"
 
 namespace ruvo {
 namespace {

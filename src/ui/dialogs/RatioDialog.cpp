@@ -5,13 +5,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "Workspace.h"
 #include "ui/Messages.h"
 #include "ui/WidgetNames.h"
 #include "ui/controls/UpDown.h"
 #include "ui/dialogs/DialogFrame.h"
 #include "view/BarLimits.h"
-#include "view/Geometry.h"
 #include "view/StyleSettings.h"
 #include "view/TypedReal.h"
 
@@ -21,9 +19,9 @@ namespace {
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 }  // namespace
 
-TChangeRatio::TChangeRatio(Workspace& ws, QWidget* parent)
+TChangeRatio::TChangeRatio(HandOn hand_on, QWidget* parent)
     : QDialog(parent),
-      ws_(ws),
+      hand_on_(std::move(hand_on)),
       C_Ratio_OK(new QPushButton(text(messages::kOk))),
       C_Ratio_UpDown(new TUpDown(kRatioUpDown)),
       C_Ratio_Edit(new QLineEdit) {
@@ -50,27 +48,30 @@ TChangeRatio::TChangeRatio(Workspace& ws, QWidget* parent)
     connect(C_Ratio_OK, &QPushButton::clicked, this, &TChangeRatio::C_Ratio_OKClick);
 }
 
-// FormShow: the edit shows the view's ratio; the up-down keeps its position.
+// The up-down keeps its position from one edit to the next.
+void TChangeRatio::edit(double ratio, std::optional<double> natural) {
+    opening_ratio_ = ratio;
+    natural_ = natural;
+    C_Ratio_Edit->setText(ratio_text(ratio));
+}
+
 void TChangeRatio::showEvent(QShowEvent* event) {
-    opening_ratio_ = ws_.views.current().ratio;
-    C_Ratio_Edit->setText(ratio_text(opening_ratio_));
     QDialog::showEvent(event);
     centre_on_screen(*this);
     C_Ratio_UpDown->setFocus();
 }
 
-// The up-down wrote into the view as it moved: none of that is kept.
+// The up-down's ratios were shown as it moved: none of them is kept.
 void TChangeRatio::reject() {
-    ws_.views.current().ratio = opening_ratio_;
+    hand_on_(opening_ratio_, RatioChoice::Shown);
     QDialog::reject();
 }
 
 void TChangeRatio::C_Ratio_UpDownClick(int position) {
-    const std::optional<double> natural = natural_ratio(view_fields(ws_.store, ws_.views.current()));
-    if (!natural) return;  // an area without extent has no ratio to scale
-    View_Info& view = ws_.views.current();
-    view.ratio = ratio_at(*natural, position);
-    C_Ratio_Edit->setText(ratio_text(view.ratio));
+    if (!natural_) return;  // an area without extent has no ratio to scale
+    const double ratio = ratio_at(*natural_, position);
+    hand_on_(ratio, RatioChoice::Shown);
+    C_Ratio_Edit->setText(ratio_text(ratio));
 }
 
 void TChangeRatio::C_Ratio_OKClick() {
@@ -81,7 +82,7 @@ void TChangeRatio::C_Ratio_OKClick() {
         QMessageBox::warning(this, text(messages::kWarningTitle), refusal);
         return;
     }
-    fix_ratio(ws_.views.current(), *typed, natural_ratio(view_fields(ws_.store, ws_.views.current())));
+    hand_on_(*typed, RatioChoice::Fixed);
     accept();
 }
 

@@ -2,25 +2,35 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
+
 class QLineEdit;
 class QPushButton;
 
 namespace ruvo {
 
 class TUpDown;
-struct Workspace;
 
-// The aspect ratio of the current view. The up-down, a percentage of the
-// area's natural ratio, writes the ratio into the view at once; OK stores the
-// ratio the edit holds, typed or stepped, and fixes it unless it is the
-// natural one (the caller redraws); a ratio out of the allowed range is
-// refused and the dialog stays open. Escape or the close box give the view
-// back the ratio it had when the dialog opened.
+// How the dialog hands a ratio on: to be shown at once, or fixed.
+enum class RatioChoice { Shown, Fixed };
+
+// Edits the aspect ratio of a view. The up-down, a percentage of the area's
+// natural ratio, hands its ratio on to be shown at once; OK hands on the
+// ratio the edit holds, typed or stepped, to be fixed (the caller redraws);
+// a ratio out of the allowed range is refused and the dialog stays open.
+// Escape or the close box hand back the ratio it opened with.
 class TChangeRatio : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TChangeRatio(Workspace& ws, QWidget* parent = nullptr);
+    using HandOn = std::function<void(double ratio, RatioChoice choice)>;
+
+    explicit TChangeRatio(HandOn hand_on, QWidget* parent = nullptr);
+
+    // The ratio to edit, and the natural ratio of the view's area that the
+    // up-down's percentages scale (none for an area without extent).
+    void edit(double ratio, std::optional<double> natural);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,8 +40,9 @@ private:
     void C_Ratio_UpDownClick(int position);
     void C_Ratio_OKClick();
 
-    Workspace& ws_;
+    HandOn hand_on_;
     double opening_ratio_ = 0.0;
+    std::optional<double> natural_;
     QPushButton* C_Ratio_OK;
     TUpDown* C_Ratio_UpDown;
     QLineEdit* C_Ratio_Edit;

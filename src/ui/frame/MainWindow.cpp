@@ -13,7 +13,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
@@ -27,20 +26,23 @@
 
 #include "Workspace.h"
 #include "data/FileNames.h"
+#include "ui/Messages.h"
+#include "ui/WidgetNames.h"
 #include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/HelpViewer.h"
 #include "ui/frame/ControlPanel.h"
 #include "ui/frame/FollowControl.h"
-#include "ui/dialogs/HelpViewer.h"
+#include "ui/frame/MainWindowKeys.h"
 #include "ui/frame/MenuShortcuts.h"
+#include "ui/frame/MessageBoxes.h"
 #include "ui/frame/PictureCommands.h"
 #include "ui/frame/SequentialRun.h"
-#include "ui/Messages.h"
 #include "ui/frame/StartUp.h"
 #include "ui/frame/StatusBindings.h"
+#include "ui/frame/ViewCommands.h"
 #include "ui/frame/ViewProbe.h"
+#include "ui/frame/ViewWindows.h"
 #include "ui/viewwindow/ViewWindow.h"
-#include "ui/frame/MainWindowKeys.h"
-#include "ui/WidgetNames.h"
 #include "view/Magnify.h"
 
 namespace ruvo {
@@ -100,6 +102,14 @@ int readout_width(const QLineEdit& box, std::size_t n) {
     return widest + 2 * (frame + 2) + 1;
 }
 
+// Each remembered folder that cannot be entered is replaced by the user's
+// home folder, and then all five are written back.
+RememberedFolders checked_remembered_folders() {
+    RememberedFolders folders = RememberedFolders::read();
+    if (replace_unusable_folders(folders, QDir::homePath())) folders.write();
+    return folders;
+}
+
 // One of the three panels around the view area.
 QFrame* panel(const char* name) {
     auto* frame = new QFrame;
@@ -131,12 +141,12 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
-    mdi_area_ = new QMdiArea;
-    mdi_area_->setObjectName(QStringLiteral("ViewArea"));
+    auto* view_area = new QMdiArea;
+    view_area->setObjectName(QStringLiteral("ViewArea"));
     // A view that reaches past the area is reached by scrolling the area.
-    mdi_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdi_area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    middle->addWidget(mdi_area_, 1);
+    view_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    middle->addWidget(view_area, 1);
     RightStatusBar = panel("RightStatusBar");
     RightStatusBar->setFixedWidth(kRightPanelWidth);
     build_right_panel(RightStatusBar);
@@ -151,27 +161,8 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
 
     build_menus();
     build_diagnostics_pane();
-    create_view_dialogs();
-    menus_first_ = new MenusFirst(*menuBar(), this);
-    for (QLabel* label : findChildren<QLabel*>()) menus_first_->watch(label);
-    for (QAbstractButton* button : findChildren<QAbstractButton*>()) menus_first_->watch(button);
-    connect(mdi_area_, &QMdiArea::subWindowActivated, this, &TRuvo_Main_Form::on_sub_window_activated);
-    build_follow_mode();
-    // Keys pressed while the main window has the focus go to the current view
-    // window: the keyboard selection moves and scrolls that one.
-    qApp->installEventFilter(new MainWindowKeys(*this, *mdi_area_, [this](const QKeyEvent& key) {
-        if (TRuvo_Sub_Form* view = current_view()) view->FormKeyDown(key);
-    }));
-
-    progress_ = std::make_unique<ProgressBarBinding>(*ProgressBar1);
-    status_boxes_ = std::make_unique<StatusEditBinding>(edits_);
-    probe_ =
-        new ViewProbe(*ws_, {*this, *mdi_area_, *RightStatusBar, *KBMode_Edit, *status_boxes_,
-                             [this] { return current_view(); }, [this] { Redraw(); }, [this] { Status_Refresh(); }});
-    sequential_run_ = new SequentialRun(*ws_, folders_, *this, {*progress_, *status_boxes_, *Memo3},
-                                        [this] { return current_view(); });
-
-    check_remembered_folders();
+    build_parts(*view_area);
+    folders_ = checked_remembered_folders();
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -179,11 +170,49 @@ TRuvo_Main_Form::TRuvo_Main_Form(QStringList parameters, QWidget* parent)
     }
 }
 
-// The widgets hold references to the workspace and report to the frame:
-// they go first, while both are whole.
+// The widgets hold references to the workspace and report to the frame and
+// its parts: they go first, while all are whole, and the view area stops
+// activating views as it goes.
 TRuvo_Main_Form::~TRuvo_Main_Form() {
-    disconnect(mdi_area_, nullptr, this, nullptr);
+    disconnect(centralWidget()->findChild<QMdiArea*>(), nullptr, views_, nullptr);
     delete takeCentralWidget();
+}
+
+// The parts of the frame, each with one job, once the widgets they show in are built.
+void TRuvo_Main_Form::build_parts(QMdiArea& view_area) {
+    views_ = new ViewWindows(*ws_, view_area, *Memo3);
+    views_->add_window_items(*Window_Main);
+    for (auto [list, kind] : {std::pair{GridListBox, FileKind::Grid}, std::pair{VectorListBox, FileKind::Vector},
+                              std::pair{ScalarListBox, FileKind::Scalar}}) {
+        views_->open_from(*list, kind);
+    }
+    connect(views_, &ViewWindows::view_created, this, &TRuvo_Main_Form::connect_view);
+    connect(views_, &ViewWindows::view_activated, this, &TRuvo_Main_Form::view_activated);
+    connect(views_, &ViewWindows::view_shown, this, &TRuvo_Main_Form::view_shown);
+    connect(views_, &ViewWindows::view_closed, this, &TRuvo_Main_Form::view_closed);
+    connect(views_, &ViewWindows::redraw_requested, this, &TRuvo_Main_Form::Redraw);
+    // Its dialogs are the window's own: the mnemonics of their labels and buttons come after the menus.
+    commands_ = new ViewCommands(*ws_, folders_, *pictures_,
+                                 {*this, *control_panel_, *progress_, *status_boxes_, *Memo3,
+                                  [this] { return current_view(); }, [this] { Redraw(); }});
+    menus_first_ = new MenusFirst(*menuBar(), this);
+    for (QLabel* label : findChildren<QLabel*>()) menus_first_->watch(label);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) menus_first_->watch(button);
+    const auto readout = [this](const char* name) { return ToolBar->findChild<QLineEdit*>(QString::fromLatin1(name)); };
+    follow_ = new FollowControl(
+        *ws_, folders_, *this, {*readout("Follow_Info_Edit"), *readout("Follow_Time_Edit"), *Memo3},
+        [this] { return view_windows(); }, [this] { return view_space(); });
+    connect(FollowSB, &QToolButton::clicked, follow_, &FollowControl::show_setup);
+    // Keys pressed while the main window has the focus go to the current view
+    // window: the keyboard selection moves and scrolls that one.
+    qApp->installEventFilter(new MainWindowKeys(*this, view_area, [this](const QKeyEvent& key) {
+        if (TRuvo_Sub_Form* view = current_view()) view->FormKeyDown(key);
+    }));
+    probe_ =
+        new ViewProbe(*ws_, {*this, view_area, *RightStatusBar, *KBMode_Edit, *status_boxes_,
+                             [this] { return current_view(); }, [this] { Redraw(); }, [this] { Status_Refresh(); }});
+    sequential_run_ = new SequentialRun(*ws_, folders_, *this, {*progress_, *status_boxes_, *Memo3},
+                                        [this] { return current_view(); });
 }
 
 void TRuvo_Main_Form::build_menus() {
@@ -203,28 +232,25 @@ void TRuvo_Main_Form::build_menus() {
             &QAction::triggered, commands, &ProjectCommands::New_ProjectClick);
     connect(add_named_item(project, "Open_Project", messages::kOpenProject, QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, commands, &ProjectCommands::Open_ProjectClick);
-    Project_OverWrite =
-        add_named_item(project, "Project_OverWrite", messages::kProjectOverwrite, QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(Project_OverWrite, &QAction::triggered, commands, &ProjectCommands::Project_OverWriteClick);
-    Project_SaveAs =
-        add_named_item(project, "Project_SaveAs", messages::kProjectSaveAs, QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(Project_SaveAs, &QAction::triggered, commands, &ProjectCommands::Project_SaveAsClick);
-    Project_FileAddDelete = add_named_item(project, "Project_FileAddDelete", messages::kProjectFileAddDelete);
-    connect(Project_FileAddDelete, &QAction::triggered, commands, &ProjectCommands::Project_FileAddDeleteClick);
-    Close_Project_Action = add_named_item(project, "Close_Project", messages::kCloseProject);
-    connect(Close_Project_Action, &QAction::triggered, commands, &ProjectCommands::Close_ProjectClick);
+    const auto project_item = [&](const char* name, const char* caption, void (ProjectCommands::*command)(),
+                                  const QKeySequence& shortcut = {}) {
+        QAction* item = add_named_item(project, name, caption, shortcut);
+        connect(item, &QAction::triggered, commands, command);
+        return item;
+    };
+    project_items_ = {
+        project_item("Project_OverWrite", messages::kProjectOverwrite, &ProjectCommands::Project_OverWriteClick,
+                     QKeySequence(Qt::CTRL | Qt::Key_S)),
+        project_item("Project_SaveAs", messages::kProjectSaveAs, &ProjectCommands::Project_SaveAsClick,
+                     QKeySequence(Qt::CTRL | Qt::Key_A)),
+        project_item("Project_FileAddDelete", messages::kProjectFileAddDelete,
+                     &ProjectCommands::Project_FileAddDeleteClick),
+        project_item("Close_Project", messages::kCloseProject, &ProjectCommands::Close_ProjectClick),
+    };
     set_project_items_enabled(false);
 
+    // Its items come with the view windows' part.
     Window_Main = add_menu(bar, "Window_Main", messages::kWindowMenu);
-    connect(add_named_item(Window_Main, "Cascade_Windows", messages::kCascadeWindows), &QAction::triggered, this,
-            &TRuvo_Main_Form::Window_Cascade);
-    connect(add_named_item(Window_Main, "Tile_Horizon", messages::kTileHorizon), &QAction::triggered, this,
-            [this] { tile_views(true); });
-    connect(add_named_item(Window_Main, "Tile_Vertical", messages::kTileVertical), &QAction::triggered, this,
-            [this] { tile_views(false); });
-    connect(add_named_item(Window_Main, "Arrange_Icons", messages::kArrangeIcons), &QAction::triggered, this,
-            &TRuvo_Main_Form::Arrange_IconsClick);
-    connect(Window_Main, &QMenu::aboutToShow, this, &TRuvo_Main_Form::fill_window_menu);
     Window_Main->menuAction()->setEnabled(false);
 
     Help_Main = add_menu(bar, "Help_Main", messages::kHelpAccel);
@@ -233,25 +259,20 @@ void TRuvo_Main_Form::build_menus() {
             this, [this] { help_viewer().show_contents(); });
     connect(add_named_item(help, "SearchforHelpOn", messages::kHelpSearch), &QAction::triggered, this,
             [this] { help_viewer().show_search(); });
-    connect(add_named_item(help, "About", messages::kAbout), &QAction::triggered, this, &TRuvo_Main_Form::AboutClick);
+    connect(add_named_item(help, "About", messages::kAbout), &QAction::triggered, this, [this] {
+        TAboutWindow about(this);
+        about.exec();
+    });
     help->addSeparator();
     QAction* diagnostics = add_named_item(help, "Diagnostics", messages::kDiagnostics);
     diagnostics->setCheckable(true);
-}
-
-void TRuvo_Main_Form::build_follow_mode() {
-    const auto readout = [this](const char* name) { return ToolBar->findChild<QLineEdit*>(QString::fromLatin1(name)); };
-    follow_ = new FollowControl(
-        *ws_, folders_, *this, {*readout("Follow_Info_Edit"), *readout("Follow_Time_Edit"), *Memo3},
-        [this] { return view_windows(); }, [this] { return view_space(); });
-    connect(FollowSB, &QToolButton::clicked, follow_, &FollowControl::show_setup);
 }
 
 bool TRuvo_Main_Form::may_end_following() { return follow_->may_end(); }
 
 void TRuvo_Main_Form::end_following() { follow_->end(); }
 
-void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
+void TRuvo_Main_Form::build_tool_bar(QWidget* tool_bar) {
     auto* row = new QHBoxLayout(tool_bar);
     row->setContentsMargins(4, 4, 4, 4);
     row->setSpacing(2);
@@ -319,7 +340,7 @@ void TRuvo_Main_Form::build_tool_bar(QFrame* tool_bar) {
     SaveOvewriteSB->setEnabled(false);
 }
 
-void TRuvo_Main_Form::build_right_panel(QFrame* panel) {
+void TRuvo_Main_Form::build_right_panel(QWidget* panel) {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(4, 4, 4, 4);
     const auto label = [](const char* name, const char* caption) {
@@ -330,10 +351,6 @@ void TRuvo_Main_Form::build_right_panel(QFrame* panel) {
     GridListBox = file_list(column, label("GridLabel", messages::kGridAccel), "GridListBox", 1);
     VectorListBox = file_list(column, label("VectorLabel", messages::kVectorAccel), "VectorListBox", 2);
     ScalarListBox = file_list(column, label("ScalarLabel", messages::kScalarAccel), "ScalarListBox", 3);
-    for (QListWidget* list : {GridListBox, VectorListBox, ScalarListBox}) {
-        connect(list, &QListWidget::itemDoubleClicked, this, [this, list] { open_selected(list); });
-        list->installEventFilter(this);
-    }
     // The control bars of the view being shown go below the lists.
     control_panel_ = new ControlPanel(*ws_);
     connect(control_panel_, &ControlPanel::redraw_requested, this, &TRuvo_Main_Form::Redraw);
@@ -342,41 +359,44 @@ void TRuvo_Main_Form::build_right_panel(QFrame* panel) {
     column->addStretch(1);
 }
 
-void TRuvo_Main_Form::build_status_panel(QFrame* panel) {
+void TRuvo_Main_Form::build_status_panel(QWidget* panel) {
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(2, 2, kProgressRightMargin, 2);
     row->setSpacing(2);
-    for (std::size_t n = 0; n < edits_.size(); ++n) {
+    std::array<QLineEdit*, 7> edits{};  // Edit1..Edit7
+    for (std::size_t n = 0; n < edits.size(); ++n) {
         auto* edit = new QLineEdit;
         const QByteArray name = "Edit" + QByteArray::number(static_cast<int>(n) + 1);
         name_widget(edit, name.constData(), QString::fromLatin1(name));
         edit->setReadOnly(true);
         edit->setFixedWidth(readout_width(*edit, n));
         row->addWidget(edit);
-        edits_[n] = edit;
+        edits[n] = edit;
     }
+    status_boxes_ = std::make_unique<StatusEditBinding>(edits);
     KBMode_Edit = new QLineEdit(text(messages::kKBModeText));
     name_widget(KBMode_Edit, "KBMode_Edit");
     KBMode_Edit->setReadOnly(true);
     KBMode_Edit->setFixedWidth(KBMode_Edit->fontMetrics().horizontalAdvance(KBMode_Edit->text()) + 16);
     row->addWidget(KBMode_Edit);
     row->addStretch(1);
-    ProgressBar1 = new QProgressBar;
-    name_widget(ProgressBar1, "ProgressBar1", QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);  // the percentage shows while a plot draws
+    auto* progress = new QProgressBar;
+    name_widget(progress, "ProgressBar1", QStringLiteral("ProgressBar1"));
+    progress->setRange(0, 100);
+    progress->setValue(0);
+    progress->setTextVisible(false);  // the percentage shows while a plot draws
     // The read-outs come first: the bar gives up width to them in a narrow window.
-    ProgressBar1->setMinimumWidth(60);
-    ProgressBar1->setMaximumWidth(150);
-    row->addWidget(ProgressBar1);
+    progress->setMinimumWidth(60);
+    progress->setMaximumWidth(150);
+    row->addWidget(progress);
+    progress_ = std::make_unique<ProgressBarBinding>(*progress);
 }
 
 // The diagnostic dump of the status panel, hidden until asked for from the
 // Help menu.
 void TRuvo_Main_Form::build_diagnostics_pane() {
-    diagnostics_ = new QDockWidget(text(messages::kDiagnosticsTitle), this);
-    name_widget(diagnostics_, "DiagnosticsPane");
+    auto* diagnostics = new QDockWidget(text(messages::kDiagnosticsTitle), this);
+    name_widget(diagnostics, "DiagnosticsPane");
     auto* memos = new QWidget;
     auto* row = new QHBoxLayout(memos);
     for (auto [memo, name] : {std::pair{&Memo1, "Memo1"}, std::pair{&Memo2, "Memo2"}, std::pair{&Memo3, "Memo3"}}) {
@@ -386,20 +406,13 @@ void TRuvo_Main_Form::build_diagnostics_pane() {
         (*memo)->setMaximumBlockCount(kDiagnosticLines);
         row->addWidget(*memo);
     }
-    diagnostics_->setWidget(memos);
-    addDockWidget(Qt::BottomDockWidgetArea, diagnostics_);
-    diagnostics_->hide();
+    diagnostics->setWidget(memos);
+    addDockWidget(Qt::BottomDockWidgetArea, diagnostics);
+    diagnostics->hide();
     QAction* item = findChild<QAction*>(QStringLiteral("Diagnostics"));
     // The item and the pane follow each other (the pane has its own close box).
-    connect(item, &QAction::toggled, diagnostics_, &QWidget::setVisible);
-    connect(diagnostics_, &QDockWidget::visibilityChanged, item, &QAction::setChecked);
-}
-
-// Each remembered folder that cannot be entered is replaced by the user's
-// home folder, and then all five are written back.
-void TRuvo_Main_Form::check_remembered_folders() {
-    folders_ = RememberedFolders::read();
-    if (replace_unusable_folders(folders_, QDir::homePath())) folders_.write();
+    connect(item, &QAction::toggled, diagnostics, &QWidget::setVisible);
+    connect(diagnostics, &QDockWidget::visibilityChanged, item, &QAction::setChecked);
 }
 
 void TRuvo_Main_Form::showEvent(QShowEvent* event) {
@@ -461,9 +474,7 @@ void TRuvo_Main_Form::project_closed() {
 }
 
 void TRuvo_Main_Form::set_project_items_enabled(bool enabled) {
-    for (QAction* item : {Project_OverWrite, Project_SaveAs, Project_FileAddDelete, Close_Project_Action}) {
-        item->setEnabled(enabled);
-    }
+    for (QAction* item : project_items_) item->setEnabled(enabled);
 }
 
 void TRuvo_Main_Form::closeEvent(QCloseEvent* event) {
@@ -475,35 +486,9 @@ void TRuvo_Main_Form::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-// Enter in a file list opens the selected file, as a double-click does.
-bool TRuvo_Main_Form::eventFilter(QObject* watched, QEvent* event) {
-    auto* list = qobject_cast<QListWidget*>(watched);
-    if (list && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            open_selected(list);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 HelpViewer& TRuvo_Main_Form::help_viewer() {
     if (!help_viewer_) help_viewer_ = new HelpViewer(this);
     return *help_viewer_;
-}
-
-void TRuvo_Main_Form::AboutClick() {
-    TAboutWindow about(this);
-    about.exec();
-}
-
-void TRuvo_Main_Form::warn(const char* message) {
-    QMessageBox::warning(this, text(messages::kWarningTitle), text(message));
-}
-
-void TRuvo_Main_Form::fail(const QString& message) {
-    QMessageBox::critical(this, text(messages::kErrorTitle), message);
 }
 
 }  // namespace ruvo

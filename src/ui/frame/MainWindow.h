@@ -1,53 +1,41 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 
 #include <array>
 #include <memory>
 
-#include "data/FieldStore.h"
 #include "data/RememberedFolders.h"
 #include "ui/frame/ProjectCommands.h"
-#include "ui/viewwindow/ViewWindow.h"
 
 class QAction;
-class QDockWidget;
-class QFrame;
 class QLineEdit;
 class QListWidget;
 class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
-class QProgressBar;
 class QToolButton;
-class QWidget;
 
 namespace ruvo {
 
-struct SwitchEffect;
 struct Workspace;
-class FollowControl;
-class ControlLayout;
 class ControlPanel;
+class FollowControl;
 class HelpViewer;
 class MenusFirst;
 class PictureCommands;
 class ProgressBarBinding;
-class StatusEditBinding;
-class TArrow_Shape_Change;
-class TChangeRatio;
-class TMaxMinSet;
-class TScalarLineWidth;
 class SequentialRun;
+class StatusEditBinding;
+class TRuvo_Sub_Form;
+class ViewCommands;
 class ViewProbe;
+class ViewWindows;
 
 // The frame of the program: menus, tool bar, the right-hand panel with the
 // file lists, the status panel, and the view windows inside. It owns the
-// workspace and the project commands, opens views and runs the redraw
-// dispatcher.
+// workspace and its parts, each with one job, and runs the redraw dispatcher.
 class TRuvo_Main_Form : public QMainWindow, private ProjectFrame {
     Q_OBJECT
 
@@ -72,12 +60,7 @@ public:
     // step leaves the marker dot where it is.
     void Status_Refresh();
 
-    void Show_File_Lists() override;
-    void Delete_File_Lists() override;
-
-    // The open view windows, in the order they were opened.
     QList<TRuvo_Sub_Form*> view_windows() const;
-    // The window of the current view (the workspace's current_active_window).
     TRuvo_Sub_Form* current_view() const;
     // The space the main window leaves for view windows: its client area
     // without the right-hand panel, the tool bar and the status panel.
@@ -89,9 +72,8 @@ public:
     void open_project_file(const QString& path);
     void Close_Project();
 
-    // Sequential conversion (MainWindowSequential.cpp): the entry closes the
-    // project and shows the choice of the files; the set chosen opens in
-    // views drawn at the fixed size, ready for the run dialog.
+    // Sequential conversion (MainWindowSequential.cpp): the entry, and the set
+    // chosen opened in views drawn at the fixed size, ready for the run.
     void Sequential_Change_SaveClick();
     void OpenSequentialSet();
 
@@ -102,45 +84,26 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build_menus();
-    void build_tool_bar(QFrame* tool_bar);
-    void build_right_panel(QFrame* panel);
-    void build_status_panel(QFrame* panel);
+    void build_tool_bar(QWidget* tool_bar);
+    void build_right_panel(QWidget* panel);
+    void build_status_panel(QWidget* panel);
     void build_diagnostics_pane();
-    void check_remembered_folders();
+    void build_parts(QMdiArea& view_area);
 
-    // Opening views from the lists.
-    void open_view_window(FileKind kind, int position);
+    // What the frame shows of the view windows' life.
     void connect_view(TRuvo_Sub_Form* view);
-    void open_selected(QListWidget* list);
-    TRuvo_Sub_Form* view_of_slot(int slot) const;
-    void on_sub_window_activated(QMdiSubWindow* window);
-    // The life of a view window, as its signals tell it.
-    void view_shown();
     void view_activated(TRuvo_Sub_Form& view);
-    void view_closed(int slot);
-    void close_active_view();
-    void close_all_views() override;
-    // A switch of a view window's menus acts when its window is current: it
-    // changes the record, then the panel, the window's items and the picture
-    // follow what it asks for.
-    void apply_view_switch(TRuvo_Sub_Form* view, const ViewSwitch& change);
-    void apply_switch(TRuvo_Sub_Form& view, const SwitchEffect& effect);
-    void apply_layout(TRuvo_Sub_Form& view, const ControlLayout& layout);
-    void draw_grid_over(TRuvo_Sub_Form& view);
+    void view_shown();
+    void view_closed();
     void merge_menus();
-    void fill_window_menu();
-    void Window_Cascade();
-    void tile_views(bool one_above_the_other);
-    // Moves a view up and left as far as needed to show it whole in the area.
-    void place_inside_area(TRuvo_Sub_Form& view);
-    void Arrange_IconsClick();
     void set_view_buttons_enabled(bool enabled);
 
     // What the project commands leave to the frame.
+    void Show_File_Lists() override;
+    void Delete_File_Lists() override;
     void reset_panels() override;
     void show_caption(const QString& caption) override { setWindowTitle(caption); }
     void grid_read() override;
@@ -150,28 +113,10 @@ private:
     void project_closed() override;
     bool may_end_following() override;
     void end_following() override;
+    void close_all_views() override;
     void set_project_items_enabled(bool enabled);
 
-    // The range commands, neglect steps and dialogs of the view windows (MainWindowDialogs.cpp).
-    void create_view_dialogs();
-    void connect_view_commands(TRuvo_Sub_Form* view);
-    void apply_range_command(TRuvo_Sub_Form* view, RangeCommand command);
-    void Announce_Range_Node(TRuvo_Sub_Form& view, const RangeStep& step);
-    void step_other_coordinate(TRuvo_Sub_Form* view, int delta);
-    void open_view_dialog(TRuvo_Sub_Form* view, ViewDialog which);
-    void merge_unlisted_keys(const TRuvo_Sub_Form* view);
-    void run_picture_command(TRuvo_Sub_Form* view, PictureCommand command);
-    void File_GRAFileClick(TRuvo_Sub_Form* view);
-    void inform(const QString& text);
-
-    void build_follow_mode();
-
-    // Help.
     HelpViewer& help_viewer();
-    void AboutClick();
-
-    void warn(const char* text);
-    void fail(const QString& text);
 
     std::unique_ptr<Workspace> ws_;
     RememberedFolders folders_;
@@ -180,54 +125,22 @@ private:
     const QStringList parameters_;
     bool first_show_done_ = false;
 
-    QMdiArea* mdi_area_ = nullptr;
-    QFrame* ToolBar = nullptr;
-    QFrame* RightStatusBar = nullptr;
-    QFrame* BottomStatusBar = nullptr;
-    QListWidget* GridListBox = nullptr;
-    QListWidget* VectorListBox = nullptr;
-    QListWidget* ScalarListBox = nullptr;
-    std::array<QLineEdit*, 7> edits_{};  // Edit1..Edit7
+    QWidget *ToolBar = nullptr, *RightStatusBar = nullptr, *BottomStatusBar = nullptr;
+    QListWidget *GridListBox = nullptr, *VectorListBox = nullptr, *ScalarListBox = nullptr;
     QLineEdit* KBMode_Edit = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QDockWidget* diagnostics_ = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
-    QPlainTextEdit* Memo3 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr, *Memo2 = nullptr, *Memo3 = nullptr;
+    QMenu *File_Main = nullptr, *Project_Main = nullptr, *Window_Main = nullptr, *Help_Main = nullptr;
+    std::array<QAction*, 4> project_items_{};  // need an open project
+    QToolButton *OpenSequentialSB = nullptr, *SaveOvewriteSB = nullptr, *PrintSB = nullptr, *MagniUpSB = nullptr,
+                *MagniDownSB = nullptr, *WholeShowSB = nullptr, *FollowSB = nullptr, *Sq_StartSB = nullptr;
 
     ControlPanel* control_panel_ = nullptr;
     MenusFirst* menus_first_ = nullptr;
-
-    QMenu* File_Main = nullptr;
-    QMenu* Project_Main = nullptr;
-    QMenu* Window_Main = nullptr;
-    QMenu* Help_Main = nullptr;
-    QList<QAction*> window_list_actions_;
-    QAction* Project_OverWrite = nullptr;
-    QAction* Project_SaveAs = nullptr;
-    QAction* Project_FileAddDelete = nullptr;
-    QAction* Close_Project_Action = nullptr;
-
-    QToolButton* OpenSequentialSB = nullptr;
-    QToolButton* SaveOvewriteSB = nullptr;
-    QToolButton* PrintSB = nullptr;
-    QToolButton* MagniUpSB = nullptr;
-    QToolButton* MagniDownSB = nullptr;
-    QToolButton* WholeShowSB = nullptr;
-    QToolButton* FollowSB = nullptr;
-    QToolButton* Sq_StartSB = nullptr;
-
-    // Created once, reused for every view.
-    TChangeRatio* ChangeRatio = nullptr;
-    TMaxMinSet* MaxMinSet = nullptr;
-    TScalarLineWidth* ScalarLineWidth = nullptr;
-    TArrow_Shape_Change* Arrow_Shape_Change = nullptr;
-    QList<QPointer<QAction>> merged_keys_;  // the active view's unlisted keys
-
+    ViewWindows* views_ = nullptr;
+    ViewCommands* commands_ = nullptr;
     FollowControl* follow_ = nullptr;
     SequentialRun* sequential_run_ = nullptr;
     ViewProbe* probe_ = nullptr;
-
     std::unique_ptr<ProgressBarBinding> progress_;
     std::unique_ptr<StatusEditBinding> status_boxes_;
     HelpViewer* help_viewer_ = nullptr;

@@ -8,11 +8,13 @@
 
 #include "Workspace.h"
 #include "automation/SequentialEngine.h"
+#include "ui/Messages.h"
+#include "ui/dialogs/SequentialDialog.h"
 #include "ui/frame/ControlPanel.h"
 #include "ui/frame/MainWindow.h"
-#include "ui/Messages.h"
+#include "ui/frame/MessageBoxes.h"
 #include "ui/frame/ProjectCommands.h"
-#include "ui/dialogs/SequentialDialog.h"
+#include "ui/frame/ViewWindows.h"
 #include "view/ViewOpening.h"
 
 namespace ruvo {
@@ -65,11 +67,11 @@ void TRuvo_Main_Form::OpenSequentialSet() {
     grid_read();
     if (!grid.ok()) {
         Memo3->appendPlainText(set.seq_grid_file + QStringLiteral(": ") + grid.detail());
-        warn(messages::kGridReadError);
+        warning_box(this, messages::kGridReadError);
     }
-    open_view_window(FileKind::Grid, 0);
+    views_->open_view_window(FileKind::Grid, 0);
     if (set.seq_kind != SequentialKind::Nothing) {
-        open_view_window(set.seq_kind == SequentialKind::Vector ? FileKind::Vector : FileKind::Scalar, 0);
+        views_->open_view_window(set.seq_kind == SequentialKind::Vector ? FileKind::Vector : FileKind::Scalar, 0);
     }
 }
 
