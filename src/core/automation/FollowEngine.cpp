@@ -75,6 +75,12 @@ QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QS
     return QDir::toNativeSeparators(QDir(folder).filePath(name));
 }
 
+QString follow_video_name(const Workspace& ws, int slot, const QString& folder) {
+    const View_Info& view = ws.views.info.at(static_cast<std::size_t>(slot));
+    const QString name = bitmap_tag(view) + QString::number(view.Same_number) + QStringLiteral(".mp4");
+    return QDir::toNativeSeparators(QDir(folder).filePath(name));
+}
+
 // One data slot's file read into a copy, waiting for every other file of the update.
 struct FollowEngine::StagedRead {
     std::uint8_t file_type = kFreeSlot;
@@ -84,7 +90,26 @@ struct FollowEngine::StagedRead {
     ReadResult read;  // its header becomes the store's file range when the update commits
 };
 
+FollowEngine::~FollowEngine() { close_videos(); }
+
+void FollowEngine::stop() {
+    state_ = FollowState::Idle;
+    close_videos();
+}
+
+void FollowEngine::close_videos() {
+    std::vector<FollowFailure> failures;
+    for (const auto& [slot, video] : videos_) {
+        if (const WriteResult closed = video->finish(); !closed.ok) {
+            failures.push_back({FollowFailure::Kind::NotSaved, video->path(), closed.error});
+        }
+    }
+    videos_.clear();
+    log_failures(failures);
+}
+
 void FollowEngine::start(const FollowSettings& settings) {
+    close_videos();
     settings_ = settings;
     state_ = FollowState::Waiting;
     started_ms_ = clock_.elapsed_ms();
@@ -171,6 +196,7 @@ QString FollowEngine::file_changed_since_seen() {
 
 FollowCheck FollowEngine::finish(FollowCheck check) {
     state_ = FollowState::Finished;
+    close_videos();
     check.result = FollowCheck::Result::Finished;
     return check;
 }
@@ -307,7 +333,25 @@ void FollowEngine::FollowRedraw(const FollowWindow& window, const RenderResult& 
         check.failures.push_back({FollowFailure::Kind::NotDrawn, ws_.views.at(window.slot).Caption, drawn.reason});
         return;
     }
-    if (settings_.auto_bitmap && is_data_view(ws_.views.at(window.slot))) SaveNumberedBitmap(window, check);
+    if (!is_data_view(ws_.views.at(window.slot))) return;
+    if (settings_.auto_bitmap) SaveNumberedBitmap(window, check);
+    if (settings_.movie) AddVideoFrame(window, check);
+}
+
+// Each frame is finished in the file as it comes: the video plays at every
+// moment, and following that is killed leaves the frames so far.
+void FollowEngine::AddVideoFrame(const FollowWindow& window, FollowCheck& check) {
+    std::unique_ptr<VideoWriter>& video = videos_[window.slot];
+    if (!video) {
+        video = std::make_unique<VideoWriter>(follow_video_name(ws_, window.slot, settings_.save_folder),
+                                              VideoSettings{settings_.movie_fps, VideoColour::Standard, true});
+    }
+    const WriteResult added = video->add_frame(*window.picture);
+    if (added.ok) {
+        if (!check.saved.contains(video->path())) check.saved.push_back(video->path());
+    } else {
+        check.failures.push_back({FollowFailure::Kind::NotSaved, video->path(), added.error});
+    }
 }
 
 void FollowEngine::SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check) {
@@ -323,7 +367,7 @@ void FollowEngine::SaveNumberedBitmap(const FollowWindow& window, FollowCheck& c
 // One line a failure: the time, the view or bitmap, and why. A log that
 // cannot be written loses nothing the window does not show.
 void FollowEngine::log_failures(const std::vector<FollowFailure>& failures) const {
-    if (failures.empty() || !settings_.auto_bitmap) return;
+    if (failures.empty() || (!settings_.auto_bitmap && !settings_.movie)) return;
     QFile log(QDir(settings_.save_folder).filePath(QString::fromLatin1(kFollowLogName)));
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) return;
     const QString now = QDateTime::currentDateTime().toString(Qt::ISODate);

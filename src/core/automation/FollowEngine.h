@@ -7,11 +7,14 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "data/FieldStore.h"
 #include "data/ResultReader.h"
+#include "export/VideoWriter.h"
 
 namespace ruvo {
 
@@ -50,6 +53,8 @@ struct FollowSettings {
     bool read_forced = false;  // reload at every check, whatever the stamps say
     bool auto_bitmap = false;  // save a numbered bitmap of every redrawn data view
     QString save_folder;       // where the numbered bitmaps go (Path_Sequential_Save)
+    bool movie = false;        // add every redrawn data view to a video of its own there
+    int movie_fps = kFramesPerSecondUpDown.start;
 };
 
 enum class FollowState { Idle, Waiting, Updating, Finished };
@@ -100,6 +105,9 @@ FileStamp stamp_of(const QString& path);
 // The numbered bitmap's file name of the view in `slot` at update `number`,
 // joined to `folder` with the platform's separator.
 QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder);
+// The video of a view's updates in `folder`: the view's kind and same-name
+// number, as its bitmaps start ("Cnt0.mp4" beside "Cnt00001.bmp").
+QString follow_video_name(const Workspace& ws, int slot, const QString& folder);
 
 // Follow mode: watches the project's result files and, when every one of
 // them was rewritten since the last update, reloads every view window's
@@ -118,11 +126,14 @@ public:
     static constexpr int kSettleMs = 1000;
 
     FollowEngine(Workspace& ws, const FollowClock& clock) : ws_(ws), clock_(clock) {}
+    ~FollowEngine();
+    FollowEngine(const FollowEngine&) = delete;
+    FollowEngine& operator=(const FollowEngine&) = delete;
 
     // Idle or Finished or Waiting -> Waiting, with every counter reset and the stamps recorded.
     void start(const FollowSettings& settings);
     // Any state -> Idle.
-    void stop() { state_ = FollowState::Idle; }
+    void stop();
 
     // One tick of the follow timer. `windows` are the open view windows from
     // the first opened to the last; `window_drawn(n)` runs after windows[n]
@@ -179,6 +190,9 @@ private:
     // What became of one window's drawing: a failure, or a numbered bitmap when asked.
     void FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check);
     void SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check);
+    void AddVideoFrame(const FollowWindow& window, FollowCheck& check);
+    // Finishes every video of the run; what cannot be finished goes into the log.
+    void close_videos();
     // Appends the update's failures to the log beside the numbered bitmaps.
     void log_failures(const std::vector<FollowFailure>& failures) const;
     QString file_of_view(int slot) const;
@@ -193,6 +207,8 @@ private:
     int follow_tick_count_ = 0;
     int follow_countdown_ = 0;
     int follow_bitmap_number_ = 1;
+    // The videos of this run of following, by view slot, each closed when following ends.
+    std::map<int, std::unique_ptr<VideoWriter>> videos_;
     std::array<WatchedFile, kMaxSlots> vector_file_age_{};
     std::array<WatchedFile, kMaxSlots> scalar_file_age_{};
 };
