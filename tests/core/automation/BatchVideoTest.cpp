@@ -41,7 +41,6 @@ TEST(BatchVideo, TheVideoHoldsEveryUsableFrameInTheFilesOrder) {
     }
     EXPECT_EQ(played, 3U);
     EXPECT_LT(test::psnr(QImage(frames[0].output), decoded[1]), 20);  // the frames differ enough to tell
-
 }
 
 }  // namespace
