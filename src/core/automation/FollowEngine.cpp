@@ -309,6 +309,7 @@ void FollowEngine::commit(std::vector<StagedRead>& staged) {
 
 std::vector<RenderResult> FollowEngine::draw_windows(const std::vector<FollowWindow>& windows) {
     std::vector<LayoutChoice> layouts;
+    layouts.reserve(windows.size());
     for (const FollowWindow& window : windows) layouts.push_back(ws_.layout_of(window.slot));
     // Each window draws its own view into its own picture, and drawing only
     // reads the store: the windows are drawn side by side.

@@ -23,7 +23,7 @@ class TArrow_Shape_Change;
 class TChangeRatio;
 class TMaxMinSet;
 class TScalarLineWidth;
-struct ControlLayout;
+class ControlLayout;
 struct RangeStep;
 struct RememberedFolders;
 struct SwitchEffect;

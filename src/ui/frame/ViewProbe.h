@@ -15,7 +15,7 @@ namespace ruvo {
 
 class StatusBoxes;
 class TRuvo_Sub_Form;
-struct ProbeEffect;
+class ProbeEffect;
 struct Workspace;
 
 // What the probe needs of the main window: the widgets it moves the focus

@@ -166,7 +166,7 @@ void ViewWindows::close_active_view() {
 // The last opened first, as the windows are listed.
 void ViewWindows::close_all_views() {
     const QList<TRuvo_Sub_Form*> views = view_windows();
-    for (auto view = views.rbegin(); view != views.rend(); ++view) (*view)->close();
+    for (qsizetype n = views.size(); n-- > 0;) views[n]->close();
 }
 
 void ViewWindows::add_window_items(QMenu& menu) {

@@ -64,6 +64,7 @@ QPoint placed_inside(const QRect& window, QSize area) {
 
 std::vector<QPoint> icon_positions(QSize area, QSize icon, int count) {
     std::vector<QPoint> positions;
+    positions.reserve(static_cast<std::size_t>(std::max(0, count)));
     const int per_row = std::max(1, icon.width() > 0 ? area.width() / icon.width() : 1);
     for (int k = 0; k < count; ++k) {
         positions.emplace_back(k % per_row * icon.width(), area.height() - (k / per_row + 1) * icon.height());
