@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QString>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "automation/SeriesPictures.h"
 #include "data/FieldStore.h"
 #include "data/ResultReader.h"
 
@@ -44,12 +46,14 @@ std::optional<double> repeat_time_entry(const QString& text);  // 0 < minutes <=
 double auto_repeat_time(double time_limit, int repeat_number);
 
 struct FollowSettings {
-    double repeat_time = 0.0;  // check interval, minutes
-    double time_limit = 0.0;   // duration, hours
-    int repeat_number = 0;     // updates after which following ends
-    bool read_forced = false;  // reload at every check, whatever the stamps say
-    bool auto_bitmap = false;  // save a numbered bitmap of every redrawn data view
-    QString save_folder;       // where the numbered bitmaps go (Path_Sequential_Save)
+    double repeat_time = 0.0;                   // check interval, minutes
+    double time_limit = 0.0;                    // duration, hours
+    int repeat_number = 0;                      // updates after which following ends
+    bool read_forced = false;                   // reload at every check, whatever the stamps say
+    bool auto_bitmap = false;                   // save a numbered bitmap of every redrawn data view
+    QString save_folder;                        // where the numbered bitmaps go (Path_Sequential_Save)
+    PictureFormat format = PictureFormat::Bmp;  // of the numbered pictures
+    bool labelled = false;                      // the update's number and time written into each numbered picture
 };
 
 enum class FollowState { Idle, Waiting, Updating, Finished };
@@ -98,8 +102,13 @@ struct FileStamp {
 FileStamp stamp_of(const QString& path);
 
 // The numbered bitmap's file name of the view in `slot` at update `number`,
-// joined to `folder` with the platform's separator.
-QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder);
+// joined to `folder` with the platform's separator; a PNG picture's name
+// ends in ".png".
+QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder,
+                             PictureFormat format = PictureFormat::Bmp);
+// The label of a numbered picture: the update's number, as in the picture's
+// name, and the time of the update.
+QString update_label(int number, const QDateTime& time);
 
 // Follow mode: watches the project's result files and, when every one of
 // them was rewritten since the last update, reloads every view window's
@@ -177,8 +186,9 @@ private:
     // Draws every window's view, side by side on the machine's cores.
     std::vector<RenderResult> draw_windows(const std::vector<FollowWindow>& windows);
     // What became of one window's drawing: a failure, or a numbered bitmap when asked.
-    void FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check);
-    void SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check);
+    // `time` is the update's, for the pictures' labels.
+    void FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check, const QDateTime& time);
+    void SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check, const QDateTime& time);
     // Appends the update's failures to the log beside the numbered bitmaps.
     void log_failures(const std::vector<FollowFailure>& failures) const;
     QString file_of_view(int slot) const;

@@ -66,6 +66,8 @@ TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, Reme
       Follow_SaveLabel(new QLabel(text(messages::kFollowSaveLabel))),
       Follow_DirEdit(new QLineEdit),
       Forrow_BrowseBtn(button(messages::kFollowBrowse)),
+      Follow_Png_Box(new QCheckBox(text(messages::kFollowPngBox))),
+      Follow_Label_Box(new QCheckBox(text(messages::kFollowLabelBox))),
       Video_Mode_Box(new QCheckBox(text(messages::kVideoMode))),
       Follow_Start(button(messages::kFollowStart)),
       Follow_End(button(messages::kFollowEnd)),
@@ -91,6 +93,8 @@ TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, Reme
     name_widget(Follow_SaveLabel, "Follow_SaveLabel");
     name_widget(Follow_DirEdit, "Follow_DirEdit", Follow_SaveLabel->text());
     name_widget(Forrow_BrowseBtn, "Forrow_BrowseBtn");
+    name_widget(Follow_Png_Box, "Follow_Png_Box");
+    name_widget(Follow_Label_Box, "Follow_Label_Box");
     name_widget(Video_Mode_Box, "Video_Mode_Box");
     name_widget(Follow_Start, "Follow_Start");
     name_widget(Follow_End, "Follow_End");
@@ -129,6 +133,9 @@ void TFollow_Mode_Setup::build_layout() {
     folder_row->addWidget(Follow_DirEdit, 1);
     folder_row->addWidget(Forrow_BrowseBtn);
     grid->addLayout(folder_row, 6, 0, 1, 4);
+    // How the numbered pictures are written, beside the switch that saves them.
+    grid->addWidget(Follow_Png_Box, 5, 4);
+    grid->addWidget(Follow_Label_Box, 6, 4);
     grid->addWidget(Video_Mode_Box, 7, 0, 1, 4);
     grid->addWidget(Follow_Alert_Panel, 8, 0, 1, 4);
     auto* buttons = new QHBoxLayout;
@@ -151,6 +158,14 @@ void TFollow_Mode_Setup::connect_handlers() {
         engine_.settings().read_forced = on;
     });
     connect(Video_Mode_Box, &QCheckBox::clicked, this, [this](bool on) { ws_.fixed_size_mode = on; });
+    connect(Follow_Png_Box, &QCheckBox::clicked, this, [this](bool on) {
+        settings_.format = on ? PictureFormat::Png : PictureFormat::Bmp;
+        engine_.settings().format = settings_.format;
+    });
+    connect(Follow_Label_Box, &QCheckBox::clicked, this, [this](bool on) {
+        settings_.labelled = on;
+        engine_.settings().labelled = on;
+    });
     connect(Auto_Bitmap_Box, &QCheckBox::clicked, this, &TFollow_Mode_Setup::Auto_Bitmap_BoxClick);
     connect(Forrow_BrowseBtn, &QPushButton::clicked, this, &TFollow_Mode_Setup::Forrow_BrowseBtnClick);
     connect(Follow_Start, &QPushButton::clicked, this, &TFollow_Mode_Setup::Follow_StartClick);
@@ -168,6 +183,8 @@ void TFollow_Mode_Setup::showEvent(QShowEvent* event) {
     Auto_RTime_CheckBox->setChecked(auto_repeat_time_);
     Read_Forced_Box->setChecked(settings_.read_forced);
     Auto_Bitmap_Box->setChecked(settings_.auto_bitmap);
+    Follow_Png_Box->setChecked(settings_.format == PictureFormat::Png);
+    Follow_Label_Box->setChecked(settings_.labelled);
     Video_Mode_Box->setChecked(ws_.fixed_size_mode);
     show_save_folder_enabled(settings_.auto_bitmap);
     Follow_DirEdit->setText(folders_.sequential_save);
@@ -264,7 +281,8 @@ void TFollow_Mode_Setup::Auto_RTime_CheckBoxClick() {
 }
 
 void TFollow_Mode_Setup::show_save_folder_enabled(bool on) {
-    for (QWidget* control : std::initializer_list<QWidget*>{Follow_SaveLabel, Follow_DirEdit, Forrow_BrowseBtn}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{Follow_SaveLabel, Follow_DirEdit, Forrow_BrowseBtn,
+                                                            Follow_Png_Box, Follow_Label_Box}) {
         control->setEnabled(on);
     }
     Follow_Alert_Panel->setText(text(on ? messages::kFollowAlertWarning : messages::kFollowAlert));

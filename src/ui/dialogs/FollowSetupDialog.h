@@ -99,6 +99,8 @@ private:
     QLabel* Follow_SaveLabel;
     QLineEdit* Follow_DirEdit;
     QPushButton* Forrow_BrowseBtn;
+    QCheckBox* Follow_Png_Box;
+    QCheckBox* Follow_Label_Box;
     QCheckBox* Video_Mode_Box;
     QPushButton* Follow_Start;
     QPushButton* Follow_End;
