@@ -315,7 +315,7 @@ inline constexpr char kSqSeriesRangeBox[] = "全ファイル共通の値の範�
 inline constexpr char kSqRangeMeasuring[] = "全ファイルの値の範囲を調べています…";
 inline constexpr char kSqRangeUsed[] = "使用した値の範囲：";  // + "MIN .. MAX"
 inline constexpr char kSqRangeNotFixed[] =
-    "値の範囲は固定していません（ベクトル・線グラフの表示、または読めるファイルがありません）。";
+    "値の範囲は固定していません\n（ベクトルや線グラフの表示、または読めるファイルなし）。";
 
 // Where the reading of a result file stopped short (ui/ReadDetail).
 inline constexpr char kReadEndedEarly[] = "ファイルが途中で終わっています（%1 個の節点のうち %2 個まで）。";

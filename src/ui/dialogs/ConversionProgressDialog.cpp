@@ -115,7 +115,6 @@ QGroupBox* TSequential_Info::pictures_group() {
     Sq_SeriesRange_Box = add_box("Sq_SeriesRange_Box", messages::kSqSeriesRangeBox);
     Sq_Range_Label = new QLabel;
     name_widget(Sq_Range_Label, "Sq_Range_Label");
-    Sq_Range_Label->setWordWrap(true);
     Sq_Range_Label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     boxes->addWidget(Sq_Range_Label);
     boxes->addStretch(1);
@@ -133,7 +132,9 @@ QString TSequential_Info::series_range_for(const SeriesPictures& pictures) {
     Sq_Range_Label->setText(text(messages::kSqRangeMeasuring));
     QCoreApplication::processEvents();
     const QString range = target_.hold_series_range(set_.seq_file_name);
-    Sq_Range_Label->setText(range.isEmpty() ? text(messages::kSqRangeNotFixed) : text(messages::kSqRangeUsed) + range);
+    // On a line of its own, so that the dialog widens to show it whole.
+    Sq_Range_Label->setText(range.isEmpty() ? text(messages::kSqRangeNotFixed)
+                                            : text(messages::kSqRangeUsed) + u'\n' + range);
     return range;
 }
 
