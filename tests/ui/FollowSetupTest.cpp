@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "UiTestSupport.h"
+#include "VideoDecode.h"
 #include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
 #include "ui/viewwindow/ViewWindow.h"
@@ -115,6 +116,30 @@ TEST_F(FollowSetupTest, StartsSavesNumberedPicturesAndStops) {
     EXPECT_EQ(named<QPushButton>(*setup, "Follow_Start")->text(), test::text(messages::kFollowStart));
     click("Follow_Close");
     EXPECT_FALSE(setup->isVisible());
+}
+
+// The video of a view's updates plays every update at every moment, as a
+// killed program leaves it, and is closed when following ends.
+TEST_F(FollowSetupTest, WritesAVideoOfTheUpdatesThatPlaysWhileItGrows) {
+    enter("RNumber_Edit", "60");
+    click("Read_Forced_Box");
+    click("Movie_File_Box");
+    edit("Follow_DirEdit")->setText(dir.path());
+    click("Follow_Start");
+    auto* follow_timer = named<QTimer>(*main, "Follow_Timer");
+    const QString video = dir.filePath("Cnt0.mp4");
+    for (std::size_t updates = 1; updates <= 3; ++updates) {
+        follow_timer->start(1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return test::decode_video(video).size() == updates; }, 20000));
+    }
+    EXPECT_EQ(named<QLineEdit>(*main, "Follow_Info_Edit")->text(), video);
+    EXPECT_FALSE(QFile::exists(dir.filePath("Cnt00001.bmp")));  // no bitmaps asked for
+    const QImage last = test::decode_video(video).back();
+    EXPECT_GE(test::psnr(main->view_windows()[0]->image()->picture(), last), 35);
+    test::ModalScript script;
+    script.then(test::press(QMessageBox::Ok));
+    click("Follow_End");
+    EXPECT_EQ(test::decode_video(video).size(), 3U);
 }
 
 // Closing the project while following asks as the stop button does; once

@@ -83,6 +83,12 @@ QString update_label(int number, const QDateTime& time) {
     return update_number_text(number) + QStringLiteral("  ") + time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
+QString follow_video_name(const Workspace& ws, int slot, const QString& folder) {
+    const View_Info& view = ws.views.info.at(static_cast<std::size_t>(slot));
+    const QString name = bitmap_tag(view) + QString::number(view.Same_number) + QStringLiteral(".mp4");
+    return QDir::toNativeSeparators(QDir(folder).filePath(name));
+}
+
 // One data slot's file read into a copy, waiting for every other file of the update.
 struct FollowEngine::StagedRead {
     std::uint8_t file_type = kFreeSlot;
@@ -92,7 +98,26 @@ struct FollowEngine::StagedRead {
     ReadResult read;  // its header becomes the store's file range when the update commits
 };
 
+FollowEngine::~FollowEngine() { close_videos(); }
+
+void FollowEngine::stop() {
+    state_ = FollowState::Idle;
+    close_videos();
+}
+
+void FollowEngine::close_videos() {
+    std::vector<FollowFailure> failures;
+    for (const auto& [slot, video] : videos_) {
+        if (const WriteResult closed = video->finish(); !closed.ok) {
+            failures.push_back({FollowFailure::Kind::NotSaved, video->path(), closed.error});
+        }
+    }
+    videos_.clear();
+    log_failures(failures);
+}
+
 void FollowEngine::start(const FollowSettings& settings) {
+    close_videos();
     settings_ = settings;
     state_ = FollowState::Waiting;
     started_ms_ = clock_.elapsed_ms();
@@ -179,6 +204,7 @@ QString FollowEngine::file_changed_since_seen() {
 
 FollowCheck FollowEngine::finish(FollowCheck check) {
     state_ = FollowState::Finished;
+    close_videos();
     check.result = FollowCheck::Result::Finished;
     return check;
 }
@@ -317,17 +343,35 @@ void FollowEngine::FollowRedraw(const FollowWindow& window, const RenderResult& 
         check.failures.push_back({FollowFailure::Kind::NotDrawn, ws_.views.at(window.slot).Caption, drawn.reason});
         return;
     }
-    if (settings_.auto_bitmap && is_data_view(ws_.views.at(window.slot))) SaveNumberedBitmap(window, check, time);
+    if (!is_data_view(ws_.views.at(window.slot)) || (!settings_.auto_bitmap && !settings_.movie)) return;
+    // The label goes on the saved picture only: the window keeps its plot.
+    const QImage picture = settings_.labelled
+                               ? with_frame_label(*window.picture, update_label(follow_bitmap_number_, time))
+                               : *window.picture;
+    if (settings_.auto_bitmap) SaveNumberedBitmap(window.slot, picture, check);
+    if (settings_.movie) AddVideoFrame(window.slot, picture, check);
 }
 
-void FollowEngine::SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check, const QDateTime& time) {
+// Each frame is finished in the file as it comes: the video plays at every
+// moment, and following that is killed leaves the frames so far.
+void FollowEngine::AddVideoFrame(int slot, const QImage& picture, FollowCheck& check) {
+    std::unique_ptr<VideoWriter>& video = videos_[slot];
+    if (!video) {
+        video = std::make_unique<VideoWriter>(follow_video_name(ws_, slot, settings_.save_folder),
+                                              VideoSettings{settings_.movie_fps, VideoColour::Standard, true});
+    }
+    const WriteResult added = video->add_frame(picture);
+    if (added.ok) {
+        if (!check.saved.contains(video->path())) check.saved.push_back(video->path());
+    } else {
+        check.failures.push_back({FollowFailure::Kind::NotSaved, video->path(), added.error});
+    }
+}
+
+void FollowEngine::SaveNumberedBitmap(int slot, const QImage& picture, FollowCheck& check) {
     const QString path =
-        numbered_bitmap_name(ws_, window.slot, follow_bitmap_number_, settings_.save_folder, settings_.format);
-    // The label goes on the saved picture only: the window keeps its plot.
-    const QImage saved = settings_.labelled
-                             ? with_frame_label(*window.picture, update_label(follow_bitmap_number_, time))
-                             : *window.picture;
-    const WriteResult written = save_series_picture(saved, path, settings_.format);
+        numbered_bitmap_name(ws_, slot, follow_bitmap_number_, settings_.save_folder, settings_.format);
+    const WriteResult written = save_series_picture(picture, path, settings_.format);
     if (written.ok) {
         check.saved.push_back(path);
     } else {
@@ -338,7 +382,7 @@ void FollowEngine::SaveNumberedBitmap(const FollowWindow& window, FollowCheck& c
 // One line a failure: the time, the view or bitmap, and why. A log that
 // cannot be written loses nothing the window does not show.
 void FollowEngine::log_failures(const std::vector<FollowFailure>& failures) const {
-    if (failures.empty() || !settings_.auto_bitmap) return;
+    if (failures.empty() || (!settings_.auto_bitmap && !settings_.movie)) return;
     QFile log(QDir(settings_.save_folder).filePath(QString::fromLatin1(kFollowLogName)));
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) return;
     const QString now = QDateTime::currentDateTime().toString(Qt::ISODate);

@@ -8,12 +8,15 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "automation/SeriesPictures.h"
 #include "data/FieldStore.h"
 #include "data/ResultReader.h"
+#include "export/VideoWriter.h"
 
 namespace ruvo {
 
@@ -46,14 +49,16 @@ std::optional<double> repeat_time_entry(const QString& text);  // 0 < minutes <=
 double auto_repeat_time(double time_limit, int repeat_number);
 
 struct FollowSettings {
-    double repeat_time = 0.0;                   // check interval, minutes
-    double time_limit = 0.0;                    // duration, hours
-    int repeat_number = 0;                      // updates after which following ends
-    bool read_forced = false;                   // reload at every check, whatever the stamps say
-    bool auto_bitmap = false;                   // save a numbered bitmap of every redrawn data view
-    QString save_folder;                        // where the numbered bitmaps go (Path_Sequential_Save)
+    double repeat_time = 0.0;  // check interval, minutes
+    double time_limit = 0.0;   // duration, hours
+    int repeat_number = 0;     // updates after which following ends
+    bool read_forced = false;  // reload at every check, whatever the stamps say
+    bool auto_bitmap = false;  // save a numbered bitmap of every redrawn data view
+    QString save_folder;       // where the numbered bitmaps go (Path_Sequential_Save)
+    bool movie = false;        // add every redrawn data view to a video of its own there
+    int movie_fps = kFramesPerSecondUpDown.start;
     PictureFormat format = PictureFormat::Bmp;  // of the numbered pictures
-    bool labelled = false;                      // the update's number and time written into each numbered picture
+    bool labelled = false;  // the update's number and time written into each numbered picture and video frame
 };
 
 enum class FollowState { Idle, Waiting, Updating, Finished };
@@ -109,6 +114,9 @@ QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QS
 // The label of a numbered picture: the update's number, as in the picture's
 // name, and the time of the update.
 QString update_label(int number, const QDateTime& time);
+// The video of a view's updates in `folder`: the view's kind and same-name
+// number, as its bitmaps start ("Cnt0.mp4" beside "Cnt00001.bmp").
+QString follow_video_name(const Workspace& ws, int slot, const QString& folder);
 
 // Follow mode: watches the project's result files and, when every one of
 // them was rewritten since the last update, reloads every view window's
@@ -127,11 +135,14 @@ public:
     static constexpr int kSettleMs = 1000;
 
     FollowEngine(Workspace& ws, const FollowClock& clock) : ws_(ws), clock_(clock) {}
+    ~FollowEngine();
+    FollowEngine(const FollowEngine&) = delete;
+    FollowEngine& operator=(const FollowEngine&) = delete;
 
     // Idle or Finished or Waiting -> Waiting, with every counter reset and the stamps recorded.
     void start(const FollowSettings& settings);
     // Any state -> Idle.
-    void stop() { state_ = FollowState::Idle; }
+    void stop();
 
     // One tick of the follow timer. `windows` are the open view windows from
     // the first opened to the last; `window_drawn(n)` runs after windows[n]
@@ -188,7 +199,11 @@ private:
     // What became of one window's drawing: a failure, or a numbered bitmap when asked.
     // `time` is the update's, for the pictures' labels.
     void FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check, const QDateTime& time);
-    void SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check, const QDateTime& time);
+    // `picture` is the window's, labelled when asked.
+    void SaveNumberedBitmap(int slot, const QImage& picture, FollowCheck& check);
+    void AddVideoFrame(int slot, const QImage& picture, FollowCheck& check);
+    // Finishes every video of the run; what cannot be finished goes into the log.
+    void close_videos();
     // Appends the update's failures to the log beside the numbered bitmaps.
     void log_failures(const std::vector<FollowFailure>& failures) const;
     QString file_of_view(int slot) const;
@@ -203,6 +218,8 @@ private:
     int follow_tick_count_ = 0;
     int follow_countdown_ = 0;
     int follow_bitmap_number_ = 1;
+    // The videos of this run of following, by view slot, each closed when following ends.
+    std::map<int, std::unique_ptr<VideoWriter>> videos_;
     std::array<WatchedFile, kMaxSlots> vector_file_age_{};
     std::array<WatchedFile, kMaxSlots> scalar_file_age_{};
 };

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
@@ -15,6 +16,7 @@
 #include "ui/Messages.h"
 #include "ui/WidgetNames.h"
 #include "ui/controls/UpDown.h"
+#include "view/BarLimits.h"
 #include "view/TypedReal.h"
 
 namespace ruvo {
@@ -69,6 +71,9 @@ TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, Reme
       Follow_Png_Box(new QCheckBox(text(messages::kFollowPngBox))),
       Follow_Label_Box(new QCheckBox(text(messages::kFollowLabelBox))),
       Video_Mode_Box(new QCheckBox(text(messages::kVideoMode))),
+      Movie_File_Box(new QCheckBox(text(messages::kMovieFile))),
+      Movie_Fps_Label(new QLabel(text(messages::kMovieFps))),
+      Movie_Fps_Box(new QSpinBox),
       Follow_Start(button(messages::kFollowStart)),
       Follow_End(button(messages::kFollowEnd)),
       Follow_Close(button(messages::kCloseButton)),
@@ -96,6 +101,11 @@ TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, Reme
     name_widget(Follow_Png_Box, "Follow_Png_Box");
     name_widget(Follow_Label_Box, "Follow_Label_Box");
     name_widget(Video_Mode_Box, "Video_Mode_Box");
+    name_widget(Movie_File_Box, "Movie_File_Box");
+    name_widget(Movie_Fps_Box, "Movie_Fps_Box", Movie_Fps_Label->text());
+    Movie_Fps_Label->setBuddy(Movie_Fps_Box);
+    Movie_Fps_Box->setRange(kFramesPerSecondUpDown.min, kFramesPerSecondUpDown.max);
+    Movie_Fps_Box->setValue(kFramesPerSecondUpDown.start);
     name_widget(Follow_Start, "Follow_Start");
     name_widget(Follow_End, "Follow_End");
     name_widget(Follow_Close, "Follow_Close");
@@ -137,10 +147,15 @@ void TFollow_Mode_Setup::build_layout() {
     grid->addWidget(Follow_Png_Box, 5, 4);
     grid->addWidget(Follow_Label_Box, 6, 4);
     grid->addWidget(Video_Mode_Box, 7, 0, 1, 4);
-    grid->addWidget(Follow_Alert_Panel, 8, 0, 1, 4);
+    auto* movie_row = new QHBoxLayout;
+    movie_row->addWidget(Movie_File_Box, 1);
+    movie_row->addWidget(Movie_Fps_Label);
+    movie_row->addWidget(Movie_Fps_Box);
+    grid->addLayout(movie_row, 8, 0, 1, 4);
+    grid->addWidget(Follow_Alert_Panel, 9, 0, 1, 4);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* pressed : {Follow_Start, Follow_End, Follow_Close}) buttons->addWidget(pressed);
-    grid->addLayout(buttons, 9, 0, 1, 4);
+    grid->addLayout(buttons, 10, 0, 1, 4);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -167,6 +182,8 @@ void TFollow_Mode_Setup::connect_handlers() {
         engine_.settings().labelled = on;
     });
     connect(Auto_Bitmap_Box, &QCheckBox::clicked, this, &TFollow_Mode_Setup::Auto_Bitmap_BoxClick);
+    connect(Movie_File_Box, &QCheckBox::clicked, this, &TFollow_Mode_Setup::Movie_File_BoxClick);
+    connect(Movie_Fps_Box, &QSpinBox::valueChanged, this, [this](int fps) { settings_.movie_fps = fps; });
     connect(Forrow_BrowseBtn, &QPushButton::clicked, this, &TFollow_Mode_Setup::Forrow_BrowseBtnClick);
     connect(Follow_Start, &QPushButton::clicked, this, &TFollow_Mode_Setup::Follow_StartClick);
     connect(Follow_End, &QPushButton::clicked, this, &TFollow_Mode_Setup::Follow_EndClick);
@@ -186,7 +203,10 @@ void TFollow_Mode_Setup::showEvent(QShowEvent* event) {
     Follow_Png_Box->setChecked(settings_.format == PictureFormat::Png);
     Follow_Label_Box->setChecked(settings_.labelled);
     Video_Mode_Box->setChecked(ws_.fixed_size_mode);
-    show_save_folder_enabled(settings_.auto_bitmap);
+    Movie_File_Box->setChecked(settings_.movie);
+    Movie_Fps_Box->setValue(settings_.movie_fps);
+    Movie_Fps_Box->setEnabled(settings_.movie);
+    show_save_folder_enabled(settings_.auto_bitmap || settings_.movie);
     Follow_DirEdit->setText(folders_.sequential_save);
     QDialog::showEvent(event);
 }
@@ -294,7 +314,14 @@ void TFollow_Mode_Setup::show_save_folder_enabled(bool on) {
 void TFollow_Mode_Setup::Auto_Bitmap_BoxClick() {
     settings_.auto_bitmap = Auto_Bitmap_Box->isChecked();
     engine_.settings().auto_bitmap = settings_.auto_bitmap;
-    show_save_folder_enabled(settings_.auto_bitmap);
+    show_save_folder_enabled(settings_.auto_bitmap || settings_.movie);
+}
+
+// A video starts with the next start of following, in the save folder.
+void TFollow_Mode_Setup::Movie_File_BoxClick() {
+    settings_.movie = Movie_File_Box->isChecked();
+    Movie_Fps_Box->setEnabled(settings_.movie);
+    show_save_folder_enabled(settings_.auto_bitmap || settings_.movie);
 }
 
 void TFollow_Mode_Setup::Forrow_BrowseBtnClick() {
@@ -320,7 +347,7 @@ bool TFollow_Mode_Setup::save_folder_accepted() {
 
 void TFollow_Mode_Setup::Follow_StartClick() {
     if (engine_.follow_active() && !ask(messages::kRestartFollow)) return;
-    if (Auto_Bitmap_Box->isChecked() && !save_folder_accepted()) return;
+    if ((Auto_Bitmap_Box->isChecked() || Movie_File_Box->isChecked()) && !save_folder_accepted()) return;
     const std::optional<FollowSettings> entered = entered_settings();
     if (!entered) {
         const bool blank = typed_real(TLimit_Edit->text()).value_or(0) == 0 ||

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace ruvo {
 
@@ -52,6 +53,7 @@ private:
     void RTime_UpDownClick(int position);
     void Auto_RTime_CheckBoxClick();
     void Auto_Bitmap_BoxClick();
+    void Movie_File_BoxClick();
     void Forrow_BrowseBtnClick();
     void Follow_StartClick();
     void Follow_EndClick();
@@ -102,6 +104,9 @@ private:
     QCheckBox* Follow_Png_Box;
     QCheckBox* Follow_Label_Box;
     QCheckBox* Video_Mode_Box;
+    QCheckBox* Movie_File_Box;
+    QLabel* Movie_Fps_Label;
+    QSpinBox* Movie_Fps_Box;
     QPushButton* Follow_Start;
     QPushButton* Follow_End;
     QPushButton* Follow_Close;

@@ -4,6 +4,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
 #include "TestSupport.h"
 #include "VideoDecode.h"
 #include "export/VideoWriter.h"
@@ -65,8 +70,8 @@ TEST(VideoWriter, OddSidesGrowByAWhiteLine) {
     EXPECT_EQ(frames[0].pixel(100, 221), qRgb(255, 255, 255));
 }
 
-// A growing video plays the frames written so far at every moment, as a
-// killed program leaves it.
+// A growing video plays the frames written so far at every moment, and
+// after its program is killed.
 TEST(VideoWriter, AGrowingVideoPlaysWhatItHoldsBeforeItIsFinished) {
     const QImage contour = cavity_view(kContourView);
     QTemporaryDir dir;
@@ -81,6 +86,19 @@ TEST(VideoWriter, AGrowingVideoPlaysWhatItHoldsBeforeItIsFinished) {
         }
         ASSERT_TRUE(video.finish().ok);
         EXPECT_EQ(test::decode_video(path).size(), 2U) << name;
+
+        // A program killed while it writes leaves the frames it wrote.
+        const QString killed = dir.filePath(QStringLiteral("killed-") + QString::fromLatin1(name));
+        const pid_t child = fork();
+        if (child == 0) {
+            VideoWriter growing(killed, {2, VideoColour::Standard, true});
+            for (int n = 0; n < 2; ++n) growing.add_frame(contour);
+            raise(SIGKILL);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        EXPECT_EQ(test::decode_video(killed).size(), 2U) << name;
     }
 }
 
