@@ -156,7 +156,8 @@ void BM_ReadDrawWriteFrame(benchmark::State& state) {
     NoStatusBoxes status;
     for (auto _ : state) {
         const FrameResult frame =
-            convert_and_save(*scene.ws, scene.slot, cavity("CAVITY.P"), dir.path(), image, progress, status);
+            convert_and_save(*scene.ws, scene.slot, cavity("CAVITY.P"), sequential_output_name(dir.path(), "CAVITY.P"),
+                             SeriesPictures{}, image, progress, status);
         if (!frame.saved()) state.SkipWithError("cannot write the frame");
     }
     state.counters["frames/s"] =

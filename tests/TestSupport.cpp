@@ -51,4 +51,15 @@ QImage sample_picture(const QString& project, FileKind kind, void (*adjust)(View
     return image;
 }
 
+QRect changed_area(const QImage& a, const QImage& b) {
+    const QImage first = a.convertToFormat(QImage::Format_RGB32), second = b.convertToFormat(QImage::Format_RGB32);
+    QRect area;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) {
+            if (first.pixel(x, y) != second.pixel(x, y)) area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
 }  // namespace ruvo::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 
 #include <csignal>
@@ -31,6 +32,10 @@ QString example(const QString& relative);
 // The view of the first file of `kind` in a sample project, adjusted, as
 // the window draws it.
 QImage sample_picture(const QString& project, FileKind kind, void (*adjust)(View_Info&));
+
+// The smallest rectangle holding every pixel in which two pictures of one
+// size differ; empty when none does.
+QRect changed_area(const QImage& a, const QImage& b);
 
 // Runs `write` with files limited to `bytes` bytes, so that writing fails
 // the way it does on a full disk; returns what `write` returns.

@@ -102,6 +102,12 @@ QString settle_view(RenderOptions& options) {
     }
     return {};
 }
+// Whether an option of how a batch writes its pictures was given.
+bool asks_for_series_pictures(const RenderOptions& options) {
+    const SeriesPictures& p = options.pictures;
+    return options.png || p.numbered || p.labelled || p.series_range;
+}
+
 // A batch draws a data file's view into a folder, a video or both.
 ParseResult settle_batch(RenderOptions& options) {
     if (options.kind == FileKind::Grid) return {std::nullopt, QStringLiteral("--batch needs --vector N or --scalar N")};
@@ -115,6 +121,10 @@ ParseResult settle_batch(RenderOptions& options) {
             return {std::nullopt, QStringLiteral("--video: %1").arg(refusal)};
         }
     }
+    if (options.pictures.series_range && options.range) {
+        return {std::nullopt, QStringLiteral("--series-range and --range each fix the range: give one")};
+    }
+    if (options.png) options.pictures.format = PictureFormat::Png;
     return {options, {}};
 }
 }  // namespace
@@ -235,6 +245,10 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"ticks", &options.ticks},
         {"other-axis", &options.other_axis},
         {"batch", &options.batch},
+        {"png", &options.png},
+        {"numbered", &options.pictures.numbered},
+        {"label", &options.pictures.labelled},
+        {"series-range", &options.pictures.series_range},
         {"help", &options.help},
         {"h", &options.help},
         {"version", &options.version},
@@ -273,6 +287,9 @@ ParseResult parse_render_options(const QStringList& arguments) {
     }
     options.project = positional.front();
     if (options.batch) return settle_batch(options);
+    if (asks_for_series_pictures(options)) {
+        return {std::nullopt, QStringLiteral("--png, --numbered, --label and --series-range go with --batch")};
+    }
     if (options.output.isEmpty()) return {std::nullopt, QStringLiteral("name the output picture with -o")};
     const QString suffix = options.output.section(u'.', -1).toLower();
     if (!options.output.contains(u'.') || (suffix != "png" && suffix != "bmp" && suffix != "gra")) {
@@ -410,6 +427,18 @@ QString render_usage() {
                "                          one line a file: ok and its picture, or why not\n"
                "  --jobs N                draw on N threads, %11 (default: one a core);\n"
                "                          the pictures are the same for any N\n"
+               "  --png                   save .png pictures instead of .bmp\n"
+               "  --numbered              name the pictures 0001, 0002, ... in the order\n"
+               "                          given (more digits when the list needs them)\n"
+               "  --label                 write each data file's name into the top right\n"
+               "                          corner of its picture (and video frame)\n"
+               "  --series-range          read every file first and draw every picture with\n"
+               "                          the smallest and largest value of the whole series\n"
+               "                          over the view's area (files that cannot be read are\n"
+               "                          left out), so that levels and colours mean the same\n"
+               "                          in every picture; says the range on standard output\n"
+               "                          and in the log. No effect on a vector view or a\n"
+               "                          line plot, which scale themselves\n"
                "  --video FILE            also (or, without --out-dir, only) write the pictures\n"
                "                          as the frames of a video, in the order given: .mp4\n"
                "                          or .mkv (H.264) or .webm (VP9)\n"

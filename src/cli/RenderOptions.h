@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "automation/SeriesPictures.h"
 #include "data/FieldStore.h"
 #include "export/VideoWriter.h"
 
@@ -43,6 +44,8 @@ struct RenderOptions {
     QString video;
     std::optional<int> fps;
     QString video_colour = QStringLiteral("standard");
+    bool png = false;
+    SeriesPictures pictures;  // how the batch's pictures are written
 
     // Switches and values of the view's record; unset ones keep the defaults.
     bool colour = false;

@@ -180,7 +180,9 @@ int run(const ruvo::cli::RenderOptions& options) {
 // Every file of the batch drawn on one view of the project's grid, so that
 // a bad file, wherever it stands, costs only its own picture.
 int run_batch(const ruvo::cli::RenderOptions& options) {
-    if (const auto same = ruvo::duplicate_picture_name(options.batch_files)) {
+    // Numbered pictures never share a name.
+    if (const auto same =
+            options.pictures.numbered ? std::nullopt : ruvo::duplicate_picture_name(options.batch_files)) {
         say(QStringLiteral("ruvo-render: %1 and %2 would give the same picture").arg(same->first, same->second));
         return kUsage;
     }
@@ -202,10 +204,14 @@ int run_batch(const ruvo::cli::RenderOptions& options) {
         video.emplace(options.video, ruvo::cli::video_settings(options));
         sink = {options.video, [&](const QImage& picture) { return video->add_frame(picture); }};
     }
-    const std::vector<ruvo::FrameResult> frames = ruvo::run_batch(
+    const ruvo::BatchRun batch = ruvo::run_batch(
         [&](ruvo::Workspace& ws) { return set_up_view(ws, options, stand_in, [](const QString&) {}).slot; },
-        options.batch_files, options.out_dir, jobs, [&](int done) { bar.show(done); }, sink);
+        options.batch_files, options.out_dir, jobs, [&](int done) { bar.show(done); }, sink, options.pictures);
     bar.finish();
+    const std::vector<ruvo::FrameResult>& frames = batch.frames;
+    if (!batch.series_range.isEmpty()) {
+        std::printf("%s%s\n", ruvo::messages::kSeriesRangeUsed, batch.series_range.toLocal8Bit().constData());
+    }
     int failed = 0;
     for (std::size_t k = 0; k < frames.size(); ++k) {
         const QString failure = frames[k].failure();
@@ -227,7 +233,8 @@ int run_batch(const ruvo::cli::RenderOptions& options) {
     if (!options.out_dir.isEmpty()) {
         std::printf("%d of %d pictures written to %s\n", written, static_cast<int>(frames.size()),
                     options.out_dir.toLocal8Bit().constData());
-        const ruvo::WriteResult log = ruvo::write_conversion_log(options.out_dir, options.batch_files, frames);
+        const ruvo::WriteResult log =
+            ruvo::write_conversion_log(options.out_dir, options.batch_files, frames, batch.series_range);
         if (!log.ok) {
             say(QStringLiteral("%1: cannot write the file: %2")
                     .arg(QDir(options.out_dir).filePath(QString::fromLatin1(ruvo::kConversionLogName)), log.error));

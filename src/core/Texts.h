@@ -25,6 +25,9 @@ inline constexpr char kBaseNameOfOtherKind[] =
     "%1: a file of the other kind with the same base name is open already; vector and scalar files need names of "
     "their own.";
 
+// A conversion's range fixed for the whole series, in its log and on the command line; + "MIN .. MAX".
+inline constexpr char kSeriesRangeUsed[] = "value range of the series: ";
+
 // Drawing.
 inline constexpr char kRedrawError[] =
     "2度目のエラーなら再起動してください！ファイルが正常に読み込まれていないかもしれません。";

@@ -270,6 +270,8 @@ inline constexpr char kSecondsSuffix[] = " 秒";
 inline constexpr char kFollowFinished[] = "追尾終了";
 inline constexpr char kRereading[] = "再読み込み中";
 inline constexpr char kFollowNotDrawn[] = "描画できません：";  // + the view's caption
+inline constexpr char kFollowPngBox[] = "PNG形式で保存(&P)";
+inline constexpr char kFollowLabelBox[] = "更新番号と時刻を画像に書き込む(&L)";
 
 // Sequential conversion: the choice of the files and the run.
 inline constexpr char kSequentialMainCaption[] = "Ruvo - シーケンシャルファイルの変換保存";
@@ -306,6 +308,16 @@ inline constexpr char kConversionMoreFailures[] = "ほか %1 個";              
 inline constexpr char kConversionNotReached[] = "変換しなかったファイル（変換が途中で終わったため）：%1 個";
 inline constexpr char kConversionLogIn[] = "ファイルごとの結果の記録：";        // + the log's path
 inline constexpr char kConversionLogFailed[] = "変換の記録を保存できません。";  // + the path and the system's reason
+// How the run writes its pictures.
+inline constexpr char kSqPicturesGroup[] = "画像の保存";
+inline constexpr char kSqPngBox[] = "PNG形式で保存(&P)";
+inline constexpr char kSqNumberedBox[] = "連番の名前で保存 (0001, 0002, …)(&N)";
+inline constexpr char kSqLabelBox[] = "ファイル名を画像に書き込む(&L)";
+inline constexpr char kSqSeriesRangeBox[] = "全ファイル共通の値の範囲で描く(&R)";
+inline constexpr char kSqRangeMeasuring[] = "全ファイルの値の範囲を調べています…";
+inline constexpr char kSqRangeUsed[] = "使用した値の範囲：";  // + "MIN .. MAX"
+inline constexpr char kSqRangeNotFixed[] =
+    "値の範囲は固定していません\n（ベクトルや線グラフの表示、または読めるファイルなし）。";
 
 // Where the reading of a result file stopped short (ui/ReadDetail).
 inline constexpr char kReadEndedEarly[] = "ファイルが途中で終わっています（%1 個の節点のうち %2 個まで）。";

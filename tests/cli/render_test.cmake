@@ -56,6 +56,10 @@ expect_run(1 "${cylinder}" --view fill -o "${WORK}/x.png")
 expect_run(1 "${cylinder}" --vector 0 --scalar 0 -o "${WORK}/x.png")
 expect_run(1 "${cylinder}" --scalar 5 -o "${WORK}/x.png")
 expect_contains("${last_err}" "no scalar file at list position 5")
+expect_run(1 "${cylinder}" --scalar 0 --png -o "${WORK}/x.png")
+expect_contains("${last_err}" "go with --batch")
+expect_run(1 "${cylinder}" --scalar 0 --series-range --range 0,1 --batch "${WORK}/x.p" --out-dir "${WORK}")
+expect_contains("${last_err}" "give one")
 foreach(bad "--lines;0" "--lines;101" "--bands;9" "--bands;256" "--length;0" "--x-step;21" "--y-dot;41"
             "--line-width;31" "--range;5,1" "--range;1,nan" "--ratio;0" "--arrow;2,0.2" "--arrow;0.2"
             "--xpos;150" "--axis;diagonal" "--magnification;abc")

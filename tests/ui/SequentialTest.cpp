@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -13,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "Texts.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
@@ -144,6 +147,42 @@ TEST(SequentialRun, ABadFirstFileIsReportedAndSkippedAndTheRunEndsWithItsSummary
     const QString elapsed = main->findChild<TSequential_Info*>()->findChild<QLineEdit*>("Sq_Time_Edit")->text();
     EXPECT_TRUE(elapsed.startsWith(text(messages::kSqTimeBefore)) && elapsed.endsWith(text(messages::kSecondsSuffix)))
         << elapsed.toStdString();
+}
+
+// Numbered PNG pictures drawn with one range for the whole series: the
+// dialog, the summary and the log say the range, and the view has its own
+// range back after the run.
+TEST(SequentialRun, OneRangeForTheSeriesIsSaidAndTheViewGetsItsOwnBackAfterTheRun) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out");
+    QDir().mkpath(out);
+    SequentialSet set{1, test::write_grid(dir.path(), "GRID.GRD"), {}, SequentialKind::Scalar};
+    set.seq_file_name << test::write_scalar(dir.path(), "run1.p") << test::write_scalar(dir.path(), "run2.p", 3, 3, 10);
+    RememberedFolders folders;
+    folders.sequential_save = out;
+    folders.write();
+    auto main = test::shown_main_window();
+    main->workspace().sequential = set;
+    main->OpenSequentialSet();
+    ModalScript script;
+    script.then([](QWidget* info) {
+        QTimer::singleShot(0, info, [info] {
+            for (const char* box : {"Sq_Png_Box", "Sq_Numbered_Box", "Sq_SeriesRange_Box"})
+                child<QCheckBox>(info, box)->setChecked(true);
+            child<QPushButton>(info, "Sq_Start")->click();
+            static_cast<QDialog*>(info)->accept();
+        });
+    });
+    script.then(test::press(QMessageBox::Ok));  // the summary
+    child<QToolButton>(main.get(), "Sq_StartSB")->click();
+    ASSERT_TRUE(script.finished() && script.unexpected() == 0);
+    EXPECT_EQ(main->findChild<QLabel*>("Sq_Range_Label")->text(), text(messages::kSqRangeUsed) + "\n1 .. 18");
+    EXPECT_TRUE(script.messages().value(0).contains(text(messages::kSqRangeUsed) + "1 .. 18"));
+    EXPECT_EQ(QDir(out).entryList({"0*"}, QDir::Files), (QStringList{"0001.png", "0002.png"}));
+    EXPECT_TRUE(
+        test::read_text(out + "/ruvo-conversion.log").startsWith(text(messages::kSeriesRangeUsed) + "1 .. 18\n"));
+    const View_Info& view = main->workspace().views.at(main->current_view()->slot());
+    EXPECT_FALSE(view.min_changed || view.max_changed);
 }
 
 // A set chosen through the dialog, run from the run dialog and stopped

@@ -25,13 +25,20 @@ struct PictureSink {
     std::function<WriteResult(const QImage& picture)> take;
 };
 
+struct BatchRun {
+    std::vector<FrameResult> frames;  // in the order of the files
+    QString series_range;             // the range fixed for the whole series, if one was
+};
+
 // Converts `files` as a sequential conversion run does, into pictures in
-// `folder` (none: only into the sink), on `jobs` threads with one workspace
-// each. Every frame depends only on the set-up and its own file, so the
-// pictures do not depend on the number of threads. `frame_done` is called
-// (from the worker threads, one at a time) after each file. The results are
-// in the order of `files`.
-std::vector<FrameResult> run_batch(const BatchSetUp& set_up, const QStringList& files, const QString& folder, int jobs,
-                                   const std::function<void(int done)>& frame_done, const PictureSink& sink = {});
+// `folder` (none: only into the sink) written as `pictures` asks, on `jobs`
+// threads with one workspace each. Every frame depends only on the set-up,
+// its own file and the series' range when that is asked for (measured
+// first, on the same threads), so the pictures do not depend on the number
+// of threads. `frame_done` is called (from the worker threads, one at a
+// time) after each file.
+BatchRun run_batch(const BatchSetUp& set_up, const QStringList& files, const QString& folder, int jobs,
+                   const std::function<void(int done)>& frame_done, const PictureSink& sink = {},
+                   const SeriesPictures& pictures = {});
 
 }  // namespace ruvo

@@ -15,7 +15,7 @@
 #include "data/FileNames.h"
 #include "data/Nearest.h"
 #include "data/ResultReader.h"
-#include "export/BitmapSave.h"
+#include "plot/FrameLabel.h"
 #include "plot/Progress.h"
 #include "plot/Renderer.h"
 #include "view/BarLimits.h"
@@ -68,11 +68,19 @@ FileStamp stamp_of(const QString& path) {
     return {static_cast<qint64>(modified.time_since_epoch().count()), static_cast<qint64>(size)};
 }
 
-QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder) {
+namespace {
+QString update_number_text(int number) { return QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0')); }
+}  // namespace
+
+QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder, PictureFormat format) {
     const View_Info& view = ws.views.info.at(static_cast<std::size_t>(slot));
-    const QString name = bitmap_tag(view) + QString::number(view.Same_number) +
-                         QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0')) + QStringLiteral(".bmp");
+    const QString name =
+        bitmap_tag(view) + QString::number(view.Same_number) + update_number_text(number) + picture_suffix(format);
     return QDir::toNativeSeparators(QDir(folder).filePath(name));
+}
+
+QString update_label(int number, const QDateTime& time) {
+    return update_number_text(number) + QStringLiteral("  ") + time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
 QString follow_video_name(const Workspace& ws, int slot, const QString& folder) {
@@ -231,9 +239,10 @@ FollowCheck FollowEngine::check(const std::vector<FollowWindow>& windows,
 
     FollowCheck check{FollowCheck::Result::Updated, check_interval_ms(), {}, {}, {}};
     const std::vector<RenderResult> drawn = draw_windows(windows);
+    const QDateTime updated = QDateTime::currentDateTime();  // one time for every picture of the update
     // From the window opened last down to the first, as the frame lists its children.
     for (std::size_t n = windows.size(); n-- > 0;) {
-        FollowRedraw(windows[n], drawn[n], check);
+        FollowRedraw(windows[n], drawn[n], check, updated);
         if (window_drawn) window_drawn(n);
     }
     log_failures(check.failures);
@@ -328,26 +337,31 @@ std::vector<RenderResult> FollowEngine::draw_windows(const std::vector<FollowWin
     return drawn;
 }
 
-void FollowEngine::FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check) {
+void FollowEngine::FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check,
+                                const QDateTime& time) {
     ws_.layout_log.append(drawn.layout_log);
     if (!drawn.ok()) {
         check.failures.push_back({FollowFailure::Kind::NotDrawn, ws_.views.at(window.slot).Caption, drawn.reason});
         return;
     }
-    if (!is_data_view(ws_.views.at(window.slot))) return;
-    if (settings_.auto_bitmap) SaveNumberedBitmap(window, check);
-    if (settings_.movie) AddVideoFrame(window, check);
+    if (!is_data_view(ws_.views.at(window.slot)) || (!settings_.auto_bitmap && !settings_.movie)) return;
+    // The label goes on the saved picture only: the window keeps its plot.
+    const QImage picture = settings_.labelled
+                               ? with_frame_label(*window.picture, update_label(follow_bitmap_number_, time))
+                               : *window.picture;
+    if (settings_.auto_bitmap) SaveNumberedBitmap(window.slot, picture, check);
+    if (settings_.movie) AddVideoFrame(window.slot, picture, check);
 }
 
 // Each frame is finished in the file as it comes: the video plays at every
 // moment, and following that is killed leaves the frames so far.
-void FollowEngine::AddVideoFrame(const FollowWindow& window, FollowCheck& check) {
-    std::unique_ptr<VideoWriter>& video = videos_[window.slot];
+void FollowEngine::AddVideoFrame(int slot, const QImage& picture, FollowCheck& check) {
+    std::unique_ptr<VideoWriter>& video = videos_[slot];
     if (!video) {
-        video = std::make_unique<VideoWriter>(follow_video_name(ws_, window.slot, settings_.save_folder),
+        video = std::make_unique<VideoWriter>(follow_video_name(ws_, slot, settings_.save_folder),
                                               VideoSettings{settings_.movie_fps, VideoColour::Standard, true});
     }
-    const WriteResult added = video->add_frame(*window.picture);
+    const WriteResult added = video->add_frame(picture);
     if (added.ok) {
         if (!check.saved.contains(video->path())) check.saved.push_back(video->path());
     } else {
@@ -355,9 +369,10 @@ void FollowEngine::AddVideoFrame(const FollowWindow& window, FollowCheck& check)
     }
 }
 
-void FollowEngine::SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check) {
-    const QString path = numbered_bitmap_name(ws_, window.slot, follow_bitmap_number_, settings_.save_folder);
-    const WriteResult written = save_bitmap(*window.picture, path);
+void FollowEngine::SaveNumberedBitmap(int slot, const QImage& picture, FollowCheck& check) {
+    const QString path =
+        numbered_bitmap_name(ws_, slot, follow_bitmap_number_, settings_.save_folder, settings_.format);
+    const WriteResult written = save_series_picture(picture, path, settings_.format);
     if (written.ok) {
         check.saved.push_back(path);
     } else {

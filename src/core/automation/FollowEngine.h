@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "automation/SeriesPictures.h"
 #include "data/FieldStore.h"
 #include "data/ResultReader.h"
 #include "export/VideoWriter.h"
@@ -55,6 +57,8 @@ struct FollowSettings {
     QString save_folder;       // where the numbered bitmaps go (Path_Sequential_Save)
     bool movie = false;        // add every redrawn data view to a video of its own there
     int movie_fps = kFramesPerSecondUpDown.start;
+    PictureFormat format = PictureFormat::Bmp;  // of the numbered pictures
+    bool labelled = false;  // the update's number and time written into each numbered picture and video frame
 };
 
 enum class FollowState { Idle, Waiting, Updating, Finished };
@@ -103,8 +107,13 @@ struct FileStamp {
 FileStamp stamp_of(const QString& path);
 
 // The numbered bitmap's file name of the view in `slot` at update `number`,
-// joined to `folder` with the platform's separator.
-QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder);
+// joined to `folder` with the platform's separator; a PNG picture's name
+// ends in ".png".
+QString numbered_bitmap_name(const Workspace& ws, int slot, int number, const QString& folder,
+                             PictureFormat format = PictureFormat::Bmp);
+// The label of a numbered picture: the update's number, as in the picture's
+// name, and the time of the update.
+QString update_label(int number, const QDateTime& time);
 // The video of a view's updates in `folder`: the view's kind and same-name
 // number, as its bitmaps start ("Cnt0.mp4" beside "Cnt00001.bmp").
 QString follow_video_name(const Workspace& ws, int slot, const QString& folder);
@@ -188,9 +197,11 @@ private:
     // Draws every window's view, side by side on the machine's cores.
     std::vector<RenderResult> draw_windows(const std::vector<FollowWindow>& windows);
     // What became of one window's drawing: a failure, or a numbered bitmap when asked.
-    void FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check);
-    void SaveNumberedBitmap(const FollowWindow& window, FollowCheck& check);
-    void AddVideoFrame(const FollowWindow& window, FollowCheck& check);
+    // `time` is the update's, for the pictures' labels.
+    void FollowRedraw(const FollowWindow& window, const RenderResult& drawn, FollowCheck& check, const QDateTime& time);
+    // `picture` is the window's, labelled when asked.
+    void SaveNumberedBitmap(int slot, const QImage& picture, FollowCheck& check);
+    void AddVideoFrame(int slot, const QImage& picture, FollowCheck& check);
     // Finishes every video of the run; what cannot be finished goes into the log.
     void close_videos();
     // Appends the update's failures to the log beside the numbered bitmaps.

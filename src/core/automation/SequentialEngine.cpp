@@ -6,8 +6,9 @@
 
 #include <algorithm>
 
+#include "Texts.h"
 #include "Workspace.h"
-#include "export/BitmapSave.h"
+#include "plot/FrameLabel.h"
 #include "view/ViewOpening.h"
 
 namespace ruvo {
@@ -80,9 +81,7 @@ void sort_naturally(QStringList& names) {
 }
 
 QString sequential_output_name(const QString& folder, const QString& data_file) {
-    const QString name = QFileInfo(data_file).fileName();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return QDir(folder).filePath((dot < 0 ? name : name.left(dot)) + QStringLiteral(".bmp"));
+    return series_picture_name(folder, {data_file}, 0, SeriesPictures{});
 }
 
 std::optional<std::pair<QString, QString>> duplicate_picture_name(const QStringList& files) {
@@ -134,22 +133,30 @@ ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImag
     return result;
 }
 
-FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const QString& folder, QImage& image,
-                             Progress& progress, StatusBoxes& status) {
+// The label goes on the saved picture only: the view keeps its plot.
+QImage series_picture(const QImage& image, const QString& name, const SeriesPictures& pictures) {
+    return pictures.labelled ? with_frame_label(image, QFileInfo(name).fileName()) : image;
+}
+
+FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const QString& output,
+                             const SeriesPictures& pictures, QImage& image, Progress& progress, StatusBoxes& status) {
     FrameResult frame;
-    frame.output = sequential_output_name(folder, name);
+    frame.output = output;
     frame.converted = ConvertOneFile(ws, slot, name, image, progress, status);
-    if (frame.converted.usable()) frame.written = save_bitmap(image, frame.output);
+    if (!frame.converted.usable()) return frame;
+    frame.written = save_series_picture(series_picture(image, name, pictures), output, pictures.format);
     return frame;
 }
 
-QByteArray conversion_log(const QStringList& files, const std::vector<FrameResult>& frames) {
+QByteArray conversion_log(const QStringList& files, const std::vector<FrameResult>& frames,
+                          const QString& series_range) {
     const auto outcome = [&](std::size_t k) {
         if (k >= frames.size()) return QStringLiteral("not converted: the run ended before it");
         const QString failure = frames[k].failure();
         return failure.isEmpty() ? QStringLiteral("ok ") + frames[k].output : failure;
     };
     QString log;
+    if (!series_range.isEmpty()) log += QString::fromUtf8(messages::kSeriesRangeUsed) + series_range + u'\n';
     for (qsizetype k = 0; k < files.size(); ++k) {
         log += files[k] + QStringLiteral(": ") + outcome(static_cast<std::size_t>(k)) + u'\n';
     }
@@ -157,9 +164,9 @@ QByteArray conversion_log(const QStringList& files, const std::vector<FrameResul
 }
 
 WriteResult write_conversion_log(const QString& folder, const QStringList& files,
-                                 const std::vector<FrameResult>& frames) {
+                                 const std::vector<FrameResult>& frames, const QString& series_range) {
     return write_whole_file(QDir(folder).filePath(QString::fromLatin1(kConversionLogName)),
-                            conversion_log(files, frames));
+                            conversion_log(files, frames, series_range));
 }
 
 }  // namespace ruvo

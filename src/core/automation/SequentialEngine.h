@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "automation/SeriesPictures.h"
+#include "automation/SeriesRange.h"
 #include "data/ResultReader.h"
 #include "data/SequentialSet.h"
 #include "data/WholeFile.h"
@@ -76,7 +78,11 @@ struct ConvertResult {
 ConvertResult ConvertOneFile(Workspace& ws, int slot, const QString& name, QImage& image, Progress& progress,
                              StatusBoxes& status);
 
-// ConvertOneFile and the save of its picture beside the others in `folder`.
+// The picture of the data file `name` as a series saves it: labelled with
+// the file's name when `pictures` asks for it.
+QImage series_picture(const QImage& image, const QString& name, const SeriesPictures& pictures);
+
+// ConvertOneFile and the save of its picture to `output`, as `pictures` asks.
 struct FrameResult {
     ConvertResult converted;
     QString output;       // the picture's path
@@ -86,8 +92,8 @@ struct FrameResult {
     // Why the file got no picture, in plain words; "" when it got one.
     QString failure() const;
 };
-FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const QString& folder, QImage& image,
-                             Progress& progress, StatusBoxes& status);
+FrameResult convert_and_save(Workspace& ws, int slot, const QString& name, const QString& output,
+                             const SeriesPictures& pictures, QImage& image, Progress& progress, StatusBoxes& status);
 
 // The log a conversion leaves beside its pictures.
 inline constexpr char kConversionLogName[] = "ruvo-conversion.log";
@@ -95,9 +101,11 @@ inline constexpr char kConversionLogName[] = "ruvo-conversion.log";
 // The log's text: one line a file of `files`, in their order: the file, then
 // "ok" and its picture, or why it got none. `frames` are the results of the
 // first files; a file beyond them was not reached (the run was stopped).
-QByteArray conversion_log(const QStringList& files, const std::vector<FrameResult>& frames);
+// A range fixed for the whole series (its text) heads the log.
+QByteArray conversion_log(const QStringList& files, const std::vector<FrameResult>& frames,
+                          const QString& series_range = {});
 // Writes that log whole as kConversionLogName in `folder`.
 WriteResult write_conversion_log(const QString& folder, const QStringList& files,
-                                 const std::vector<FrameResult>& frames);
+                                 const std::vector<FrameResult>& frames, const QString& series_range = {});
 
 }  // namespace ruvo

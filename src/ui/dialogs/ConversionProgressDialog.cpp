@@ -1,9 +1,11 @@
 #include "ui/dialogs/ConversionProgressDialog.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,13 +67,16 @@ QString failure_text(const FrameResult& frame) {
 
 }  // namespace
 
-TSequential_Info::TSequential_Info(const SequentialSet& set, const RememberedFolders& folders, Convert convert,
+TSequential_Info::TSequential_Info(const SequentialSet& set, const RememberedFolders& folders, ConversionTarget& target,
                                    QWidget* parent)
-    : QDialog(parent), set_(set), folders_(folders), convert_(std::move(convert)) {
+    : QDialog(parent), set_(set), folders_(folders), target_(target) {
     setObjectName(QStringLiteral("Sequential_Info"));
     setAccessibleDescription(objectName());
     setWindowTitle(text(messages::kSqInfoCaption));
-    auto* column = new QVBoxLayout(this);
+    auto* sides = new QHBoxLayout(this);
+    auto* column = new QVBoxLayout;
+    sides->addLayout(column);
+    sides->addWidget(pictures_group());
     auto* form = new QFormLayout;
     Sq_FileName_Edit = read_out(form, "Sq_FileName_Edit", messages::kSqFileNameLabel);
     Sq_Time_Edit = read_out(form, "Sq_Time_Edit", messages::kSqTimeLabel);
@@ -94,6 +99,45 @@ TSequential_Info::TSequential_Info(const SequentialSet& set, const RememberedFol
     connect(Sq_Info_Timer, &QTimer::timeout, this, &TSequential_Info::Sq_Info_TimerTimer);
 }
 
+QGroupBox* TSequential_Info::pictures_group() {
+    Sq_Pictures_Group = new QGroupBox(text(messages::kSqPicturesGroup));
+    name_widget(Sq_Pictures_Group, "Sq_Pictures_Group");
+    auto* boxes = new QVBoxLayout(Sq_Pictures_Group);
+    const auto add_box = [boxes](const char* name, const char* caption) {
+        auto* box = new QCheckBox(text(caption));
+        name_widget(box, name);
+        boxes->addWidget(box);
+        return box;
+    };
+    Sq_Png_Box = add_box("Sq_Png_Box", messages::kSqPngBox);
+    Sq_Numbered_Box = add_box("Sq_Numbered_Box", messages::kSqNumberedBox);
+    Sq_Label_Box = add_box("Sq_Label_Box", messages::kSqLabelBox);
+    Sq_SeriesRange_Box = add_box("Sq_SeriesRange_Box", messages::kSqSeriesRangeBox);
+    Sq_Range_Label = new QLabel;
+    name_widget(Sq_Range_Label, "Sq_Range_Label");
+    Sq_Range_Label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    boxes->addWidget(Sq_Range_Label);
+    boxes->addStretch(1);
+    return Sq_Pictures_Group;
+}
+
+SeriesPictures TSequential_Info::chosen_pictures() const {
+    return {Sq_Png_Box->isChecked() ? PictureFormat::Png : PictureFormat::Bmp, Sq_Numbered_Box->isChecked(),
+            Sq_Label_Box->isChecked(), Sq_SeriesRange_Box->isChecked()};
+}
+
+QString TSequential_Info::series_range_for(const SeriesPictures& pictures) {
+    Sq_Range_Label->clear();
+    if (!pictures.series_range) return {};
+    Sq_Range_Label->setText(text(messages::kSqRangeMeasuring));
+    QCoreApplication::processEvents();
+    const QString range = target_.hold_series_range(set_.seq_file_name);
+    // On a line of its own, so that the dialog widens to show it whole.
+    Sq_Range_Label->setText(range.isEmpty() ? text(messages::kSqRangeNotFixed)
+                                            : text(messages::kSqRangeUsed) + u'\n' + range);
+    return range;
+}
+
 void TSequential_Info::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     seq_stop_ = false;
@@ -108,16 +152,22 @@ void TSequential_Info::Sq_StartClick() {
     seq_running_ = true;
     seq_start_.start();
     frames_.clear();
-    for (const QString& name : set_.seq_file_name) {
-        if (seq_stop_) break;
-        Sq_FileName_Edit->setText(sequential_output_name(folders_.sequential_save, name));
+    const SeriesPictures pictures = chosen_pictures();
+    Sq_Pictures_Group->setEnabled(false);
+    const QString series_range = series_range_for(pictures);
+    const QStringList& files = set_.seq_file_name;
+    for (qsizetype k = 0; k < files.size() && !seq_stop_; ++k) {
+        const QString output = series_picture_name(folders_.sequential_save, files, k, pictures);
+        Sq_FileName_Edit->setText(output);
         QCoreApplication::processEvents();
-        frames_.push_back(convert_(name));
+        frames_.push_back(target_.convert(files[k], output, pictures));
         QCoreApplication::processEvents();
-        if (!report(name, frames_.back())) break;
+        if (!report(files[k], frames_.back())) break;
     }
+    if (!series_range.isEmpty()) target_.release_series_range();
+    Sq_Pictures_Group->setEnabled(true);
     end_run();
-    show_summary();
+    show_summary(series_range);
 }
 
 // A file read only in part, not covering the view, or not drawn, gets no
@@ -151,12 +201,13 @@ void TSequential_Info::end_run() {
     Sq_Quit_Close->setText(text(messages::kCloseButton));
 }
 
-void TSequential_Info::show_summary() {
+void TSequential_Info::show_summary(const QString& series_range) {
     const QStringList& files = set_.seq_file_name;
     const QString log_path = QDir(folders_.sequential_save).filePath(QString::fromLatin1(kConversionLogName));
-    const WriteResult log = write_conversion_log(folders_.sequential_save, files, frames_);
+    const WriteResult log = write_conversion_log(folders_.sequential_save, files, frames_, series_range);
     const auto saved = std::count_if(frames_.begin(), frames_.end(), [](const FrameResult& f) { return f.saved(); });
     QStringList lines{text(messages::kConversionSummary).arg(saved).arg(files.size())};
+    if (!series_range.isEmpty()) lines << text(messages::kSqRangeUsed) + series_range;
     QStringList failures;
     for (std::size_t k = 0; k < frames_.size(); ++k) {
         if (frames_[k].saved()) continue;

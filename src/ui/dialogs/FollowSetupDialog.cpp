@@ -68,6 +68,8 @@ TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, Reme
       Follow_SaveLabel(new QLabel(text(messages::kFollowSaveLabel))),
       Follow_DirEdit(new QLineEdit),
       Forrow_BrowseBtn(button(messages::kFollowBrowse)),
+      Follow_Png_Box(new QCheckBox(text(messages::kFollowPngBox))),
+      Follow_Label_Box(new QCheckBox(text(messages::kFollowLabelBox))),
       Video_Mode_Box(new QCheckBox(text(messages::kVideoMode))),
       Movie_File_Box(new QCheckBox(text(messages::kMovieFile))),
       Movie_Fps_Label(new QLabel(text(messages::kMovieFps))),
@@ -96,6 +98,8 @@ TFollow_Mode_Setup::TFollow_Mode_Setup(Workspace& ws, FollowEngine& engine, Reme
     name_widget(Follow_SaveLabel, "Follow_SaveLabel");
     name_widget(Follow_DirEdit, "Follow_DirEdit", Follow_SaveLabel->text());
     name_widget(Forrow_BrowseBtn, "Forrow_BrowseBtn");
+    name_widget(Follow_Png_Box, "Follow_Png_Box");
+    name_widget(Follow_Label_Box, "Follow_Label_Box");
     name_widget(Video_Mode_Box, "Video_Mode_Box");
     name_widget(Movie_File_Box, "Movie_File_Box");
     name_widget(Movie_Fps_Box, "Movie_Fps_Box", Movie_Fps_Label->text());
@@ -139,6 +143,9 @@ void TFollow_Mode_Setup::build_layout() {
     folder_row->addWidget(Follow_DirEdit, 1);
     folder_row->addWidget(Forrow_BrowseBtn);
     grid->addLayout(folder_row, 6, 0, 1, 4);
+    // How the numbered pictures are written, beside the switch that saves them.
+    grid->addWidget(Follow_Png_Box, 5, 4);
+    grid->addWidget(Follow_Label_Box, 6, 4);
     grid->addWidget(Video_Mode_Box, 7, 0, 1, 4);
     auto* movie_row = new QHBoxLayout;
     movie_row->addWidget(Movie_File_Box, 1);
@@ -166,6 +173,14 @@ void TFollow_Mode_Setup::connect_handlers() {
         engine_.settings().read_forced = on;
     });
     connect(Video_Mode_Box, &QCheckBox::clicked, this, [this](bool on) { ws_.fixed_size_mode = on; });
+    connect(Follow_Png_Box, &QCheckBox::clicked, this, [this](bool on) {
+        settings_.format = on ? PictureFormat::Png : PictureFormat::Bmp;
+        engine_.settings().format = settings_.format;
+    });
+    connect(Follow_Label_Box, &QCheckBox::clicked, this, [this](bool on) {
+        settings_.labelled = on;
+        engine_.settings().labelled = on;
+    });
     connect(Auto_Bitmap_Box, &QCheckBox::clicked, this, &TFollow_Mode_Setup::Auto_Bitmap_BoxClick);
     connect(Movie_File_Box, &QCheckBox::clicked, this, &TFollow_Mode_Setup::Movie_File_BoxClick);
     connect(Movie_Fps_Box, &QSpinBox::valueChanged, this, [this](int fps) { settings_.movie_fps = fps; });
@@ -185,6 +200,8 @@ void TFollow_Mode_Setup::showEvent(QShowEvent* event) {
     Auto_RTime_CheckBox->setChecked(auto_repeat_time_);
     Read_Forced_Box->setChecked(settings_.read_forced);
     Auto_Bitmap_Box->setChecked(settings_.auto_bitmap);
+    Follow_Png_Box->setChecked(settings_.format == PictureFormat::Png);
+    Follow_Label_Box->setChecked(settings_.labelled);
     Video_Mode_Box->setChecked(ws_.fixed_size_mode);
     Movie_File_Box->setChecked(settings_.movie);
     Movie_Fps_Box->setValue(settings_.movie_fps);
@@ -284,7 +301,8 @@ void TFollow_Mode_Setup::Auto_RTime_CheckBoxClick() {
 }
 
 void TFollow_Mode_Setup::show_save_folder_enabled(bool on) {
-    for (QWidget* control : std::initializer_list<QWidget*>{Follow_SaveLabel, Follow_DirEdit, Forrow_BrowseBtn}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{Follow_SaveLabel, Follow_DirEdit, Forrow_BrowseBtn,
+                                                            Follow_Png_Box, Follow_Label_Box}) {
         control->setEnabled(on);
     }
     Follow_Alert_Panel->setText(text(on ? messages::kFollowAlertWarning : messages::kFollowAlert));

@@ -101,6 +101,8 @@ private:
     QLabel* Follow_SaveLabel;
     QLineEdit* Follow_DirEdit;
     QPushButton* Forrow_BrowseBtn;
+    QCheckBox* Follow_Png_Box;
+    QCheckBox* Follow_Label_Box;
     QCheckBox* Video_Mode_Box;
     QCheckBox* Movie_File_Box;
     QLabel* Movie_Fps_Label;

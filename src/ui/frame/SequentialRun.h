@@ -3,6 +3,10 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
+
+#include "ui/dialogs/ConversionProgressDialog.h"
+#include "view/ViewTable.h"
 
 class QPlainTextEdit;
 class QString;
@@ -13,8 +17,6 @@ namespace ruvo {
 class Progress;
 class StatusBoxes;
 class TRuvo_Sub_Form;
-class TSequential_Info;
-struct FrameResult;
 struct RememberedFolders;
 struct Workspace;
 
@@ -28,7 +30,7 @@ struct SequentialRunOutputs {
 
 // A run of a sequential conversion: its dialog, which each file of the set
 // goes through, read into the current view, drawn and saved.
-class SequentialRun : public QObject {
+class SequentialRun : public QObject, public ConversionTarget {
     Q_OBJECT
 
 public:
@@ -38,14 +40,18 @@ public:
 
     void show_dialog();
 
-private:
-    FrameResult convert_file(const QString& name);
+    QString hold_series_range(const QStringList& files) override;
+    void release_series_range() override;
+    FrameResult convert(const QString& name, const QString& output, const SeriesPictures& pictures) override;
 
+private:
     Workspace& ws_;
     RememberedFolders& folders_;
     SequentialRunOutputs outputs_;
     std::function<TRuvo_Sub_Form*()> current_view_;
     TSequential_Info* Sequential_Info;
+    // The view's record as it was before its range was fixed for a run.
+    std::optional<std::pair<int, View_Info>> range_before_run_;
 };
 
 }  // namespace ruvo

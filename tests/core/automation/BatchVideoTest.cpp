@@ -29,8 +29,10 @@ TEST(BatchVideo, TheVideoHoldsEveryUsableFrameInTheFilesOrder) {
         return slot;
     };
     VideoWriter video(dir.filePath("run.mp4"), {});
-    const std::vector<FrameResult> frames = run_batch(
-        set_up, files, dir.path(), 2, [](int) {}, {video.path(), [&](const QImage& p) { return video.add_frame(p); }});
+    const std::vector<FrameResult> frames =
+        run_batch(set_up, files, dir.path(), 2, [](int) {},
+                  {video.path(), [&](const QImage& p) { return video.add_frame(p); }})
+            .frames;
     ASSERT_TRUE(video.finish().ok);
     const std::vector<QImage> decoded = test::decode_video(video.path());
     ASSERT_EQ(decoded.size(), 3U);

@@ -127,6 +127,21 @@ TEST_F(FollowEngineTest, SavesEveryDataViewUnderOneNumberPerUpdate) {
     EXPECT_EQ(engine.state(), FollowState::Finished);
 }
 
+// The saved picture carries the label; the window keeps its plot.
+TEST_F(FollowEngineTest, SavesLabelledPngPicturesWhenAsked) {
+    FollowSettings settings{1.0, 1.0, 10, true, true, cylinder.dir.path()};
+    settings.format = PictureFormat::Png;
+    settings.labelled = true;
+    engine.start(settings);
+    const FollowCheck update = check();
+    ASSERT_EQ(update.saved.size(), 3);
+    EXPECT_EQ(update.saved[1], QDir(cylinder.dir.path()).filePath("Cnt00001.png"));
+    const QImage saved(update.saved[1]);
+    const QRect label = test::changed_area(saved, cylinder.pictures[2]);
+    EXPECT_TRUE(label.top() == 2 && label.right() == saved.width() - 3 && label.height() < 30) << label.height();
+    EXPECT_TRUE(update_label(12, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))) == "0012  2026-01-02 03:04:05");
+}
+
 TEST_F(FollowEngineTest, NumberedNamesHaveAtLeastFourDigits) {
     struct Case {
         std::uint8_t file_type, view_type;
