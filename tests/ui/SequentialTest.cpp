@@ -17,6 +17,7 @@
 
 #include "Texts.h"
 #include "UiTestSupport.h"
+#include "VideoDecode.h"
 #include "Workspace.h"
 #include "data/RememberedFolders.h"
 #include "ui/dialogs/FileChooser.h"
@@ -149,9 +150,9 @@ TEST(SequentialRun, ABadFirstFileIsReportedAndSkippedAndTheRunEndsWithItsSummary
         << elapsed.toStdString();
 }
 
-// Numbered PNG pictures drawn with one range for the whole series: the
-// dialog, the summary and the log say the range, and the view has its own
-// range back after the run.
+// Numbered PNG pictures drawn with one range for the whole series, and a
+// video of them: the dialog, the summary and the log say the range, the
+// video plays the pictures, and the view has its own range back after the run.
 TEST(SequentialRun, OneRangeForTheSeriesIsSaidAndTheViewGetsItsOwnBackAfterTheRun) {
     QTemporaryDir dir;
     const QString out = dir.filePath("out");
@@ -167,8 +168,9 @@ TEST(SequentialRun, OneRangeForTheSeriesIsSaidAndTheViewGetsItsOwnBackAfterTheRu
     ModalScript script;
     script.then([](QWidget* info) {
         QTimer::singleShot(0, info, [info] {
-            for (const char* box : {"Sq_Png_Box", "Sq_Numbered_Box", "Sq_SeriesRange_Box"})
+            for (const char* box : {"Sq_Png_Box", "Sq_Numbered_Box", "Sq_SeriesRange_Box", "Sq_Video_Box"})
                 child<QCheckBox>(info, box)->setChecked(true);
+            child<QLineEdit>(info, "Sq_Video_Edit")->setText("run.mp4");
             child<QPushButton>(info, "Sq_Start")->click();
             static_cast<QDialog*>(info)->accept();
         });
@@ -183,6 +185,11 @@ TEST(SequentialRun, OneRangeForTheSeriesIsSaidAndTheViewGetsItsOwnBackAfterTheRu
         test::read_text(out + "/ruvo-conversion.log").startsWith(text(messages::kSeriesRangeUsed) + "1 .. 18\n"));
     const View_Info& view = main->workspace().views.at(main->current_view()->slot());
     EXPECT_FALSE(view.min_changed || view.max_changed);
+    const std::vector<QImage> frames = test::decode_video(out + "/run.mp4");
+    ASSERT_EQ(frames.size(), 2U);
+    EXPECT_GE(test::psnr(QImage(out + "/0001.png"), frames[0]), 30);
+    EXPECT_GE(test::psnr(QImage(out + "/0002.png"), frames[1]), 30);
+    EXPECT_TRUE(script.messages().value(0).contains(text(messages::kSqVideoWritten).arg(2) + out + "/run.mp4"));
 }
 
 // A set chosen through the dialog, run from the run dialog and stopped

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -117,8 +118,48 @@ QGroupBox* TSequential_Info::pictures_group() {
     name_widget(Sq_Range_Label, "Sq_Range_Label");
     Sq_Range_Label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     boxes->addWidget(Sq_Range_Label);
+    boxes->addWidget(video_row());
     boxes->addStretch(1);
     return Sq_Pictures_Group;
+}
+
+// The video's file (a bare name goes into the save folder) and its frames per second.
+QWidget* TSequential_Info::video_row() {
+    auto* row = new QWidget;
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    Sq_Video_Box = new QCheckBox(text(messages::kSqVideoBox));
+    name_widget(Sq_Video_Box, "Sq_Video_Box");
+    Sq_Video_Edit = new QLineEdit(text(messages::kSqVideoName));
+    name_widget(Sq_Video_Edit, "Sq_Video_Edit", Sq_Video_Box->text());
+    Sq_Fps_Box = new QSpinBox;
+    name_widget(Sq_Fps_Box, "Sq_Fps_Box", text(messages::kMovieFps));
+    Sq_Fps_Box->setRange(kFramesPerSecondUpDown.min, kFramesPerSecondUpDown.max);
+    Sq_Fps_Box->setValue(kFramesPerSecondUpDown.start);
+    Sq_Fps_Box->setSuffix(QStringLiteral(" fps"));
+    line->addWidget(Sq_Video_Box);
+    line->addWidget(Sq_Video_Edit, 1);
+    line->addWidget(Sq_Fps_Box);
+    const auto enable = [this](bool on) {
+        Sq_Video_Edit->setEnabled(on);
+        Sq_Fps_Box->setEnabled(on);
+    };
+    enable(false);
+    connect(Sq_Video_Box, &QCheckBox::toggled, this, enable);
+    return row;
+}
+
+std::unique_ptr<VideoWriter> TSequential_Info::chosen_video(bool& refused) {
+    refused = false;
+    if (!Sq_Video_Box->isChecked()) return nullptr;
+    const QString path = QDir(folders_.sequential_save).filePath(Sq_Video_Edit->text().trimmed());
+    const VideoSettings settings{Sq_Fps_Box->value(), VideoColour::Standard, false};
+    if (const QString refusal = video_refusal(path, settings); !refusal.isEmpty()) {
+        QMessageBox::critical(this, text(messages::kErrorTitle), text(messages::kSqVideoRefused) + u'\n' + refusal);
+        refused = true;
+        return nullptr;
+    }
+    return std::make_unique<VideoWriter>(path, settings);
 }
 
 SeriesPictures TSequential_Info::chosen_pictures() const {
@@ -146,6 +187,9 @@ void TSequential_Info::showEvent(QShowEvent* event) {
 
 void TSequential_Info::Sq_StartClick() {
     if (seq_running_) return;
+    bool refused = false;
+    const std::unique_ptr<VideoWriter> video = chosen_video(refused);
+    if (refused) return;
     Sq_Start->setText(text(messages::kSqConverting));
     Sq_Quit_Close->setText(text(messages::kSqQuit));
     Sq_Info_Timer->start();
@@ -163,11 +207,27 @@ void TSequential_Info::Sq_StartClick() {
         frames_.push_back(target_.convert(files[k], output, pictures));
         QCoreApplication::processEvents();
         if (!report(files[k], frames_.back())) break;
+        if (video && frames_.back().converted.usable() &&
+            !video->add_frame(series_picture(target_.picture(), files[k], pictures)).ok) {
+            break;  // the finish below says why
+        }
     }
     if (!series_range.isEmpty()) target_.release_series_range();
     Sq_Pictures_Group->setEnabled(true);
     end_run();
-    show_summary(series_range);
+    show_summary(series_range, video ? finished_video(*video) : QString());
+}
+
+// Finishes the run's video: the summary's line on it, or a box that says why
+// it could not be written.
+QString TSequential_Info::finished_video(VideoWriter& video) {
+    const WriteResult finished = video.finish();
+    if (!finished.ok) {
+        QMessageBox::critical(this, text(messages::kErrorTitle),
+                              text(messages::kSqVideoFailed) + u'\n' + video.path() + u'\n' + finished.error);
+        return {};
+    }
+    return text(messages::kSqVideoWritten).arg(video.frames()) + video.path();
 }
 
 // A file read only in part, not covering the view, or not drawn, gets no
@@ -201,7 +261,7 @@ void TSequential_Info::end_run() {
     Sq_Quit_Close->setText(text(messages::kCloseButton));
 }
 
-void TSequential_Info::show_summary(const QString& series_range) {
+void TSequential_Info::show_summary(const QString& series_range, const QString& video) {
     const QStringList& files = set_.seq_file_name;
     const QString log_path = QDir(folders_.sequential_save).filePath(QString::fromLatin1(kConversionLogName));
     const WriteResult log = write_conversion_log(folders_.sequential_save, files, frames_, series_range);
@@ -223,6 +283,7 @@ void TSequential_Info::show_summary(const QString& series_range) {
     if (const auto left = files.size() - static_cast<qsizetype>(frames_.size()); left > 0) {
         lines << text(messages::kConversionNotReached).arg(left);
     }
+    if (!video.isEmpty()) lines << video;
     if (log.ok) lines << text(messages::kConversionLogIn) + log_path;
     QMessageBox::information(this, text(messages::kInformationTitle), lines.join(u'\n'));
     if (!log.ok) {

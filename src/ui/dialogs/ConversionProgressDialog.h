@@ -3,15 +3,18 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+#include <memory>
 #include <vector>
 
 #include "automation/SequentialEngine.h"
+#include "export/VideoWriter.h"
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTimer;
 
 namespace ruvo {
@@ -30,6 +33,8 @@ public:
     virtual void release_series_range() = 0;
     // Reads the data file `name` into the view, draws it and saves its picture to `output`.
     virtual FrameResult convert(const QString& name, const QString& output, const SeriesPictures& pictures) = 0;
+    // The view's picture of the file converted last, as drawn.
+    virtual const QImage& picture() const = 0;
 };
 
 // The run of a sequential conversion: every data file of the set in turn is
@@ -65,7 +70,13 @@ private:
     void end_run();
     // How many pictures the run saved and why the other files got none, in a
     // box and in the log beside the pictures.
-    void show_summary(const QString& series_range);
+    // `video`: the line on the run's video, "" without one.
+    void show_summary(const QString& series_range, const QString& video);
+    QWidget* video_row();
+    QString finished_video(VideoWriter& video);
+    // The video the run writes beside the pictures; none when not asked for
+    // or refused (then the user is told why).
+    std::unique_ptr<VideoWriter> chosen_video(bool& refused);
 
     const SequentialSet& set_;
     const RememberedFolders& folders_;
@@ -85,6 +96,9 @@ private:
     QCheckBox* Sq_Label_Box = nullptr;
     QCheckBox* Sq_SeriesRange_Box = nullptr;
     QLabel* Sq_Range_Label = nullptr;
+    QCheckBox* Sq_Video_Box = nullptr;
+    QLineEdit* Sq_Video_Edit = nullptr;
+    QSpinBox* Sq_Fps_Box = nullptr;
 };
 
 }  // namespace ruvo

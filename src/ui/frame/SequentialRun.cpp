@@ -64,4 +64,10 @@ FrameResult SequentialRun::convert(const QString& name, const QString& output, c
     return frame;
 }
 
+const QImage& SequentialRun::picture() const {
+    static const QImage none;
+    TRuvo_Sub_Form* view = current_view_();
+    return view ? view->image()->picture() : none;
+}
+
 }  // namespace ruvo

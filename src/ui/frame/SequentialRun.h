@@ -43,6 +43,7 @@ public:
     QString hold_series_range(const QStringList& files) override;
     void release_series_range() override;
     FrameResult convert(const QString& name, const QString& output, const SeriesPictures& pictures) override;
+    const QImage& picture() const override;
 
 private:
     Workspace& ws_;
