@@ -132,6 +132,8 @@ QWidget* TSequential_Info::video_row() {
     name_widget(Sq_Video_Box, "Sq_Video_Box");
     Sq_Video_Edit = new QLineEdit(text(messages::kSqVideoName));
     name_widget(Sq_Video_Edit, "Sq_Video_Edit", Sq_Video_Box->text());
+    // The whole default name shows, with room for a longer one.
+    Sq_Video_Edit->setMinimumWidth(Sq_Video_Edit->fontMetrics().horizontalAdvance(Sq_Video_Edit->text()) * 3 / 2);
     Sq_Fps_Box = new QSpinBox;
     name_widget(Sq_Fps_Box, "Sq_Fps_Box", text(messages::kMovieFps));
     Sq_Fps_Box->setRange(kFramesPerSecondUpDown.min, kFramesPerSecondUpDown.max);
