@@ -118,6 +118,18 @@ TEST(VideoWriter, RefusesWhatItCannotWriteAndLeavesNoFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
     VideoWriter empty(dir.filePath("empty.mp4"), {});
     EXPECT_FALSE(empty.finish().ok);
+
+    // A disk that fills up: the failure is reported and no file is left.
+    const QImage fill = cavity_view(kFillView);
+    const bool written = test::with_file_size_limit(64 * 1024, [&] {
+        VideoWriter video(dir.filePath("full.mkv"), {25, VideoColour::Exact, false});
+        for (int n = 0; n < 20; ++n) {
+            if (!video.add_frame(fill).ok) return false;
+        }
+        return video.finish().ok;
+    });
+    EXPECT_FALSE(written);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
 }  // namespace
