@@ -151,11 +151,12 @@ void TFollow_Mode_Setup::build_layout() {
     movie_row->addWidget(Movie_File_Box, 1);
     movie_row->addWidget(Movie_Fps_Label);
     movie_row->addWidget(Movie_Fps_Box);
-    grid->addLayout(movie_row, 8, 0, 1, 4);
-    grid->addWidget(Follow_Alert_Panel, 9, 0, 1, 4);
+    // The rows below span the column of the picture boxes too.
+    grid->addLayout(movie_row, 8, 0, 1, 5);
+    grid->addWidget(Follow_Alert_Panel, 9, 0, 1, 5);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* pressed : {Follow_Start, Follow_End, Follow_Close}) buttons->addWidget(pressed);
-    grid->addLayout(buttons, 10, 0, 1, 4);
+    grid->addLayout(buttons, 10, 0, 1, 5);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
