@@ -125,6 +125,9 @@ void draw_legend_bar(Canvas& canvas, const ColourTable& ramp, int n, int (*colou
 int range_label_point_size(int magnification) { return Truncate(magnification * 6 * 0.01); }
 
 QString range_label_text(double value) {
+    // Seven decimals of a huge value would run to hundreds of digits, far
+    // beyond the legend: from ten million on it shows as "1.23E+300".
+    if (std::abs(value) >= kRangeLabelScientificFrom) return QString::number(value, 'E', 2);
     QString text = QString::number(value, 'f', 7);
     // A value that rounds to zero shows no sign.
     if (text == QStringLiteral("-0.0000000")) text.remove(0, 1);

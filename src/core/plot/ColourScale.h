@@ -78,7 +78,9 @@ void draw_legend_bar(Canvas& canvas, const ColourTable& ramp, int n, int (*colou
 
 // Point size of the fill's range labels: 6 points at 100 %.
 int range_label_point_size(int magnification);
-// A range end as the labels show it: seven decimals, "0.0000000" style.
+// A range end as the labels show it: seven decimals, "0.0000000" style,
+// or from this size on three digits and an exponent, "1.23E+300".
+inline constexpr double kRangeLabelScientificFrom = 1e7;
 QString range_label_text(double value);
 // range_min under the left end of the legend, range_max under its right part.
 void draw_range_labels(Canvas& canvas, const PlotState& plot);

@@ -88,7 +88,7 @@ TEST(LegendTest, TenCellsOn500PixelsAre45WideFrom25To520) {
     }
 }
 
-TEST(LegendTest, RangeLabelsScaleWithMagnificationAndShowSevenDecimals) {
+TEST(LegendTest, RangeLabelsScaleWithMagnificationAndShowSevenDecimalsOrAnExponent) {
     EXPECT_EQ(range_label_point_size(100), 6);
     EXPECT_EQ(range_label_point_size(125), 7);
     EXPECT_EQ(range_label_point_size(250), 15);
@@ -97,6 +97,10 @@ TEST(LegendTest, RangeLabelsScaleWithMagnificationAndShowSevenDecimals) {
     EXPECT_EQ(range_label_text(-1.25), "-1.2500000");
     EXPECT_EQ(range_label_text(12345.678), "12345.6780000");
     EXPECT_EQ(range_label_text(-1e-9), "0.0000000");
+    EXPECT_EQ(range_label_text(9999999.5), "9999999.5000000");
+    EXPECT_EQ(range_label_text(1e7), "1.00E+07");
+    EXPECT_EQ(range_label_text(-1.234e300), "-1.23E+300");
+    EXPECT_EQ(range_label_text(1.7e38), "1.70E+38");
 }
 
 class ValueRangeTest : public test::ScalarPlotTest {
