@@ -28,6 +28,8 @@ enum class PenStyle { Solid, Dashed };
 class Canvas {
 public:
     virtual ~Canvas() = default;
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 
     // Starts a white picture of the given size; everything drawn so far is gone.
     virtual void new_raster(int width, int height) = 0;
@@ -65,8 +67,6 @@ public:
 
 protected:
     Canvas() = default;
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
 
     // Called before the pen or the brush changes, while the old one still holds.
     virtual void pen_changing() {}
