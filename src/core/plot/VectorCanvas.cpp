@@ -18,13 +18,55 @@ constexpr int kDotsPerMeter96Dpi = 3780;
 // The raster's dashes: 18 pixels on, 6 off.
 const QList<qreal> kThinDashes{18.0, 6.0};
 
-// The centre of a pixel.
-QPointF centre(QPoint p) { return {p.x() + 0.5, p.y() + 0.5}; }
+// From a pixel's corner to its centre.
+const QPointF kToCentre(0.5, 0.5);
 
-// Where a line of the given width runs through the pixel: a pen of an odd
-// width paints the pixel and as many on either side, one of an even width
-// as many pixels on either side of the pixel's corner.
-QPointF on_line(QPoint p, int width) { return width % 2 == 1 ? centre(p) : QPointF(p); }
+// Where a line of the given width runs through a pixel, from its corner: a
+// pen of an odd width paints the pixel and as many on either side, one of
+// an even width as many pixels on either side of the pixel's corner.
+QPointF line_offset(int width) { return width % 2 == 1 ? kToCentre : QPointF(); }
+
+// Twice the signed area of a quadrilateral: which way round it goes.
+long long twice_area(QPoint a, QPoint b, QPoint c, QPoint d) {
+    const QPoint p[4] = {a, b, c, d};
+    long long sum = 0;
+    for (int k = 0; k < 4; ++k) {
+        const QPoint q = p[(k + 1) % 4];
+        sum += static_cast<long long>(p[k].x()) * q.y() - static_cast<long long>(q.x()) * p[k].y();
+    }
+    return sum;
+}
+
+int sign(long long value) { return (value > 0) - (value < 0); }
+
+// `b` lies on the way from `a` straight on to `c`: a corner the files can leave out.
+bool straight_on(QPoint a, QPoint b, QPoint c) {
+    const QPoint ab = b - a, bc = c - b;
+    const long long cross = static_cast<long long>(ab.x()) * bc.y() - static_cast<long long>(ab.y()) * bc.x();
+    return cross == 0 && QPoint::dotProduct(ab, bc) >= 0;
+}
+
+// Extends a chain of a polygon's corners by `p` (cells of one row side by side).
+void extend_chain(std::vector<QPoint>& chain, QPoint p) {
+    if (chain.size() >= 2 && straight_on(chain[chain.size() - 2], chain.back(), p)) {
+        chain.back() = p;
+    } else {
+        chain.push_back(p);
+    }
+}
+
+// Extends a polyline by a line to `p` (a grid line of a rectilinear grid).
+void continue_line(QPainterPath& path, QPoint p) {
+    const int last = path.elementCount() - 1;
+    if (last >= 1 && path.elementAt(last).isLineTo()) {
+        const QPoint a = QPointF(path.elementAt(last - 1)).toPoint(), b = QPointF(path.elementAt(last)).toPoint();
+        if (straight_on(a, b, p)) {
+            path.setElementPositionAt(last, p.x(), p.y());
+            return;
+        }
+    }
+    path.lineTo(p);
+}
 
 // Font metrics as the raster canvas has them, on a picture of 96 dots per inch.
 QFontMetrics screen_metrics(const QFont& font) {
@@ -52,7 +94,9 @@ void Drawing::play(QPainter& painter) const {
         painter.setPen(shape.pen);
         if (shape.text.isEmpty()) {
             painter.setBrush(shape.brush);
+            painter.translate(shape.offset);
             painter.drawPath(shape.path);
+            painter.translate(-shape.offset);
             continue;
         }
         QFont font = shape.font;
@@ -66,6 +110,8 @@ void Drawing::play(QPainter& painter) const {
 void VectorCanvas::new_raster(int width, int height) {
     drawing_.size = QSize(width, height);
     drawing_.shapes.clear();
+    fill_colours_.clear();
+    strip_.reset();
     stroke_open_ = false;
 }
 
@@ -112,17 +158,19 @@ QPen VectorCanvas::outline_pen(QRgb colour) const {
 
 void VectorCanvas::move_to(QPoint p) {
     position_ = p;
-    if (stroke_open_) drawing_.shapes.back().path.moveTo(on_line(p, pen_width_));
+    if (stroke_open_) drawing_.shapes.back().path.moveTo(p);
 }
 
 void VectorCanvas::line_to(QPoint p) {
+    finish_strip();
     if (p == position_) {
         if (pen_width_ > 1) {
             Shape dot;
             const double radius = pen_width_ / 2.0;
-            dot.path.addEllipse(centre(p), radius, radius);
+            dot.path.addEllipse(p, radius, radius);
+            dot.offset = kToCentre;
             dot.brush = paint_colour(pen_colour_);
-            drawing_.shapes.push_back(dot);
+            add(dot);
             stroke_open_ = false;
         }
         return;
@@ -130,15 +178,17 @@ void VectorCanvas::line_to(QPoint p) {
     if (!stroke_open_) {
         Shape stroke;
         stroke.pen = stroke_pen();
-        stroke.path.moveTo(on_line(position_, pen_width_));
-        drawing_.shapes.push_back(stroke);
+        stroke.offset = line_offset(pen_width_);
+        stroke.path.moveTo(position_);
+        add(stroke);
         stroke_open_ = true;
     }
-    drawing_.shapes.back().path.lineTo(on_line(p, pen_width_));
+    continue_line(drawing_.shapes.back().path, p);
     position_ = p;
 }
 
 void VectorCanvas::rectangle(int x1, int y1, int x2, int y2) {
+    finish_strip();
     if (x2 <= x1 || y2 <= y1) return;
     stroke_open_ = false;
     Shape fill;
@@ -148,31 +198,27 @@ void VectorCanvas::rectangle(int x1, int y1, int x2, int y2) {
         // Outlined in its own colour, so that boxes side by side (a
         // legend's) show no seam between them.
         fill.pen = outline_pen(brush_colour_);
-        drawing_.shapes.push_back(fill);
+        add(fill);
         return;
     }
-    drawing_.shapes.push_back(fill);
+    add(fill);
     Shape outline;
-    outline.path.addRect(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+    outline.path.addRect(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    outline.offset = kToCentre;
     outline.pen = stroke_pen();
-    drawing_.shapes.push_back(outline);
+    add(outline);
 }
 
 void VectorCanvas::ellipse(int x1, int y1, int x2, int y2) {
+    finish_strip();
     if (x2 <= x1 || y2 <= y1) return;
     stroke_open_ = false;
     Shape shape;
-    shape.path.addEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+    shape.path.addEllipse(QRectF(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    shape.offset = kToCentre;
     shape.pen = stroke_pen();
     shape.brush = paint_colour(brush_colour_);
-    drawing_.shapes.push_back(shape);
-}
-
-Shape* VectorCanvas::continued_fill(const QBrush& brush, const QPen& pen) {
-    if (drawing_.shapes.empty()) return nullptr;
-    Shape& last = drawing_.shapes.back();
-    if (!last.text.isEmpty() || last.brush != brush || last.pen != pen) return nullptr;
-    return &last;
+    add(shape);
 }
 
 void VectorCanvas::solid_quad(const QPoint* corners, QRgb colour) {
@@ -180,20 +226,76 @@ void VectorCanvas::solid_quad(const QPoint* corners, QRgb colour) {
     stroke_open_ = false;
     const QBrush brush(paint_colour(colour));
     const QPen pen = outline_pen(colour);
-    Shape* fill = continued_fill(brush, pen);
-    if (!fill) {
+    if (strip_ && strip_->brush == brush && strip_->pen == pen && strip_->join(corners)) return;
+    finish_strip();
+    // A fill's cells come in rows, each cell's second and third corners
+    // on the edge it shares with the next.
+    strip_ = FillStrip{brush,
+                       pen,
+                       {corners[0], corners[1]},
+                       {corners[3], corners[2]},
+                       sign(twice_area(corners[0], corners[1], corners[2], corners[3]))};
+}
+
+bool VectorCanvas::FillStrip::join(const QPoint* corners) {
+    const QPoint near_upper = upper.back(), near_lower = lower.back();
+    for (int k = 0; k < 4; ++k) {
+        const QPoint a = corners[k], b = corners[(k + 1) % 4];
+        const QPoint c = corners[(k + 2) % 4], d = corners[(k + 3) % 4];
+        QPoint far_upper, far_lower;
+        if (a == near_upper && b == near_lower) {
+            far_upper = d, far_lower = c;
+        } else if (a == near_lower && b == near_upper) {
+            far_upper = c, far_lower = d;
+        } else {
+            continue;
+        }
+        // A cell folded back over the strip would cancel part of it.
+        const int way = sign(twice_area(near_upper, far_upper, far_lower, near_lower));
+        if (way != 0 && turn != 0 && way != turn) return false;
+        if (turn == 0) turn = way;
+        extend_chain(upper, far_upper);
+        extend_chain(lower, far_lower);
+        return true;
+    }
+    return false;
+}
+
+QPolygonF VectorCanvas::FillStrip::outline() const {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(upper.size() + lower.size()));
+    for (const QPoint& p : upper) polygon.append(p);
+    for (auto p = lower.rbegin(); p != lower.rend(); ++p) polygon.append(*p);
+    return polygon;
+}
+
+void VectorCanvas::add(const Shape& shape) {
+    drawing_.shapes.push_back(shape);
+    fill_colours_.clear();
+}
+
+void VectorCanvas::finish_strip() {
+    if (!strip_) return;
+    // The cells of a fill never overlap: all of one colour, wherever they
+    // lie among the others, make one path.
+    const QRgb colour = strip_->brush.color().rgba();
+    const auto [known, added] = fill_colours_.try_emplace(colour, drawing_.shapes.size());
+    if (added) {
         Shape shape;
-        shape.brush = brush;
-        shape.pen = pen;
+        shape.brush = strip_->brush;
+        shape.pen = strip_->pen;
+        shape.offset = kToCentre;
         shape.path.setFillRule(Qt::WindingFill);
         drawing_.shapes.push_back(shape);
-        fill = &drawing_.shapes.back();
     }
-    fill->path.addPolygon(QPolygonF{centre(corners[0]), centre(corners[1]), centre(corners[2]), centre(corners[3])});
-    fill->path.closeSubpath();
+    QPainterPath& path = drawing_.shapes[known->second].path;
+    path.addPolygon(strip_->outline());
+    path.closeSubpath();
+    strip_.reset();
 }
 
 void VectorCanvas::text_out(int x, int y, const QString& text) {
+    finish_strip();
     if (text.isEmpty()) return;
     need_fonts();
     stroke_open_ = false;
@@ -202,7 +304,7 @@ void VectorCanvas::text_out(int x, int y, const QString& text) {
     shape.font = font_;
     shape.pen = QPen(paint_colour(pen_colour_));
     shape.at = QPointF(x, y + screen_metrics(font_).ascent());
-    drawing_.shapes.push_back(shape);
+    add(shape);
 }
 
 }  // namespace ruvo

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "plot/Canvas.h"
@@ -17,9 +19,12 @@ namespace ruvo {
 
 // One thing drawn: a stroke (a polyline or the outlines of cells), a filled
 // path (cells, dots, boxes, ellipses, with or without an outline) or a text
-// whose baseline starts at `at`.
+// whose baseline starts at `at`. The path's points are whole pixels, moved
+// by `offset` (half a pixel for what runs through the pixels' centres), so
+// that the files spell them short.
 struct Shape {
     QPainterPath path;
+    QPointF offset;
     QPen pen = Qt::NoPen;
     QBrush brush = Qt::NoBrush;
     QString text;
@@ -64,18 +69,36 @@ public:
     void solid_quad(const QPoint* corners, QRgb colour) override;
     void text_out(int x, int y, const QString& text) override;
 
-    const Drawing& drawing() const { return drawing_; }
+    const Drawing& drawing() {
+        finish_strip();
+        return drawing_;
+    }
 
 private:
+    // Cells of one colour side by side (a row of a fill), kept as one polygon
+    // while each next cell shares the last one's far edge and lies beyond it.
+    struct FillStrip {
+        QBrush brush;
+        QPen pen;
+        std::vector<QPoint> upper, lower;  // the polygon: upper forward, lower backward
+        int turn = 0;                      // which way round its cells go: +1, -1, 0 not yet known
+
+        // Takes in the next cell when it continues the strip.
+        bool join(const QPoint* corners);
+        QPolygonF outline() const;
+    };
+
     void pen_changing() override { stroke_open_ = false; }
+    void finish_strip();                     // the strip's polygon into the drawing
     QColor paint_colour(QRgb colour) const;  // what the pen's mode makes of `colour` on the paper
     QPen stroke_pen() const;
     QPen outline_pen(QRgb colour) const;  // solid and one pixel wide
-    // The last shape when it is a fill of `brush` outlined with `pen`, so
-    // that neighbouring cells of one colour become one path.
-    Shape* continued_fill(const QBrush& brush, const QPen& pen);
+    void add(const Shape& shape);         // anything but a fill's cells
 
     Drawing drawing_;
+    std::optional<FillStrip> strip_;
+    // The path of each colour among the cells drawn since the last other shape.
+    std::unordered_map<QRgb, std::size_t> fill_colours_;
     QFont font_;
     bool stroke_open_ = false;  // a line-to continues the last shape's polyline
 };
