@@ -101,6 +101,19 @@ BENCHMARK(BM_ScalarView)
     ->ArgsProduct({{kContourView, kKEpsilonView, kRowView, kColumnView, kDetailView, kFillView}, {100, 800}})
     ->Unit(benchmark::kMillisecond);
 
+// The contour view of 20 levels without and with the levels' values on the
+// lines: the lines joined, the labels placed, gaps cut and the texts drawn.
+void BM_ContourNumbers(benchmark::State& state) {
+    Scene scene(FileKind::Scalar);
+    scene.view().numbers_on_plot = state.range(0) != 0;
+    scene.magnify(int(state.range(1)));
+    scene.draw(state);
+}
+BENCHMARK(BM_ContourNumbers)
+    ->ArgNames({"numbers", "magni"})
+    ->ArgsProduct({{0, 1}, {100, 800}})
+    ->Unit(benchmark::kMillisecond);
+
 // Fill of 255 bands, 20 coloured contour lines over it, arrows at every node
 // and the grid over everything.
 View_Info& make_composite(Scene& scene) {

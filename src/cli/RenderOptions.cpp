@@ -241,6 +241,7 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"overlap-contours", &options.overlap_contours},
         {"overlap-vectors", &options.overlap_vectors},
         {"show-grid", &options.show_grid},
+        {"labels", &options.labels},
         {"points", &options.points},
         {"autoscale", &options.autoscale},
         {"ticks", &options.ticks},
@@ -329,6 +330,7 @@ QString apply_render_options(const RenderOptions& o, View_Info& view) {
     view.Cntr_Overlap = o.overlap_contours;
     view.Vector_Overlap = o.overlap_vectors;
     view.show_grid = o.show_grid;
+    view.numbers_on_plot = o.labels;
     view.Detail_Point = o.points;
     view.AutoScale = o.autoscale;
     view.YScale = o.ticks;
@@ -407,6 +409,9 @@ QString render_usage() {
                "                          contour or fill view\n"
                "  --show-grid             grid lines over the plot\n"
                "  --show-closed           draw across closed grid lines\n"
+               "  --labels                numbers on the plot: each contour level's value on\n"
+               "                          its lines, in gaps cut in them, and round values\n"
+               "                          under the legends of fill and coloured contours\n"
                "\n"
                "Values of the view:\n"
                "  --lines N               contour lines, %4 (default 20)\n"

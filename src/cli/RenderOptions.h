@@ -55,6 +55,7 @@ struct RenderOptions {
     bool overlap_contours = false;
     bool overlap_vectors = false;
     bool show_grid = false;
+    bool labels = false;
     bool points = false;
     bool autoscale = false;
     bool ticks = false;

@@ -150,6 +150,7 @@ inline constexpr char kScalarProperty[] = "スカラー線図(&S)";
 inline constexpr char kViewCntrSwitch[] = "等値線(&C)";
 inline constexpr char kViewCntrColorSwitch[] = "等値線カラー表示(&C)";
 inline constexpr char kViewCntrBrokenSwitch[] = "負の値を破線表示(&N)";
+inline constexpr char kViewCntrLabelSwitch[] = "等値線と凡例に数値を表示(&L)";
 inline constexpr char kScalarLineWidth[] = "線の太さの変更(&W)";
 inline constexpr char kViewCntrBetaSwitch[] = "べた塗り(&B)";
 inline constexpr char kBetaColorGraySwitch[] = "Color/GrayScaleの切り替え(&G)";

@@ -19,6 +19,8 @@ set(views
   "fill|${cylinder}|--scalar 0 --view fill"
   "grey-fill|${cavity}|--scalar 0 --view fill --grey --bands 10 --range 0,0.02"
   "overlap|${cylinder}|--scalar 0 --overlap-contours --overlap-vectors --colour"
+  "labels|${cavity}|--scalar 0 --view fill --overlap-contours --colour --labels --broken"
+  "labels-contour|${cylinder}|--scalar 0 --labels"
   "ke|${cylinder}|--scalar 1 --view ke"
   "row|${cylinder}|--scalar 0 --view row --ypos 10 --other-axis"
   "column|${cylinder}|--scalar 0 --view column --xpos 20 --other-axis"

@@ -136,6 +136,19 @@ TEST_F(ViewMenusTest, EachKindItemSwitchesTheViewAndTheKindShownDoesNothing) {
     }
 }
 
+TEST_F(ViewMenusTest, NumbersOnThePlotAreTheViewsOwnSwitch) {
+    TRuvo_Sub_Form* view = open_scalars();
+    redraws();
+    item(view, "View_Cntr_Label_Switch")->trigger();
+    EXPECT_TRUE(record(view).numbers_on_plot);
+    EXPECT_TRUE(checked(view, "View_Cntr_Label_Switch"));
+    press(Qt::Key_F3);  // the fill keeps it
+    EXPECT_TRUE(checked(view, "View_Cntr_Label_Switch"));
+    item(view, "View_Cntr_Label_Switch")->trigger();
+    EXPECT_FALSE(record(view).numbers_on_plot);
+    EXPECT_EQ(redraws(), 3);
+}
+
 TEST_F(ViewMenusTest, ColourBrokenAndGreySwitchesToggleTheirFlagAndRedraw) {
     TRuvo_Sub_Form* view = open_scalars();
     redraws();

@@ -5,6 +5,9 @@
 
 #include "plot/ColourScale.h"
 #include "plot/ContourCells.h"
+#include "plot/ContourLabels.h"
+#include "plot/LegendTicks.h"
+#include "plot/PlotNumbers.h"
 #include "plot/GridPlot.h"
 #include "plot/LinePlotRules.h"
 #include "plot/LinePlots.h"
@@ -82,6 +85,83 @@ void text_at(GrafWriter& out, long long x, long long y, double value) {
     out.GrafMoveTo(x, y);
     out.GrafText(range_label_text(value));
 }
+
+// 0.01 mm a unit: 2540 to the inch.
+constexpr double kPageDpi = 2540.0;
+
+TextMeasure page_text_measure() { return TextMeasure(kFontName, kPageTextSize / 100, kPageDpi); }
+
+void page_font(GrafWriter& out) {
+    out.GrafColor(0, 0, 0);
+    out.GrafFont(kFontName);
+    out.GrafFontSize(kPageTextSize, 0, 0);
+}
+
+// A text is written from the left end of its baseline.
+void text_in_box(GrafWriter& out, const QRectF& box, double ascent, const QString& text) {
+    out.GrafMoveTo(NearestWide(box.left()), NearestWide(box.top() + ascent));
+    out.GrafText(text);
+}
+
+// The legend's row, from its bar's top to the bottom of the page box.
+void note_legend_row(GrafContext& c) {
+    const double height = real(c.page.page_height);
+    c.plot.legend_rows.push_back(legend_row(Nearest(0.85 * height), real(c.page.page_width), height));
+}
+
+// Round values under the legend bar: thin marks down from the bar, the
+// values under them, clear of `taken` (the range texts).
+void legend_ticks_on_page(GrafContext& c, const LegendAxis& axis, const std::vector<QRectF>& taken) {
+    const TextMeasure measure = page_text_measure();
+    const double height = real(c.page.page_height);
+    const long long bar_bottom = Nearest(0.9 * height);
+    const LegendTickRow row = legend_tick_row(real(bar_bottom), height);
+    const QRectF page(0, 0, real(c.page.page_width), height);
+    const std::vector<LegendTick> ticks = legend_ticks(axis, row.text_top, measure, page, taken);
+    if (ticks.empty()) return;
+    c.out.GrafThinLine();
+    page_font(c.out);
+    for (const LegendTick& tick : ticks) {
+        const long long x = NearestWide(tick.x);
+        c.out.GrafLine(x, bar_bottom, x, NearestWide(row.mark_end));
+        text_in_box(c.out, tick.box, measure.ascent(), tick.text);
+    }
+}
+
+// The boxes of the fill's range texts, `min_x` and `max_x` the left ends of
+// their baselines at `baseline`.
+std::vector<QRectF> range_text_boxes(const GrafContext& c, long long min_x, long long max_x, long long baseline) {
+    const TextMeasure measure = page_text_measure();
+    std::vector<QRectF> boxes;
+    for (const auto& [x, value] : {std::pair{min_x, c.plot.range_min}, std::pair{max_x, c.plot.range_max}}) {
+        boxes.emplace_back(QPointF(real(x), real(baseline) - measure.ascent()), measure.size(range_label_text(value)));
+    }
+    return boxes;
+}
+
+LegendCellSpan box_span(double left, double width) { return {left, left + width}; }
+
+// The levels' values on their lines, clear of the legends.
+std::vector<ContourLabel> page_level_labels(GrafContext& c, const Table& s, const ContourCellSpans& spans, int n) {
+    const std::vector<LevelLines> levels =
+        contour_level_lines(c.store, s, spans, c.plot.range_min, c.plot.range_max, n, [&](QPointF p) {
+            const PagePoint point = page_point(c.page, p);
+            return QPointF(real(point.x), real(point.y));
+        });
+    const QRectF page(0, 0, real(c.page.page_width), real(c.page.page_height));
+    return place_contour_labels(levels, page_text_measure(), page, c.plot.legend_rows);
+}
+
+void write_labels(GrafWriter& out, const std::vector<ContourLabel>& labels) {
+    const TextMeasure measure = page_text_measure();
+    page_font(out);
+    for (const ContourLabel& label : labels) {
+        text_in_box(out, centred_box(label.centre, measure.size(label.text)), measure.ascent(), label.text);
+    }
+}
+
+// Half the medium line's 0.24 mm and the rounding of the pieces' ends.
+constexpr double kPageGapMargin = 13.0;
 
 // The line displaced across itself by the values, as on screen.
 void profile(GrafContext& c, const GridLine& line, double scale) {
@@ -237,11 +317,18 @@ PlotOutcome GrafFill(GrafContext& c) {
         colour(out, fill_colour(c.view, s));
         legend_box(c, 0.05 * width + s * box, box);
     }
-    out.GrafColor(0, 0, 0);
-    out.GrafFont(kFontName);
-    out.GrafFontSize(kPageTextSize, 0, 0);
-    text_at(out, Nearest(0.05 * width), Nearest(0.92 * height), c.plot.range_min);
-    text_at(out, Nearest(0.85 * width), Nearest(0.92 * height), c.plot.range_max);
+    page_font(out);
+    const long long min_x = Nearest(0.05 * width);
+    const long long max_x = Nearest(0.85 * width);
+    const long long baseline = Nearest(0.92 * height);
+    text_at(out, min_x, baseline, c.plot.range_min);
+    text_at(out, max_x, baseline, c.plot.range_max);
+    note_legend_row(c);
+    if (c.view.numbers_on_plot) {
+        const LegendAxis axis = fill_legend_axis(c.plot.range_min, c.plot.range_max, box_span(0.05 * width, box),
+                                                 box_span(0.05 * width + n * box, box));
+        legend_ticks_on_page(c, axis, range_text_boxes(c, min_x, max_x, baseline));
+    }
 
     const ViewFields& store = c.store;
     const Table& s = store.current_scalars().value;
@@ -278,6 +365,14 @@ PlotOutcome GrafContours(GrafContext& c) {
             colour(out, ramp_colour(colour_ramp(), k * step));
             legend_box(c, 0.05 * real(c.page.page_width) + real(k * box), real(box));
         }
+        note_legend_row(c);
+        if (c.view.numbers_on_plot) {
+            const double left = 0.05 * real(c.page.page_width);
+            legend_ticks_on_page(c,
+                                 contour_legend_axis(c.plot.range_min, c.plot.range_max, n, box_span(left, real(box)),
+                                                     box_span(left + real(n * box), real(box))),
+                                 {});
+        }
     } else {
         out.GrafColor(0, 0, 0);  // not the colour a writer before left
     }
@@ -286,6 +381,10 @@ PlotOutcome GrafContours(GrafContext& c) {
     const Table& s = store.current_scalars().value;
     // The cells of a closed line are never contoured in the file.
     const ContourCellSpans spans(store, s, [&](int i, int j) { return store.cell_on_closed_line(i, j); });
+    const std::vector<ContourLabel> labels =
+        c.view.numbers_on_plot ? page_level_labels(c, s, spans, n) : std::vector<ContourLabel>{};
+    const std::vector<QRectF> gaps = label_gaps(labels, kPageGapMargin);
+    std::vector<LinePiece> pieces;
     c.progress.set_maximum(n);
     c.progress.set_step(1);
     for (int k = 1; k <= n; ++k) {
@@ -294,13 +393,19 @@ PlotOutcome GrafContours(GrafContext& c) {
         for_each_contour_segment(store, s, level, spans, [&](const ContourSegment& segment) {
             const PagePoint a = page_point(c.page, segment.a);
             const PagePoint b = page_point(c.page, segment.b);
-            out.GrafLine(a.x, a.y, b.x, b.y);
-            out.GrafLine(a.x, a.y, a.x, a.y);
-            out.GrafLine(b.x, b.y, b.x, b.y);
+            pieces_outside_gaps({real(a.x), real(a.y)}, {real(b.x), real(b.y)}, gaps, pieces);
+            for (const LinePiece& piece : pieces) {
+                const long long ax = NearestWide(piece.a.x()), ay = NearestWide(piece.a.y());
+                const long long bx = NearestWide(piece.b.x()), by = NearestWide(piece.b.y());
+                out.GrafLine(ax, ay, bx, by);
+                out.GrafLine(ax, ay, ax, ay);
+                out.GrafLine(bx, by, bx, by);
+            }
         });
         c.progress.step();
     }
     c.progress.set_position(0);
+    if (!labels.empty()) write_labels(out, labels);
     return {};
 }
 

@@ -7,6 +7,8 @@
 #include "data/Nearest.h"
 #include "plot/Canvas.h"
 #include "plot/Fonts.h"
+#include "plot/LegendTicks.h"
+#include "plot/PlotNumbers.h"
 #include "view/Geometry.h"
 #include "view/ViewTable.h"
 
@@ -40,6 +42,33 @@ ColourTable build_grey_ramp() {
 }
 
 PlotOutcome numeric_failure(const QString& reason) { return {PlotFailure::Numeric, reason}; }
+
+constexpr double kPictureDpi = 96.0;
+
+QString plot_font_name() { return QString::fromUtf8(kPlotFontName); }
+
+// The top-left corners of the range labels, min left and max right.
+QPoint range_label_corner(int w, int h, bool max) { return {Nearest(w * (max ? 0.85 : 0.05)), Nearest(h * 0.92)}; }
+
+LegendCellSpan cell_span(const LegendCell& cell) {
+    return {static_cast<double>(cell.x1), static_cast<double>(cell.x2)};
+}
+
+void draw_legend_ticks(Canvas& canvas, const PlotState& plot, const LegendAxis& axis, const std::vector<QRectF>& taken,
+                       int bar_bottom) {
+    const TextMeasure measure = picture_text_measure(plot);
+    const LegendTickRow row = legend_tick_row(bar_bottom, canvas.height());
+    const QRectF area(0, 0, canvas.width(), canvas.height());
+    canvas.set_font(plot_font_name(), range_label_point_size(plot.magnification));
+    canvas.set_pen_colour(qRgb(0, 0, 0));
+    canvas.set_pen_width(1);
+    for (const LegendTick& tick : legend_ticks(axis, row.text_top, measure, area, taken)) {
+        const int x = Nearest(tick.x);
+        canvas.move_to({x, bar_bottom});
+        canvas.line_to({x, Nearest(row.mark_end)});
+        canvas.text_out(Nearest(tick.box.left()), Nearest(tick.box.top()), tick.text);
+    }
+}
 }  // namespace
 
 const ColourTable& colour_ramp() {
@@ -135,12 +164,48 @@ QString range_label_text(double value) {
 }
 
 void draw_range_labels(Canvas& canvas, const PlotState& plot) {
-    canvas.set_font(QString::fromUtf8(kPlotFontName), range_label_point_size(plot.magnification));
+    canvas.set_font(plot_font_name(), range_label_point_size(plot.magnification));
     canvas.set_pen_colour(qRgb(0, 0, 0));  // text takes the pen's colour
     const int w = canvas.width();
     const int h = canvas.height();
-    canvas.text_out(Nearest(w * 0.05), Nearest(h * 0.92), range_label_text(plot.range_min));
-    canvas.text_out(Nearest(w * 0.85), Nearest(h * 0.92), range_label_text(plot.range_max));
+    const QPoint min_corner = range_label_corner(w, h, false);
+    const QPoint max_corner = range_label_corner(w, h, true);
+    canvas.text_out(min_corner.x(), min_corner.y(), range_label_text(plot.range_min));
+    canvas.text_out(max_corner.x(), max_corner.y(), range_label_text(plot.range_max));
+}
+
+TextMeasure picture_text_measure(const PlotState& plot) {
+    return TextMeasure(plot_font_name(), range_label_point_size(plot.magnification), kPictureDpi);
+}
+
+QRectF legend_row(double bar_top, double width, double height) { return {0.0, bar_top, width, height - bar_top}; }
+
+void note_legend_row(PlotState& plot, const Canvas& canvas, int n) {
+    const LegendCell bar = legend_cell(canvas.width(), canvas.height(), n, 0);
+    plot.legend_rows.push_back(legend_row(bar.y1, canvas.width(), canvas.height()));
+}
+
+void draw_fill_legend_ticks(Canvas& canvas, const PlotState& plot, int n) {
+    const int w = canvas.width();
+    const int h = canvas.height();
+    const LegendCell first = legend_cell(w, h, n, 0);
+    const LegendCell last = legend_cell(w, h, n, n);
+    const TextMeasure measure = picture_text_measure(plot);
+    std::vector<QRectF> range_texts;
+    for (const bool max : {false, true}) {
+        const QString text = range_label_text(max ? plot.range_max : plot.range_min);
+        range_texts.emplace_back(QPointF(range_label_corner(w, h, max)), measure.size(text));
+    }
+    draw_legend_ticks(canvas, plot, fill_legend_axis(plot.range_min, plot.range_max, cell_span(first), cell_span(last)),
+                      range_texts, first.y2);
+}
+
+void draw_contour_legend_ticks(Canvas& canvas, const PlotState& plot, int n) {
+    const LegendCell first = legend_cell(canvas.width(), canvas.height(), n, 0);
+    const LegendCell last = legend_cell(canvas.width(), canvas.height(), n, n);
+    draw_legend_ticks(canvas, plot,
+                      contour_legend_axis(plot.range_min, plot.range_max, n, cell_span(first), cell_span(last)), {},
+                      first.y2);
 }
 
 }  // namespace ruvo

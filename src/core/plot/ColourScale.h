@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRectF>
 #include <QString>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 namespace ruvo {
 
 class Canvas;
+class TextMeasure;
 
 inline constexpr int kRampSize = 256;
 using ColourTable = std::array<QRgb, kRampSize>;
@@ -76,12 +78,26 @@ LegendCell legend_cell(int width, int height, int n, int k);
 // `colour_index(k, n)`.
 void draw_legend_bar(Canvas& canvas, const ColourTable& ramp, int n, int (*colour_index)(int k, int n));
 
+// The row a legend takes, from the top of its bar to the bottom of a picture
+// or page `width` x `height`: its bar, ticks and range texts lie in it.
+QRectF legend_row(double bar_top, double width, double height);
+// Notes the row of the legend bar of n cells just drawn on `canvas`.
+void note_legend_row(PlotState& plot, const Canvas& canvas, int n);
+
+// Round values under the legend bar of the fill (n bands) or of the coloured
+// contours (n levels), in black: a short mark down from the bar and the
+// value under it, clear of the range texts.
+void draw_fill_legend_ticks(Canvas& canvas, const PlotState& plot, int n);
+void draw_contour_legend_ticks(Canvas& canvas, const PlotState& plot, int n);
+
 // Point size of the fill's range labels: 6 points at 100 %.
 int range_label_point_size(int magnification);
 // A range end as the labels show it: seven decimals, "0.0000000" style,
 // or from this size on three digits and an exponent, "1.23E+300".
 inline constexpr double kRangeLabelScientificFrom = 1e7;
 QString range_label_text(double value);
+// The numbers written on a picture are measured in the range labels' font.
+TextMeasure picture_text_measure(const PlotState& plot);
 // range_min under the left end of the legend, range_max under its right part.
 void draw_range_labels(Canvas& canvas, const PlotState& plot);
 

@@ -34,6 +34,8 @@ PlotOutcome Draw_Beta(PlotContext& context) {
     Canvas& canvas = context.canvas;
     draw_legend_bar(canvas, ramp, band_count, band_legend_index);
     draw_range_labels(canvas, context.plot);
+    note_legend_row(context.plot, canvas, band_count);
+    if (view.numbers_on_plot) draw_fill_legend_ticks(canvas, context.plot, band_count);
 
     const ViewFields& store = context.store;
     const PlotState& plot = context.plot;

@@ -67,6 +67,8 @@ SwitchEffect View_Cntr_Color_SwitchClick(View_Info& view) { return toggle(view, 
 
 SwitchEffect View_Cntr_Broken_SwitchClick(View_Info& view) { return toggle(view, view.Broken); }
 
+SwitchEffect View_Cntr_Label_SwitchClick(View_Info& view) { return toggle(view, view.numbers_on_plot); }
+
 SwitchEffect View_Cntr_Beta_SwitchClick(View_Info& view) { return switch_kind(view, kFillView); }
 
 SwitchEffect Beta_Color_Gray_SwitchClick(View_Info& view) { return toggle(view, view.Gray); }

@@ -27,6 +27,8 @@ SwitchEffect Y__Dot_ModeClick(View_Info& view);
 SwitchEffect View_Cntr_SwitchClick(View_Info& view);
 SwitchEffect View_Cntr_Color_SwitchClick(View_Info& view);
 SwitchEffect View_Cntr_Broken_SwitchClick(View_Info& view);
+// The levels' values on the contour lines and round values under the legends.
+SwitchEffect View_Cntr_Label_SwitchClick(View_Info& view);
 SwitchEffect View_Cntr_Beta_SwitchClick(View_Info& view);
 SwitchEffect Beta_Color_Gray_SwitchClick(View_Info& view);
 SwitchEffect Cntr_Overlap_SwitchClick(View_Info& view);

@@ -2,11 +2,13 @@
 
 #include <QPoint>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "data/Extremes.h"
 #include "data/Nearest.h"
@@ -69,6 +71,9 @@ struct PlotState {
     // The image has been made 20 % taller for a colour legend in this redraw;
     // a second colour plot of the same redraw draws onto it.
     bool colour_raster_ready = false;
+    // The rows of the legends drawn so far (bar, ticks and range texts), in
+    // the medium's units: the numbers written on the plot keep clear of them.
+    std::vector<QRectF> legend_rows;
     int max_i = 0;
     int max_j = 0;
     int min_i = 0;

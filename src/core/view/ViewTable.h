@@ -36,6 +36,8 @@ struct View_Info {
     bool Gray = false;
     bool Cntr_Overlap = false;
     bool Vector_Overlap = false;
+    // Contour levels written on their lines and values under the legends.
+    bool numbers_on_plot = false;
     double x_scale = 0.0;
     double x_scale_y = 0.0;
     double y_scale = 0.0;

@@ -155,6 +155,11 @@ void TRuvo_Sub_Form::build_show_menu() {
     add_layout_item(scalars, M::View_Cntr_Color_Switch, "View_Cntr_Color_Switch", messages::kViewCntrColorSwitch,
                     QKeySequence(Qt::Key_C));
     add_layout_item(scalars, M::View_Cntr_Broken_Switch, "View_Cntr_Broken_Switch", messages::kViewCntrBrokenSwitch);
+    // Not one of the layout's items: it is the view's own choice, offered for
+    // every scalar kind, and the mark follows the record.
+    QAction* labels = add_named_item(scalars, "View_Cntr_Label_Switch", messages::kViewCntrLabelSwitch);
+    labels->setCheckable(true);
+    connect_switch(labels, [](Workspace&, View_Info& v) { return View_Cntr_Label_SwitchClick(v); });
     add_layout_item(scalars, M::Scalar_Line_Width, "Scalar_Line_Width", messages::kScalarLineWidth,
                     QKeySequence(Qt::Key_W));
     scalars->addSeparator();
