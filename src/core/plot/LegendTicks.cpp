@@ -74,7 +74,8 @@ std::vector<LegendTick> legend_ticks(const LegendAxis& axis, double text_top, co
             const double x = x_of(axis, values[k]);
             const QSizeF size = measure.size(text);
             const QRectF box(x - size.width() / 2, text_top, size.width(), size.height());
-            if (!box_is_free(box, area, taken)) continue;
+            // A digit's width apart from the range texts, so as not to read as one number with them.
+            if (!box_is_free(box.adjusted(-gap, 0, gap, 0), area, taken)) continue;
             crowded = crowded || (!ticks.empty() && ticks.back().box.right() + gap > box.left());
             ticks.push_back({values[k], x, text, box});
         }

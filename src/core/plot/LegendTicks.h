@@ -51,8 +51,9 @@ LegendTickRow legend_tick_row(double bar_bottom, double height);
 
 // Ticks at round values (1, 2 or 5 times a power of ten) of the axis, their
 // texts' tops at `text_top`: the closest step at which at most a handful of
-// texts keep clear of each other; a tick whose text leaves `area` or meets
-// one of `taken` (the range texts) is left out. None for an empty range.
+// texts keep clear of each other; a tick whose text, with a digit's width
+// either side, leaves `area` or meets one of `taken` (the range texts) is
+// left out. None for an empty range.
 std::vector<LegendTick> legend_ticks(const LegendAxis& axis, double text_top, const TextMeasure& measure,
                                      const QRectF& area, const std::vector<QRectF>& taken);
 
