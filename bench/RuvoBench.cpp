@@ -285,19 +285,24 @@ void BM_CoreFillContourSwitch(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreFillContourSwitch)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
 
-// The main window with the cavity project, its pressure view opened from the
-// list and magnified through the pop-up menu's handler; each iteration picks
-// the other kind from the view's menu and lets the window paint.
-void BM_WindowFillContourSwitch(benchmark::State& state) {
-    TRuvo_Main_Form main({cavity("cavity.RVP")});
+// The main window shown with the cavity project: its pressure view opened
+// from the list and magnified through the pop-up menu's handler.
+TRuvo_Sub_Form* open_pressure_view(TRuvo_Main_Form& main, int percent) {
     main.show();
     QApplication::processEvents();
     auto* scalars = main.findChild<QListWidget*>(QStringLiteral("ScalarListBox"));
     scalars->setCurrentRow(0);
     emit scalars->itemDoubleClicked(scalars->item(0));
-    main.set_magnification_preset(int(state.range(0)));
+    main.set_magnification_preset(percent);
     QApplication::processEvents();
-    TRuvo_Sub_Form* view = main.current_view();
+    return main.current_view();
+}
+
+// The pressure view; each iteration picks the other kind from the view's
+// menu and lets the window paint.
+void BM_WindowFillContourSwitch(benchmark::State& state) {
+    TRuvo_Main_Form main({cavity("cavity.RVP")});
+    TRuvo_Sub_Form* view = open_pressure_view(main, int(state.range(0)));
     if (view == nullptr) return state.SkipWithError("the pressure view did not open");
     QAction* const items[] = {view->findChild<QAction*>(QStringLiteral("View_Cntr_Beta_Switch")),
                               view->findChild<QAction*>(QStringLiteral("View_Cntr_Switch"))};
@@ -316,14 +321,7 @@ BENCHMARK(BM_WindowFillContourSwitch)->Arg(100)->Arg(800)->Unit(benchmark::kMill
 // the pointer, and the paint.
 void BM_WindowWheelZoom800(benchmark::State& state) {
     TRuvo_Main_Form main({cavity("cavity.RVP")});
-    main.show();
-    QApplication::processEvents();
-    auto* scalars = main.findChild<QListWidget*>(QStringLiteral("ScalarListBox"));
-    scalars->setCurrentRow(0);
-    emit scalars->itemDoubleClicked(scalars->item(0));
-    main.set_magnification_preset(775);
-    QApplication::processEvents();
-    TRuvo_Sub_Form* view = main.current_view();
+    TRuvo_Sub_Form* view = open_pressure_view(main, 775);
     if (view == nullptr) return state.SkipWithError("the pressure view did not open");
     const QPoint at(200, 150);
     std::size_t k = 0;
