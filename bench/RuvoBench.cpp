@@ -21,6 +21,7 @@
 #include "automation/SequentialEngine.h"
 #include "data/ResultReader.h"
 #include "export/GrafExport.h"
+#include "export/ViewPicture.h"
 #include "plot/PlotContext.h"
 #include "plot/ProbeMarks.h"
 #include "plot/Progress.h"
@@ -103,16 +104,18 @@ BENCHMARK(BM_ScalarView)
 
 // Fill of 255 bands, 20 coloured contour lines over it, arrows at every node
 // and the grid over everything.
-void BM_Composite(benchmark::State& state) {
-    Scene scene(FileKind::Scalar, kFillView);
+View_Info& make_composite(Scene& scene) {
     open_view(*scene.ws, FileKind::Vector, 0);  // the velocity shares slot 1 with the pressure
     View_Info& v = scene.view();
-    v.Cntr_Overlap = true;
-    v.Color = true;
-    v.Vector_Overlap = true;
-    v.show_grid = true;
+    v.Cntr_Overlap = v.Color = v.Vector_Overlap = v.show_grid = true;
     v.line_num = 20;
     v.divided_number = 255;
+    return v;
+}
+
+void BM_Composite(benchmark::State& state) {
+    Scene scene(FileKind::Scalar, kFillView);
+    make_composite(scene);
     scene.magnify(int(state.range(0)));
     scene.draw(state);
 }
@@ -121,11 +124,7 @@ BENCHMARK(BM_Composite)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
 // The GRAF file of that composite view at 100 %, written into memory.
 void BM_GrafComposite(benchmark::State& state) {
     Scene scene(FileKind::Scalar, kFillView);
-    open_view(*scene.ws, FileKind::Vector, 0);
-    View_Info& v = scene.view();
-    v.Cntr_Overlap = v.Color = v.Vector_Overlap = v.show_grid = true;
-    v.line_num = 20;
-    v.divided_number = 255;
+    View_Info& v = make_composite(scene);
     NoProgress progress;
     qsizetype bytes = 0;
     for (auto _ : state) {
@@ -136,6 +135,22 @@ void BM_GrafComposite(benchmark::State& state) {
     state.counters["bytes"] = double(bytes);
 }
 BENCHMARK(BM_GrafComposite)->Unit(benchmark::kMillisecond);
+
+// That composite view at 100 % drawn as shapes and written as an SVG (0) or
+// PDF (1) file into memory.
+void BM_VectorComposite(benchmark::State& state) {
+    Scene scene(FileKind::Scalar, kFillView);
+    View_Info& v = make_composite(scene);
+    NoProgress progress;
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const ViewDrawing shapes = draw_view_shapes(scene.ws->store, v, {100, false}, progress);
+        if (!shapes.drawn.ok()) state.SkipWithError(shapes.drawn.reason.toUtf8().constData());
+        bytes = (state.range(0) == 0 ? svg_bytes(shapes.drawing) : pdf_bytes(shapes.drawing)).size();
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_VectorComposite)->ArgName("pdf")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_Contour100Levels(benchmark::State& state) {
     Scene scene(FileKind::Scalar, kContourView);

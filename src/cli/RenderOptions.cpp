@@ -210,6 +210,7 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"jobs", integer_option(options.jobs, "--jobs", 1, kMaxJobs)},
         {"video", text_option(options.video)},
         {"fps", integer_option(options.fps, "--fps", kFramesPerSecondUpDown.min, kFramesPerSecondUpDown.max)},
+        {"scale", integer_option(options.scale, "--scale", kPictureScaleUpDown.min, kPictureScaleUpDown.max)},
         {"video-colour", choice_option(options.video_colour, "--video-colour", {"standard", "exact"})},
         {"ratio",
          [&](const QString& v) {
@@ -287,13 +288,18 @@ ParseResult parse_render_options(const QStringList& arguments) {
     }
     options.project = positional.front();
     if (options.batch) return settle_batch(options);
+    if (options.batch && options.scale) return {std::nullopt, QStringLiteral("--scale goes with a single picture")};
     if (asks_for_series_pictures(options)) {
         return {std::nullopt, QStringLiteral("--png, --numbered, --label and --series-range go with --batch")};
     }
     if (options.output.isEmpty()) return {std::nullopt, QStringLiteral("name the output picture with -o")};
     const QString suffix = options.output.section(u'.', -1).toLower();
-    if (!options.output.contains(u'.') || (suffix != "png" && suffix != "bmp" && suffix != "gra")) {
-        return {std::nullopt, QStringLiteral("the output file must end in .png, .bmp or .gra")};
+    const QStringList suffixes{"png", "bmp", "gra", "svg", "pdf"};
+    if (!options.output.contains(u'.') || !suffixes.contains(suffix)) {
+        return {std::nullopt, QStringLiteral("the output file must end in .png, .bmp, .svg, .pdf or .gra")};
+    }
+    if (options.scale && suffix != "png" && suffix != "bmp") {
+        return {std::nullopt, QStringLiteral("--scale goes with a .png or .bmp picture")};
     }
     return {options, {}};
 }
@@ -362,7 +368,7 @@ VideoSettings video_settings(const RenderOptions& options) {
 QString render_usage() {
     return QStringLiteral(
                "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o "
-               "OUT.png|OUT.bmp|OUT.gra\n"
+               "OUT.png|OUT.bmp|OUT.svg|OUT.pdf|OUT.gra\n"
                "       ruvo-render PROJECT.RVP --vector N | --scalar N [options] --batch FILE... --out-dir DIR "
                "[--video OUT.mp4] [--jobs N]\n"
                "\n"
@@ -379,7 +385,12 @@ QString render_usage() {
                "  -o, --output FILE       file to write, by its extension: a .png picture, a\n"
                "                          .bmp saved as the viewer saves a view (24 bits a\n"
                "                          pixel, the old file replaced only by a complete\n"
-               "                          one), or the view's .gra GRAF file\n"
+               "                          one), a .svg or .pdf vector picture (lines, arrows,\n"
+               "                          cells and texts as shapes, the page the picture's\n"
+               "                          size at 96 dots per inch), or the view's .gra GRAF\n"
+               "                          file\n"
+               "  --scale N               a .png or .bmp N times the screen's pixels in each\n"
+               "                          direction, %14 (default 1: the screen's own)\n"
                "\n"
                "Layout:\n"
                "  --magnification P       magnification in percent, %2 (default 100)\n"
@@ -468,7 +479,8 @@ QString render_usage() {
              fraction_text(kArrowShapeFractions.min) + ".." + fraction_text(kArrowShapeFractions.max),
              span(1, kMaxJobs))
         .arg(span(kFramesPerSecondUpDown.min, kFramesPerSecondUpDown.max))
-        .arg(kFramesPerSecondUpDown.start);
+        .arg(kFramesPerSecondUpDown.start)
+        .arg(span(kPictureScaleUpDown.min, kPictureScaleUpDown.max));
 }
 
 }  // namespace ruvo::cli

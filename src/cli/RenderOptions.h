@@ -32,6 +32,7 @@ struct RenderOptions {
     int magnification = 100;
     bool fixed = false;
     bool show_closed = false;
+    std::optional<int> scale;  // a bitmap or PNG this many times the screen's pixels
     bool help = false;
     bool version = false;
 

@@ -18,8 +18,8 @@
 #include "automation/Batch.h"
 #include "cli/RenderOptions.h"
 #include "data/WholeFile.h"
-#include "export/BitmapSave.h"
 #include "export/GrafExport.h"
+#include "export/ViewPicture.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
@@ -63,8 +63,10 @@ private:
 
 // The file -o names, by its extension: the view's GRAF file, laid out on the
 // page by the picture just drawn; a .bmp saved as the viewer saves one; a
-// .png; both pictures replace an earlier file only when complete.
-int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QString& path) {
+// .png; an .svg or .pdf of the view's shapes. Every file replaces an earlier
+// one only when complete.
+int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const ruvo::cli::RenderOptions& options) {
+    const QString& path = options.output;
     ruvo::WriteResult written;
     if (path.endsWith(QStringLiteral(".gra"), Qt::CaseInsensitive)) {
         ruvo::NoProgress progress;
@@ -76,7 +78,16 @@ int write_output(ruvo::Workspace& ws, int slot, const QImage& image, const QStri
         }
         written = ruvo::write_whole_file(path, graf.text);
     } else {
-        written = ruvo::save_picture(image, path);
+        const auto shapes = [&] {
+            ruvo::NoProgress progress;
+            return ruvo::draw_view_shapes(ws.store, ws.views.at(slot), ws.layout_of(slot), progress);
+        };
+        const ruvo::PictureSaved saved = ruvo::save_view_picture(image, shapes, path, options.scale.value_or(1));
+        if (!saved.drawn.ok()) {
+            say(QStringLiteral("The view cannot be drawn: %1.").arg(saved.drawn.reason));
+            return kNotDrawn;
+        }
+        written = saved.written;
     }
     if (!written.ok) {
         say(QStringLiteral("%1: cannot write the file: %2").arg(path, written.error));
@@ -174,7 +185,7 @@ int run(const ruvo::cli::RenderOptions& options) {
         say(QStringLiteral("The view cannot be drawn: %1.").arg(drawn.reason));
         return kNotDrawn;
     }
-    return write_output(*ws, view.slot, image, options.output);
+    return write_output(*ws, view.slot, image, options);
 }
 
 // Every file of the batch drawn on one view of the project's grid, so that

@@ -124,10 +124,14 @@ inline constexpr char kCloseAllFile[] = "ウインドウを全て閉じる(&L)";
 inline constexpr char kFileGRAFile[] = "GRAファイル出力(&G)";
 inline constexpr char kPrinterSetup[] = "プリンタの設定";
 inline constexpr char kPrintItem[] = "印刷";
+inline constexpr char kPrintPreview[] = "印刷プレビュー(&V)";
+inline constexpr char kFitToPage[] = "用紙に合わせる(&F)";  // the print's option and the preview's switch
+inline constexpr char kPrintOptions[] = "絵の大きさ";       // the print dialog's tab of it
 inline constexpr char kExitRuvo[] = "終了(&X)";
 inline constexpr char kBitmapFileFilter[] = " ビットマップ(*.bmp)";  // the leading blank belongs to it
 inline constexpr char kBitmapWriteFailed[] =
-    "ビットマップファイルを保存できません。";  // + the path and the system's reason
+    "ビットマップファイルを保存できません。";                         // + the path and the system's reason
+inline constexpr char kPictureScale[] = "倍率 (ビットマップ、PNG):";  // the save dialog's scale
 inline constexpr char kGrafFileFilter[] = "GRAファイル(*.GRA)";
 inline constexpr char kGrafWriteFailed[] = "GRAファイルを保存できません。";  // + the path and the system's reason
 inline constexpr char kPrintFailed[] = "印刷できません。";                   // + the printer or the file printed to

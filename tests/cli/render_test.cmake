@@ -49,7 +49,23 @@ expect_run(0 "${cylinder}" --scalar 1 --view fill --grey --bands 10 --overlap-co
 expect_run(0 "${cylinder}" --scalar 0 --view detail --axis row --ypos 3 --xpos 60 --points --autoscale --ticks
   --other-axis -o "${WORK}/d.png")
 
+# Vector pictures, and bitmaps at a scale.
+expect_run(0 "${cylinder}" --scalar 0 --view fill --overlap-vectors -o "${WORK}/f.svg")
+expect_run(0 "${cylinder}" --scalar 0 --view fill --overlap-vectors -o "${WORK}/f.pdf")
+file(READ "${WORK}/f.pdf" pdf_start LIMIT 5 HEX)
+if(NOT pdf_start STREQUAL "255044462d")  # %PDF-
+  message(FATAL_ERROR "f.pdf is no PDF file")
+endif()
+expect_run(0 "${cylinder}" --scale 2 -o "${WORK}/g.bmp")
+file(READ "${WORK}/g.bmp" width OFFSET 18 LIMIT 4 HEX)
+if(NOT width STREQUAL "e8030000")
+  message(FATAL_ERROR "g.bmp is not 1000 pixels wide but 0x${width} (little-endian)")
+endif()
+
 # Usage errors: exit 1 with the usage text.
+expect_run(1 "${cylinder}" --scale 2 -o "${WORK}/x.svg")
+expect_contains("${last_err}" "--scale goes with a .png or .bmp picture")
+expect_run(1 "${cylinder}" --scale 5 -o "${WORK}/x.png")
 expect_run(1 "${cylinder}" --vector 0 --view contour -o "${WORK}/x.png")
 expect_contains("${last_err}" "--view contour needs --scalar N")
 expect_run(1 "${cylinder}" --view fill -o "${WORK}/x.png")

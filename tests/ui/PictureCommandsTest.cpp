@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QColorSpace>
 #include <QFileDialog>
 #include <QPainter>
 #include <QProcess>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -73,6 +75,63 @@ TEST_F(PictureCommandsTest, SaveAsBitmapAddsTheExtensionReplacesWithoutAQuestion
     EXPECT_TRUE(messages[0].startsWith(test::text(messages::kBitmapWriteFailed) + u'\n' + earlier + u'\n'));
     EXPECT_EQ(test::read_text(earlier), QStringLiteral("earlier"));
     EXPECT_EQ(main_->remembered_folders().images, dir_.path() + u'/');
+}
+
+// The save dialog's type, or the name's extension, says the file's type; its
+// scale enlarges a bitmap or PNG.
+TEST_F(PictureCommandsTest, SaveAsBitmapWritesPngSvgAndPdfTooAndEnlargesBitmaps) {
+    {
+        ModalScript script;
+        script.then([this](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            files->selectNameFilter(QStringLiteral("PNG(*.png)"));
+            files->findChild<QSpinBox*>(QStringLiteral("PictureScale"))->setValue(3);
+            test::choose_file(dir_.filePath("large"))(dialog);
+        });
+        QTest::keyClick(main_.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(script.finished() && script.messages().isEmpty());
+    }
+    EXPECT_EQ(QImage(dir_.filePath("large.png")).size(), picture().size() * 3);
+
+    const QByteArray starts[][2] = {{"view.svg", "<?xml"}, {"view.pdf", "%PDF-"}};
+    for (const auto& [name, start] : starts) {
+        EXPECT_TRUE(save_as_bitmap(dir_.filePath(name)).isEmpty());
+        EXPECT_TRUE(test::read_text(dir_.filePath(name)).startsWith(start)) << name.constData();
+    }
+}
+
+// Fitted to the page, the print fills the printable width; the preview's
+// switch sets it for the prints that follow.
+TEST_F(PictureCommandsTest, PrintsFitToThePageByTheDialogsOrThePreviewsSwitch) {
+    QPrinter& printer = main_->picture_commands().printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir_.filePath("fitted.pdf"));
+    printer.setResolution(72);
+    {
+        ModalScript script;
+        script.then([](QWidget* print) {
+            print->findChild<QCheckBox*>(QStringLiteral("FitToPage"))->setChecked(true);
+            qobject_cast<QDialog*>(print)->accept();
+        });
+        main_->view_windows()[0]->PrintClick();
+        EXPECT_TRUE(script.finished() && script.messages().isEmpty());
+    }
+    EXPECT_TRUE(main_->picture_commands().fit_to_page());
+    QProcess render;
+    render.start("pdftocairo", {"-r", "72", "-png", "-singlefile", dir_.filePath("fitted.pdf"), dir_.filePath("page")});
+    ASSERT_TRUE(render.waitForFinished(60000) && render.exitCode() == 0);
+    const QImage page(dir_.filePath("page.png"));
+    const QRect printable = printer.pageLayout().paintRectPixels(72);
+    EXPECT_GE(test::changed_area(page, QImage(page.size(), page.format())).width(), printable.width() - 2);
+
+    ModalScript preview;
+    preview.then([](QWidget* dialog) {
+        dialog->findChild<QAction*>(QStringLiteral("FitToPage"))->toggle();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    main_->view_windows()[0]->PrintPreviewClick();
+    EXPECT_TRUE(preview.finished());
+    EXPECT_FALSE(main_->picture_commands().fit_to_page());
 }
 
 // An earlier file is replaced only after a question; a plot that the screen

@@ -1,7 +1,7 @@
 #include "plot/ArrowPreview.h"
 
 #include "data/Nearest.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "plot/VectorPlot.h"
 
 namespace ruvo {
@@ -13,7 +13,7 @@ constexpr int kPreviewPenWidth = 2;  // a shape to look at, not a plot: drawn bo
 void Draw_Arrow_Preview(QImage& image, double width, double span) {
     const int w = image.width();
     const int h = image.height();
-    Canvas canvas(image);
+    RasterCanvas canvas(image);
     canvas.new_raster(w, h);
     canvas.set_pen_colour(qRgb(0, 0, 0));
     canvas.set_pen_width(kPreviewPenWidth);

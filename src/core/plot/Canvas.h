@@ -1,15 +1,8 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QImage>
-#include <QLine>
-#include <QPainter>
 #include <QPoint>
+#include <QRgb>
 #include <QString>
-#include <QVector>
-
-#include <optional>
 
 namespace ruvo {
 
@@ -22,112 +15,76 @@ enum class PenMode {
 
 enum class PenStyle { Solid, Dashed };
 
-// A raster with the classic pen model the plots are written for: a current
-// position, move-to and line-to, pens in copy, mask, xor and not-xor modes.
-// A line-to leaves its end pixel unpainted (so polylines in an exclusive-or
-// mode stay exact), and a zero-length line with a pen wider than one pixel
-// paints a round dot. The line-tos that follow one move-to are one stroke:
-// a dashed pen's pattern runs on across their corners.
+// What every plot draws on: the classic pen model the plots are written
+// for, with a current position, move-to and line-to, pens in copy, mask, xor
+// and not-xor modes. A line-to leaves its end pixel unpainted, and a
+// zero-length line with a pen wider than one pixel paints a round dot. The
+// line-tos that follow one move-to are one stroke: a dashed pen's pattern
+// runs on across their corners. Coordinates are pixels of the picture.
+//
+// The raster back end (RasterCanvas) paints the view's image; the vector
+// back end (VectorCanvas) keeps the same calls as shapes for SVG, PDF,
+// printing and enlarged bitmaps. The plots never know which they draw on.
 class Canvas {
 public:
-    // Draws on `image`, which must outlive the canvas. The image is made
-    // RGB32 at 96 dots per inch (font point sizes as on screen).
-    explicit Canvas(QImage& image);
-    ~Canvas();
+    virtual ~Canvas() = default;
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    // Makes the raster a white one of the given size; everything drawn so
-    // far is gone. A raster of the same size is cleared in its own memory,
-    // and only once something is drawn: a plot that asks for a taller raster
-    // at once (the colour plots' legend) clears no other before it.
-    void new_raster(int width, int height);
-    // Makes the raster `height` pixels tall keeping what is drawn: rows
-    // beyond the old height are white. The image is null when there is no
-    // memory for it.
-    void grow_raster(int height);
+    // Starts a white picture of the given size; everything drawn so far is gone.
+    virtual void new_raster(int width, int height) = 0;
+    // Makes the picture `height` pixels tall keeping what is drawn: rows
+    // beyond the old height are white.
+    virtual void grow_raster(int height) = 0;
+    // The picture could not be had (no memory for a large raster).
+    virtual bool lost() = 0;
+    virtual int width() const = 0;
+    virtual int height() const = 0;
 
-    void set_pen_colour(QRgb colour);
-    void set_pen_width(int width);
-    void set_pen_style(PenStyle style);
-    void set_pen_mode(PenMode mode);
-    void set_brush(QRgb colour);
-    void set_font(const QString& family, int point_size);
+    void set_pen_colour(QRgb colour) { change_pen(pen_colour_, colour); }
+    void set_pen_width(int width) { change_pen(pen_width_, width < 1 ? 1 : width); }
+    void set_pen_style(PenStyle style) { change_pen(pen_style_, style); }
+    void set_pen_mode(PenMode mode) { change_pen(pen_mode_, mode); }
+    void set_brush(QRgb colour) { change_pen(brush_colour_, colour); }
+    virtual void set_font(const QString& family, int point_size) = 0;
 
     PenStyle pen_style() const { return pen_style_; }
     PenMode pen_mode() const { return pen_mode_; }
-
-    void move_to(QPoint p);
-    void line_to(QPoint p);
-    // Filled rectangle covering x1..x2-1, y1..y2-1, outlined with the pen.
-    void rectangle(int x1, int y1, int x2, int y2);
-    // Ellipse inscribed in the box x1..x2-1, y1..y2-1, filled with the brush.
-    void ellipse(int x1, int y1, int x2, int y2);
-    // A quadrilateral filled and outlined in one colour, in the pen's mode,
-    // with a solid one-pixel outline: the cells of a fill, drawn fast.
-    void solid_quad(const QPoint* corners, QRgb colour);
-    // Text whose top-left corner is (x, y), no background.
-    void text_out(int x, int y, const QString& text);
-
     QPoint position() const { return position_; }
-    QImage& image();  // draws what is pending first
-    int width() const { return blank_size_ ? blank_size_->width() : image_.width(); }
-    int height() const { return blank_size_ ? blank_size_->height() : image_.height(); }
 
-private:
-    void begin();
-    void clear_raster();  // the white raster new_raster asked for, before anything is drawn
-    void ready() {
-        if (blank_size_) clear_raster();
-    }
-    void flush();
-    void sync_painter();  // hands the pen to the painter before it draws
-    // The pen's raster operation, one for every mode: a pixel becomes
-    // 0xFF000000 | ((pixel & keep) ^ flip).
-    struct PixelOp {
-        QRgb keep;
-        QRgb flip;
-    };
-    PixelOp pixel_op() const {
-        const QRgb pen = pen_colour_ & 0xFFFFFF;
-        switch (pen_mode_) {
-        case PenMode::Copy: return {0, pen};
-        case PenMode::Mask: return {pen, 0};
-        case PenMode::Xor: return {0xFFFFFF, pen};
-        case PenMode::NotXor: return {0xFFFFFF, ~pen & 0xFFFFFF};  // ~(pixel ^ pen)
-        }
-        return {0, pen};
-    }
-    // One-pixel lines and round dots are rasterised here, straight into the
-    // image with the pen's raster operation, exactly as the classic pen does.
-    void plot_pixel(int x, int y, PixelOp op) {
-        if (x < 0 || y < 0 || x >= bits_width_ || y >= bits_height_) return;
-        QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
-        pixel = 0xFF000000 | ((pixel & op.keep) ^ op.flip);
-    }
-    void thin_line(QPoint from, QPoint to);
-    void fill_box(const QRect& box, QRgb colour);  // in the colour, clipped to the image
-    void round_dot(QPoint centre);
+    virtual void move_to(QPoint p) { position_ = p; }
+    virtual void line_to(QPoint p) = 0;
+    // Filled rectangle covering x1..x2-1, y1..y2-1, outlined with the pen.
+    virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
+    // Ellipse inscribed in the box x1..x2-1, y1..y2-1, filled with the brush.
+    virtual void ellipse(int x1, int y1, int x2, int y2) = 0;
+    // A quadrilateral filled and outlined in one colour, in the pen's mode,
+    // with a solid one-pixel outline: the cells of a fill. The pen and the
+    // brush take the colour.
+    virtual void solid_quad(const QPoint* corners, QRgb colour) = 0;
+    // Text in the pen's colour whose top-left corner is (x, y), no background.
+    virtual void text_out(int x, int y, const QString& text) = 0;
 
-    QImage& image_;
-    std::optional<QSize> blank_size_;  // a white raster of this size is due
-    QPainter painter_;
+protected:
+    Canvas() = default;
+
+    // Called before the pen or the brush changes, while the old one still holds.
+    virtual void pen_changing() {}
+
     QPoint position_;
     QRgb pen_colour_ = qRgb(0, 0, 0);
     int pen_width_ = 1;
     PenStyle pen_style_ = PenStyle::Solid;
     PenMode pen_mode_ = PenMode::Copy;
     QRgb brush_colour_ = qRgb(255, 255, 255);
-    QFont font_;
-    QVector<QLine> pending_lines_;       // wide lines, drawn together
-    QVector<QPolygon> pending_strokes_;  // wide dashed strokes, drawn together
-    bool stroke_open_ = false;           // a line-to continues the last pending stroke
-    uchar* bits_ = nullptr;              // the image's pixels while it is painted on
-    qsizetype stride_ = 0;
-    int bits_width_ = 0;  // the image's size while it is painted on, else 0
-    int bits_height_ = 0;
-    bool painter_stale_ = true;  // the painter does not hold the pen yet
-    int dash_phase_ = 0;         // position in the dash pattern of the line being drawn
+
+private:
+    template <typename T>
+    void change_pen(T& field, T value) {
+        if (field == value) return;
+        pen_changing();
+        field = value;
+    }
 };
 
 }  // namespace ruvo

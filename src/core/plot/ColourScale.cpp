@@ -95,7 +95,7 @@ PlotOutcome set_up_colour_raster(PlotContext& context, bool enlarge) {
         // large raster.
         context.canvas.new_raster(plot.width, plot.height);
     }
-    if (context.canvas.image().isNull()) {
+    if (context.canvas.lost()) {
         return numeric_failure(
             QStringLiteral("there is no memory for an image of %1 x %2 pixels").arg(plot.width).arg(plot.height));
     }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "Workspace.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "plot/GridPlot.h"
 #include "plot/LinePlots.h"
 #include "plot/Progress.h"
@@ -35,7 +35,7 @@ std::optional<ControlLayout> neglect_step(Workspace& ws, QImage& picture, int de
     View_Info& view = ws.views.current();
     const Marker marker = marker_of(view);
     if (!marker) return std::nullopt;
-    Canvas canvas(picture);
+    RasterCanvas canvas(picture);
     NoProgress progress;
     // The marks lie on the picture the view's last layout drew.
     PlotState plot = mapping_of(view);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "data/FieldStore.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "view/Geometry.h"
 
 namespace ruvo {
@@ -64,7 +64,7 @@ std::vector<QRect> draw_probe_marks(QImage& picture, const FieldStore& store, co
                                     const std::vector<ProbeMark>& marks) {
     std::vector<QRect> changed;
     if (marks.empty()) return changed;
-    Canvas canvas(picture);
+    RasterCanvas canvas(picture);
     for (const ProbeMark& mark : marks) {
         if (mark.kind == ProbeMark::Kind::Dot) {
             changed.push_back(Toggle_Dot(canvas, store, plot, mark.from));

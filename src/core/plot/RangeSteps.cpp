@@ -1,7 +1,7 @@
 #include "plot/RangeSteps.h"
 
 #include "data/Extremes.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "view/Geometry.h"
 #include "view/ViewFields.h"
 #include "view/ViewKind.h"
@@ -56,7 +56,7 @@ ControlLayout range_item_layout(const View_Info& view) {
 }
 
 void Toggle_Range_Dot(QImage& picture, const PlotState& plot, const FieldStore& store, const RangeNode& node) {
-    Canvas canvas(picture);
+    RasterCanvas canvas(picture);
     canvas.set_pen_colour(kRangeDotColour);
     canvas.set_pen_width(kRangeDotWidth);
     canvas.set_pen_mode(PenMode::NotXor);

@@ -1,7 +1,10 @@
 #include "plot/Renderer.h"
 
+#include <functional>
+#include <optional>
+
 #include "Workspace.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "plot/ContourPlot.h"
 #include "plot/FillPlot.h"
 #include "plot/GridPlot.h"
@@ -55,21 +58,22 @@ RenderResult render_grid_over(const FieldStore& store, View_Info& view, LayoutCh
     if (const GeometryFailure failure = lay_out_view(fields, view, layout, plot); failure != GeometryFailure::None) {
         return {RenderFailure::Geometry, geometry_failure_text(failure), plot.memo2.lines()};
     }
-    Canvas canvas(image);
+    RasterCanvas canvas(image);
     Draw_Grid(canvas, fields, plot, progress);
     return {RenderFailure::None, {}, plot.memo2.lines()};
 }
 
-RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice layout, QImage& image,
-                         Progress& progress, StatusBoxes& status) {
+namespace {
+// Lays the view out and draws it on the canvas `canvas_for` gives once the
+// layout stands: a view that cannot be laid out leaves its picture untouched.
+RenderResult lay_out_and_draw(const FieldStore& store, View_Info& view, LayoutChoice layout,
+                              const std::function<Canvas&()>& canvas_for, Progress& progress, StatusBoxes& status) {
     const ViewFields fields = view_fields(store, view);
     PlotState plot;
     if (const GeometryFailure failure = lay_out_view(fields, view, layout, plot); failure != GeometryFailure::None) {
         return {RenderFailure::Geometry, geometry_failure_text(failure), plot.memo2.lines()};
     }
-    // A picture of the size it had is drawn over again in its own memory: a
-    // series of redraws (a conversion, follow mode, the bars) allocates nothing.
-    Canvas canvas(image);
+    Canvas& canvas = canvas_for();
     canvas.new_raster(plot.width, plot.height);
     PlotContext context{canvas, fields, plot, view, progress, status, layout.fixed_size};
 
@@ -83,6 +87,22 @@ RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice 
     }
     drawn.layout_log = plot.memo2.lines();
     return drawn;
+}
+}  // namespace
+
+RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice layout, QImage& image,
+                         Progress& progress, StatusBoxes& status) {
+    // A picture of the size it had is drawn over again in its own memory: a
+    // series of redraws (a conversion, follow mode, the bars) allocates nothing.
+    std::optional<RasterCanvas> raster;
+    return lay_out_and_draw(
+        store, view, layout, [&]() -> Canvas& { return raster.emplace(image); }, progress, status);
+}
+
+RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice layout, Canvas& canvas,
+                         Progress& progress, StatusBoxes& status) {
+    return lay_out_and_draw(
+        store, view, layout, [&]() -> Canvas& { return canvas; }, progress, status);
 }
 
 RenderResult render_view(Workspace& ws, int slot, QImage& image, Progress& progress, StatusBoxes& status) {

@@ -9,6 +9,7 @@
 
 namespace ruvo {
 
+class Canvas;
 class Progress;
 class StatusBoxes;
 struct Workspace;
@@ -39,6 +40,11 @@ GeometryFailure lay_out_view(const ViewFields& fields, View_Info& view, LayoutCh
 // why. The line plots write their read-outs to `status`. Nothing changes but
 // the picture and the view's own record.
 RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice layout, QImage& image,
+                         Progress& progress, StatusBoxes& status);
+
+// Draws `view` as above onto any canvas: the raster of a picture or the
+// shapes of a vector file.
+RenderResult render_view(const FieldStore& store, View_Info& view, LayoutChoice layout, Canvas& canvas,
                          Progress& progress, StatusBoxes& status);
 
 // The view in `slot` of `ws`, laid out as the workspace draws it; the

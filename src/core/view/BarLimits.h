@@ -67,5 +67,7 @@ inline constexpr UpDownLimits kRepeatNumberUpDown{1, 1000, 1, 1};
 inline constexpr UpDownLimits kRepeatTimeUpDown{1, 43, 1, 1};
 // A video of a run: frames per second.
 inline constexpr UpDownLimits kFramesPerSecondUpDown{1, 120, 10, 1};
+// A saved bitmap or PNG: times the screen's pixels in each direction.
+inline constexpr UpDownLimits kPictureScaleUpDown{1, 4, 1, 1};
 
 }  // namespace ruvo

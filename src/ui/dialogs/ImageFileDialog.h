@@ -17,4 +17,16 @@ enum class ExistingFile { AskFirst, Replace };
 QString ask_file_to_save(QWidget* parent, const QString& start_folder, const QString& filter,
                          const QString& default_suffix, ExistingFile existing);
 
+struct PictureFileChoice {
+    QString path;   // empty when cancelled
+    int scale = 1;  // times the screen's pixels, for a bitmap or PNG
+};
+
+// Asks for the name of a picture file as above: a bitmap (the first type
+// offered), PNG, SVG or PDF. A name that ends in one of their extensions
+// says the type; a name without one gets the extension of the type chosen
+// in the dialog. The dialog also asks for the scale of a bitmap or PNG.
+// An existing file is replaced without a question.
+PictureFileChoice ask_picture_file(QWidget* parent, const QString& start_folder);
+
 }  // namespace ruvo

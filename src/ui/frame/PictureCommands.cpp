@@ -1,14 +1,20 @@
 #include "ui/frame/PictureCommands.h"
 
+#include <QCheckBox>
 #include <QImage>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "data/FileNames.h"
 #include "data/RememberedFolders.h"
-#include "export/BitmapSave.h"
 #include "ui/dialogs/ImageFileDialog.h"
 #include "ui/Messages.h"
 
@@ -35,18 +41,34 @@ bool print_picture(QPrinter& printer, const QImage& picture) {
     return painter.end();
 }
 
+bool print_fitted(QPrinter& printer, const Drawing& drawing) {
+    if (drawing.size.isEmpty()) return false;
+    printer.setFullPage(false);  // the origin at the printable area's corner
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QSizeF area = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const QSizeF size(drawing.size);
+    const double scale = std::min(area.width() / size.width(), area.height() / size.height());
+    painter.translate((area.width() - size.width() * scale) / 2, (area.height() - size.height() * scale) / 2);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(QPointF(0, 0), size));
+    drawing.play(painter);
+    return painter.end();
+}
+
 PictureCommands::PictureCommands(RememberedFolders& folders, QWidget& dialog_parent)
     : folders_(folders), dialog_parent_(dialog_parent) {}
 
-void PictureCommands::SaveAsBitmapClick(const QImage& picture) {
-    const QString path = ask_file_to_save(&dialog_parent_, folders_.images, text(messages::kBitmapFileFilter),
-                                          QStringLiteral("BMP"), ExistingFile::Replace);
-    if (path.isEmpty()) return;
-    if (const WriteResult saved = save_picture(picture, path); !saved.ok) {
-        fail(text(messages::kBitmapWriteFailed) + u'\n' + path + u'\n' + saved.error);
+void PictureCommands::SaveAsBitmapClick(const QImage& picture, const ShapesOfView& shapes) {
+    const PictureFileChoice choice = ask_picture_file(&dialog_parent_, folders_.images);
+    if (choice.path.isEmpty()) return;
+    const PictureSaved saved = save_view_picture(picture, shapes, choice.path, choice.scale);
+    if (!saved.ok()) {
+        const QString reason = saved.drawn.ok() ? saved.written.error : saved.drawn.reason;
+        fail(text(messages::kBitmapWriteFailed) + u'\n' + choice.path + u'\n' + reason);
         return;
     }
-    folders_.images = folder_of(path);
+    folders_.images = folder_of(choice.path);
     folders_.write();
 }
 
@@ -55,11 +77,44 @@ void PictureCommands::PrinterSetupClick() {
     dialog.exec();
 }
 
+bool PictureCommands::print(QPrinter& printer, const QImage& picture, const ShapesOfView& shapes) {
+    if (!fit_to_page_) return print_picture(printer, picture);
+    const ViewDrawing drawn = shapes();
+    return drawn.drawn.ok() && print_fitted(printer, drawn.drawing);
+}
+
 // Errors of the print job itself are the print system's to report.
-void PictureCommands::PrintClick(const QImage& picture) {
+void PictureCommands::PrintClick(const QImage& picture, const ShapesOfView& shapes) {
     QPrintDialog dialog(&printer_, &dialog_parent_);
+    auto* options = new QWidget;
+    options->setWindowTitle(text(messages::kPrintOptions));
+    auto* fit = new QCheckBox(text(messages::kFitToPage), options);
+    fit->setObjectName(QStringLiteral("FitToPage"));
+    fit->setChecked(fit_to_page_);
+    (new QVBoxLayout(options))->addWidget(fit, 0, Qt::AlignTop);
+    dialog.setOptionTabs({options});
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!print_picture(printer_, picture)) fail(text(messages::kPrintFailed) + u'\n' + destination(printer_));
+    fit_to_page_ = fit->isChecked();
+    if (!print(printer_, picture, shapes)) fail(text(messages::kPrintFailed) + u'\n' + destination(printer_));
+}
+
+// The preview shows the page as the print makes it; its switch fits the
+// picture to the page, for the preview and the prints that follow.
+void PictureCommands::PrintPreviewClick(const QImage& picture, const ShapesOfView& shapes) {
+    QPrintPreviewDialog dialog(&printer_, &dialog_parent_);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+            [&](QPrinter* printer) { print(*printer, picture, shapes); });
+    if (auto* tools = dialog.findChild<QToolBar*>()) {
+        QAction* fit = tools->addAction(text(messages::kFitToPage));
+        fit->setObjectName(QStringLiteral("FitToPage"));
+        fit->setCheckable(true);
+        fit->setChecked(fit_to_page_);
+        connect(fit, &QAction::toggled, &dialog, [this, &dialog](bool on) {
+            fit_to_page_ = on;
+            if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) preview->updatePreview();
+        });
+    }
+    dialog.exec();
 }
 
 void PictureCommands::fail(const QString& message) {

@@ -84,14 +84,21 @@ void ViewCommands::draw_grid_over(TRuvo_Sub_Form& view) {
     warn(messages::kRedrawError);
 }
 
-// The picture is the chosen view's own, as last drawn.
+// The picture is the chosen view's own, as last drawn; its shapes are drawn
+// at the magnification the picture was laid out at.
 void ViewCommands::run_picture_command(TRuvo_Sub_Form* view, PictureCommand command) {
     const QImage& picture = view->image()->picture();
+    const int slot = view->slot();
+    const ShapesOfView shapes = [this, slot] {
+        View_Info& record = ws_.views.at(slot);
+        return draw_view_shapes(ws_.store, record, {record.drawn_magni, ws_.fixed_size_mode}, frame_.progress);
+    };
     switch (command) {
-    case PictureCommand::SaveAsBitmap: pictures_.SaveAsBitmapClick(picture); break;
+    case PictureCommand::SaveAsBitmap: pictures_.SaveAsBitmapClick(picture, shapes); break;
     case PictureCommand::GRAFile: File_GRAFileClick(view); break;
     case PictureCommand::PrinterSetup: pictures_.PrinterSetupClick(); break;
-    case PictureCommand::Print: pictures_.PrintClick(picture); break;
+    case PictureCommand::Print: pictures_.PrintClick(picture, shapes); break;
+    case PictureCommand::PrintPreview: pictures_.PrintPreviewClick(picture, shapes); break;
     }
 }
 

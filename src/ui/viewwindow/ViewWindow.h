@@ -36,7 +36,7 @@ using ViewSwitch = std::function<SwitchEffect(Workspace& ws, View_Info& view)>;
 enum class ViewDialog { MaxMinSet, ChangeRatio, ScalarLineWidth, ArrowShape };
 
 // The commands of a view window's File menu that hand its picture on.
-enum class PictureCommand { SaveAsBitmap, GRAFile, PrinterSetup, Print };
+enum class PictureCommand { SaveAsBitmap, GRAFile, PrinterSetup, Print, PrintPreview };
 
 // Image1: the view's picture, shown at its own size inside the scrolled
 // client area. The redraw dispatcher draws onto picture() and then calls
@@ -139,6 +139,7 @@ public:
     void File_GRAFileClick() { emit picture_command_chosen(this, PictureCommand::GRAFile); }
     void PrinterSetupClick() { emit picture_command_chosen(this, PictureCommand::PrinterSetup); }
     void PrintClick() { emit picture_command_chosen(this, PictureCommand::Print); }
+    void PrintPreviewClick() { emit picture_command_chosen(this, PictureCommand::PrintPreview); }
     // The picture goes on the clipboard as an image; Qt offers it in the
     // usual bitmap formats.
     void CopyClick();

@@ -132,6 +132,8 @@ void TRuvo_Sub_Form::build_file_menu() {
             &QAction::triggered, this, &TRuvo_Sub_Form::PrinterSetupClick);
     connect(add_named_item(File_Sub, "Print", messages::kPrintItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)),
             &QAction::triggered, this, &TRuvo_Sub_Form::PrintClick);
+    connect(add_named_item(File_Sub, "PrintPreview", messages::kPrintPreview), &QAction::triggered, this,
+            &TRuvo_Sub_Form::PrintPreviewClick);
     File_Sub->addSeparator();
     connect(add_named_item(File_Sub, "Exit_Ruvo", messages::kExitRuvo), &QAction::triggered, this,
             &TRuvo_Sub_Form::exit_requested);

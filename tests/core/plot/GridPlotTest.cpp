@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PlotTestSupport.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "plot/GridPlot.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
@@ -81,7 +81,7 @@ TEST_F(GridPlotTest, OneNodeWideAreaDrawsOnlyItsLineOfConstantI) {
     QImage image(500, 500, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
-        Canvas canvas(image);
+        RasterCanvas canvas(image);
         NoProgress progress;
         Draw_Grid(canvas, fields(), plot_, progress);
     }
@@ -95,7 +95,7 @@ TEST_F(GridPlotTest, MaskModeLeavesColoursVisibleUnderTheGrid) {
     image.fill(QColor(0, 255, 128));
     ASSERT_EQ(Set_View_Geometry(plot_, fields(), ws_->views.at(1), 100), GeometryFailure::None);
     {
-        Canvas canvas(image);
+        RasterCanvas canvas(image);
         NoProgress progress;
         Draw_Grid(canvas, fields(), plot_, progress);
         EXPECT_EQ(canvas.pen_mode(), PenMode::Copy);
@@ -107,7 +107,7 @@ TEST_F(GridPlotTest, MaskModeLeavesColoursVisibleUnderTheGrid) {
 TEST_F(GridPlotTest, ProgressCountsEveryLineAndEndsAtZero) {
     ASSERT_EQ(Set_View_Geometry(plot_, fields(), ws_->views.at(1), 100), GeometryFailure::None);
     QImage image(500, 500, QImage::Format_RGB32);
-    Canvas canvas(image);
+    RasterCanvas canvas(image);
     test::CountingProgress progress;
     Draw_Grid(canvas, fields(), plot_, progress);
     EXPECT_EQ(progress.record(), (std::array{4 + 4 + 1, 1, 10, 0}));

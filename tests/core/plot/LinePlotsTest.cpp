@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "PlotTestSupport.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "plot/LinePlotRules.h"
 #include "plot/LinePlots.h"
 #include "plot/Progress.h"
@@ -63,7 +63,7 @@ protected:
     }
     template <typename Routine>
     auto on_canvas(Routine routine) {
-        Canvas canvas(image_);
+        RasterCanvas canvas(image_);
         PlotContext context{canvas, fields(), plot_, view(), progress_, status_};
         return routine(context);
     }

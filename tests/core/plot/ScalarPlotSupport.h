@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "PlotTestSupport.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
 
@@ -38,7 +38,7 @@ protected:
         ASSERT_EQ(layout, GeometryFailure::None);
         image = QImage(plot.width, plot.height, QImage::Format_RGB32);
         image.fill(Qt::white);
-        canvas = std::make_unique<Canvas>(image);
+        canvas = std::make_unique<RasterCanvas>(image);
     }
     PlotContext context(Progress& p) { return {*canvas, fields(), plot, view(), p, status, ws->fixed_size_mode}; }
     PlotContext context() { return context(progress); }
@@ -52,7 +52,7 @@ protected:
 
     std::unique_ptr<Workspace> ws;
     QImage image;
-    std::unique_ptr<Canvas> canvas;
+    std::unique_ptr<RasterCanvas> canvas;
     NoProgress progress;
     NoStatusBoxes status;
 };

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "PlotTestSupport.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"
 
@@ -74,7 +74,7 @@ protected:
         drawing.image.fill(Qt::white);
         NoProgress no_progress;
         NoStatusBoxes status;
-        Canvas canvas(drawing.image);
+        RasterCanvas canvas(drawing.image);
         canvas.set_pen_colour(qRgb(255, 0, 0));
         canvas.set_pen_width(3);
         canvas.set_pen_style(PenStyle::Dashed);

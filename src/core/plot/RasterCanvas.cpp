@@ -1,4 +1,4 @@
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -117,18 +117,18 @@ std::optional<QRect> upright_box(const QPoint* c) {
 }
 }  // namespace
 
-Canvas::Canvas(QImage& image) : image_(image) {
+RasterCanvas::RasterCanvas(QImage& image) : image_(image) {
     prepare(image_);
     begin();
 }
 
-Canvas::~Canvas() {
+RasterCanvas::~RasterCanvas() {
     ready();
     flush();
     if (painter_.isActive()) painter_.end();
 }
 
-void Canvas::begin() {
+void RasterCanvas::begin() {
     bits_ = nullptr;
     bits_width_ = bits_height_ = 0;
     if (image_.isNull()) return;
@@ -143,12 +143,12 @@ void Canvas::begin() {
     painter_stale_ = true;
 }
 
-void Canvas::new_raster(int width, int height) {
+void RasterCanvas::new_raster(int width, int height) {
     flush();
     blank_size_ = QSize(width, height);
 }
 
-void Canvas::grow_raster(int height) {
+void RasterCanvas::grow_raster(int height) {
     flush();
     if (blank_size_) {
         blank_size_->setHeight(height);
@@ -167,7 +167,7 @@ void Canvas::grow_raster(int height) {
     begin();
 }
 
-void Canvas::clear_raster() {
+void RasterCanvas::clear_raster() {
     const QSize size = *blank_size_;
     blank_size_.reset();
     if (painter_.isActive()) painter_.end();
@@ -179,7 +179,7 @@ void Canvas::clear_raster() {
     begin();
 }
 
-void Canvas::sync_painter() {
+void RasterCanvas::sync_painter() {
     if (!painter_stale_ || !painter_.isActive()) return;
     painter_stale_ = false;
     QPen pen{QColor(pen_colour_)};
@@ -199,43 +199,7 @@ void Canvas::sync_painter() {
     painter_.setCompositionMode(composition_of(pen_mode_));
 }
 
-void Canvas::set_pen_colour(QRgb colour) {
-    if (colour == pen_colour_) return;
-    flush();
-    pen_colour_ = colour;
-    painter_stale_ = true;
-}
-
-void Canvas::set_pen_width(int width) {
-    width = std::max(width, 1);
-    if (width == pen_width_) return;
-    flush();
-    pen_width_ = width;
-    painter_stale_ = true;
-}
-
-void Canvas::set_pen_style(PenStyle style) {
-    if (style == pen_style_) return;
-    flush();
-    pen_style_ = style;
-    painter_stale_ = true;
-}
-
-void Canvas::set_pen_mode(PenMode mode) {
-    if (mode == pen_mode_) return;
-    flush();
-    pen_mode_ = mode;
-    painter_stale_ = true;
-}
-
-void Canvas::set_brush(QRgb colour) {
-    if (colour == brush_colour_) return;
-    flush();
-    brush_colour_ = colour;
-    painter_stale_ = true;
-}
-
-void Canvas::set_font(const QString& family, int point_size) {
+void RasterCanvas::set_font(const QString& family, int point_size) {
     flush();
     need_fonts();
     font_ = QFont(family);
@@ -243,13 +207,13 @@ void Canvas::set_font(const QString& family, int point_size) {
     if (painter_.isActive()) painter_.setFont(font_);
 }
 
-void Canvas::move_to(QPoint p) {
+void RasterCanvas::move_to(QPoint p) {
     position_ = p;
     dash_phase_ = 0;
     stroke_open_ = false;
 }
 
-void Canvas::line_to(QPoint p) {
+void RasterCanvas::line_to(QPoint p) {
     ready();
     if (p == position_) {
         if (pen_width_ > 1) {
@@ -269,7 +233,7 @@ void Canvas::line_to(QPoint p) {
     position_ = p;
 }
 
-void Canvas::flush() {
+void RasterCanvas::flush() {
     stroke_open_ = false;
     if (pending_lines_.isEmpty() && pending_strokes_.isEmpty()) return;
     sync_painter();
@@ -281,7 +245,7 @@ void Canvas::flush() {
     pending_strokes_.clear();
 }
 
-void Canvas::thin_line(QPoint from, QPoint to) {
+void RasterCanvas::thin_line(QPoint from, QPoint to) {
     // A line far outside the image is first cut to its neighbourhood, so that
     // wild coordinates cost no time.
     const auto near = [this](QPoint p) {
@@ -314,7 +278,7 @@ void Canvas::thin_line(QPoint from, QPoint to) {
     }
 }
 
-void Canvas::fill_box(const QRect& box, QRgb colour) {
+void RasterCanvas::fill_box(const QRect& box, QRgb colour) {
     const QRect inside = box & QRect(0, 0, bits_width_, bits_height_);
     const QRgb pixel = 0xFF000000 | (colour & 0xFFFFFF);
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
@@ -323,7 +287,7 @@ void Canvas::fill_box(const QRect& box, QRgb colour) {
     }
 }
 
-void Canvas::solid_quad(const QPoint* corners, QRgb colour) {
+void RasterCanvas::solid_quad(const QPoint* corners, QRgb colour) {
     ready();
     flush();
     if (colour != pen_colour_ || colour != brush_colour_) {
@@ -377,7 +341,7 @@ void Canvas::solid_quad(const QPoint* corners, QRgb colour) {
     pen_style_ = style;
 }
 
-void Canvas::round_dot(QPoint centre) {
+void RasterCanvas::round_dot(QPoint centre) {
     const double radius = pen_width_ / 2.0;
     const int reach = pen_width_ / 2;
     const PixelOp op = pixel_op();
@@ -388,7 +352,7 @@ void Canvas::round_dot(QPoint centre) {
     }
 }
 
-void Canvas::rectangle(int x1, int y1, int x2, int y2) {
+void RasterCanvas::rectangle(int x1, int y1, int x2, int y2) {
     ready();
     flush();
     if (!painter_.isActive() || x2 <= x1 || y2 <= y1) return;
@@ -402,7 +366,7 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2) {
     }
 }
 
-void Canvas::ellipse(int x1, int y1, int x2, int y2) {
+void RasterCanvas::ellipse(int x1, int y1, int x2, int y2) {
     ready();
     flush();
     if (!painter_.isActive() || x2 <= x1 || y2 <= y1) return;
@@ -410,7 +374,7 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2) {
     painter_.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
-void Canvas::text_out(int x, int y, const QString& text) {
+void RasterCanvas::text_out(int x, int y, const QString& text) {
     ready();
     flush();
     if (!painter_.isActive()) return;
@@ -420,7 +384,7 @@ void Canvas::text_out(int x, int y, const QString& text) {
     painter_.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
-QImage& Canvas::image() {
+QImage& RasterCanvas::image() {
     ready();
     flush();
     return image_;

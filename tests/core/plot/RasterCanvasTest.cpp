@@ -3,7 +3,7 @@
 #include <array>
 
 #include "PlotTestSupport.h"
-#include "plot/Canvas.h"
+#include "plot/RasterCanvas.h"
 
 namespace ruvo {
 namespace {
@@ -17,10 +17,10 @@ QImage white(int w, int h) {
     return image;
 }
 
-TEST(Canvas, LineToLeavesItsEndPixelUnpainted) {
+TEST(RasterCanvas, LineToLeavesItsEndPixelUnpainted) {
     QImage image = white(20, 20);
     {
-        Canvas canvas(image);
+        RasterCanvas canvas(image);
         canvas.set_pen_colour(qRgb(0, 0, 0));
         canvas.move_to({2, 5});
         canvas.line_to({10, 5});
@@ -35,11 +35,11 @@ TEST(Canvas, LineToLeavesItsEndPixelUnpainted) {
     EXPECT_EQ(count_pixels(image, qRgb(0, 0, 0)), 8 + 7);
 }
 
-TEST(Canvas, NotXorAndXorMarksDrawnTwiceRestoreTheImageExactly) {
+TEST(RasterCanvas, NotXorAndXorMarksDrawnTwiceRestoreTheImageExactly) {
     for (const PenMode mode : {PenMode::NotXor, PenMode::Xor}) {
         QImage image = white(60, 60);
         {
-            Canvas canvas(image);
+            RasterCanvas canvas(image);
             canvas.set_pen_colour(qRgb(30, 140, 200));
             canvas.set_pen_width(3);
             canvas.move_to({0, 0});
@@ -47,7 +47,7 @@ TEST(Canvas, NotXorAndXorMarksDrawnTwiceRestoreTheImageExactly) {
         }
         const QImage before = image.copy();
         {
-            Canvas canvas(image);
+            RasterCanvas canvas(image);
             canvas.set_pen_mode(mode);
             canvas.set_pen_colour(qRgb(192, 192, 192));
             for (int pass = 0; pass < 2; ++pass) {
@@ -67,11 +67,11 @@ TEST(Canvas, NotXorAndXorMarksDrawnTwiceRestoreTheImageExactly) {
     }
 }
 
-TEST(Canvas, MaskModeAndsThePenWithThePixel) {
+TEST(RasterCanvas, MaskModeAndsThePenWithThePixel) {
     QImage image = white(10, 10);
     image.setPixel(3, 2, qRgb(255, 0, 64));
     {
-        Canvas canvas(image);
+        RasterCanvas canvas(image);
         canvas.set_pen_mode(PenMode::Mask);
         canvas.set_pen_colour(qRgb(192, 192, 192));
         canvas.move_to({0, 2});
@@ -81,10 +81,10 @@ TEST(Canvas, MaskModeAndsThePenWithThePixel) {
     EXPECT_EQ(rgb_at(image, 3, 2), static_cast<QRgb>(qRgb(192, 0, 64) & 0xFFFFFF));
 }
 
-TEST(Canvas, ZeroLengthLineIsARoundDotOnlyForWidePens) {
+TEST(RasterCanvas, ZeroLengthLineIsARoundDotOnlyForWidePens) {
     QImage image = white(30, 30);
     {
-        Canvas canvas(image);
+        RasterCanvas canvas(image);
         canvas.move_to({5, 5});
         canvas.line_to({5, 5});  // one-pixel pen: nothing
         canvas.set_pen_width(5);
@@ -103,10 +103,10 @@ TEST(Canvas, ZeroLengthLineIsARoundDotOnlyForWidePens) {
     EXPECT_LT(painted, 25);
 }
 
-TEST(Canvas, RectangleCoversUpToButNotIncludingItsFarEdges) {
+TEST(RasterCanvas, RectangleCoversUpToButNotIncludingItsFarEdges) {
     QImage image = white(20, 20);
     {
-        Canvas canvas(image);
+        RasterCanvas canvas(image);
         canvas.set_pen_colour(qRgb(255, 0, 0));
         canvas.set_brush(qRgb(255, 0, 0));
         canvas.rectangle(2, 3, 7, 5);
@@ -117,9 +117,9 @@ TEST(Canvas, RectangleCoversUpToButNotIncludingItsFarEdges) {
     EXPECT_EQ(rgb_at(image, 7, 4), 0xFFFFFFu);
 }
 
-TEST(Canvas, NewRasterStartsWhite) {
+TEST(RasterCanvas, NewRasterStartsWhite) {
     QImage image = white(10, 10);
-    Canvas canvas(image);
+    RasterCanvas canvas(image);
     canvas.move_to({0, 0});
     canvas.line_to({9, 9});
     canvas.new_raster(10, 12);
@@ -135,12 +135,12 @@ TEST(Canvas, NewRasterStartsWhite) {
 namespace ruvo {
 namespace {
 
-TEST(Canvas, SolidQuadCoversItsInsideAndItsOutline) {
+TEST(RasterCanvas, SolidQuadCoversItsInsideAndItsOutline) {
     QImage image = white(20, 20);
     const QPoint box[4] = {{2, 2}, {8, 2}, {8, 6}, {2, 6}};
     const QPoint slanted[4] = {{12, 10}, {18, 12}, {16, 18}, {11, 16}};
     {
-        Canvas canvas(image);
+        RasterCanvas canvas(image);
         canvas.solid_quad(box, qRgb(0, 128, 255));
         canvas.solid_quad(slanted, qRgb(255, 0, 0));
     }
@@ -152,7 +152,7 @@ TEST(Canvas, SolidQuadCoversItsInsideAndItsOutline) {
 
 // The cells of a rectilinear grid, however their corners run and however
 // thin: each covers its box, both end rows and columns included.
-TEST(Canvas, UprightSolidQuadCoversExactlyItsBox) {
+TEST(RasterCanvas, UprightSolidQuadCoversExactlyItsBox) {
     const QRect boxes[] = {{3, 4, 6, 5}, {3, 4, 2, 2}, {3, 4, 1, 6}, {3, 4, 6, 1}, {-3, 7, 8, 9}};
     for (const QRect& box : boxes) {
         const QPoint tl = box.topLeft(), tr = box.topRight(), br = box.bottomRight(), bl = box.bottomLeft();
@@ -160,7 +160,7 @@ TEST(Canvas, UprightSolidQuadCoversExactlyItsBox) {
             {{bl, br, tr, tl}, {tl, tr, br, bl}, {bl, tl, tr, br}, {br, tr, tl, bl}}};
         for (const auto& corners : orders) {
             QImage image = white(12, 12);
-            Canvas(image).solid_quad(corners.data(), qRgb(0, 0, 0));
+            RasterCanvas(image).solid_quad(corners.data(), qRgb(0, 0, 0));
             const QRect inside = box & image.rect();
             EXPECT_EQ(count_pixels(image, qRgb(0, 0, 0)), inside.width() * inside.height()) << corners[0].x();
             EXPECT_EQ(rgb_at(image, inside.left(), inside.top()), 0u);
@@ -169,10 +169,10 @@ TEST(Canvas, UprightSolidQuadCoversExactlyItsBox) {
     }
 }
 
-TEST(Canvas, SolidQuadHonoursThePenModeAndClipsToTheImage) {
+TEST(RasterCanvas, SolidQuadHonoursThePenModeAndClipsToTheImage) {
     QImage image = white(10, 10);
     const QPoint beyond[4] = {{-50, -50}, {50, -50}, {50, 50}, {-50, 50}};
-    Canvas canvas(image);
+    RasterCanvas canvas(image);
     canvas.set_pen_mode(PenMode::Xor);
     canvas.solid_quad(beyond, qRgb(255, 255, 255));
     EXPECT_EQ(count_pixels(canvas.image(), qRgb(0, 0, 0)), 100);
