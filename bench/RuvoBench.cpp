@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QImageWriter>
 #include <QListWidget>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -249,18 +250,23 @@ struct ProbeScene : Scene {
 };
 
 // The search of every mouse move, over all 149 x 149 cells, at points spread
-// over the picture.
-void BM_FindProbeNode(benchmark::State& state) {
+// over the picture: by the quarters of the cells, or for the nearest node.
+void search_probe_nodes(benchmark::State& state, bool nearest) {
     ProbeScene scene(state.range(0) != 0, 100);
+    scene.view().nearest_probe = nearest;
     std::vector<QPoint> points;
     for (int k = 0; k < 64; ++k) points.push_back(near_node(*scene.ws, 1 + (k * 37) % 149, 1 + (k * 53) % 149));
     std::size_t k = 0;
     double found = 0;
     for (auto _ : state) found += Find_Probe_Node(*scene.ws, points[k++ % points.size()]);
-    // Near the walls a cell's quarter is below a pixel: some points find nothing.
+    // Near the walls a cell's quarter is below a pixel: some points find
+    // nothing by the quarters; the nearest node is always found.
     state.counters["found"] = benchmark::Counter(found, benchmark::Counter::kAvgIterations);
 }
+void BM_FindProbeNode(benchmark::State& state) { search_probe_nodes(state, false); }
 BENCHMARK(BM_FindProbeNode)->ArgName("half_ring")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+void BM_NearestProbeNode(benchmark::State& state) { search_probe_nodes(state, true); }
+BENCHMARK(BM_NearestProbeNode)->ArgName("half_ring")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // One mouse move at 800 % (4000 x 4000 pixels) from one node to the next:
 // search, erase and draw the marks, read-out; with a selection the band of
@@ -307,19 +313,24 @@ void BM_CoreFillContourSwitch(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreFillContourSwitch)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
 
-// The main window with the cavity project, its pressure view opened from the
-// list and magnified through the pop-up menu's handler; each iteration picks
-// the other kind from the view's menu and lets the window paint.
-void BM_WindowFillContourSwitch(benchmark::State& state) {
-    TRuvo_Main_Form main({cavity("cavity.RVP")});
+// The main window shown with the cavity project: its pressure view opened
+// from the list and magnified through the pop-up menu's handler.
+TRuvo_Sub_Form* open_pressure_view(TRuvo_Main_Form& main, int percent) {
     main.show();
     QApplication::processEvents();
     auto* scalars = main.findChild<QListWidget*>(QStringLiteral("ScalarListBox"));
     scalars->setCurrentRow(0);
     emit scalars->itemDoubleClicked(scalars->item(0));
-    main.set_magnification_preset(int(state.range(0)));
+    main.set_magnification_preset(percent);
     QApplication::processEvents();
-    TRuvo_Sub_Form* view = main.current_view();
+    return main.current_view();
+}
+
+// The pressure view; each iteration picks the other kind from the view's
+// menu and lets the window paint.
+void BM_WindowFillContourSwitch(benchmark::State& state) {
+    TRuvo_Main_Form main({cavity("cavity.RVP")});
+    TRuvo_Sub_Form* view = open_pressure_view(main, int(state.range(0)));
     if (view == nullptr) return state.SkipWithError("the pressure view did not open");
     QAction* const items[] = {view->findChild<QAction*>(QStringLiteral("View_Cntr_Beta_Switch")),
                               view->findChild<QAction*>(QStringLiteral("View_Cntr_Switch"))};
@@ -331,6 +342,26 @@ void BM_WindowFillContourSwitch(benchmark::State& state) {
     state.counters["pixels"] = double(view->image()->picture().width()) * view->image()->picture().height();
 }
 BENCHMARK(BM_WindowFillContourSwitch)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+// Ctrl + wheel over the cavity's pressure view between 775 % and 800 %, a
+// notch up and a notch down in turn, through the main window: the redraw at
+// the new size, the window's fit and the scroll that keeps the point under
+// the pointer, and the paint.
+void BM_WindowWheelZoom800(benchmark::State& state) {
+    TRuvo_Main_Form main({cavity("cavity.RVP")});
+    TRuvo_Sub_Form* view = open_pressure_view(main, 775);
+    if (view == nullptr) return state.SkipWithError("the pressure view did not open");
+    const QPoint at(200, 150);
+    std::size_t k = 0;
+    for (auto _ : state) {
+        QWheelEvent notch(at, view->image()->mapToGlobal(at), {}, {0, k++ % 2 == 0 ? 120 : -120}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->image(), &notch);
+        QApplication::processEvents();
+    }
+    if (main.workspace().views.current().magni != (k % 2 == 1 ? 800 : 775)) state.SkipWithError("no zoom");
+}
+BENCHMARK(BM_WindowWheelZoom800)->Unit(benchmark::kMillisecond);
 
 // The offscreen platform notes on every resize of a window that it passes
 // no size hints on.

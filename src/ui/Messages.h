@@ -176,6 +176,7 @@ inline constexpr char kGridProperty[] = "グリッド(&G)";
 inline constexpr char kGridOverlapShow[] = "グリッドの表示・非表示(&G)";
 inline constexpr char kClosedGridShow[] = "閉じたグリッドの表示(&C)";
 inline constexpr char kKeyBoardAreaSelect[] = "キーボードで範囲選択(&K)";
+inline constexpr char kNearestNodeProbe[] = "最も近い格子点を読み取る(&N)";
 inline constexpr char kShowAll[] = "全体表示(&W)";
 inline constexpr char kChangeRatio[] = "縦横比の変更(&R)";
 inline constexpr char kFollowModeSwitch[] = "ファイル追尾モード(&F)";

@@ -150,6 +150,11 @@ SwitchEffect Grid_Overlap_ShowClick(View_Info& view) {
     return effect;
 }
 
+SwitchEffect Nearest_Probe_SwitchClick(View_Info& view, bool item_checked) {
+    view.nearest_probe = item_checked;
+    return SwitchEffect::nothing();
+}
+
 SwitchEffect Closed_Grid_ShowClick(FieldStore& store, bool item_checked) {
     store.closed_grid_show = !item_checked;
     ControlLayout layout;

@@ -49,6 +49,10 @@ SwitchEffect Grid_Overlap_ShowClick(View_Info& view);
 // `item_checked` is the check mark of this window's item: the flag is one
 // for all windows, but each window's item keeps its own mark.
 SwitchEffect Closed_Grid_ShowClick(FieldStore& store, bool item_checked);
+// The probe of this view answers with the node nearest to the mouse, or by
+// the quarters of the cells; `item_checked` is the item's mark as the user
+// left it. Nothing is redrawn.
+SwitchEffect Nearest_Probe_SwitchClick(View_Info& view, bool item_checked);
 // The whole area of the file read last, in every kind of view.
 SwitchEffect Show_AllClick(View_Info& view, const FieldStore& store);
 

@@ -166,6 +166,10 @@ PlotState mapping_of(const View_Info& view) {
     return plot;
 }
 
+QPointF grid_point_at(const PlotState& plot, QPointF pixel) {
+    return {(pixel.x() - plot.dx) / plot.x_scale, (plot.dy - pixel.y()) / plot.y_scale};
+}
+
 QString geometry_failure_text(GeometryFailure failure) {
     switch (failure) {
     case GeometryFailure::None: return {};

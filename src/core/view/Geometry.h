@@ -127,6 +127,10 @@ struct LayoutChoice {
 // what marks drawn without a redraw, and the probe, map through.
 PlotState mapping_of(const View_Info& view);
 
+// The grid point at a point of the picture: the mapping undone, without the
+// rounding to whole pixels. The mapping's scales must not be zero.
+QPointF grid_point_at(const PlotState& plot, QPointF pixel);
+
 // Normal layout: 500 pixels wide at 100 %, height by the aspect ratio, the
 // grid inside a 5 % margin. Stores the mapping (and a computed ratio) into the
 // view record. The window fit belongs to the window.

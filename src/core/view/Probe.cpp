@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "Texts.h"
@@ -70,6 +71,70 @@ void sides_of_column(const FieldStore& store, int i, int j_first, int j_last, Po
     }
 }
 
+// The nodes of the drawing area, within the tables.
+struct NodeBounds {
+    int i_first, i_last, j_first, j_last;
+};
+
+// The quarter rule of Find_Probe_Node. The cells are visited column by
+// column, as the tables lie in memory; the find that counts is that of the
+// highest row, and within it that of the first cell.
+std::optional<ProbeNode> quarter_node(const FieldStore& store, const NodeBounds& nodes, Point p) {
+    std::optional<ProbeNode> found;
+    int found_row = 0;
+    Sides left{}, right{};
+    sides_of_column(store, nodes.i_first, nodes.j_first, nodes.j_last, p, left);
+    for (int i = nodes.i_first; i < nodes.i_last; ++i) {
+        sides_of_column(store, i + 1, nodes.j_first, nodes.j_last, p, right);
+        for (int j = std::max(nodes.j_first, found_row + 1); j < nodes.j_last; ++j) {
+            const auto k = static_cast<std::size_t>(j);
+            if ((left[k] & left[k + 1] & right[k] & right[k + 1]) != 0) continue;
+            if (const std::optional<ProbeNode> in_cell = node_in_cell(store, i, j, p)) {
+                found = in_cell;
+                found_row = j;
+            }
+        }
+        std::swap(left, right);
+    }
+    return found;
+}
+
+// Whether the point lies in a cell of the drawing area: the grid as drawn,
+// without the holes and the outside of a grid that is no rectangle.
+bool in_cells(const FieldStore& store, const NodeBounds& nodes, Point p) {
+    for (int i = nodes.i_first; i < nodes.i_last; ++i) {
+        for (int j = nodes.j_first; j < nodes.j_last; ++j) {
+            const std::array<Point, 4> corners{node(store, i, j), node(store, i + 1, j), node(store, i + 1, j + 1),
+                                               node(store, i, j + 1)};
+            const auto [x_low, x_high] = std::minmax({corners[0].x, corners[1].x, corners[2].x, corners[3].x});
+            const auto [y_low, y_high] = std::minmax({corners[0].y, corners[1].y, corners[2].y, corners[3].y});
+            if (p.x < x_low || p.x > x_high || p.y < y_low || p.y > y_high) continue;
+            if (inside(corners, p)) return true;
+        }
+    }
+    return false;
+}
+
+// The node of the drawing area nearest to the point on the picture: the
+// distance is measured in pixels, since the two axes may be scaled apart.
+// Of nodes equally near, the first in memory order counts.
+ProbeNode nearest_node(const FieldStore& store, const NodeBounds& nodes, Point p, const PlotState& plot) {
+    ProbeNode nearest{nodes.i_first, nodes.j_first};
+    double nearest_distance = std::numeric_limits<double>::infinity();
+    for (int i = nodes.i_first; i <= nodes.i_last; ++i) {
+        for (int j = nodes.j_first; j <= nodes.j_last; ++j) {
+            const double across = (store.grid_x(i, j) - p.x) * plot.x_scale;
+            const double up = (store.grid_y(i, j) - p.y) * plot.y_scale;
+            const double distance = across * across + up * up;
+            if (distance < nearest_distance) {
+                nearest_distance = distance;
+                nearest = {i, j};
+            }
+        }
+    }
+    return nearest;
+}
+
 DrawRect previous_area_of(const View_Info& view) {
     return {view.pre_x_start, view.pre_y_start, view.pre_x_end, view.pre_y_end};
 }
@@ -111,29 +176,16 @@ bool Find_Probe_Node(Workspace& ws, QPoint pixel) {
     const View_Info& view = ws.views.current();
     const PlotState plot = mapping_of(view);
     if (plot.x_scale == 0.0 || plot.y_scale == 0.0) return false;  // no layout yet
-    const Point p{(pixel.x() - plot.dx) / plot.x_scale, (plot.dy - pixel.y()) / plot.y_scale};
+    const QPointF at = grid_point_at(plot, pixel);
+    const Point p{at.x(), at.y()};
     const DrawRect area = area_of(view);
-    const int i_first = std::max(area.x_start, 1), i_last = std::min(area.x_end, kMaxNodes);
-    const int j_first = std::max(area.y_start, 1), j_last = std::min(area.y_end, kMaxNodes);
-    // The cells are visited column by column, as the tables lie in memory; the
-    // find that counts is that of the highest row, and within it that of the
-    // first cell.
+    const NodeBounds nodes{std::max(area.x_start, 1), std::min(area.x_end, kMaxNodes), std::max(area.y_start, 1),
+                           std::min(area.y_end, kMaxNodes)};
     std::optional<ProbeNode> found;
-    int found_row = 0;
-    Sides left{}, right{};
-    sides_of_column(ws.store, i_first, j_first, j_last, p, left);
-    for (int i = i_first; i < i_last; ++i) {
-        sides_of_column(ws.store, i + 1, j_first, j_last, p, right);
-        for (int j = std::max(j_first, found_row + 1); j < j_last; ++j) {
-            const auto k = static_cast<std::size_t>(j);
-            if ((left[k] & left[k + 1] & right[k] & right[k + 1]) != 0) continue;
-            if (const std::optional<ProbeNode> in_cell = node_in_cell(ws.store, i, j, p)) {
-                found = in_cell;
-                found_row = j;
-            }
-        }
-        std::swap(left, right);
-    }
+    if (!view.nearest_probe)
+        found = quarter_node(ws.store, nodes, p);
+    else if (in_cells(ws.store, nodes, p))
+        found = nearest_node(ws.store, nodes, p, plot);
     if (!found) return false;
     ws.probe.probe_i = found->i;
     ws.probe.probe_j = found->j;

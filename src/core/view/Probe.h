@@ -81,8 +81,10 @@ private:
 // the upper-right quarter node (i + 1, j + 1), the other two nothing. A
 // quarter keeps its lower and left edges (in grid x and y) and leaves its
 // upper and right ones to the next. Rows are scanned upwards, a later row
-// replacing an earlier find; within a row the first cell found wins. On a
-// find the probe moves there; otherwise it stays where it was.
+// replacing an earlier find; within a row the first cell found wins. With the
+// view's nearest_probe, any point in a cell of the drawing area finds the
+// area's node nearest to it on the picture. On a find the probe moves there;
+// otherwise it stays where it was.
 bool Find_Probe_Node(Workspace& ws, QPoint pixel);
 
 // The marker dot moves to the probe (erased where it was, unless a redraw or

@@ -85,6 +85,9 @@ struct View_Info {
     bool max_changed = false;
     double Scalar_max = 0.0;
     double Scalar_min = 0.0;
+    // The probe answers with the node nearest to the mouse wherever it is over
+    // the grid, instead of by the quarters of the cells. Not kept in projects.
+    bool nearest_probe = false;
 };
 
 struct SameNameEntry {

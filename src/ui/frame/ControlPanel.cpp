@@ -213,6 +213,8 @@ void ControlPanel::show_magnification(int magni) {
 
 void ControlPanel::enable_magnification(bool enabled) { magnification_.set_enabled(enabled); }
 
+bool ControlPanel::magnification_enabled() const { return magnification_.bar->isEnabled(); }
+
 void ControlPanel::set_position_ranges(const FieldStore& store) {
     group(ControlGroup::ColumnPosition).bar->set_range(store.file_x_start + 1, store.file_x_end + 1);
     group(ControlGroup::RowPosition).bar->set_range(store.file_y_start + 1, store.file_y_end + 1);

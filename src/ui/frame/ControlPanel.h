@@ -45,6 +45,7 @@ public:
     // Activation: the bar and its number show the view's magnification.
     void show_magnification(int magni);
     void enable_magnification(bool enabled);
+    bool magnification_enabled() const;
 
     // After a grid read: the position bars span the grid's indices.
     void set_position_ranges(const FieldStore& store);

@@ -56,6 +56,10 @@ public:
     void Redraw();
     // A magnification preset of a view window's pop-up menu.
     void set_magnification_preset(int magni);
+    // Ctrl + wheel or a pinch over a view: its magnification goes `steps`
+    // marks of the bar up or down, set as a preset is, and the grid point at
+    // the picture's `pixel` stays under the pointer.
+    void zoom_view(TRuvo_Sub_Form* view, int steps, QPoint pixel);
     // Rewrites the diagnostic dump of the current view. The probe's next
     // step leaves the marker dot where it is.
     void Status_Refresh();

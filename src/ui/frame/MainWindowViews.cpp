@@ -25,6 +25,8 @@
 #include "ui/frame/ViewWindows.h"
 #include "ui/viewwindow/ViewWindow.h"
 #include "view/LayoutRules.h"
+#include "view/Magnify.h"
+#include "view/ViewFields.h"
 
 namespace ruvo {
 
@@ -86,6 +88,7 @@ void TRuvo_Main_Form::connect_view(TRuvo_Sub_Form* view) {
     connect(view, &TRuvo_Sub_Form::magnification_chosen, this, [this](TRuvo_Sub_Form* chosen, int magni) {
         if (chosen == current_view()) set_magnification_preset(magni);
     });
+    connect(view, &TRuvo_Sub_Form::zoom_requested, this, &TRuvo_Main_Form::zoom_view);
     commands_->connect_view(view);
     connect(view, &TRuvo_Sub_Form::follow_mode_chosen, follow_, &FollowControl::show_setup);
     // Keys a view window's items share with the panel's mnemonics go to the items.
@@ -98,12 +101,30 @@ void TRuvo_Main_Form::view_activated(TRuvo_Sub_Form& view) {
     probe_->show_key_mode(KeyModeShade::Ended);
     const View_Info& record = ws_->views.at(view.slot());
     control_panel_->show_magnification(record.magni);
+    const ViewFields fields = view_fields(ws_->store, record);
+    std::array<QString, 7> sources;  // Edit5..Edit7: Vx, Vy, S
+    sources[4] = sources[5] = fields.current_vectors().file_name;
+    sources[6] = fields.current_scalars().file_name;
+    status_boxes_->name_sources(sources);
     commands_->apply_layout(view, activation_layout(record));
     merge_menus();
     Status_Refresh();
 }
 
 void TRuvo_Main_Form::set_magnification_preset(int magni) { control_panel_->set_magnification_preset(magni); }
+
+void TRuvo_Main_Form::zoom_view(TRuvo_Sub_Form* view, int steps, QPoint pixel) {
+    if (view != current_view() || !control_panel_->magnification_enabled()) return;
+    const int slot = view->slot();
+    const int magni = magnify_by_ticks(ws_->magnification_of(slot), steps);
+    if (magni == ws_->magnification_of(slot)) return;
+    const PlotState before = mapping_of(ws_->views.at(slot));
+    const bool laid_out = before.x_scale != 0.0 && before.y_scale != 0.0;
+    const QPointF under_pointer = laid_out ? grid_point_at(before, pixel) : QPointF();
+    const QPoint place = view->shown_at(pixel);
+    set_magnification_preset(magni);
+    if (laid_out) view->show_at(mapping_of(ws_->views.at(slot)).pixel(under_pointer), place);
+}
 
 // While a view is active its File menu stands in for the main window's and
 // its other menus stand between the Project and Window menus.

@@ -53,22 +53,27 @@ private:
     QElapsedTimer since_shown_;
 };
 
-// The line plots' read-outs go to Edit1..Edit7.
+// The read-outs of the probe and the line plots go to Edit1..Edit7.
 class StatusEditBinding final : public StatusBoxes {
 public:
     explicit StatusEditBinding(const std::array<QLineEdit*, 7>& edits) : edits_(edits) {}
+    // The files the values of the current view are read from, box by box
+    // (empty where a box shows no file's value); from the next read-out on.
+    void name_sources(const std::array<QString, 7>& files) { sources_ = files; }
     void show(const std::array<QString, 7>& texts) override {
         // The boxes are narrow: show each text from its start, and whole in
-        // the tool tip.
+        // the tool tip, with the file its value comes from.
         for (std::size_t n = 0; n < edits_.size(); ++n) {
             edits_[n]->setText(texts[n]);
             edits_[n]->setCursorPosition(0);
-            edits_[n]->setToolTip(texts[n]);
+            const bool named = !texts[n].isEmpty() && !sources_[n].isEmpty();
+            edits_[n]->setToolTip(named ? texts[n] + u'\n' + sources_[n] : texts[n]);
         }
     }
 
 private:
     std::array<QLineEdit*, 7> edits_;
+    std::array<QString, 7> sources_;
 };
 
 }  // namespace ruvo

@@ -56,7 +56,18 @@ void ViewProbe::key_pressed(TRuvo_Sub_Form* receiver, int key, Qt::KeyboardModif
         show_key_mode(KeyModeShade::Ended);
     }
     if (ws_.key_select && !panel_control_focused()) {
-        apply_effect(*receiver, Key_Select_Step(ws_, key, modifiers));
+        const ProbeNode cursor = ws_.probe.probe();
+        const ProbeEffect effect = Key_Select_Step(ws_, key, modifiers);
+        apply_effect(*receiver, effect);
+        if (ws_.probe.probe() != cursor && !effect.redraw) keep_cursor_in_sight();
+    }
+}
+
+// A picture larger than its window follows the keyboard's cursor.
+void ViewProbe::keep_cursor_in_sight() {
+    if (TRuvo_Sub_Form* view = frame_.current_view()) {
+        const ProbeNode cursor = ws_.probe.probe();
+        view->keep_in_sight(mapping_of(ws_.views.at(view->slot())).node_pixel(ws_.store, cursor.i, cursor.j));
     }
 }
 

@@ -51,6 +51,7 @@ private:
     bool probes(const TRuvo_Sub_Form* view) const;
     bool panel_control_focused() const;
     void apply_effect(TRuvo_Sub_Form& receiver, const ProbeEffect& effect);
+    void keep_cursor_in_sight();
 
     Workspace& ws_;
     ProbeFrame frame_;

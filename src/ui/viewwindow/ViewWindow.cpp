@@ -7,10 +7,12 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWheelEvent>
 
 #include "data/Nearest.h"
 #include "ui/WidgetNames.h"
@@ -102,6 +104,17 @@ void TRuvo_Sub_Form::scroll_by(QPoint pixels) {
     vertical->setValue(vertical->value() + pixels.y());
 }
 
+QPoint TRuvo_Sub_Form::shown_at(QPoint pixel) const { return Image1->mapTo(scroll_area_->viewport(), pixel); }
+
+void TRuvo_Sub_Form::show_at(QPoint pixel, QPoint place) {
+    settle_scroll_bars();
+    scroll_by(shown_at(pixel) - place);
+}
+
+void TRuvo_Sub_Form::keep_in_sight(QPoint pixel) {
+    scroll_area_->ensureVisible(pixel.x(), pixel.y(), kScrollIncrement, kScrollIncrement);
+}
+
 void TRuvo_Sub_Form::CopyClick() { QGuiApplication::clipboard()->setImage(Image1->picture()); }
 
 void TRuvo_Sub_Form::keyPressEvent(QKeyEvent* event) {
@@ -111,12 +124,73 @@ void TRuvo_Sub_Form::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TRuvo_Sub_Form::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Image1 && event->type() == QEvent::MouseMove) {
-        Image1MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
-    } else if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {
-        Image1MouseDown(static_cast<QMouseEvent*>(event)->button());
+    if (watched != Image1) return QMdiSubWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Wheel:
+        if (wheel_over_picture(*static_cast<QWheelEvent*>(event))) return true;
+        break;
+    case QEvent::NativeGesture:
+        if (pinch_over_picture(*static_cast<QNativeGestureEvent*>(event))) return true;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove: {
+        const auto& mouse = *static_cast<QMouseEvent*>(event);
+        if (pan_with_middle_button(mouse)) return true;
+        if (event->type() == QEvent::MouseMove) Image1MouseMove(mouse.position().toPoint());
+        if (event->type() == QEvent::MouseButtonPress) Image1MouseDown(mouse.button());
+        break;
+    }
+    default: break;
     }
     return QMdiSubWindow::eventFilter(watched, event);
+}
+
+// Ctrl + wheel zooms; Shift + wheel scrolls sideways, which the scroll bars
+// would take for a page up or down; the plain wheel is the scroll area's.
+bool TRuvo_Sub_Form::wheel_over_picture(const QWheelEvent& event) {
+    if (event.modifiers() & Qt::ControlModifier) {
+        if (const int steps = wheel_notches_.take(event.angleDelta().y())) {
+            emit zoom_requested(this, steps, event.position().toPoint());
+        }
+        return true;
+    }
+    if (event.modifiers() != Qt::ShiftModifier) return false;
+    QWheelEvent sideways(event.position(), event.globalPosition(), event.pixelDelta(), event.angleDelta(),
+                         event.buttons(), Qt::NoModifier, event.phase(), event.inverted(), event.source());
+    QCoreApplication::sendEvent(scroll_area_->horizontalScrollBar(), &sideways);
+    return true;
+}
+
+bool TRuvo_Sub_Form::pinch_over_picture(const QNativeGestureEvent& event) {
+    if (event.gestureType() != Qt::ZoomNativeGesture) return false;
+    if (const int steps = pinch_steps_.take(event.value())) {
+        emit zoom_requested(this, steps, event.position().toPoint());
+    }
+    return true;
+}
+
+// The middle button drags the picture along under the pointer; it neither
+// probes nor selects, and the probe does not follow the drag.
+bool TRuvo_Sub_Form::pan_with_middle_button(const QMouseEvent& event) {
+    const QPointF at = event.globalPosition();
+    if (event.type() == QEvent::MouseButtonPress && event.button() == Qt::MiddleButton) {
+        pan_from_ = at;
+        Image1->setCursor(Qt::ClosedHandCursor);
+        return true;
+    }
+    if (!pan_from_) return false;
+    if (event.type() == QEvent::MouseMove) {
+        scroll_by((*pan_from_ - at).toPoint());
+        pan_from_ = at;
+        return true;
+    }
+    if (event.type() == QEvent::MouseButtonRelease && event.button() == Qt::MiddleButton) {
+        pan_from_.reset();
+        Image1->unsetCursor();
+        return true;
+    }
+    return false;
 }
 
 void TRuvo_Sub_Form::showEvent(QShowEvent* event) {

@@ -13,10 +13,14 @@
 
 #include "plot/RangeSteps.h"
 #include "view/LayoutRules.h"
+#include "view/Magnify.h"
 
 class QAction;
 class QMenu;
+class QMouseEvent;
+class QNativeGestureEvent;
 class QScrollArea;
+class QWheelEvent;
 
 namespace ruvo {
 
@@ -62,6 +66,10 @@ public:
     // Design size of a new view window, before its first redraw fits it.
     static constexpr int kDesignWidth = 539;
     static constexpr int kDesignHeight = 448;
+    // A notch of the wheel in eighths of a degree, and the growth of a pinch
+    // (its scale less one) that make one mark of the magnification bar.
+    static constexpr double kWheelNotch = 120;
+    static constexpr double kPinchStep = 0.25;
 
     TRuvo_Sub_Form(int slot, const QString& caption, QWidget* parent = nullptr);
 
@@ -94,6 +102,13 @@ public:
 
     // Scrolls the picture by `pixels`, as far as the scroll ranges allow.
     void scroll_by(QPoint pixels);
+    // Where a pixel of the picture shows in the client area.
+    QPoint shown_at(QPoint pixel) const;
+    // Scrolls the picture so that `pixel` shows at `place` of the client
+    // area, as far as the scroll ranges allow.
+    void show_at(QPoint pixel, QPoint place);
+    // Scrolls the picture, if need be, so that `pixel` shows with a margin.
+    void keep_in_sight(QPoint pixel);
 
     // The check mark of KeyBoardAreaSelect: the keyboard selection mode is on.
     void show_key_select_mark(bool on);
@@ -136,6 +151,9 @@ signals:
     void mouse_pressed(TRuvo_Sub_Form* view, Qt::MouseButton button);                  // Image1MouseDown
     void key_pressed(TRuvo_Sub_Form* view, int key, Qt::KeyboardModifiers modifiers);  // FormKeyDown
     void key_select_chosen(TRuvo_Sub_Form* view);                                      // KeyBoardAreaSelect
+    // Ctrl + wheel or a pinch: `steps` marks of the magnification bar up or
+    // down, about the picture's `pixel` under the pointer.
+    void zoom_requested(TRuvo_Sub_Form* view, int steps, QPoint pixel);
     void shown();
     void window_closed(int slot);
     void close_requested();       // Close_File
@@ -172,6 +190,10 @@ private:
     bool reachable(const QAction* action) const;
     void Image1MouseMove(QPoint pixel) { emit mouse_moved(this, pixel); }
     void Image1MouseDown(Qt::MouseButton button) { emit mouse_pressed(this, button); }
+    // The wheel, the middle button and a pinch over Image1; true when taken.
+    bool wheel_over_picture(const QWheelEvent& event);
+    bool pinch_over_picture(const QNativeGestureEvent& event);
+    bool pan_with_middle_button(const QMouseEvent& event);
     void settle_scroll_bars() const;
 
     QAction* item(ViewMenuItem item) const { return items_[static_cast<std::size_t>(item)]; }
@@ -181,6 +203,9 @@ private:
     QScrollArea* scroll_area_;
     ViewImage* Image1;
     bool closed_ = false;
+    StepGatherer wheel_notches_{kWheelNotch};
+    StepGatherer pinch_steps_{kPinchStep};
+    std::optional<QPointF> pan_from_;  // the pointer on the screen while the middle button drags
 
     QMenu* File_Sub = nullptr;
     QMenu* Edit_Sub = nullptr;

@@ -217,6 +217,12 @@ void TRuvo_Sub_Form::build_show_menu() {
         add_named_item(Show_Sub, "KeyBoardAreaSelect", messages::kKeyBoardAreaSelect, QKeySequence(Qt::Key_R));
     KeyBoardAreaSelect->setCheckable(true);
     connect(KeyBoardAreaSelect, &QAction::triggered, this, [this] { emit key_select_chosen(this); });
+    // The mark is the view's own; the record follows it.
+    QAction* nearest_probe = add_named_item(Show_Sub, "Nearest_Node_Probe", messages::kNearestNodeProbe);
+    nearest_probe->setCheckable(true);
+    connect(nearest_probe, &QAction::triggered, this, [this](bool checked) {
+        emit switch_chosen(this, [checked](Workspace&, View_Info& v) { return Nearest_Probe_SwitchClick(v, checked); });
+    });
     Show_All = add_named_item(Show_Sub, "Show_All", messages::kShowAll, QKeySequence(Qt::CTRL | Qt::Key_W));
     add_named_item(Show_Sub, "Change_Ratio", messages::kChangeRatio, QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(add_named_item(Show_Sub, "Follow_Mode_Switch", messages::kFollowModeSwitch,

@@ -20,5 +20,12 @@ TEST(Magnify, UpFromHundredAndDownFromEightHundred) {
               (std::vector<int>{640, 512, 409, 327, 261, 208, 166, 132, 105, 100, 100}));
 }
 
+// Between two marks the first step goes to the mark passed first.
+TEST(Magnify, TicksGoToTheBarsMarksAndStopAtItsEnds) {
+    EXPECT_EQ(magnify_by_ticks(120, 1), 125);
+    EXPECT_EQ(magnify_by_ticks(120, -2), 100);
+    EXPECT_EQ(magnify_by_ticks(400, 1 << 30), 800);
+}
+
 }  // namespace
 }  // namespace ruvo
