@@ -3,6 +3,8 @@
 #include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
+#include <QNativeGestureEvent>
+#include <QPointingDevice>
 
 #include <cmath>
 
@@ -34,6 +36,11 @@ protected:
             if (event.isAccepted()) return;
         }
     }
+    void pinch(QPoint pixel, double growth) {
+        QNativeGestureEvent event(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2, pixel, pixel,
+                                  view().image()->mapToGlobal(QPointF(pixel)), growth, {});
+        QApplication::sendEvent(view().image(), &event);
+    }
     void mouse(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, pixel, view().image()->mapToGlobal(pixel), button, held, Qt::NoModifier);
         QApplication::sendEvent(view().image(), &event);
@@ -43,14 +50,21 @@ protected:
     std::unique_ptr<TRuvo_Main_Form> main_;
 };
 
-// A notch up from the mark below, whole or in eighths of a fine wheel.
-TEST_F(ViewGesturesTest, CtrlAndTheWheelZoomAboutTheNodeUnderThePointer) {
-    for (const auto& [magni, notch_part] : {std::pair{200, 120}, {200, 15}, {800, 120}, {800, 15}}) {
+// A notch up from the mark below, whole or in eighths of a fine wheel (0 for
+// a pinch that grows by a quarter, in eighths).
+TEST_F(ViewGesturesTest, CtrlAndTheWheelOrAPinchZoomAboutTheNodeUnderThePointer) {
+    for (const auto& [magni, notch_part] : {std::pair{200, 120}, {200, 15}, {800, 120}, {800, 15}, {400, 0}}) {
         main_->set_magnification_preset(magni - 25);
         const QPoint node = node_pixel(1, 20);
         view().show_at(node, {view().client_size().width() / 2, view().client_size().height() / 3});
         const QPoint place = view().shown_at(node);
-        for (int turned = 0; turned < 120; turned += notch_part) wheel(node, notch_part, Qt::ControlModifier);
+        for (int turned = 0; turned < 120; turned += notch_part ? notch_part : 15) {
+            if (notch_part) {
+                wheel(node, notch_part, Qt::ControlModifier);
+            } else {
+                pinch(node, 0.25 / 8);
+            }
+        }
         EXPECT_EQ(ws().views.current().magni, magni);
         EXPECT_EQ(main_->findChild<QAbstractSlider*>(QStringLiteral("MagnificationBar"))->value(), magni);
         const QPoint moved = view().shown_at(node_pixel(1, 20)) - place;
