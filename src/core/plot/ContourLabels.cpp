@@ -123,11 +123,11 @@ void pieces_outside_gaps(QPointF a, QPointF b, const std::vector<QRectF>& gaps, 
         next.clear();
         for (const auto& [from, to] : kept) {
             if (t1 <= from || t0 >= to) {
-                next.push_back({from, to});
+                next.emplace_back(from, to);
                 continue;
             }
-            if (from < t0) next.push_back({from, t0});
-            if (t1 < to) next.push_back({t1, to});
+            if (from < t0) next.emplace_back(from, t0);
+            if (t1 < to) next.emplace_back(t1, to);
         }
         kept.swap(next);
     }

@@ -61,8 +61,10 @@ std::vector<LegendTick> legend_ticks(const LegendAxis& axis, double text_top, co
     if (!(span > 0.0) || !std::isfinite(span) || axis.value_a == axis.value_b || axis.x_a == axis.x_b) return {};
     const double gap = measure.digit_width();
     const double first_power = std::floor(std::log10(span / kMostTicks));
+    // The steps 1, 2 and 5 of four powers of ten, finest first.
     for (int n = 0; n < 3 * 4; ++n) {
-        const double step = kRoundSteps[static_cast<std::size_t>(n % 3)] * std::pow(10.0, first_power + n / 3);
+        const int power = n / 3;
+        const double step = kRoundSteps[static_cast<std::size_t>(n % 3)] * std::pow(10.0, first_power + power);
         if (!(step > 0.0) || !std::isfinite(step)) break;
         const std::vector<double> values = multiples(axis.lo, axis.hi, step);
         if (values.empty()) continue;

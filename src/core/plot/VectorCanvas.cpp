@@ -263,9 +263,9 @@ bool VectorCanvas::FillStrip::join(const QPoint* corners) {
 
 QPolygonF VectorCanvas::FillStrip::outline() const {
     QPolygonF polygon;
-    polygon.reserve(static_cast<qsizetype>(upper.size() + lower.size()));
+    polygon.reserve(static_cast<qsizetype>(upper.size()) + static_cast<qsizetype>(lower.size()));
     for (const QPoint& p : upper) polygon.append(p);
-    for (auto p = lower.rbegin(); p != lower.rend(); ++p) polygon.append(*p);
+    std::for_each(lower.rbegin(), lower.rend(), [&](QPoint p) { polygon.append(p); });
     return polygon;
 }
 

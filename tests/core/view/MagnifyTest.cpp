@@ -9,6 +9,7 @@ namespace {
 
 std::vector<int> sequence(int start, int (*step)(int), int count) {
     std::vector<int> positions;
+    positions.reserve(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) positions.push_back(start = step(start));
     return positions;
 }
