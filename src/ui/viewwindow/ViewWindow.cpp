@@ -171,12 +171,15 @@ bool TRuvo_Sub_Form::pinch_over_picture(const QNativeGestureEvent& event) {
 }
 
 // The middle button drags the picture along under the pointer; it neither
-// probes nor selects, and the probe does not follow the drag.
+// probes nor selects (its press refreshes the status boxes, as a button
+// other than the left and right always did), and the probe does not follow
+// the drag.
 bool TRuvo_Sub_Form::pan_with_middle_button(const QMouseEvent& event) {
     const QPointF at = event.globalPosition();
     if (event.type() == QEvent::MouseButtonPress && event.button() == Qt::MiddleButton) {
         pan_from_ = at;
         Image1->setCursor(Qt::ClosedHandCursor);
+        Image1MouseDown(Qt::MiddleButton);  // what any other button does: the status boxes refresh
         return true;
     }
     if (!pan_from_) return false;
