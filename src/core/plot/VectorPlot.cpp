@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "Workspace.h"
 #include "plot/Canvas.h"
@@ -55,14 +54,6 @@ bool dot_line_kept(int dot_step, double gap_pixels, double& skipped) {
 // A step below 1 counts as 1. Steps beyond the table size all keep only the
 // first line, and the clamp keeps the line arithmetic far from overflow.
 int sane_step(int step) { return std::clamp(step, 1, kMaxNodes); }
-
-// Minus the arrow's direction angle, from arctan(|ddy / ddx|) by quadrant;
-// atan2 also gives it where a component is 0.
-double head_angle(double ddx, double ddy) {
-    const double t = std::atan2(std::abs(ddy), std::abs(ddx));
-    if (ddx >= 0.0) return ddy >= 0.0 ? -t : t;
-    return ddy >= 0.0 ? t + std::numbers::pi : std::numbers::pi - t;
-}
 
 bool inside_tables(const DrawRect& r) {
     return r.x_start >= 1 && r.y_start >= 1 && r.x_end <= kMaxNodes && r.y_end <= kMaxNodes && r.x_start <= r.x_end &&
@@ -166,13 +157,16 @@ void visit_arrow_nodes(const ViewFields& store, const VectorSlot& vectors, const
 }
 
 ArrowGeometry arrow_geometry(QPointF tail, QPointF tip, double w, double s, double magnification) {
-    const double a = head_angle(tip.x() - tail.x(), tip.y() - tail.y());
-    const double half_width = 0.5 * w;
-    const double phi = std::atan2(half_width, s);  // arctan((w / 2) / s), also for s = 0
-    const double h = magnification * std::hypot(s, half_width) * 0.01;
-    const double c1 = h * std::cos(a + phi), s1 = h * std::sin(a + phi);
-    const double c2 = h * std::cos(a - phi), s2 = h * std::sin(a - phi);
-    return {tail, tip, {tip.x() - c1, tip.y() + s1}, {tip.x() - c2, tip.y() + s2}};
+    // The barbs are the shaft's own direction turned back and to the sides:
+    // no angle is needed (the arrows of a view are most of its drawing time).
+    const QPointF shaft = tip - tail;
+    const double length = std::hypot(shaft.x(), shaft.y());
+    const QPointF along = length > 0.0 && std::isfinite(length) ? shaft / length : QPointF(1.0, 0.0);
+    const QPointF left(-along.y(), along.x());
+    const double scale = magnification * 0.01;
+    const QPointF back = scale * s * along;
+    const QPointF side = scale * 0.5 * w * left;
+    return {tail, tip, tip - back + side, tip - back - side};
 }
 
 void Draw_Arrow(PlotContext& context, double x0, double y0, double x1, double y1, double w, double s) {
