@@ -66,8 +66,22 @@ TEST_F(ProbeWindowTest, TheMouseMarksTheNodeUnderItAndShowsItsValues) {
     EXPECT_EQ(edit("Edit2")->text(), " j= 19");
     const ViewFields shown = view_fields(ws().store, ws().views.current());
     EXPECT_EQ(edit("Edit7")->text(), "S=" + QString::number(shown.current_scalars().value(61, 20), 'f', 7));
+    EXPECT_EQ(edit("Edit7")->toolTip(), edit("Edit7")->text() + u'\n' + shown.current_scalars().file_name);
     const QPoint node = mapping_of(ws().views.current()).node_pixel(ws().store, 61, 20);
     EXPECT_NE(image()->picture().pixel(node), before.pixel(node));
+}
+
+// At 800 % the picture follows the cursor the arrows move, from the cylinder out to the far boundary.
+TEST_F(ProbeWindowTest, TheKeyboardCursorStaysInSightAtTheLargestMagnification) {
+    open("GridListBox");
+    main_->set_magnification_preset(800);
+    press(Qt::Key_R);
+    for (int k = 0; k < 40; ++k) press(Qt::Key_Up);
+    const ProbeNode cursor = ws().probe.probe();
+    ASSERT_TRUE(cursor.is_set());
+    const QPoint pixel = mapping_of(ws().views.current()).node_pixel(ws().store, cursor.i, cursor.j);
+    TRuvo_Sub_Form& view = *main_->current_view();
+    EXPECT_TRUE(QRect(QPoint(0, 0), view.client_size()).contains(view.shown_at(pixel))) << cursor.i << "," << cursor.j;
 }
 
 // Two clicks select an area and draw it; in keyboard mode Esc shows the whole grid.
