@@ -221,12 +221,12 @@ BENCHMARK(BM_FollowUpdateFourViews)->Unit(benchmark::kMillisecond);
 // The cavity's nodes bent into a half ring: a curvilinear grid of 150 x 150
 // whose cells turn through every direction.
 void bend_into_half_ring(FieldStore& store) {
-    for (int i = 1; i <= kMaxNodes; ++i) {
-        for (int j = 1; j <= kMaxNodes; ++j) {
+    for (int i = 1; i <= kBaseNodes; ++i) {
+        for (int j = 1; j <= kBaseNodes; ++j) {
             const double radius = 1.0 + store.grid_x(i, j);
             const double angle = 3.14159265358979 * store.grid_y(i, j);
-            store.grid_x(i, j) = radius * std::cos(angle);
-            store.grid_y(i, j) = radius * std::sin(angle);
+            store.grid_x.at(i, j) = radius * std::cos(angle);
+            store.grid_y.at(i, j) = radius * std::sin(angle);
         }
     }
 }

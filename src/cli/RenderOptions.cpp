@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "data/ResultReader.h"
 #include "view/BarLimits.h"
 #include "view/ViewKind.h"
 
@@ -42,7 +43,7 @@ std::optional<Area> area_from(const QString& text) {
     if (parts.size() != 4) return std::nullopt;
     int values[4];
     for (int k = 0; k < 4; ++k) {
-        const auto value = integer_in(parts[k].trimmed(), 0, kMaxNodes - 1);
+        const auto value = integer_in(parts[k].trimmed(), 0, kMaxHeaderIndex);
         if (!value) return std::nullopt;
         values[k] = *value;
     }
@@ -186,15 +187,15 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"x-dot", bar_option(options.x_dot, "--x-dot", bar_limits(ControlGroup::XDotStep))},
         {"y-dot", bar_option(options.y_dot, "--y-dot", bar_limits(ControlGroup::YDotStep))},
         {"line-width", integer_option(options.line_width, "--line-width", kLineWidthUpDown.min, kLineWidthUpDown.max)},
-        {"xpos", integer_option(options.xpos, "--xpos", 0, kMaxNodes - 1)},
-        {"ypos", integer_option(options.ypos, "--ypos", 0, kMaxNodes - 1)},
+        {"xpos", integer_option(options.xpos, "--xpos", 0, kMaxHeaderIndex)},
+        {"ypos", integer_option(options.ypos, "--ypos", 0, kMaxHeaderIndex)},
         {"axis", choice_option(axis, "--axis", {"column", "row"})},
         {"area",
          [&](const QString& v) {
              options.area = area_from(v);
              if (!options.area) {
                  return QStringLiteral("--area takes I0,J0,I1,J1 with 0 <= I0 <= I1 <= %1 and 0 <= J0 <= J1 <= %1")
-                     .arg(kMaxNodes - 1);
+                     .arg(kMaxHeaderIndex);
              }
              return QString();
          }},

@@ -4,7 +4,7 @@
 
 namespace ruvo {
 
-QString read_detail_text(const ReadResult& read, int header_nodes) {
+QString read_detail_text(const ReadResult& read, long long header_nodes) {
     const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
     switch (read.failure) {
     case ReadFailure::None:
@@ -16,7 +16,9 @@ QString read_detail_text(const ReadResult& read, int header_nodes) {
     case ReadFailure::TooLarge: return text(messages::kReadNotRead) + read.file_error;
     case ReadFailure::NoHeader: return text(messages::kReadNoHeader);
     case ReadFailure::BadNumber: return text(messages::kReadBadNumber).arg(read.line).arg(read.token);
-    case ReadFailure::HeaderOutOfRange: return text(messages::kReadHeaderOutOfRange).arg(read.line).arg(read.token);
+    case ReadFailure::HeaderOutOfRange:
+        return text(messages::kReadHeaderOutOfRange).arg(read.line).arg(read.token).arg(kMaxHeaderIndex);
+    case ReadFailure::TooManyNodes: return text(messages::kReadTooManyNodes).arg(read.line).arg(read.token);
     }
     return {};
 }

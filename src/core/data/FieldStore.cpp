@@ -16,7 +16,9 @@ bool IndexArea::meets(const IndexArea& other) const {
            std::max(j_first, other.j_first) <= std::min(j_last, other.j_last);
 }
 
-int IndexArea::node_count() const { return std::max(0, i_last - i_first + 1) * std::max(0, j_last - j_first + 1); }
+long long IndexArea::node_count() const {
+    return std::max(0LL, 1LL + i_last - i_first) * std::max(0LL, 1LL + j_last - j_first);
+}
 
 QString IndexArea::text() const {
     return QStringLiteral("i %1..%2, j %3..%4").arg(i_first).arg(i_last).arg(j_first).arg(j_last);
@@ -30,8 +32,24 @@ void FieldStore::clear_values() {
         slot.v.clear();
     }
     for (auto& slot : scalar_data) slot.value.clear();
-    closed_x.fill(false);
-    closed_y.fill(false);
+    closed_x.clear();
+    closed_y.clear();
+}
+
+NodeRange FieldStore::node_range() const {
+    NodeRange range;
+    auto widen = [&](const Table& table) {
+        range.i_max = std::max(range.i_max, table.i_max());
+        range.j_max = std::max(range.j_max, table.j_max());
+    };
+    widen(grid_x);
+    widen(grid_y);
+    for (const auto& slot : vector_data) {
+        widen(slot.u);
+        widen(slot.v);
+    }
+    for (const auto& slot : scalar_data) widen(slot.value);
+    return range;
 }
 
 int FieldStore::slot_of(FileKind kind, const QString& name) const {
@@ -66,14 +84,14 @@ void FieldStore::compute_grid_extremes_and_flags() {
 
     for (int i = draw.x_start; i <= draw.x_end - 1; ++i) {
         for (int j = draw.y_start; j <= draw.y_end - 1; ++j) {
-            if (grid_x(i, j) == grid_x(i + 1, j)) closed_x[i] = true;
-            if (grid_y(i, j) == grid_y(i, j + 1)) closed_y[j] = true;
+            if (grid_x(i, j) == grid_x(i + 1, j)) closed_x.set(i);
+            if (grid_y(i, j) == grid_y(i, j + 1)) closed_y.set(j);
         }
     }
     // A y line whose first and last node meet is the seam of a closed grid,
     // not a collapsed line.
     for (int j = draw.y_start; j <= draw.y_end - 1; ++j) {
-        if (grid_y(draw.x_start, j) == grid_y(draw.x_end, j)) closed_y[j] = false;
+        if (grid_y(draw.x_start, j) == grid_y(draw.x_end, j)) closed_y.unset(j);
     }
     closed_grid_show = false;
 }

@@ -30,6 +30,9 @@ struct DrawRect {
     int y_start = 0;
     int x_end = 0;
     int y_end = 0;
+
+    // Starts at index 1 or later and ends no sooner than it starts.
+    bool ordered() const { return x_start >= 1 && y_start >= 1 && x_start <= x_end && y_start <= y_end; }
 };
 
 // A rectangle of zero-based node indices, as a file's header gives it; a
@@ -42,8 +45,17 @@ struct IndexArea {
 
     bool covers(const IndexArea& other) const;
     bool meets(const IndexArea& other) const;
-    int node_count() const;
+    long long node_count() const;
     QString text() const;  // "i 0..149, j 0..149"
+};
+
+// The indices the tables answer for in each direction: 1..150, or as far as
+// the largest table reaches. Every rectangle a loop runs over lies within.
+struct NodeRange {
+    int i_max = kBaseNodes;
+    int j_max = kBaseNodes;
+
+    bool holds(const DrawRect& r) const { return r.ordered() && r.x_end <= i_max && r.y_end <= j_max; }
 };
 
 // Every value the viewer can draw: one grid, ten vector and ten scalar slots,
@@ -80,8 +92,11 @@ struct FieldStore {
     // The header of the file read last.
     IndexArea file_area() const { return {file_x_start, file_x_end, file_y_start, file_y_end}; }
 
-    // Sets every value and flag to 0; slot names and counters stay.
+    // Sets every value and flag to 0, emptying the tables; slot names and
+    // counters stay.
     void clear_values();
+
+    NodeRange node_range() const;
 
     // The header of the file read last as a drawing rectangle: its whole range.
     DrawRect file_rect() const { return {file_x_start + 1, file_y_start + 1, file_x_end + 1, file_y_end + 1}; }

@@ -1,6 +1,9 @@
 #include "data/ResultReader.h"
 
 #include <array>
+#include <span>
+
+#include <unistd.h>
 
 #include "Texts.h"
 #include "data/NumberLexer.h"
@@ -21,6 +24,12 @@ QString quoted_token(std::string_view token) {
     return text;
 }
 
+// Memory the tables of one file may take: half of the machine's.
+double memory_for_tables() {
+    static const double bytes = double(::sysconf(_SC_PHYS_PAGES)) * double(::sysconf(_SC_PAGE_SIZE)) / 2;
+    return bytes;
+}
+
 ReadFailure read_failure_of(WholeFile::Failure failure) {
     switch (failure) {
     case WholeFile::Failure::None: return ReadFailure::None;
@@ -31,13 +40,28 @@ ReadFailure read_failure_of(WholeFile::Failure failure) {
     return ReadFailure::CannotOpen;
 }
 
-// Reads one file of any kind: the header into the result, then
-// `values_per_node` reals per node handed to `store_value(i, j, k, value)`.
-template <typename StoreValue>
-ReadResult read_result_file(FileKind kind, const QString& path, int values_per_node, StoreValue store_value) {
+// The tables of a file as large as its header asks for, all 0. False when
+// they would not fit in memory: a hostile or mistaken header must not make
+// the system swap or the allocation fail.
+bool make_room(const std::array<int, 4>& header, std::span<Table* const> tables) {
+    const int i_max = header[1] + 1;
+    const int j_max = header[3] + 1;
+    const double bytes = double(i_max) * double(j_max) * double(sizeof(double)) * double(tables.size());
+    if (bytes > memory_for_tables()) return false;
+    for (Table* table : tables) {
+        if (!table->reset(i_max, j_max)) return false;
+    }
+    return true;
+}
+
+// Reads one file of any kind: the header into the result, then one value per
+// table for each node.
+ReadResult read_result_file(FileKind kind, const QString& path, std::span<Table* const> tables) {
     ReadResult result;
     result.kind = kind;
-    const WholeFile file = read_whole_file(path, kMaxResultFileBytes);
+    const int values_per_node = static_cast<int>(tables.size());
+    const WholeFile file = read_whole_file(
+        path, [values_per_node](std::string_view head) { return result_file_cap(head, values_per_node); });
     if (!file.ok()) {
         result.failure = read_failure_of(file.failure);
         result.file_error = file.reason;
@@ -65,21 +89,29 @@ ReadResult read_result_file(FileKind kind, const QString& path, int values_per_n
             result.line = lexer.line();
             return result;
         }
-        // Every index must address the 150 x 150 tables.
-        if (number.value < 0 || number.value > kMaxNodes - 1) return fail(ReadFailure::HeaderOutOfRange);
+        if (number.value < 0 || number.value > kMaxHeaderIndex) return fail(ReadFailure::HeaderOutOfRange);
         field = static_cast<int>(number.value);
         ++result.header_values;
+    }
+    // A header asking for more than memory holds is refused as a whole, as
+    // one outside the indices is: the earlier file's stays.
+    if (!make_room(result.header, tables)) {
+        result.failure = ReadFailure::TooManyNodes;
+        result.line = lexer.line();
+        result.token = QString::number(double(result.header[1] + 1LL) * double(result.header[3] + 1LL), 'g', 3);
+        result.header_values = 0;
+        return result;
     }
     bool line_ended = lexer.skip_line();
 
     const auto [i_first, i_last, j_first, j_last] = result.header;
     for (int i = i_first; i <= i_last; ++i) {
         for (int j = j_first; j <= j_last; ++j) {
-            for (int k = 0; k < values_per_node; ++k) {
+            for (Table* table : tables) {
                 const auto number = lexer.next_real();
                 if (number.status == NumberLexer::Status::Malformed) return fail(ReadFailure::BadNumber);
                 if (number.status == NumberLexer::Status::EndOfFile) result.ended_early = true;
-                store_value(i + 1, j + 1, k, number.value);
+                table->at(i + 1, j + 1) = number.value;
             }
             line_ended = lexer.skip_line();
             if (!result.ended_early) ++result.nodes_read;
@@ -91,6 +123,23 @@ ReadResult read_result_file(FileKind kind, const QString& path, int values_per_n
 }
 
 }  // namespace
+
+qint64 result_file_cap(std::string_view head, int values_per_node) {
+    NumberLexer lexer(head);
+    std::array<long long, 4> header{};
+    for (long long& field : header) {
+        const auto number = lexer.next_integer();
+        if (number.status != NumberLexer::Status::Ok || number.value < 0 || number.value > kMaxHeaderIndex)
+            return kMaxResultFileBytes;
+        field = number.value;
+    }
+    // A head that ends inside the last index may hold only its first digits.
+    const std::string_view last = lexer.last_token();
+    if (last.data() + last.size() == head.data() + head.size()) return kMaxResultFileBytes;
+    const IndexArea area{int(header[0]), int(header[1]), int(header[2]), int(header[3])};
+    const double cap = double(area.node_count()) * values_per_node * double(kMaxBytesPerValue);
+    return qint64(std::clamp(cap, double(kMaxResultFileBytes), memory_for_tables()));
+}
 
 QString ReadResult::detail() const {
     switch (failure) {
@@ -106,7 +155,9 @@ QString ReadResult::detail() const {
     case ReadFailure::BadNumber:
         return QStringLiteral("line %1: \"%2\" is not a number of the expected form").arg(line).arg(token);
     case ReadFailure::HeaderOutOfRange:
-        return QStringLiteral("line %1: header index %2 is outside 0..149").arg(line).arg(token);
+        return QStringLiteral("line %1: header index %2 is outside 0..%3").arg(line).arg(token).arg(kMaxHeaderIndex);
+    case ReadFailure::TooManyNodes:
+        return QStringLiteral("line %1: the header's %2 nodes do not fit in memory").arg(line).arg(token);
     }
     return {};
 }
@@ -120,11 +171,10 @@ void record_header(FieldStore& store, const ReadResult& read) {
 ReadResult read_grid(FieldStore& store, const QString& path) {
     store.grid_x.clear();
     store.grid_y.clear();
-    store.closed_x.fill(false);
-    store.closed_y.fill(false);
-    const ReadResult result = read_result_file(FileKind::Grid, path, 2, [&](int i, int j, int k, double value) {
-        (k == 0 ? store.grid_x : store.grid_y)(i, j) = value;
-    });
+    store.closed_x.clear();
+    store.closed_y.clear();
+    const std::array tables{&store.grid_x, &store.grid_y};
+    const ReadResult result = read_result_file(FileKind::Grid, path, tables);
     record_header(store, result);
     store.compute_grid_extremes_and_flags();
     return result;
@@ -133,14 +183,14 @@ ReadResult read_grid(FieldStore& store, const QString& path) {
 ReadResult read_vector(VectorSlot& slot, const QString& path) {
     slot.u.clear();
     slot.v.clear();
-    return read_result_file(FileKind::Vector, path, 2,
-                            [&](int i, int j, int k, double value) { (k == 0 ? slot.u : slot.v)(i, j) = value; });
+    const std::array tables{&slot.u, &slot.v};
+    return read_result_file(FileKind::Vector, path, tables);
 }
 
 ReadResult read_scalar(ScalarSlot& slot, const QString& path) {
     slot.value.clear();
-    return read_result_file(FileKind::Scalar, path, 1,
-                            [&](int i, int j, int, double value) { slot.value(i, j) = value; });
+    const std::array tables{&slot.value};
+    return read_result_file(FileKind::Scalar, path, tables);
 }
 
 }  // namespace ruvo

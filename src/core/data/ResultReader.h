@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <string_view>
 
 #include "Texts.h"
 #include "data/FieldStore.h"
@@ -23,8 +24,17 @@ inline const char* read_error(FileKind kind) {
 
 // Result files are read whole into memory. A real one of 150 x 150 nodes
 // is about 1.5 MB; the bound leaves room for many trailing columns or
-// comments on every node line and still keeps a stray huge file out.
+// comments on every node line and still keeps a stray huge file out. A
+// header of more nodes raises it by kMaxBytesPerValue a value.
 inline constexpr qint64 kMaxResultFileBytes = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxBytesPerValue = 512;
+
+// The largest header index: the tables' indices, one more, stay an int.
+inline constexpr int kMaxHeaderIndex = 2'000'000'000;
+
+// The largest size a result file of `values_per_node` values a node may
+// have, judged from the header at the start of `head`.
+qint64 result_file_cap(std::string_view head, int values_per_node);
 
 enum class ReadFailure {
     None,
@@ -33,7 +43,8 @@ enum class ReadFailure {
     TooLarge,          // larger than kMaxResultFileBytes
     NoHeader,          // the file does not start with four integers: it is no result file
     BadNumber,         // a run of characters that is not a number of the expected form
-    HeaderOutOfRange,  // a header index outside 0..149
+    HeaderOutOfRange,  // a header index outside 0..kMaxHeaderIndex
+    TooManyNodes,      // the header asks for tables larger than memory holds
 };
 
 // What a read did: which kind, whether it failed, and how far it got.
@@ -43,7 +54,8 @@ struct ReadResult {
     ReadFailure failure = ReadFailure::None;
     int line = 0;  // line of the file where reading stopped (1-based, 0 when not opened)
     // The offending text, for BadNumber and HeaderOutOfRange (a long one cut
-    // short). A file without a header is no result file: nothing of it is quoted.
+    // short); the node count asked for, for TooManyNodes. A file without a header is no result file: nothing of it is
+    // quoted.
     QString token;
     QString file_error;  // why the file was not read, for CannotOpen, NotAFile and TooLarge
     int nodes_read = 0;  // complete node lines read

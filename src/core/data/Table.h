@@ -1,56 +1,100 @@
 #pragma once
 
-#include <array>
+#include <algorithm>
 #include <cassert>
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace ruvo {
 
-// Largest number of nodes in either direction; result files index 0..149.
-inline constexpr int kMaxNodes = 150;
+// Indices 1..150 in both directions address every table, whatever it holds:
+// where no file gave a value a table reads 0. A file of more nodes widens the
+// range of its own tables to its header's.
+inline constexpr int kBaseNodes = 150;
 
-// One 150 x 150 table of reals, indexed from 1 in both directions, i first.
-// The values live on the heap, allocated once when the table is made, so a
-// Workspace of some thirty tables never sits on a stack. The memory comes
-// zeroed from the system and is touched only where values are written: a
-// program that reads one small grid does not fault in and clear the 6 MB of
-// all its tables.
+// A table of reals indexed from 1 in both directions, i first, as large as
+// the file that filled it. Reading outside it gives 0, as reading a fresh
+// table does. Its memory comes zeroed from the system when a file is read
+// into it and is touched only where values are written, and an empty table
+// holds none: a program that reads one small grid keeps no memory for the
+// slots it never fills.
 class Table {
 public:
-    Table() : values_(static_cast<Values*>(std::calloc(1, sizeof(Values)))) {
-        if (!values_) throw std::bad_alloc();
+    // Makes room for indices up to (i_max, j_max), all 0. False, leaving the
+    // table empty, when the system has no memory for it.
+    bool reset(int i_max, int j_max) {
+        clear();
+        if (i_max <= 0 || j_max <= 0) return true;
+        values_.reset(static_cast<double*>(std::calloc(std::size_t(i_max) * std::size_t(j_max), sizeof(double))));
+        if (!values_) return false;
+        i_max_ = i_max;
+        j_max_ = j_max;
+        return true;
     }
 
-    double& operator()(int i, int j) {
-        written_ = true;
-        return values_->at_unchecked(i, j);
-    }
-    double operator()(int i, int j) const { return values_->at_unchecked(i, j); }
-
+    // Empties the table: every index reads 0 again.
     void clear() {
-        if (!written_) return;
-        values_->cells.fill(0.0);
-        written_ = false;
+        values_.reset();
+        i_max_ = 0;
+        j_max_ = 0;
     }
+
+    // The value at (i, j) to be written. A table too small for it is first
+    // made larger, keeping its values, to at least 150 x 150. Reads go
+    // through operator(), which never allocates.
+    double& at(int i, int j) {
+        assert(i >= 1 && j >= 1);
+        if (i > i_max_ || j > j_max_) grow(std::max({i, i_max_, kBaseNodes}), std::max({j, j_max_, kBaseNodes}));
+        return values_.get()[offset(i, j)];
+    }
+
+    double operator()(int i, int j) const {
+        if (i < 1 || j < 1 || i > i_max_ || j > j_max_) return 0.0;
+        return values_.get()[offset(i, j)];
+    }
+
+    int i_max() const { return i_max_; }
+    int j_max() const { return j_max_; }
+    bool empty() const { return !values_; }
 
 private:
-    struct Values {
-        std::array<double, kMaxNodes * kMaxNodes> cells;
-        double& at_unchecked(int i, int j) {
-            assert(i >= 1 && i <= kMaxNodes && j >= 1 && j <= kMaxNodes);
-            return cells[static_cast<std::size_t>(i - 1) * kMaxNodes + static_cast<std::size_t>(j - 1)];
-        }
-    };
+    std::size_t offset(int i, int j) const { return std::size_t(i - 1) * std::size_t(j_max_) + std::size_t(j - 1); }
+
+    void grow(int i_max, int j_max) {
+        Table larger;
+        if (!larger.reset(i_max, j_max)) throw std::bad_alloc();
+        for (int i = 1; i <= i_max_; ++i)
+            for (int j = 1; j <= j_max_; ++j) larger.values_.get()[larger.offset(i, j)] = (*this)(i, j);
+        *this = std::move(larger);
+    }
+
     struct Release {
-        void operator()(Values* values) const { std::free(values); }
+        void operator()(double* values) const { std::free(values); }
     };
-    std::unique_ptr<Values, Release> values_;
-    bool written_ = false;  // a value may be other than 0
+    std::unique_ptr<double, Release> values_;
+    int i_max_ = 0;
+    int j_max_ = 0;
 };
 
-// Flags of lines 1..150 (index 0 unused).
-using LineFlags = std::array<bool, kMaxNodes + 1>;
+// Flags of lines 1, 2, ... (index 0 unused), as many as the grid has; a line
+// beyond them is not flagged.
+class LineFlags {
+public:
+    bool operator[](int k) const { return k >= 0 && std::size_t(k) < flags_.size() && flags_[std::size_t(k)]; }
+    void set(int k) {
+        if (std::size_t(k) >= flags_.size()) flags_.resize(std::size_t(k) + 1, 0);
+        flags_[std::size_t(k)] = 1;
+    }
+    void unset(int k) {
+        if (std::size_t(k) < flags_.size()) flags_[std::size_t(k)] = 0;
+    }
+    void clear() { flags_.clear(); }
+
+private:
+    std::vector<char> flags_;
+};
 
 }  // namespace ruvo

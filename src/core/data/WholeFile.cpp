@@ -37,6 +37,10 @@ WholeFile too_large(qint64 max_bytes) {
 }  // namespace
 
 WholeFile read_whole_file(const QString& path, qint64 max_bytes) {
+    return read_whole_file(path, [max_bytes](std::string_view) { return max_bytes; });
+}
+
+WholeFile read_whole_file(const QString& path, const SizeCap& cap) {
     // Devices are not even opened when the name already shows one. A missing
     // file is left to the opening, which gives the system's reason.
     if (is_there_but_not_a_file(path)) return not_a_file();
@@ -54,6 +58,8 @@ WholeFile read_whole_file(const QString& path, qint64 max_bytes) {
         ::close(fd);
         return failed(WholeFile::Failure::CannotOpen, file.errorString());
     }
+    const QByteArray head = file.peek(kHeadBytes);
+    const qint64 max_bytes = cap(std::string_view(head.constData(), std::size_t(head.size())));
     if (file.size() > max_bytes) return too_large(max_bytes);
     // Read, not mapped: a solver that rewrites the file truncates it first,
     // and a mapped page past the new end faults. A read just gets less.

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+#include <string_view>
+
 namespace ruvo {
 
 // The contents of a file read in one go into memory. Only regular files are
@@ -19,6 +22,12 @@ struct WholeFile {
 };
 
 WholeFile read_whole_file(const QString& path, qint64 max_bytes);
+
+// The same, with a bound judged from the file's first kHeadBytes bytes (all
+// of a smaller file), as a header that tells how much data follows.
+inline constexpr qint64 kHeadBytes = 4096;
+using SizeCap = std::function<qint64(std::string_view head)>;
+WholeFile read_whole_file(const QString& path, const SizeCap& max_bytes);
 
 struct WriteResult {
     bool ok = false;

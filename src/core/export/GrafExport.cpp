@@ -430,13 +430,13 @@ PlotOutcome GrafKEpsilon(GrafContext& c) {
 }
 
 PlotOutcome GrafColumnPlot(GrafContext& c) {
-    const FocusNode n = focus_node(c.view);
+    const FocusNode n = focus_node(c.view, c.store);
     const DrawRect& r = c.store.draw;
     return single_line_plot(c, line_of_constant_i(n.i, r), line_of_constant_j(n.j, r), kColumnProfileFactor);
 }
 
 PlotOutcome GrafRowPlot(GrafContext& c) {
-    const FocusNode n = focus_node(c.view);
+    const FocusNode n = focus_node(c.view, c.store);
     const DrawRect& r = c.store.draw;
     return single_line_plot(c, line_of_constant_j(n.j, r), line_of_constant_i(n.i, r), kRowProfileFactor);
 }
@@ -451,7 +451,7 @@ PlotOutcome GrafDetailPlot(GrafContext& c) {
 
     GrafWriter& out = c.out;
     const Table& s = c.store.current_scalars().value;
-    const GridLine line = detail_line(c.view, c.store.draw);
+    const GridLine line = detail_line(c.view, c.store);
     auto point_of = [&](int k) {
         const int i = line.i(k);
         const int j = line.j(k);
@@ -486,7 +486,7 @@ PlotOutcome GrafDetailPlot(GrafContext& c) {
     if (c.view.YScale) detail_value_scale(c, d, zero_row);
 
     if (c.view.YAxis) {
-        const FocusNode n = focus_node(c.view);
+        const FocusNode n = focus_node(c.view, c.store);
         const long long column = detail_column(c, n.i, n.j);
         out.GrafThinLine();
         out.GrafColor(192, 192, 192);

@@ -8,6 +8,7 @@
 
 #include "data/Table.h"
 #include "plot/GridLine.h"
+#include "view/ViewFields.h"
 #include "view/ViewTable.h"
 
 namespace ruvo {
@@ -27,21 +28,23 @@ struct FocusNode {
     int j = 1;
 };
 
-inline FocusNode focus_node(const View_Info& view) {
-    return {std::clamp(int{view.XPos}, 1, kMaxNodes), std::clamp(int{view.YPos}, 1, kMaxNodes)};
+// Positions outside the tables' range read its nearest node.
+inline FocusNode focus_node(const View_Info& view, const ViewFields& store) {
+    const NodeRange range = store.fields.node_range();
+    return {std::clamp(int{view.XPos}, 1, range.i_max), std::clamp(int{view.YPos}, 1, range.j_max)};
 }
 
 // The line the Detail graph shows: of constant i with Detail_Axis, else of constant j.
-inline GridLine detail_line(const View_Info& view, const DrawRect& r) {
-    const FocusNode n = focus_node(view);
-    return view.Detail_Axis ? line_of_constant_i(n.i, r) : line_of_constant_j(n.j, r);
+inline GridLine detail_line(const View_Info& view, const ViewFields& store) {
+    const FocusNode n = focus_node(view, store);
+    return view.Detail_Axis ? line_of_constant_i(n.i, store.draw) : line_of_constant_j(n.j, store.draw);
 }
 
 // Lines of constant i the K-e view draws. Its counter i runs from x_start and
 // draws line i + (i - x_start) x step, so successive lines lie step + 1 apart
 // (step 1 draws every second line); it stops once a line passes x_end.
 inline std::vector<int> ke_lines(int draw_x_start, int draw_x_end, int x_grid_step) {
-    const int spacing = std::clamp(x_grid_step, 0, kMaxNodes) + 1;
+    const int spacing = std::clamp(x_grid_step, 0, std::max(draw_x_end - draw_x_start, 0)) + 1;
     std::vector<int> lines;
     for (int ii = draw_x_start; ii <= draw_x_end; ii += spacing) lines.push_back(ii);
     return lines;

@@ -90,7 +90,7 @@ PlotOutcome no_profile_scale() {
 // Status boxes of the Row and Column views and their markers: the focus
 // node's indices (zero-based), coordinates, vector and value.
 void show_node_readout(PlotContext& c) {
-    const FocusNode n = focus_node(c.view);
+    const FocusNode n = focus_node(c.view, c.store);
     c.status.show(node_readout(c.store, n.i, n.j, messages::kLineReadoutI, messages::kLineReadoutJ));
 }
 
@@ -187,7 +187,7 @@ struct DetailPrefixes {
 
 void show_detail_readout(PlotContext& c, const DetailScale& d, const DetailPrefixes& prefixes) {
     using namespace messages;
-    const FocusNode n = focus_node(c.view);
+    const FocusNode n = focus_node(c.view, c.store);
     c.status.show({readout(kLineReadoutI, QString::number(n.i - 1)), readout(kLineReadoutJ, QString::number(n.j - 1)),
                    readout(prefixes.hi, value_text(d.axis.hi)), readout(prefixes.lo, value_text(d.axis.lo)),
                    readout(prefixes.max_s, value_text(d.max_s)), readout(prefixes.min_s, value_text(d.min_s)),
@@ -219,7 +219,7 @@ DetailScale Detail_Scale(PlotState& plot, const ViewFields& store, const View_In
     DetailScale d;
     d.max_s = plot.Array_Max(s, store.draw);
     d.min_s = plot.Array_Min(s, store.draw);
-    d.axis = view.AutoScale ? line_range(s, detail_line(view, store.draw)) : detail_fixed_range(d.max_s, d.min_s);
+    d.axis = view.AutoScale ? line_range(s, detail_line(view, store)) : detail_fixed_range(d.max_s, d.min_s);
     return d;
 }
 
@@ -240,12 +240,12 @@ PlotOutcome Draw_KEpsilon(PlotContext& c) {
 }
 
 PlotOutcome Draw_Row(PlotContext& c) {
-    return draw_single_line(c, line_of_constant_j(focus_node(c.view).j, c.store.draw), kRowProfileFactor,
+    return draw_single_line(c, line_of_constant_j(focus_node(c.view, c.store).j, c.store.draw), kRowProfileFactor,
                             Draw_Row_Neglect);
 }
 
 PlotOutcome Draw_Column(PlotContext& c) {
-    return draw_single_line(c, line_of_constant_i(focus_node(c.view).i, c.store.draw), kColumnProfileFactor,
+    return draw_single_line(c, line_of_constant_i(focus_node(c.view, c.store).i, c.store.draw), kColumnProfileFactor,
                             Draw_Column_Neglect);
 }
 
@@ -258,7 +258,7 @@ PlotOutcome Draw_Detail(PlotContext& c) {
     if (!vs) return {PlotFailure::Numeric, QStringLiteral("the value range is too narrow to scale the graph")};
 
     const Table& s = scalar_values(c.store);
-    const GridLine line = detail_line(c.view, c.store.draw);
+    const GridLine line = detail_line(c.view, c.store);
     const long long bottom = c.plot.frame_bottom;
     auto point_of = [&](int k) {
         const int i = line.i(k);
@@ -288,12 +288,16 @@ PlotOutcome Draw_Detail(PlotContext& c) {
     return {};
 }
 
-void Draw_Row_Neglect(PlotContext& c) { draw_marker(c, line_of_constant_i(focus_node(c.view).i, c.store.draw)); }
+void Draw_Row_Neglect(PlotContext& c) {
+    draw_marker(c, line_of_constant_i(focus_node(c.view, c.store).i, c.store.draw));
+}
 
-void Draw_Column_Neglect(PlotContext& c) { draw_marker(c, line_of_constant_j(focus_node(c.view).j, c.store.draw)); }
+void Draw_Column_Neglect(PlotContext& c) {
+    draw_marker(c, line_of_constant_j(focus_node(c.view, c.store).j, c.store.draw));
+}
 
 void Draw_Detail_Neglect(PlotContext& c) {
-    const FocusNode n = focus_node(c.view);
+    const FocusNode n = focus_node(c.view, c.store);
     const DetailScale d = detail_scale(c);
     const int column = detail_column(c, n.i, n.j);
     // The picture's own height: a marker may be drawn long after the layout.

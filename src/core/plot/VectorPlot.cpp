@@ -20,14 +20,14 @@ constexpr double kLoneLineGap = std::numeric_limits<double>::infinity();
 
 // Widest gap, in grid units, between each line of the rectangle and the next
 // one, taken across the rectangle; indexed by line.
-using LineGaps = std::array<double, kMaxNodes + 1>;
+using LineGaps = std::vector<double>;
 
 // `coordinate(line, across)` is the coordinate that the lines are spaced in.
 // The last line's neighbour may be missing from the grid or lie beyond the
 // tables, so it takes the gap of the line before.
 template <class Coordinate>
 LineGaps line_gaps(int first, int last, int across_first, int across_last, Coordinate coordinate) {
-    LineGaps gaps{};
+    LineGaps gaps(static_cast<std::size_t>(last) + 1);
     for (int line = first; line < last; ++line) {
         double widest = kGapStart;
         for (int m = across_first; m <= across_last; ++m) {
@@ -51,14 +51,9 @@ bool dot_line_kept(int dot_step, double gap_pixels, double& skipped) {
     return false;
 }
 
-// A step below 1 counts as 1. Steps beyond the table size all keep only the
-// first line, and the clamp keeps the line arithmetic far from overflow.
-int sane_step(int step) { return std::clamp(step, 1, kMaxNodes); }
-
-bool inside_tables(const DrawRect& r) {
-    return r.x_start >= 1 && r.y_start >= 1 && r.x_end <= kMaxNodes && r.y_end <= kMaxNodes && r.x_start <= r.x_end &&
-           r.y_start <= r.y_end;
-}
+// A step below 1 counts as 1. Steps beyond the rectangle's `lines` all keep
+// only the first line, and the clamp keeps the line arithmetic far from overflow.
+int sane_step(int step, int lines) { return std::clamp(step, 1, std::max(lines, 1)); }
 }  // namespace
 
 // Without the overflow of u^2 + v^2: any vector of finite components whose
@@ -67,7 +62,7 @@ double vector_magnitude(double u, double v) { return std::hypot(u, v); }
 
 double max_vector_magnitude(const VectorSlot& vectors, const DrawRect& rect) {
     double largest = kMagnitudeStart;
-    if (!inside_tables(rect)) return largest;
+    if (!rect.ordered()) return largest;
     for (int j = rect.y_start; j <= rect.y_end; ++j) {
         for (int i = rect.x_start; i <= rect.x_end; ++i) {
             const double m = vector_magnitude(vectors.u(i, j), vectors.v(i, j));
@@ -114,9 +109,9 @@ ArrowThinning arrow_thinning(const View_Info& view, const PlotState& plot) {
 void visit_arrow_nodes(const ViewFields& store, const VectorSlot& vectors, const ArrowThinning& thinning,
                        Progress& progress, const std::function<void(int ii, int jj)>& arrow) {
     const DrawRect& r = store.draw;
-    if (!inside_tables(r)) return;
-    const int x_step = sane_step(thinning.x_grid_step);
-    const int y_step = sane_step(thinning.y_grid_step);
+    if (!r.ordered()) return;
+    const int x_step = sane_step(thinning.x_grid_step, r.x_end - r.x_start + 1);
+    const int y_step = sane_step(thinning.y_grid_step, r.y_end - r.y_start + 1);
     const LineGaps column_gaps =
         line_gaps(r.x_start, r.x_end, r.y_start, r.y_end, [&](int i, int j) { return store.grid_x(i, j); });
     const LineGaps row_gaps =

@@ -15,10 +15,7 @@ QString real_text(double value) { return QString::number(value, 'g', 15); }
 // both layouts.
 GeometryFailure measure_grid(PlotState& plot, const ViewFields& store) {
     const DrawRect& r = store.draw;
-    if (r.x_start < 1 || r.y_start < 1 || r.x_end > kMaxNodes || r.y_end > kMaxNodes || r.x_start > r.x_end ||
-        r.y_start > r.y_end) {
-        return GeometryFailure::EmptyArea;
-    }
+    if (!store.fields.node_range().holds(r)) return GeometryFailure::EmptyArea;
     plot.area_x_max = plot.Array_Max(store.grid_x, r);
     plot.area_y_max = plot.Array_Max(store.grid_y, r);
     plot.area_x_min = plot.Array_Min(store.grid_x, r);

@@ -61,7 +61,7 @@ std::optional<ProbeNode> node_in_cell(const FieldStore& store, int i, int j, Poi
 // The sides of the point a node lies on, one bit each: left, right, below,
 // above. A cell whose four corners share a side lies wholly beside the
 // point, outside the box of its corners.
-using Sides = std::array<std::uint8_t, kMaxNodes + 1>;
+using Sides = std::vector<std::uint8_t>;
 
 void sides_of_column(const FieldStore& store, int i, int j_first, int j_last, Point p, Sides& sides) {
     for (int j = j_first; j <= j_last; ++j) {
@@ -82,7 +82,7 @@ struct NodeBounds {
 std::optional<ProbeNode> quarter_node(const FieldStore& store, const NodeBounds& nodes, Point p) {
     std::optional<ProbeNode> found;
     int found_row = 0;
-    Sides left{}, right{};
+    Sides left(static_cast<std::size_t>(nodes.j_last) + 1), right(left.size());
     sides_of_column(store, nodes.i_first, nodes.j_first, nodes.j_last, p, left);
     for (int i = nodes.i_first; i < nodes.i_last; ++i) {
         sides_of_column(store, i + 1, nodes.j_first, nodes.j_last, p, right);
@@ -179,8 +179,9 @@ bool Find_Probe_Node(Workspace& ws, QPoint pixel) {
     const QPointF at = grid_point_at(plot, pixel);
     const Point p{at.x(), at.y()};
     const DrawRect area = area_of(view);
-    const NodeBounds nodes{std::max(area.x_start, 1), std::min(area.x_end, kMaxNodes), std::max(area.y_start, 1),
-                           std::min(area.y_end, kMaxNodes)};
+    const NodeRange range = ws.store.node_range();
+    const NodeBounds nodes{std::max(area.x_start, 1), std::min(area.x_end, range.i_max), std::max(area.y_start, 1),
+                           std::min(area.y_end, range.j_max)};
     std::optional<ProbeNode> found;
     if (!view.nearest_probe)
         found = quarter_node(ws.store, nodes, p);

@@ -36,7 +36,7 @@ const char* refusal_text(OpenRefusal refusal) {
 
 // A read that failed gives its kind's message; a file that ends early is
 // drawn as read, with zeros for the rest, and also says how far it got.
-void warn_read(QWidget* parent, const ReadResult& read, int header_nodes) {
+void warn_read(QWidget* parent, const ReadResult& read, long long header_nodes) {
     QString message = QString::fromUtf8(messages::read_error(read.kind));
     if (read.ok()) message += u'\n' + read_detail_text(read, header_nodes);
     warning_box(parent, message);

@@ -84,7 +84,7 @@ TEST_F(ResultReaderTest, GridEndingAfterHeaderReadsZerosAndFlagsEveryXLine) {
 }
 
 TEST_F(ResultReaderTest, StartAfterEndReadsNoNodes) {
-    store_.grid_x(1, 1) = 9.0;
+    store_.grid_x.at(1, 1) = 9.0;
     const ReadResult result = read_grid(store_, file("3 1 0 2\n5 5\n"));
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.nodes_read, 0);
@@ -122,16 +122,22 @@ TEST_F(ResultReaderTest, ValueBeforeTheBadOneOnALineStays) {
 
 TEST_F(ResultReaderTest, HeaderOutsideTheTablesIsRefusedKeepingEarlierHeaderValues) {
     ASSERT_TRUE(read_grid(store_, file("2 5 3 7\n")).ok());
-    for (const QByteArray& header :
-         {QByteArray("0 150 0 1"), QByteArray("0 9 -1 1"), QByteArray("0 9 0 99999999999")}) {
-        const ReadResult result = read_grid(store_, file(header + "\n"));
-        EXPECT_EQ(result.failure, ReadFailure::HeaderOutOfRange) << header.constData();
+    const struct {
+        const char* header;
+        ReadFailure failure;
+    } cases[] = {{"0 9 -1 1", ReadFailure::HeaderOutOfRange},
+                 {"0 9 0 99999999999", ReadFailure::HeaderOutOfRange},
+                 {"0 1999999999 0 1999999999", ReadFailure::TooManyNodes}};
+    for (const auto& c : cases) {
+        const ReadResult result = read_grid(store_, file(QByteArray(c.header) + "\n"));
+        EXPECT_EQ(result.failure, c.failure) << c.header;
         EXPECT_EQ(store_.file_x_start, 0);
-        EXPECT_LE(store_.grid_area.x_end, 150);
-        EXPECT_LE(store_.grid_area.y_end, 150);
+        EXPECT_LE(store_.grid_area.x_end, 10);
+        EXPECT_LE(store_.grid_area.y_end, 8);
+        EXPECT_TRUE(store_.grid_x.empty());
     }
     // The second value was refused, so it keeps the previous file's value.
-    read_grid(store_, file("1 150 0 1\n"));
+    read_grid(store_, file("1 -150 0 1\n"));
     EXPECT_EQ(store_.file_x_start, 1);
     EXPECT_EQ(store_.file_x_end, 9);
 }
@@ -155,7 +161,7 @@ TEST_F(ResultReaderTest, MissingFileFailsToOpenWithTheSystemsReason) {
 }
 
 TEST_F(ResultReaderTest, VectorAndScalarFillTheGivenSlotOnly) {
-    store_.vector_data[2].u(5, 5) = 7.0;
+    store_.vector_data[2].u.at(5, 5) = 7.0;
     ASSERT_TRUE(read_vector(store_.vector_data[2], file("0 0 0 1\n1 -1\n2 -2 comment\n")).ok());
     EXPECT_EQ(store_.vector_data[2].u(1, 2), 2.0);
     EXPECT_EQ(store_.vector_data[2].v(1, 2), -2.0);
@@ -201,7 +207,7 @@ TEST_F(ResultReaderTest, FileEndingBeforeItsLastNodeOrLineEndReadsAsZerosAndSays
         {"0 1 0 0\n1.5", true, false, 1},
     };
     for (const auto& c : cases) {
-        store_.scalar_data[1].value(2, 1) = 9.0;
+        store_.scalar_data[1].value.at(2, 1) = 9.0;
         const ReadResult result = read_scalar(store_.scalar_data[1], file(c.text));
         EXPECT_TRUE(result.ok()) << c.text.constData();
         EXPECT_EQ(result.ended_early, c.ended_early) << c.text.constData();

@@ -155,9 +155,9 @@ TEST_F(GrafSampleTest, AGridFarFromTheOriginHasTheShapeItHasAtTheOrigin) {
     view().ScalarViewType = kFillView;
     const QList<QByteArray> near = text().split('\n');
     FieldStore& store = ws_->store;
-    for (int n = 0; n < kMaxNodes * kMaxNodes; ++n) {
-        store.grid_x(n / kMaxNodes + 1, n % kMaxNodes + 1) += 1e6;
-        store.grid_y(n / kMaxNodes + 1, n % kMaxNodes + 1) += 1e6;
+    for (int n = 0; n < kBaseNodes * kBaseNodes; ++n) {
+        store.grid_x.at(n / kBaseNodes + 1, n % kBaseNodes + 1) += 1e6;
+        store.grid_y.at(n / kBaseNodes + 1, n % kBaseNodes + 1) += 1e6;
     }
     const QList<QByteArray> far = text().split('\n');
     ASSERT_EQ(far.size(), near.size());
@@ -245,8 +245,8 @@ TEST_F(GrafSampleTest, ClosedCellsAreFilledWhenShownButNeverContoured) {
     view().Cntr_Overlap = true;
     FieldStore& store = ws_->store;
     for (int j = 1; j <= store.file_y_end + 1; ++j) {  // grid line 11 laid onto line 10
-        store.grid_x(11, j) = store.grid_x(10, j);
-        store.grid_y(11, j) = store.grid_y(10, j);
+        store.grid_x.at(11, j) = store.grid_x(10, j);
+        store.grid_y.at(11, j) = store.grid_y(10, j);
     }
     store.compute_grid_extremes_and_flags();
     ASSERT_TRUE(store.closed_x[10]);
@@ -265,8 +265,8 @@ TEST_F(GrafSampleTest, ArrowsSkipNodesWithAZeroComponent) {
     open("cylinder/cylinder.RVP", FileKind::Vector, 0);
     const int arrows = count(text(), "L,4,") / 3;
     VectorSlot& vectors = ws_->store.vector_data[data_slot()];
-    vectors.u(5, 5) = 0.0;
-    vectors.v(9, 20) = 0.0;
+    vectors.u.at(5, 5) = 0.0;
+    vectors.v.at(9, 20) = 0.0;
     EXPECT_EQ(count(text(), "L,4,") / 3, arrows - 2);
 }
 

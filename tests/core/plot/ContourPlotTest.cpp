@@ -59,10 +59,10 @@ class ContourCellTest : public test::ScalarPlotTest {
 protected:
     void SetUp() override { make_grid(2, 2); }
     void cell_values(double s00, double s10, double s01, double s11) {
-        values()(1, 1) = s00;
-        values()(2, 1) = s10;
-        values()(1, 2) = s01;
-        values()(2, 2) = s11;
+        values().at(1, 1) = s00;
+        values().at(2, 1) = s10;
+        values().at(1, 2) = s01;
+        values().at(2, 2) = s11;
     }
     std::vector<std::pair<QPointF, QPointF>> segments(double level) {
         const ContourCellSpans spans(fields(), values(), [](int, int) { return false; });
@@ -206,7 +206,7 @@ TEST_F(ContourPlotTest, CellsOnClosedLinesAreSkippedUnlessShown) {
     make_grid(3, 2);  // two cells, values rising over each
     set_values([](int i, int) { return i == 2 ? 0.0 : (i == 1 ? -4.0 : 4.0); });
     view().line_num = 3;  // levels -2 in cell 1 at x = 137; 0 and 2 in cell 2 at x = 250, 363
-    ws->store.closed_x[2] = true;
+    ws->store.closed_x.set(2);
     ASSERT_TRUE(draw().ok());
     EXPECT_EQ(black_in_column(137), 450);
     EXPECT_EQ(black_in_column(250), 0);

@@ -26,10 +26,10 @@ protected:
     }
     // Values at the first node of the cells (1,1), (2,1), (1,2), (2,2).
     void cells(double s11, double s21, double s12, double s22) {
-        values()(1, 1) = s11;
-        values()(2, 1) = s21;
-        values()(1, 2) = s12;
-        values()(2, 2) = s22;
+        values().at(1, 1) = s11;
+        values().at(2, 1) = s21;
+        values().at(1, 2) = s12;
+        values().at(2, 2) = s22;
     }
     PlotOutcome draw() {
         PlotContext c = context();
@@ -110,7 +110,7 @@ TEST_F(FillPlotTest, ValuesOutsideANarrowedRangeTakeTheNearerEnd) {
 }
 
 TEST_F(FillPlotTest, CellsOnClosedLinesAreLeftWhiteUnlessShown) {
-    ws->store.closed_y[2] = true;
+    ws->store.closed_y.set(2);
     ASSERT_TRUE(draw().ok());
     EXPECT_EQ(pixel(137, 362), colour(0));
     EXPECT_EQ(pixel(137, 137), kWhite);

@@ -46,8 +46,8 @@ TEST_F(GridPlotTest, GridLinesAreGreyAndTheFrameIsThreePixelsBlack) {
 }
 
 TEST_F(GridPlotTest, SegmentsAcrossAClosedLineAreLeftOutUnlessShown) {
-    ws_->store.closed_x[2] = true;
-    ws_->store.closed_y[3] = true;
+    ws_->store.closed_x.set(2);
+    ws_->store.closed_y.set(3);
     QImage image = render();
     EXPECT_EQ(rgb_at(image, 190, 250), kWhite);  // i = 2 -> 3 on line j = 3
     EXPECT_EQ(rgb_at(image, 300, 250), kGrey);   // i = 3 -> 4 still drawn
@@ -115,7 +115,7 @@ TEST_F(GridPlotTest, ProgressCountsEveryLineAndEndsAtZero) {
 
 TEST_F(GridPlotTest, ZeroExtentIsReportedAndNothingIsDrawn) {
     for (int j = 1; j <= 5; ++j)
-        for (int i = 1; i <= 5; ++i) ws_->store.grid_y(i, j) = 0.0;
+        for (int i = 1; i <= 5; ++i) ws_->store.grid_y.at(i, j) = 0.0;
     QImage image;
     NoProgress progress;
     NoStatusBoxes status;

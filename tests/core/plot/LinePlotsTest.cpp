@@ -52,7 +52,7 @@ protected:
     template <typename F>
     void fill(F value_of) {
         for (int i = 1; i <= 11; ++i)
-            for (int j = 1; j <= 11; ++j) values()(i, j) = value_of(i, j);
+            for (int j = 1; j <= 11; ++j) values().at(i, j) = value_of(i, j);
     }
 
     // Lays the view out on a new white image of its size.
@@ -117,8 +117,8 @@ TEST(LinePlotRules, ProfileScaleFollowsLengthExtentAndLargestValue) {
 // A line of values beyond 1E38 has its own extremes.
 TEST(LinePlotRules, LineRangeFindsAnyFiniteValue) {
     Table s;
-    s(1, 1) = 3e300;
-    s(1, 2) = 2e300;
+    s.at(1, 1) = 3e300;
+    s.at(1, 2) = 2e300;
     const ValueRange r = line_range(s, line_of_constant_i(1, {1, 1, 1, 2}));
     EXPECT_EQ(std::pair(r.hi, r.lo), std::pair(3e300, 2e300));
 }
@@ -206,9 +206,9 @@ TEST_F(LinePlotsTest, LargestValueZeroDrawsOnlyTheReferenceLinesAndFails) {
 
 TEST_F(LinePlotsTest, RowAndColumnReadOutTheFocusNode) {
     fill([](int, int) { return 1.0; });
-    values()(3, 4) = 2.5;
-    ws_->store.vector_data[1].u(3, 4) = 1.5;
-    ws_->store.vector_data[1].v(3, 4) = -0.25;
+    values().at(3, 4) = 2.5;
+    ws_->store.vector_data[1].u.at(3, 4) = 1.5;
+    ws_->store.vector_data[1].v.at(3, 4) = -0.25;
     view().XPos = 3;
     view().YPos = 4;
     const Texts expected{"i=2",          "j=3",           "grid_x=0.2000000", "grid_y=0.3000000",
@@ -298,7 +298,7 @@ TEST_F(LinePlotsTest, DetailZeroLineSitsWhereTheValueZeroIs) {
 
 TEST_F(LinePlotsTest, DetailAutoScaleSpansTheShownLineOnly) {
     fill([](int, int j) { return double(j); });
-    values()(5, 5) = 100.0;  // off the shown line i = 1
+    values().at(5, 5) = 100.0;  // off the shown line i = 1
     view().AutoScale = true;
     ASSERT_TRUE(draw(Draw_Detail).ok());
     // Values 1..11 fill the whole axis: node j lands on row 475 - 45 (j - 1).
@@ -316,7 +316,7 @@ TEST_F(LinePlotsTest, DetailAutoScaleSpansTheShownLineOnly) {
 
 TEST_F(LinePlotsTest, DetailOfAGridAwayFromZeroKeepsToThePlotArea) {
     for (int i = 1; i <= 11; ++i) {  // the square moved to x 3 .. 4 and y -0.5 .. 0.5
-        for (int j = 1; j <= 11; ++j) ws_->store.grid_x(i, j) += 3.0, ws_->store.grid_y(i, j) -= 0.5;
+        for (int j = 1; j <= 11; ++j) ws_->store.grid_x.at(i, j) += 3.0, ws_->store.grid_y.at(i, j) -= 0.5;
     }
     fill([](int, int j) { return double(j); });
     view().AutoScale = true;
@@ -344,7 +344,7 @@ TEST_F(LinePlotsTest, DetailFlatRangeLiesOnTheZeroLineAndATooNarrowOneFails) {
     EXPECT_EQ(count_pixels(image_, kBlack), 0);
 
     view().AutoScale = true;  // a span so small that the scale is infinite
-    values()(1, 1) = 1e-310;
+    values().at(1, 1) = 1e-310;
     EXPECT_EQ(draw(Draw_Detail).failure, PlotFailure::Numeric);
 }
 
@@ -395,7 +395,7 @@ TEST_F(LinePlotsTest, DetailPointsRingEveryNodeAndTwiceTheMaximum) {
 
 TEST_F(LinePlotsTest, DetailReadOutsAndMarkerReadOuts) {
     fill([](int, int) { return 1.0; });
-    values()(3, 4) = 2.5;
+    values().at(3, 4) = 2.5;
     view().XPos = 3;
     view().YPos = 4;
     ASSERT_TRUE(draw(Draw_Detail).ok());

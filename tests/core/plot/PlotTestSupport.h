@@ -35,8 +35,8 @@ inline std::unique_ptr<Workspace> grid_workspace(int ni, int nj, double width = 
     s.file_y_end = nj - 1;
     for (int i = 1; i <= ni; ++i) {
         for (int j = 1; j <= nj; ++j) {
-            s.grid_x(i, j) = x0 + width * (i - 1) / std::max(ni - 1, 1);
-            s.grid_y(i, j) = y0 + height * (j - 1) / std::max(nj - 1, 1);
+            s.grid_x.at(i, j) = x0 + width * (i - 1) / std::max(ni - 1, 1);
+            s.grid_y.at(i, j) = y0 + height * (j - 1) / std::max(nj - 1, 1);
         }
     }
     s.compute_grid_extremes_and_flags();

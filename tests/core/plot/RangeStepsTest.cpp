@@ -71,10 +71,10 @@ TEST_F(RangeStepsTest, StepsMoveAnEndToTheNextDistinctValueAndDefaultsPutItBack)
 // named, and beyond the last value nothing changes.
 TEST_F(RangeStepsTest, TiesNameTheFirstNodeAndNoFurtherValueChangesNothing) {
     set_area(view(), {1, 1, 2, 2});
-    values()(1, 1) = 5;
-    values()(2, 1) = 3;
-    values()(1, 2) = 3;
-    values()(2, 2) = 5;
+    values().at(1, 1) = 5;
+    values().at(2, 1) = 3;
+    values().at(1, 2) = 3;
+    values().at(2, 2) = 5;
     view().Scalar_max = 5;
     view().Scalar_min = 3;
     const RangeStep down = View_Cntr_MaxDownClick(view(), ws->store);

@@ -27,9 +27,9 @@ protected:
         s.vector_data[1].file_name = "V.V";
         for (int i = 1; i <= 5; ++i) {
             for (int j = 1; j <= 5; ++j) {
-                s.scalar_data[1].value(i, j) = i - 1;
-                s.vector_data[1].u(i, j) = 1.0;
-                s.vector_data[1].v(i, j) = 0.5;
+                s.scalar_data[1].value.at(i, j) = i - 1;
+                s.vector_data[1].u.at(i, j) = 1.0;
+                s.vector_data[1].v.at(i, j) = 0.5;
             }
         }
         View_Info& v = view();
@@ -99,7 +99,7 @@ TEST_F(RendererTest, AllZeroOverlayVectorsAreReported) {
     view().ScalarViewType = kContourView;
     view().Vector_Overlap = true;
     for (int i = 1; i <= 5; ++i)
-        for (int j = 1; j <= 5; ++j) ws_->store.vector_data[1].u(i, j) = ws_->store.vector_data[1].v(i, j) = 0.0;
+        for (int j = 1; j <= 5; ++j) ws_->store.vector_data[1].u.at(i, j) = ws_->store.vector_data[1].v.at(i, j) = 0.0;
     EXPECT_EQ(render().failure, RenderFailure::AllZeroVectors);
 }
 
@@ -154,7 +154,7 @@ TEST(RenderHostileGrids, EveryViewKindDrawsOrRefusesTheLayout) {
         s.scalar_count = s.vector_count = 1;
         s.scalar_data[1].file_name = s.vector_data[1].file_name = "F";
         for (int i = 1; i <= 4; ++i)
-            for (int j = 1; j <= 4; ++j) s.scalar_data[1].value(i, j) = s.vector_data[1].u(i, j) = i + j;
+            for (int j = 1; j <= 4; ++j) s.scalar_data[1].value.at(i, j) = s.vector_data[1].u.at(i, j) = i + j;
         View_Info& v = ws->views.at(1);
         v.Caption = "F";
         for (const auto& [file_type, view_type] : {std::pair{kGridView, kContourView},

@@ -27,7 +27,7 @@ protected:
     void set_values(const std::function<double(int i, int j)>& f) {
         const DrawRect r = area_of(view());
         for (int j = r.y_start; j <= r.y_end; ++j)
-            for (int i = r.x_start; i <= r.x_end; ++i) values()(i, j) = f(i, j);
+            for (int i = r.x_start; i <= r.x_end; ++i) values().at(i, j) = f(i, j);
     }
     // The layout of a redraw: fixed 640 x 480 while ws->fixed_size_mode is on.
     void lay_out() {

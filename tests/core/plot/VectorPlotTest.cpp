@@ -44,12 +44,12 @@ protected:
         ws_->views.at(1).FileType = kVectorView;
     }
     void set_vector(int i, int j, double u, double v) {
-        ws_->store.vector_data[1].u(i, j) = u;
-        ws_->store.vector_data[1].v(i, j) = v;
+        ws_->store.vector_data[1].u.at(i, j) = u;
+        ws_->store.vector_data[1].v.at(i, j) = v;
     }
     void fill_vectors(double u, double v) {
-        for (int j = 1; j <= kMaxNodes; ++j)
-            for (int i = 1; i <= kMaxNodes; ++i) set_vector(i, j, u, v);
+        for (int j = 1; j <= kBaseNodes; ++j)
+            for (int i = 1; i <= kBaseNodes; ++i) set_vector(i, j, u, v);
     }
 
     std::vector<QPoint> kept_nodes(const ArrowThinning& thinning) {
@@ -198,13 +198,13 @@ TEST_F(VectorPlotTest, DotModeLastLineTakesTheGapOfTheLineBefore) {
     make_grid(2, 5, 1.0, 4.0);
     fill_vectors(1.0, 1.0);
     // Stale values beyond the loaded grid must not count as a gap.
-    for (int i = 1; i <= 2; ++i) ws_->store.grid_y(i, 6) = 1000.0;
+    for (int i = 1; i <= 2; ++i) ws_->store.grid_y.at(i, 6) = 1000.0;
     EXPECT_EQ(kept_rows(dot_rows(10, 4.0)), (std::set<int>{4}));
 
     // Within a larger grid the area's last row also looks back, not forward.
     make_grid(2, 8, 1.0, 7.0);
     fill_vectors(1.0, 1.0);
-    for (int i = 1; i <= 2; ++i) ws_->store.grid_y(i, 6) = 1000.0;
+    for (int i = 1; i <= 2; ++i) ws_->store.grid_y.at(i, 6) = 1000.0;
     set_area(ws_->views.at(1), {1, 1, 2, 5});
     EXPECT_EQ(kept_rows(dot_rows(10, 4.0)), (std::set<int>{4}));
 

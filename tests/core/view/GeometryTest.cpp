@@ -25,10 +25,10 @@ TEST(ArrayExtremes, FirstInScanOrderWinsAndEmptyAreaKeepsIndices) {
     auto ws = test::grid_workspace(4, 4);
     PlotState plot;
     Table t;
-    t(3, 1) = 5.0;
-    t(1, 2) = 5.0;  // later in scan order (j outer)
-    t(2, 4) = -2.0;
-    t(4, 4) = -2.0;
+    t.at(3, 1) = 5.0;
+    t.at(1, 2) = 5.0;  // later in scan order (j outer)
+    t.at(2, 4) = -2.0;
+    t.at(4, 4) = -2.0;
     const DrawRect all{1, 1, 4, 4};
     EXPECT_EQ(plot.Array_Max(t, all), 5.0);
     EXPECT_EQ(plot.max_i, 3);
@@ -41,7 +41,7 @@ TEST(ArrayExtremes, FirstInScanOrderWinsAndEmptyAreaKeepsIndices) {
     EXPECT_EQ(plot.Array_Min(t, empty), kArrayMinStart);
     EXPECT_EQ(plot.min_i, 2);
     Table huge;
-    huge(1, 1) = 2e38;
+    huge.at(1, 1) = 2e38;
     EXPECT_EQ(plot.Array_Min(huge, DrawRect{1, 1, 1, 1}), 2e38);  // any finite value is found
 }
 
@@ -118,8 +118,8 @@ TEST(ViewGeometry, DegenerateAreasAreReportedNotDividedBy) {
     set_area(empty.view(), {4, 1, 2, 5});
     EXPECT_EQ(empty.lay_out(), GeometryFailure::EmptyArea);
     Layout huge{test::grid_workspace(3, 3)};
-    huge.ws->store.grid_y(1, 1) = -1.5e308;  // finite values whose extent is not
-    huge.ws->store.grid_y(3, 3) = 1.5e308;
+    huge.ws->store.grid_y.at(1, 1) = -1.5e308;  // finite values whose extent is not
+    huge.ws->store.grid_y.at(3, 3) = 1.5e308;
     EXPECT_EQ(huge.lay_out(), GeometryFailure::BadExtent);
     Layout thin{test::grid_workspace(3, 3, 1.0, 1e-4)};
     EXPECT_EQ(thin.lay_out(), GeometryFailure::ImageTooSmall);

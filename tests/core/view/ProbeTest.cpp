@@ -61,8 +61,8 @@ TEST(FindProbeNode, RectangularCellsKeepTheWrittenHalfOpenQuarters) {
     const double ys[] = {0, 6, 8};
     auto ws = test::grid_workspace(4, 3);
     for (int n = 0; n < 12; ++n) {
-        ws->store.grid_x(n % 4 + 1, n / 4 + 1) = xs[n % 4];
-        ws->store.grid_y(n % 4 + 1, n / 4 + 1) = ys[n / 4];
+        ws->store.grid_x.at(n % 4 + 1, n / 4 + 1) = xs[n % 4];
+        ws->store.grid_y.at(n % 4 + 1, n / 4 + 1) = ys[n / 4];
     }
     ws->views.current().x_scale = ws->views.current().y_scale = 1.0;
     ws->views.current().dy = 100;

@@ -143,7 +143,7 @@ TEST_F(OpenViewTest, DataIsReadOncePerBaseName) {
     EXPECT_EQ(first.caption, vector_);
     EXPECT_EQ(ws_->store.vector_data[1].u(2, 2), 4.0);
 
-    ws_->store.vector_data[1].u(2, 2) = 99.0;  // a re-read would overwrite this
+    ws_->store.vector_data[1].u.at(2, 2) = 99.0;  // a re-read would overwrite this
     const OpenViewResult other_folder = open_view(*ws_, FileKind::Vector, 1);
     ASSERT_TRUE(other_folder.ok());
     EXPECT_EQ(other_folder.caption, ws_->project.vector_file_name[1] + " (1)");
