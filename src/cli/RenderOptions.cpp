@@ -182,8 +182,8 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"lines", bar_option(options.lines, "--lines", bar_limits(ControlGroup::LineCount))},
         {"bands", bar_option(options.bands, "--bands", bar_limits(ControlGroup::FillBands))},
         {"length", bar_option(options.length, "--length", bar_limits(ControlGroup::ArrowLength))},
-        {"x-step", bar_option(options.x_step, "--x-step", bar_limits(ControlGroup::XGridStep))},
-        {"y-step", bar_option(options.y_step, "--y-step", bar_limits(ControlGroup::YGridStep))},
+        {"x-step", integer_option(options.x_step, "--x-step", 1, kMaxHeaderIndex)},
+        {"y-step", integer_option(options.y_step, "--y-step", 1, kMaxHeaderIndex)},
         {"x-dot", bar_option(options.x_dot, "--x-dot", bar_limits(ControlGroup::XDotStep))},
         {"y-dot", bar_option(options.y_dot, "--y-dot", bar_limits(ControlGroup::YDotStep))},
         {"line-width", integer_option(options.line_width, "--line-width", kLineWidthUpDown.min, kLineWidthUpDown.max)},
@@ -319,6 +319,10 @@ QString apply_render_options(const RenderOptions& o, View_Info& view) {
     if ((o.xpos && outside(*o.xpos, i_first, i_last)) || (o.ypos && outside(*o.ypos, j_first, j_last))) {
         return QStringLiteral("--xpos and --ypos must lie within ") + range_text;
     }
+    const int x_steps = grid_step_max(i_last - i_first + 1), y_steps = grid_step_max(j_last - j_first + 1);
+    if ((o.x_step && *o.x_step > x_steps) || (o.y_step && *o.y_step > y_steps)) {
+        return QStringLiteral("--x-step goes up to %1 and --y-step up to %2 on this grid").arg(x_steps).arg(y_steps);
+    }
 
     if (const ViewKindInfo& kind = kind_info(kind_of_word(o.view).value_or(ViewKind::Free));
         kind.file_type == kScalarView) {
@@ -421,7 +425,8 @@ QString render_usage() {
                "  --range MIN,MAX         value range of contour and fill (default: the data's\n"
                "                          own, in a batch each file's)\n"
                "  --length N              longest arrow in percent of the grid, %7 (default 5)\n"
-               "  --x-step N, --y-step N  arrows on every N-th grid line, %8\n"
+               "  --x-step N, --y-step N  arrows on every N-th grid line, %8 (up to 2/15 of\n"
+               "                          the grid's lines on a grid of more than 150)\n"
                "  --x-dot N, --y-dot N    arrows at least N pixels apart, %9\n"
                "  --arrow W,S             arrow head width and span, fractions %10\n"
                "                          of the arrow's length (default 0.15,0.25)\n"

@@ -36,6 +36,12 @@ inline constexpr std::array<BarLimits, kControlGroupCount> kGroupBars{{
 
 constexpr const BarLimits& bar_limits(ControlGroup group) { return kGroupBars[static_cast<std::size_t>(group)]; }
 
+// The arrows' grid steps reach over as large a share of a grid of `lines`
+// lines as their 20 do of 150: a larger grid thins as far.
+constexpr int grid_step_max(int lines) {
+    return std::max(bar_limits(ControlGroup::XGridStep).max, static_cast<int>(lines * 2LL / 15));
+}
+
 // The bars of the dialogs: both ends of TMaxMinSet, both of TArrow_Shape_Change
 // (thousandths of the arrow's length).
 inline constexpr BarLimits kMaxMinBar{1, 100, 1, 10, 2, 2};

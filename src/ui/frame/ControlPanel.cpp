@@ -218,6 +218,9 @@ bool ControlPanel::magnification_enabled() const { return magnification_.bar->is
 void ControlPanel::set_position_ranges(const FieldStore& store) {
     group(ControlGroup::ColumnPosition).bar->set_range(store.file_x_start + 1, store.file_x_end + 1);
     group(ControlGroup::RowPosition).bar->set_range(store.file_y_start + 1, store.file_y_end + 1);
+    const DrawRect& grid = store.grid_area;
+    group(ControlGroup::XGridStep).bar->set_range(1, grid_step_max(grid.x_end - grid.x_start + 1));
+    group(ControlGroup::YGridStep).bar->set_range(1, grid_step_max(grid.y_end - grid.y_start + 1));
 }
 
 // No view is shown: the magnification shows no number and the bar rests at
