@@ -9,6 +9,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
+
+#include "data/NumberLexer.h"
 
 namespace ruvo::fuzz {
 
@@ -28,6 +31,22 @@ inline QString input_file(const std::uint8_t* data, std::size_t size, const char
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
     return path;
+}
+
+// The program makes its tables as large as a header asks, up to half of
+// the machine's memory; the fuzzer's limits of memory and time are far
+// smaller. An input whose header asks for tables of more than `max_nodes`
+// nodes is left out.
+inline bool header_fits(const QByteArray& text, long long max_nodes) {
+    NumberLexer lexer(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    long long header[4] = {};
+    for (long long& value : header) {
+        const NumberLexer::Integer number = lexer.next_integer();
+        if (number.status != NumberLexer::Status::Ok) return true;  // the reader stops at once
+        value = number.value;
+    }
+    const auto side = [](long long last) { return last < 0 || last > 1'000'000'000 ? 0LL : last + 1; };
+    return side(header[1]) * side(header[3]) <= max_nodes;
 }
 
 // Drawing text needs a running application (the font database).

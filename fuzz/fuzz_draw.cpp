@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (split < 0) return 0;
     const QByteArray grid = input.left(split);
     const QByteArray scalar = input.mid(split + 1);
+    if (!ruvo::fuzz::header_fits(grid, 250'000) || !ruvo::fuzz::header_fits(scalar, 250'000)) return 0;
 
     // One workspace for the run (a fresh one per input costs more than the
     // drawing); every input reads its files anew and opens its view afresh.

@@ -8,6 +8,10 @@
 #include "data/ResultReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (!ruvo::fuzz::header_fits(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)),
+                                 4'000'000)) {
+        return 0;
+    }
     static auto store = std::make_unique<ruvo::FieldStore>();
     const QString path = ruvo::fuzz::input_file(data, size);
     ruvo::read_grid(*store, path);

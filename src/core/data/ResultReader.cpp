@@ -119,13 +119,17 @@ ReadResult read_result_file(FileKind kind, const QString& path, std::span<Table*
         // Read again the plain way, from zeros: values past a fault stay 0.
         make_room(result.header, tables);
     }
-    for (int i = i_first; i <= i_last; ++i) {
+    for (int i = i_first; i <= i_last && !result.ended_early; ++i) {
         progress.at(double(i - i_first) / (double(i_last) - i_first + 1));
-        for (int j = j_first; j <= j_last; ++j) {
+        for (int j = j_first; j <= j_last && !result.ended_early; ++j) {
             for (Table* table : tables) {
                 const auto number = lexer.next_real();
                 if (number.status == NumberLexer::Status::Malformed) return fail(ReadFailure::BadNumber);
-                if (number.status == NumberLexer::Status::EndOfFile) result.ended_early = true;
+                // Past its end a file reads as zeros, which the tables hold.
+                if (number.status == NumberLexer::Status::EndOfFile) {
+                    result.ended_early = true;
+                    break;
+                }
                 table->at(i + 1, j + 1) = number.value;
             }
             line_ended = lexer.skip_line();
