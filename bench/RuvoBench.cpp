@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QListWidget>
 #include <QWheelEvent>
@@ -15,6 +17,8 @@
 #include <cmath>
 #include <cstdio>
 #include <vector>
+
+#include <unistd.h>
 
 #include "Workspace.h"
 #include "automation/FollowEngine.h"
@@ -38,13 +42,14 @@ using namespace ruvo;
 
 QString cavity(const char* name) { return QDir(QStringLiteral(RUVO_EXAMPLES_DIR "/cavity")).filePath(name); }
 
-// The cavity project with one view open on its grid, velocity or pressure.
+// A project (the cavity's unless named) with one view open on its grid, its
+// first vector file or its first scalar file.
 struct Scene {
     std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
     int slot = 0;
 
-    Scene(FileKind kind, std::uint8_t scalar_type = kContourView) {
-        load_project(*ws, cavity("cavity.RVP"));
+    Scene(FileKind kind, std::uint8_t scalar_type = kContourView, const QString& project = cavity("cavity.RVP")) {
+        load_project(*ws, project);
         slot = open_view(*ws, kind, 0).slot;
         view().ScalarViewType = scalar_type;
         view().XPos = view().YPos = 75;
@@ -164,6 +169,103 @@ void BM_VectorComposite(benchmark::State& state) {
     state.counters["bytes"] = double(bytes);
 }
 BENCHMARK(BM_VectorComposite)->ArgName("pdf")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The generated cases of 1025 x 1025 and 4097 x 4097 nodes (ruvo-make-case;
+// scripts/bench makes them): their folders are named by RUVO_BENCH_CASE_1025
+// and RUVO_BENCH_CASE_4097, and a benchmark without its folder is skipped.
+QString large_project(benchmark::State& state, int nodes) {
+    const QString folder = qEnvironmentVariable(nodes == 1025 ? "RUVO_BENCH_CASE_1025" : "RUVO_BENCH_CASE_4097");
+    if (folder.isEmpty()) {
+        state.SkipWithError("no large case: set RUVO_BENCH_CASE_1025 and RUVO_BENCH_CASE_4097");
+        return {};
+    }
+    return QDir(folder).filePath(QStringLiteral("LARGE.RVP"));
+}
+
+// Every view kind of a large case at 100 %: grid, arrows, the six scalar
+// views (contour ... fill) and the composite.
+enum LargeView { kLargeGrid = 0, kLargeVectors = 1, kLargeComposite = 8 };
+
+void BM_LargeView(benchmark::State& state) {
+    const QString project = large_project(state, int(state.range(0)));
+    if (project.isEmpty()) return;
+    const int view = int(state.range(1));
+    const FileKind kind = view == kLargeGrid      ? FileKind::Grid
+                          : view == kLargeVectors ? FileKind::Vector
+                                                  : FileKind::Scalar;
+    const auto scalar_type = std::uint8_t(view == kLargeComposite ? int(kFillView) : std::max(view - 2, 0));
+    Scene scene(kind, scalar_type, project);
+    if (view == kLargeComposite) make_composite(scene);
+    scene.draw(state);
+}
+BENCHMARK(BM_LargeView)
+    ->ArgNames({"nodes", "view"})
+    ->ArgsProduct({{1025, 4097}, {0, 1, 2, 3, 4, 5, 6, 7, 8}})
+    ->Unit(benchmark::kMillisecond);
+
+// The large composite as a GRAF file (0), an SVG (1) or a PDF (2) file, into memory.
+void BM_LargeCompositeFile(benchmark::State& state) {
+    const QString project = large_project(state, int(state.range(0)));
+    if (project.isEmpty()) return;
+    Scene scene(FileKind::Scalar, kFillView, project);
+    View_Info& v = make_composite(scene);
+    NoProgress progress;
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        if (state.range(1) == 0) {
+            bytes = graf_file_text(scene.ws->store, v, false, {500, 600}, progress).text.size();
+            continue;
+        }
+        const ViewDrawing shapes = draw_view_shapes(scene.ws->store, v, {100, false}, progress);
+        bytes = (state.range(1) == 1 ? svg_bytes(shapes.drawing) : pdf_bytes(shapes.drawing)).size();
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_LargeCompositeFile)
+    ->ArgNames({"nodes", "file"})
+    ->ArgsProduct({{1025}, {0, 1, 2}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// One scalar file of a large case, read on as many cores as the machine
+// lends: wall time.
+void BM_ReadLargeScalar(benchmark::State& state) {
+    const QString project = large_project(state, int(state.range(0)));
+    if (project.isEmpty()) return;
+    const QString path = QFileInfo(project).dir().filePath(QStringLiteral("LARGE.P"));
+    ScalarSlot slot;
+    for (auto _ : state) {
+        if (!read_scalar(slot, path).complete()) state.SkipWithError("the scalar file does not read whole");
+    }
+}
+BENCHMARK(BM_ReadLargeScalar)->Arg(1025)->Arg(4097)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The process's resident memory in MB, from the kernel's count of pages.
+double resident_mb() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) return 0.0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024) : 0.0;
+}
+
+// A large case's project with a view on each of its files: the grid, 2
+// vector and 4 scalar files. The counter is the memory they take.
+void BM_OpenLargeProject(benchmark::State& state) {
+    const QString project = large_project(state, int(state.range(0)));
+    if (project.isEmpty()) return;
+    double grown = 0.0;
+    for (auto _ : state) {
+        const double before = resident_mb();
+        auto ws = std::make_unique<Workspace>();
+        bool whole = load_project(*ws, project).grid.complete();
+        for (int k = 0; k < 2; ++k) whole = whole && open_view(*ws, FileKind::Vector, k).read.complete();
+        for (int k = 0; k < 4; ++k) whole = whole && open_view(*ws, FileKind::Scalar, k).read.complete();
+        if (!whole) state.SkipWithError("a file of the project does not read whole");
+        grown = resident_mb() - before;
+    }
+    state.counters["MB"] = grown;
+}
+BENCHMARK(BM_OpenLargeProject)->Arg(1025)->Arg(4097)->UseRealTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_Contour100Levels(benchmark::State& state) {
     Scene scene(FileKind::Scalar, kContourView);

@@ -341,6 +341,6 @@ inline constexpr char kReadNoHeader[] =
     "ファイルの先頭にヘッダ（4 つの整数）がありません。結果ファイルではありません。";
 inline constexpr char kReadBadNumber[] = "%1 行目：「%2」は正しい形式の数値ではありません。";
 inline constexpr char kReadHeaderOutOfRange[] = "%1 行目：ヘッダの添字 %2 が 0～%3 の範囲外です。";
-inline constexpr char kReadTooManyNodes[] = "%1 行目：ヘッダの求める %2 個の格子点はメモリに収まりません。";
+inline constexpr char kReadTooManyNodes[] = "%1 行目：ヘッダの求める %2 個の節点の表はメモリに収まりません。";
 
 }  // namespace ruvo::messages

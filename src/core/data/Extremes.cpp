@@ -3,13 +3,18 @@
 namespace ruvo {
 
 namespace {
+// The tables keep j innermost, so the scan runs through memory in that order;
+// among equal extremes it keeps the one that comes first with j outer and i
+// inner, as a scan in that order would.
 template <typename Better>
 Extreme scan(const Table& table, const DrawRect& rect, double start, Better better) {
     Extreme result{start, 0, 0, false};
-    for (int j = rect.y_start; j <= rect.y_end; ++j) {
-        for (int i = rect.x_start; i <= rect.x_end; ++i) {
+    for (int i = rect.x_start; i <= rect.x_end; ++i) {
+        for (int j = rect.y_start; j <= rect.y_end; ++j) {
             const double value = table(i, j);
-            if (better(value, result.value)) result = {value, i, j, true};
+            if (better(value, result.value) || (result.found && value == result.value && j < result.j)) {
+                result = {value, i, j, true};
+            }
         }
     }
     return result;

@@ -65,6 +65,14 @@ public:
     // Text in the pen's colour whose top-left corner is (x, y), no background.
     virtual void text_out(int x, int y, const QString& text) = 0;
 
+    // Whether the plots leave out what this canvas would show nothing of: a
+    // raster shows only the last paint of each pixel, a solid quad with
+    // upright and level sides in copy mode paints exactly its box, corners
+    // included (nothing when the box is one pixel), and a mask pen paints a
+    // pixel the same however often. A canvas that keeps shapes is given
+    // every one.
+    virtual bool leaves_out_hidden() const { return false; }
+
 protected:
     Canvas() = default;
 

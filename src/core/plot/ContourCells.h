@@ -92,9 +92,10 @@ inline int cell_segments(const ViewFields& store, const Table& s, int i, int j, 
 // The span of values of every cell of the drawing rectangle, taken once for
 // all the levels of a plot. Every crossed edge has one end at or below the
 // level and the other at or above it, so a level outside a cell's span (most
-// cells for most levels) passes it over at once. min and max may pass over a
-// NaN, so a cell holding one spans everything and is left to the full test.
-// A cell `skipped` names is crossed by no level.
+// cells for most levels) passes it over at once; the spans of runs of cells
+// along a row pass over a whole run the level lies outside of. min and max
+// may pass over a NaN, so a cell holding one spans everything and is left to
+// the full test. A cell `skipped` names is crossed by no level.
 class ContourCellSpans {
 public:
     template <typename Skipped>
@@ -113,27 +114,43 @@ public:
                     spans_.push_back({std::min(std::min(s00, s10), std::min(s01, s11)),
                                       std::max(std::max(s00, s10), std::max(s01, s11))});
                 }
+                if ((i - draw_.x_start) % kRun == 0) runs_.push_back(spans_.back());
+                runs_.back() = {std::min(runs_.back().lowest, spans_.back().lowest),
+                                std::max(runs_.back().highest, spans_.back().highest)};
             }
         }
     }
 
-    // Level may cross cell (i, j) of the drawing rectangle.
-    bool may_cross(int i, int j, double level) const {
-        // In int: the index is small, and the level loop runs over every cell.
-        const int cell = (j - draw_.y_start) * columns() + (i - draw_.x_start);
-        const Span& span = spans_[static_cast<std::size_t>(cell)];
-        return level >= span.lowest && level <= span.highest;
+    // Hands `use` every cell (i, j) the level may cross, rows j outer and
+    // columns i inner.
+    template <typename UseCell>
+    void for_each_cell_in_span(double level, UseCell use) const {
+        const int columns = this->columns();
+        std::size_t run = 0;
+        for (int j = draw_.y_start; j <= draw_.y_end - 1; ++j) {
+            const std::size_t row = static_cast<std::size_t>(j - draw_.y_start) * static_cast<std::size_t>(columns);
+            for (int first = 0; first < columns; first += kRun, ++run) {
+                if (!runs_[run].holds(level)) continue;
+                const int last = std::min(first + kRun, columns);
+                for (int c = first; c < last; ++c) {
+                    if (spans_[row + static_cast<std::size_t>(c)].holds(level)) use(draw_.x_start + c, j);
+                }
+            }
+        }
     }
 
 private:
+    static constexpr int kRun = 32;
     struct Span {
         double lowest;
         double highest;
+        bool holds(double level) const { return level >= lowest && level <= highest; }
     };
     int columns() const { return draw_.x_end - draw_.x_start; }
 
     DrawRect draw_;
     std::vector<Span> spans_;
+    std::vector<Span> runs_;  // of kRun cells along a row, the last of a row shorter
 };
 
 // Hands every segment of `level` over the drawing rectangle to `use`, cell
@@ -142,15 +159,11 @@ private:
 template <typename UseSegment>
 void for_each_contour_segment(const ViewFields& store, const Table& s, double level, const ContourCellSpans& spans,
                               UseSegment use) {
-    const DrawRect& r = store.draw;
     CellSegments segments;
-    for (int j = r.y_start; j <= r.y_end - 1; ++j) {
-        for (int i = r.x_start; i <= r.x_end - 1; ++i) {
-            if (!spans.may_cross(i, j, level)) continue;
-            const int count = detail::cell_segments(store, s, i, j, level, segments);
-            for (int n = 0; n < count; ++n) use(segments[static_cast<std::size_t>(n)]);
-        }
-    }
+    spans.for_each_cell_in_span(level, [&](int i, int j) {
+        const int count = detail::cell_segments(store, s, i, j, level, segments);
+        for (int n = 0; n < count; ++n) use(segments[static_cast<std::size_t>(n)]);
+    });
 }
 
 }  // namespace ruvo

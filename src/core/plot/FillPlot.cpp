@@ -15,11 +15,57 @@ namespace ruvo {
 namespace {
 int band_legend_index(int k, int) { return k; }
 
+using PixelRow = std::vector<QPoint>;
+
 // The pixels of the nodes of row j over the drawing rectangle, from x_start on.
-void node_pixel_row(const ViewFields& store, const PlotState& plot, int j, std::vector<QPoint>& row) {
+void node_pixel_row(const ViewFields& store, const PlotState& plot, int j, PixelRow& row) {
     row.clear();
     for (int i = store.draw.x_start; i <= store.draw.x_end; ++i) row.push_back(plot.node_pixel(store, i, j));
 }
+
+// Whether every cell between two rows of nodes is upright in pixels: each
+// node right above (or below) the one of the other row, each row level.
+bool upright_cells(const PixelRow& lower, const PixelRow& upper) {
+    for (std::size_t k = 0; k < lower.size(); ++k) {
+        if (lower[k].x() != upper[k].x() || lower[k].y() != lower[0].y() || upper[k].y() != upper[0].y()) return false;
+    }
+    return true;
+}
+
+// Which cells of a row a raster would show nothing of. There an upright cell
+// paints exactly its box, corners included, and the last paint of a pixel is
+// what it shows; so a cell whose box lies in the box of a cell drawn after
+// it can be left out. With many cells to a pixel that is most of them: a row
+// no higher than a line of pixels lies in the row drawn after it, and a cell
+// no wider than a column in the next cell of its row.
+class HiddenCells {
+public:
+    HiddenCells(const ViewFields& store, bool raster) : store_(store), raster_(raster) {}
+
+    // The row of cells j between node rows `lower` and `upper`; `above` is
+    // the next row's upper edge, empty when j is the last row.
+    void start_row(int j, const PixelRow& lower, const PixelRow& upper, const PixelRow& above) {
+        j_ = j;
+        lower_ = &lower;
+        upright_ = raster_ && upright_cells(lower, upper);
+        covered_by_next_row_ =
+            upright_ && lower[0].y() == upper[0].y() && !above.empty() && upright_cells(upper, above);
+    }
+    // Cell (i, j), whose left corners are node k of the rows.
+    bool hidden(int i, std::size_t k) const {
+        if (!upright_) return false;
+        if (covered_by_next_row_ && !store_.cell_skipped(i, j_ + 1)) return true;
+        return (*lower_)[k].x() == (*lower_)[k + 1].x() && i + 1 < store_.draw.x_end && !store_.cell_skipped(i + 1, j_);
+    }
+
+private:
+    const ViewFields& store_;
+    const bool raster_;
+    int j_ = 0;
+    const PixelRow* lower_ = nullptr;
+    bool upright_ = false;
+    bool covered_by_next_row_ = false;
+};
 }  // namespace
 
 PlotOutcome Draw_Beta(PlotContext& context) {
@@ -47,20 +93,26 @@ PlotOutcome Draw_Beta(PlotContext& context) {
     context.progress.set_maximum(r.y_end - 1);
     context.progress.set_step(1);
     // A node is a corner of up to four cells: its pixel is taken once.
-    std::vector<QPoint> lower;
-    std::vector<QPoint> upper;
-    node_pixel_row(store, plot, r.y_start, lower);
+    PixelRow lower, upper, above;
+    if (r.y_start < r.y_end) {
+        node_pixel_row(store, plot, r.y_start, lower);
+        node_pixel_row(store, plot, r.y_start + 1, upper);
+    }
+    HiddenCells cells(store, canvas.leaves_out_hidden());
     for (int j = r.y_start; j <= r.y_end - 1; ++j) {
-        node_pixel_row(store, plot, j + 1, upper);
+        above.clear();
+        if (j + 1 < r.y_end) node_pixel_row(store, plot, j + 2, above);
+        cells.start_row(j, lower, upper, above);
         for (int i = r.x_start; i <= r.x_end - 1; ++i) {
-            if (store.cell_skipped(i, j)) continue;
+            const auto k = static_cast<std::size_t>(i - r.x_start);
+            if (store.cell_skipped(i, j) || cells.hidden(i, k)) continue;
             const QRgb colour =
                 ramp_colour(ramp, fill_colour_index(s(i, j), plot.range_min, plot.range_max, band_count));
-            const auto k = static_cast<std::size_t>(i - r.x_start);
             const QPoint corners[4] = {lower[k], lower[k + 1], upper[k + 1], upper[k]};
             canvas.solid_quad(corners, colour);
         }
         std::swap(lower, upper);
+        std::swap(upper, above);
         context.progress.step();
     }
     context.progress.set_position(0);

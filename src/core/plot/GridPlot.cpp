@@ -1,11 +1,56 @@
 #include "plot/GridPlot.h"
 
+#include <utility>
+
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
 #include "plot/Progress.h"
 #include "view/Geometry.h"
 
 namespace ruvo {
+
+namespace {
+// A step of the pen along a grid line: a line to `to`, or a move where the
+// line crosses a closed line that is not shown.
+struct PenStep {
+    QPoint to;
+    bool draws;
+    bool operator==(const PenStep&) const = default;
+};
+
+// The pen's steps along one grid line, the first a move to its first node;
+// `closed` flags the line's segments by their first node. A one-pixel line
+// that stays on the pen's pixel paints nothing: where many nodes fall into
+// one pixel, most steps do, and they are left out.
+void trace(const ViewFields& store, const PlotState& plot, const GridLine& line, const LineFlags& closed,
+           std::vector<PenStep>& steps) {
+    steps.clear();
+    steps.push_back({plot.node_pixel(store, line.i(line.first), line.j(line.first)), false});
+    for (int k = line.first + 1; k <= line.last; ++k) {
+        const PenStep step{plot.node_pixel(store, line.i(k), line.j(k)), !closed[k - 1] || store.closed_grid_show};
+        if (!(step.draws && step.to == steps.back().to)) steps.push_back(step);
+    }
+}
+
+// Draws the lines in turn. A mask pen paints a pixel the same however often,
+// so on a raster a line on the very pixels of the one before is left out.
+template <typename LineOf>
+void draw_lines(Canvas& canvas, const ViewFields& store, const PlotState& plot, int first, int last, LineOf line_of,
+                const LineFlags& closed, Progress& progress) {
+    std::vector<PenStep> steps, last_drawn;
+    for (int n = first; n <= last; ++n) {
+        trace(store, plot, line_of(n, store.draw), closed, steps);
+        if (!(canvas.leaves_out_hidden() && steps == last_drawn)) {
+            canvas.move_to(steps.front().to);
+            for (auto step = steps.begin() + 1; step != steps.end(); ++step) {
+                step->draws ? canvas.line_to(step->to) : canvas.move_to(step->to);
+            }
+            std::swap(steps, last_drawn);
+        }
+        progress.step();
+    }
+}
+}  // namespace
 
 void Draw_Grid(Canvas& canvas, const ViewFields& store, const PlotState& plot, Progress& progress) {
     const DrawRect& r = store.draw;
@@ -16,33 +61,11 @@ void Draw_Grid(Canvas& canvas, const ViewFields& store, const PlotState& plot, P
     progress.set_maximum((r.x_end - r.x_start) + (r.y_end - r.y_start) + 1);
     progress.set_step(1);
 
-    // Lines of constant j. (The pen's final move one line past the rectangle
-    // draws nothing, so it is left out rather than read beyond the tables.)
-    for (int j = r.y_start; j <= r.y_end; ++j) {
-        canvas.move_to(plot.node_pixel(store, r.x_start, j));
-        for (int i = r.x_start + 1; i <= r.x_end; ++i) {
-            const QPoint p = plot.node_pixel(store, i, j);
-            if (!store.closed_x[i - 1] || store.closed_grid_show) {
-                canvas.line_to(p);
-            } else {
-                canvas.move_to(p);
-            }
-        }
-        progress.step();
-    }
-    // Lines of constant i.
-    for (int i = r.x_start; i <= r.x_end; ++i) {
-        canvas.move_to(plot.node_pixel(store, i, r.y_start));
-        for (int j = r.y_start + 1; j <= r.y_end; ++j) {
-            const QPoint p = plot.node_pixel(store, i, j);
-            if (!store.closed_y[j - 1] || store.closed_grid_show) {
-                canvas.line_to(p);
-            } else {
-                canvas.move_to(p);
-            }
-        }
-        progress.step();
-    }
+    // Lines of constant j, then of constant i. (The pen's final move one line
+    // past the rectangle draws nothing, so it is left out rather than read
+    // beyond the tables.)
+    draw_lines(canvas, store, plot, r.y_start, r.y_end, line_of_constant_j, store.closed_x, progress);
+    draw_lines(canvas, store, plot, r.x_start, r.x_end, line_of_constant_i, store.closed_y, progress);
     progress.set_position(0);
     canvas.set_pen_mode(PenMode::Copy);
 }

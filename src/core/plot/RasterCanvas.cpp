@@ -101,18 +101,20 @@ void prepare(QImage& image) {
 }
 
 // The box of a quadrilateral whose sides are upright and level (every cell of
-// a rectilinear grid), when it is at least two pixels wide and high. Its fill
-// covers every row but the last from its left to its right column, and its
-// outline the rest: together exactly the box, corners included.
+// a rectilinear grid). Its fill covers every row but the last from its left to
+// its right column, and its outline the rest: together exactly the box,
+// corners included. A box one pixel wide or high is its outline alone, and
+// still the whole box; one of a single pixel paints nothing, since each side
+// of its outline leaves out its end pixel.
 std::optional<QRect> upright_box(const QPoint* c) {
     const bool level_first =
         c[0].y() == c[1].y() && c[1].x() == c[2].x() && c[2].y() == c[3].y() && c[3].x() == c[0].x();
     const bool upright_first =
         c[0].x() == c[1].x() && c[1].y() == c[2].y() && c[2].x() == c[3].x() && c[3].y() == c[0].y();
     if (!level_first && !upright_first) return std::nullopt;
+    if (c[0] == c[2]) return QRect();
     const QPoint least(std::min(c[0].x(), c[2].x()), std::min(c[0].y(), c[2].y()));
     const QPoint most(std::max(c[0].x(), c[2].x()), std::max(c[0].y(), c[2].y()));
-    if (least.x() == most.x() || least.y() == most.y()) return std::nullopt;
     return QRect(least, most);
 }
 }  // namespace

@@ -43,6 +43,9 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override;
     void solid_quad(const QPoint* corners, QRgb colour) override;
     void text_out(int x, int y, const QString& text) override;
+    bool leaves_out_hidden() const override { return leaves_out_hidden_; }
+    // Off, the plots draw every shape: what the picture must equal.
+    void set_leaves_out_hidden(bool on) { leaves_out_hidden_ = on; }
 
     QImage& image();  // draws what is pending first
     int width() const override { return blank_size_ ? blank_size_->width() : image_.width(); }
@@ -100,6 +103,7 @@ private:
     int bits_height_ = 0;
     bool painter_stale_ = true;  // the painter does not hold the pen yet
     int dash_phase_ = 0;         // position in the dash pattern of the line being drawn
+    bool leaves_out_hidden_ = true;
 };
 
 }  // namespace ruvo

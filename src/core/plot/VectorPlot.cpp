@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "Workspace.h"
 #include "plot/Canvas.h"
@@ -60,12 +61,25 @@ int sane_step(int step, int lines) { return std::clamp(step, 1, std::max(lines, 
 // length is a double has it.
 double vector_magnitude(double u, double v) { return std::hypot(u, v); }
 
+namespace {
+// Whether the magnitude of (u, v) is surely below `largest` > 0, told from
+// u^2 + v^2 without the slow hypot: away from overflow and underflow the
+// square root of that sum is within a few units in the last place of the
+// magnitude, far inside the margin taken here.
+bool surely_below(double u, double v, double largest) {
+    const double square = u * u + v * v;
+    return largest > 0.0 && square > 1E-300 && square < 1E300 && square < largest * largest * (1.0 - 1E-9);
+}
+}  // namespace
+
 double max_vector_magnitude(const VectorSlot& vectors, const DrawRect& rect) {
     double largest = kMagnitudeStart;
     if (!rect.ordered()) return largest;
     for (int j = rect.y_start; j <= rect.y_end; ++j) {
         for (int i = rect.x_start; i <= rect.x_end; ++i) {
-            const double m = vector_magnitude(vectors.u(i, j), vectors.v(i, j));
+            const double u = vectors.u(i, j), v = vectors.v(i, j);
+            if (surely_below(u, v, largest)) continue;
+            const double m = vector_magnitude(u, v);
             if (m > largest) largest = m;
         }
     }
@@ -112,10 +126,13 @@ void visit_arrow_nodes(const ViewFields& store, const VectorSlot& vectors, const
     if (!r.ordered()) return;
     const int x_step = sane_step(thinning.x_grid_step, r.x_end - r.x_start + 1);
     const int y_step = sane_step(thinning.y_grid_step, r.y_end - r.y_start + 1);
-    const LineGaps column_gaps =
-        line_gaps(r.x_start, r.x_end, r.y_start, r.y_end, [&](int i, int j) { return store.grid_x(i, j); });
-    const LineGaps row_gaps =
-        line_gaps(r.y_start, r.y_end, r.x_start, r.x_end, [&](int j, int i) { return store.grid_y(i, j); });
+    // Only the dot mode spaces arrows by the gaps between lines.
+    const LineGaps column_gaps = thinning.x_grid_mode ? LineGaps{}
+                                                      : line_gaps(r.x_start, r.x_end, r.y_start, r.y_end,
+                                                                  [&](int i, int j) { return store.grid_x(i, j); });
+    const LineGaps row_gaps = thinning.y_grid_mode ? LineGaps{}
+                                                   : line_gaps(r.y_start, r.y_end, r.x_start, r.x_end,
+                                                               [&](int j, int i) { return store.grid_y(i, j); });
     progress.set_maximum(r.y_end);
     progress.set_step(thinning.y_grid_mode ? y_step : 1);
 
@@ -164,17 +181,28 @@ ArrowGeometry arrow_geometry(QPointF tail, QPointF tip, double w, double s, doub
     return {tail, tip, tip - back + side, tip - back - side};
 }
 
-void Draw_Arrow(PlotContext& context, double x0, double y0, double x1, double y1, double w, double s) {
-    const ArrowGeometry arrow = arrow_geometry({x0, y0}, {x1, y1}, w, s, context.plot.magnification);
-    const PlotState& plot = context.plot;
-    Canvas& canvas = context.canvas;
-    const QPoint tip = plot.pixel(arrow.tip);
-    canvas.move_to(plot.pixel(arrow.tail));
+namespace {
+// An arrow in pixels: its tail, its tip and the ends of its two barbs.
+using ArrowPixels = std::array<QPoint, 4>;
+
+ArrowPixels arrow_pixels(const PlotState& plot, double x0, double y0, double x1, double y1, double w, double s) {
+    const ArrowGeometry arrow = arrow_geometry({x0, y0}, {x1, y1}, w, s, plot.magnification);
+    return {plot.pixel(arrow.tail), plot.pixel(arrow.tip), plot.pixel(arrow.barb1), plot.pixel(arrow.barb2)};
+}
+
+void draw_arrow_pixels(Canvas& canvas, const ArrowPixels& arrow) {
+    const auto [tail, tip, barb1, barb2] = arrow;
+    canvas.move_to(tail);
     canvas.line_to(tip);
     canvas.move_to(tip);
-    canvas.line_to(plot.pixel(arrow.barb1));
+    canvas.line_to(barb1);
     canvas.move_to(tip);
-    canvas.line_to(plot.pixel(arrow.barb2));
+    canvas.line_to(barb2);
+}
+}  // namespace
+
+void Draw_Arrow(PlotContext& context, double x0, double y0, double x1, double y1, double w, double s) {
+    draw_arrow_pixels(context.canvas, arrow_pixels(context.plot, x0, y0, x1, y1, w, s));
 }
 
 PlotOutcome Draw_Vectors(PlotContext& context) {
@@ -193,14 +221,20 @@ PlotOutcome Draw_Vectors(PlotContext& context) {
         !scaled.ok()) {
         return scaled;
     }
+    // One pen paints every arrow: on a raster, an arrow on the very pixels of
+    // the one before (neighbours within a pixel, where nodes are many) adds nothing.
+    std::optional<ArrowPixels> last;
     visit_arrow_nodes(store, vectors, arrow_thinning(view, context.plot), context.progress, [&](int ii, int jj) {
         const double u = vectors.u(ii, jj);
         const double v = vectors.v(ii, jj);
         const double length = scale * vector_magnitude(u, v);
         const double x0 = store.grid_x(ii, jj);
         const double y0 = store.grid_y(ii, jj);
-        Draw_Arrow(context, x0, y0, x0 + scale * u, y0 + scale * v, view.arrow_width * length,
-                   view.arrow_span * length);
+        const ArrowPixels arrow = arrow_pixels(context.plot, x0, y0, x0 + scale * u, y0 + scale * v,
+                                               view.arrow_width * length, view.arrow_span * length);
+        if (canvas.leaves_out_hidden() && arrow == last) return;
+        draw_arrow_pixels(canvas, arrow);
+        last = arrow;
     });
     return {};
 }

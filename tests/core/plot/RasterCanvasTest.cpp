@@ -169,6 +169,15 @@ TEST(RasterCanvas, UprightSolidQuadCoversExactlyItsBox) {
     }
 }
 
+// A cell whose corners all fall on one pixel (many cells to a pixel) paints
+// nothing: each side of its outline leaves out its end pixel.
+TEST(RasterCanvas, SolidQuadOnASinglePixelPaintsNothing) {
+    QImage image = white(12, 12);
+    const QPoint point[4] = {{5, 5}, {5, 5}, {5, 5}, {5, 5}};
+    RasterCanvas(image).solid_quad(point, qRgb(0, 0, 0));
+    EXPECT_EQ(count_pixels(image, qRgb(0, 0, 0)), 0);
+}
+
 TEST(RasterCanvas, SolidQuadHonoursThePenModeAndClipsToTheImage) {
     QImage image = white(10, 10);
     const QPoint beyond[4] = {{-50, -50}, {50, -50}, {50, 50}, {-50, 50}};

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "PlotTestSupport.h"
 #include "TestSupport.h"
 #include "plot/ColourScale.h"
 #include "plot/PlotContext.h"
 #include "plot/Progress.h"
+#include "plot/RasterCanvas.h"
 #include "plot/Renderer.h"
 #include "view/ViewOpening.h"
 
@@ -220,6 +223,65 @@ TEST(RenderIntoTheSamePicture, EveryRedrawEqualsAFreshOneAndTheSizeKeepsItsMemor
         }
         memory_before = picture.constBits();
         size_before = picture.size();
+    }
+}
+
+// A grid of many nodes to a pixel, clustered towards its walls as a solver's
+// is, or sheared so that no cell is upright; a few values not numbers, and
+// closed lines hidden or shown. Whatever a raster leaves out, every view
+// kind shows exactly the picture of drawing every shape.
+TEST(LeftOutShapesTest, EveryViewShowsThePictureOfDrawingEveryShape) {
+    constexpr int kNodes = 300;
+    const auto clustered = [](int k) { return std::tanh(3.0 * (2.0 * (k - 1) / (kNodes - 1) - 1.0)); };
+    struct Case {
+        const char* name;
+        double shear;
+        bool closed_shown;
+    };
+    for (const Case c : {Case{"clustered", 0.0, false}, Case{"closed shown", 0.0, true}, Case{"sheared", 0.3, false}}) {
+        auto ws = test::grid_workspace(kNodes, kNodes);
+        FieldStore& s = ws->store;
+        s.scalar_count = s.vector_count = 1;
+        s.scalar_data[1].file_name = s.vector_data[1].file_name = "F";
+        for (int i = 1; i <= kNodes; ++i) {
+            for (int j = 1; j <= kNodes; ++j) {
+                s.grid_x.at(i, j) = clustered(i) + c.shear * clustered(j);
+                s.grid_y.at(i, j) = clustered(j);
+                s.scalar_data[1].value.at(i, j) = (i * 7 + j * 3) % 101 == 0 ? std::nan("") : std::sin(i * 0.05) * j;
+                s.vector_data[1].u.at(i, j) = std::cos(j * 0.02);
+                s.vector_data[1].v.at(i, j) = std::sin(i * 0.03);
+            }
+        }
+        s.compute_grid_extremes_and_flags();
+        s.closed_y.set(kNodes / 2);
+        s.closed_x.set(kNodes / 3);
+        s.closed_grid_show = c.closed_shown;
+        View_Info& v = ws->views.at(1);
+        v.Caption = "F";
+        v.Cntr_Overlap = v.Color = v.Vector_Overlap = v.show_grid = true;
+        v.line_num = 20;
+        v.divided_number = 255;
+        struct Kind {
+            std::uint8_t file;
+            std::uint8_t scalar;
+        };
+        for (const Kind kind :
+             {Kind{kGridView, kContourView}, Kind{kVectorView, kContourView}, Kind{kScalarView, kFillView}}) {
+            v.FileType = kind.file;
+            v.ScalarViewType = kind.scalar;
+            for (const int magnification : {100, 150}) {
+                NoProgress progress;
+                NoStatusBoxes status;
+                QImage shown, every_shape;
+                RasterCanvas leaving_out(shown), drawing_all(every_shape);
+                drawing_all.set_leaves_out_hidden(false);
+                ASSERT_TRUE(render_view(s, v, {magnification, false}, leaving_out, progress, status).ok());
+                ASSERT_TRUE(render_view(s, v, {magnification, false}, drawing_all, progress, status).ok());
+                EXPECT_TRUE(leaving_out.image() == drawing_all.image())
+                    << c.name << ", kind " << int(kind.file) << "/" << int(kind.scalar) << ", " << magnification
+                    << " %";
+            }
+        }
     }
 }
 
