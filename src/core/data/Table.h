@@ -1,8 +1,10 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -14,6 +16,15 @@ namespace ruvo {
 // where no file gave a value a table reads 0. A file of more nodes widens the
 // range of its own tables to its header's.
 inline constexpr int kBaseNodes = 150;
+
+// Which values a table holds: two tables of the same version hold the same
+// values. Each allocation gets a content number of its own, and every write
+// counts; an empty table is version {0, 0}.
+struct TableVersion {
+    std::uint64_t content = 0;
+    std::uint64_t writes = 0;
+    friend bool operator==(const TableVersion&, const TableVersion&) = default;
+};
 
 // A table of reals indexed from 1 in both directions, i first, as large as
 // the file that filled it. Reading outside it gives 0, as reading a fresh
@@ -32,6 +43,7 @@ public:
         if (!values_) return false;
         i_max_ = i_max;
         j_max_ = j_max;
+        version_ = {fresh_content(), 0};
         return true;
     }
 
@@ -40,6 +52,7 @@ public:
         values_.reset();
         i_max_ = 0;
         j_max_ = 0;
+        version_ = {};
     }
 
     // The value at (i, j) to be written. A table too small for it is first
@@ -48,6 +61,7 @@ public:
     double& at(int i, int j) {
         assert(i >= 1 && j >= 1);
         if (i > i_max_ || j > j_max_) grow(std::max({i, i_max_, kBaseNodes}), std::max({j, j_max_, kBaseNodes}));
+        ++version_.writes;
         return values_.get()[offset(i, j)];
     }
 
@@ -59,6 +73,7 @@ public:
     int i_max() const { return i_max_; }
     int j_max() const { return j_max_; }
     bool empty() const { return !values_; }
+    TableVersion version() const { return version_; }
 
 private:
     std::size_t offset(int i, int j) const { return std::size_t(i - 1) * std::size_t(j_max_) + std::size_t(j - 1); }
@@ -71,12 +86,18 @@ private:
         *this = std::move(larger);
     }
 
+    static std::uint64_t fresh_content() {
+        static std::atomic<std::uint64_t> last{0};
+        return ++last;
+    }
+
     struct Release {
         void operator()(double* values) const { std::free(values); }
     };
     std::unique_ptr<double, Release> values_;
     int i_max_ = 0;
     int j_max_ = 0;
+    TableVersion version_;
 };
 
 // Flags of lines 1, 2, ... (index 0 unused), as many as the grid has; a line
