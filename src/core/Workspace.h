@@ -4,6 +4,7 @@
 
 #include "data/FieldStore.h"
 #include "data/ProjectFile.h"
+#include "data/ReadProgress.h"
 #include "data/SequentialSet.h"
 #include "view/Geometry.h"
 #include "view/GridIndex.h"
@@ -30,6 +31,7 @@ struct Workspace {
     bool key_select = false;       // the keyboard selection mode is on
     SequentialSet sequential;      // the files of a sequential conversion
     bool sequential_mode = false;  // a conversion set has replaced the project
+    ReadShown read_shown;          // where the window shows a long read's progress; none without one
 
     // No project: no view names, no current view, no file list,
     // no conversion set and neither of its modes. The field values stay

@@ -8,8 +8,6 @@
 namespace ruvo {
 
 namespace {
-constexpr char kEndOfFileMark = 26;
-
 bool is_separator(char c) { return static_cast<unsigned char>(c) <= 32; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -94,6 +92,11 @@ NumberLexer::Integer NumberLexer::next_integer() {
 NumberLexer::Real NumberLexer::next_real() {
     const std::string_view token = next_token();
     if (token.empty()) return {Status::EndOfFile, 0.0};
+    return parse_real(token);
+}
+
+NumberLexer::Real parse_real(std::string_view token) {
+    using Status = NumberLexer::Status;
     if (!is_real_number(token)) return {Status::Malformed, 0.0};
     const std::string_view digits = without_plus(token);
     double value = 0.0;

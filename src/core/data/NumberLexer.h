@@ -29,6 +29,10 @@ public:
     bool skip_line();
 
     std::string_view last_token() const { return token_; }
+    // Where the next token is looked for.
+    const char* position() const { return pos_; }
+    // The end of the text: its end, or the character 26 that ends the file.
+    const char* end() const { return end_; }
     int line() const { return line_; }
 
 private:
@@ -39,6 +43,13 @@ private:
     std::string_view token_;
     int line_ = 1;
 };
+
+// Character 26 ends a file: what follows it is not read.
+inline constexpr char kEndOfFileMark = 26;
+
+// A token as a real: Malformed unless it has the form below and a finite
+// value; a value too small to represent reads as 0.
+NumberLexer::Real parse_real(std::string_view token);
 
 // A real of the form [sign] digits [. digits] [(E|e) [sign] digits], where the
 // integer or the fraction digits may be missing but not both, and a point is

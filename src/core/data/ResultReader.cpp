@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include "Texts.h"
+#include "data/NodeLines.h"
 #include "data/NumberLexer.h"
+#include "data/ReadProgress.h"
 #include "data/WholeFile.h"
 
 namespace ruvo {
@@ -56,7 +58,9 @@ bool make_room(const std::array<int, 4>& header, std::span<Table* const> tables)
 
 // Reads one file of any kind: the header into the result, then one value per
 // table for each node.
-ReadResult read_result_file(FileKind kind, const QString& path, std::span<Table* const> tables) {
+ReadResult read_result_file(FileKind kind, const QString& path, std::span<Table* const> tables,
+                            const ReadShown& shown) {
+    ReadProgress progress(shown);
     ReadResult result;
     result.kind = kind;
     const int values_per_node = static_cast<int>(tables.size());
@@ -103,9 +107,20 @@ ReadResult read_result_file(FileKind kind, const QString& path, std::span<Table*
         return result;
     }
     bool line_ended = lexer.skip_line();
-
     const auto [i_first, i_last, j_first, j_last] = result.header;
+
+    const std::string_view body(lexer.position(), std::size_t(lexer.end() - lexer.position()));
+    if (line_ended && body.size() >= kParallelBodyBytes) {
+        if (read_regular_node_lines(body, result.header, tables, progress)) {
+            result.nodes_read = IndexArea{i_first, i_last, j_first, j_last}.node_count();
+            result.line = lexer.line() + int(result.nodes_read);
+            return result;
+        }
+        // Read again the plain way, from zeros: values past a fault stay 0.
+        make_room(result.header, tables);
+    }
     for (int i = i_first; i <= i_last; ++i) {
+        progress.at(double(i - i_first) / (double(i_last) - i_first + 1));
         for (int j = j_first; j <= j_last; ++j) {
             for (Table* table : tables) {
                 const auto number = lexer.next_real();
@@ -168,29 +183,29 @@ void record_header(FieldStore& store, const ReadResult& read) {
         *fields.at(static_cast<std::size_t>(n)) = read.header.at(static_cast<std::size_t>(n));
 }
 
-ReadResult read_grid(FieldStore& store, const QString& path) {
+ReadResult read_grid(FieldStore& store, const QString& path, const ReadShown& progress) {
     store.grid_x.clear();
     store.grid_y.clear();
     store.closed_x.clear();
     store.closed_y.clear();
     const std::array tables{&store.grid_x, &store.grid_y};
-    const ReadResult result = read_result_file(FileKind::Grid, path, tables);
+    const ReadResult result = read_result_file(FileKind::Grid, path, tables, progress);
     record_header(store, result);
     store.compute_grid_extremes_and_flags();
     return result;
 }
 
-ReadResult read_vector(VectorSlot& slot, const QString& path) {
+ReadResult read_vector(VectorSlot& slot, const QString& path, const ReadShown& progress) {
     slot.u.clear();
     slot.v.clear();
     const std::array tables{&slot.u, &slot.v};
-    return read_result_file(FileKind::Vector, path, tables);
+    return read_result_file(FileKind::Vector, path, tables, progress);
 }
 
-ReadResult read_scalar(ScalarSlot& slot, const QString& path) {
+ReadResult read_scalar(ScalarSlot& slot, const QString& path, const ReadShown& progress) {
     slot.value.clear();
     const std::array tables{&slot.value};
-    return read_result_file(FileKind::Scalar, path, tables);
+    return read_result_file(FileKind::Scalar, path, tables, progress);
 }
 
 }  // namespace ruvo

@@ -7,6 +7,7 @@
 
 #include "Texts.h"
 #include "data/FieldStore.h"
+#include "data/ReadProgress.h"
 
 namespace ruvo {
 
@@ -57,8 +58,8 @@ struct ReadResult {
     // short); the node count asked for, for TooManyNodes. A file without a header is no result file: nothing of it is
     // quoted.
     QString token;
-    QString file_error;  // why the file was not read, for CannotOpen, NotAFile and TooLarge
-    int nodes_read = 0;  // complete node lines read
+    QString file_error;        // why the file was not read, for CannotOpen, NotAFile and TooLarge
+    long long nodes_read = 0;  // complete node lines read
     // The file ended before the node count of its header: the rest reads as
     // zeros, which is no failure, but a file still being written looks so.
     bool ended_early = false;
@@ -84,12 +85,13 @@ void record_header(FieldStore& store, const ReadResult& read);
 // Clears the grid tables and closed-line flags, reads the grid and records
 // its header, then (whether or not reading failed) sets the drawing rectangle
 // from the header as far as it was read and computes the extremes and
-// closed-line flags.
-ReadResult read_grid(FieldStore& store, const QString& path);
+// closed-line flags. A read that takes longer than half a second shows how
+// far it is on `progress`.
+ReadResult read_grid(FieldStore& store, const QString& path, const ReadShown& progress = {});
 
 // Clear u and v (value) of `slot` and read the file into it. The store is
 // not touched: the header is in the result, for the caller to record.
-ReadResult read_vector(VectorSlot& slot, const QString& path);
-ReadResult read_scalar(ScalarSlot& slot, const QString& path);
+ReadResult read_vector(VectorSlot& slot, const QString& path, const ReadShown& progress = {});
+ReadResult read_scalar(ScalarSlot& slot, const QString& path, const ReadShown& progress = {});
 
 }  // namespace ruvo

@@ -14,7 +14,7 @@ namespace ruvo {
 ReadResult commit_project(Workspace& ws, ProjectTables tables, const QString& path) {
     ws.project = std::move(tables);
     ws.project.project_file_name = path;
-    return read_grid(ws.store, ws.project.grid_file_name);
+    return read_grid(ws.store, ws.project.grid_file_name, ws.read_shown);
 }
 
 ProjectOpenResult load_project(Workspace& ws, const QString& path) {
@@ -76,8 +76,8 @@ OpenViewResult open_view(Workspace& ws, FileKind kind, int position) {
     if (kind != FileKind::Grid) {
         const int data_slot = *ws.store.assign_slot(kind, path, slot.first_of_name);
         if (slot.first_of_name) {
-            result.read = kind == FileKind::Vector ? read_vector(ws.store.vector_data[data_slot], path)
-                                                   : read_scalar(ws.store.scalar_data[data_slot], path);
+            result.read = kind == FileKind::Vector ? read_vector(ws.store.vector_data[data_slot], path, ws.read_shown)
+                                                   : read_scalar(ws.store.scalar_data[data_slot], path, ws.read_shown);
             record_header(ws.store, result.read);
         }
     }
@@ -105,9 +105,9 @@ ReadResult reread_view_data(Workspace& ws, int slot, const QString& path) {
     if (data_slot < 1 || data_slot > kMaxSlots) return {};
     ReadResult read;
     if (view.FileType == kVectorView)
-        read = read_vector(store.vector_data[data_slot], path);
+        read = read_vector(store.vector_data[data_slot], path, ws.read_shown);
     else if (view.FileType == kScalarView)
-        read = read_scalar(store.scalar_data[data_slot], path);
+        read = read_scalar(store.scalar_data[data_slot], path, ws.read_shown);
     record_header(store, read);
     return read;
 }

@@ -390,6 +390,12 @@ void TRuvo_Main_Form::build_status_panel(QWidget* panel) {
     progress->setMaximumWidth(150);
     row->addWidget(progress);
     progress_ = std::make_unique<ProgressBarBinding>(*progress);
+    // A long read shows on the same bar, in thousandths of the file.
+    ws_->read_shown = [bar = progress_.get(), showing = false](int thousandths) mutable {
+        if (!showing) bar->set_maximum(ReadProgress::kSteps);
+        showing = thousandths > 0;
+        bar->set_position(thousandths);
+    };
 }
 
 // The diagnostic dump of the status panel, hidden until asked for from the

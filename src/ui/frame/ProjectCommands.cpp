@@ -138,7 +138,7 @@ void ProjectCommands::show_project_dialog() {
     }
     frame_.Show_File_Lists();
     if (!confirmed) return;
-    report_grid(read_grid(ws_.store, ws_.project.grid_file_name));
+    report_grid(read_grid(ws_.store, ws_.project.grid_file_name, ws_.read_shown));
     frame_.project_files_chosen();
 }
 
