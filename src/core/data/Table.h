@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace ruvo {
@@ -17,15 +18,6 @@ namespace ruvo {
 // range of its own tables to its header's.
 inline constexpr int kBaseNodes = 150;
 
-// Which values a table holds: two tables of the same version hold the same
-// values. Each allocation gets a content number of its own, and every write
-// counts; an empty table is version {0, 0}.
-struct TableVersion {
-    std::uint64_t content = 0;
-    std::uint64_t writes = 0;
-    friend bool operator==(const TableVersion&, const TableVersion&) = default;
-};
-
 // A table of reals indexed from 1 in both directions, i first, as large as
 // the file that filled it. Reading outside it gives 0, as reading a fresh
 // table does. Its memory comes zeroed from the system when a file is read
@@ -34,6 +26,18 @@ struct TableVersion {
 // slots it never fills.
 class Table {
 public:
+    Table() = default;
+    Table(Table&& other) noexcept { *this = std::move(other); }
+    // Takes the other's values and leaves it empty.
+    Table& operator=(Table&& other) noexcept {
+        values_ = std::move(other.values_);
+        i_max_ = std::exchange(other.i_max_, 0);
+        j_max_ = std::exchange(other.j_max_, 0);
+        version_ = std::exchange(other.version_, 0);
+        written_ = other.written_.exchange(false);
+        return *this;
+    }
+
     // Makes room for indices up to (i_max, j_max), all 0. False, leaving the
     // table empty, when the system has no memory for it.
     bool reset(int i_max, int j_max) {
@@ -43,7 +47,7 @@ public:
         if (!values_) return false;
         i_max_ = i_max;
         j_max_ = j_max;
-        version_ = {fresh_content(), 0};
+        version_ = fresh_version();
         return true;
     }
 
@@ -52,7 +56,8 @@ public:
         values_.reset();
         i_max_ = 0;
         j_max_ = 0;
-        version_ = {};
+        version_ = 0;
+        written_ = false;
     }
 
     // The value at (i, j) to be written. A table too small for it is first
@@ -61,7 +66,9 @@ public:
     double& at(int i, int j) {
         assert(i >= 1 && j >= 1);
         if (i > i_max_ || j > j_max_) grow(std::max({i, i_max_, kBaseNodes}), std::max({j, j_max_, kBaseNodes}));
-        ++version_.writes;
+        // Threads that fill parts of one table share the flag: after the
+        // first write it is only read.
+        if (!written_.load(std::memory_order_relaxed)) written_.store(true, std::memory_order_relaxed);
         return values_.get()[offset(i, j)];
     }
 
@@ -73,7 +80,14 @@ public:
     int i_max() const { return i_max_; }
     int j_max() const { return j_max_; }
     bool empty() const { return !values_; }
-    TableVersion version() const { return version_; }
+    // Which values the table holds: the same number means the same values,
+    // whichever table it is, and 0 an empty table. A write gives the table a
+    // new number the next time it is asked, which is never while other
+    // threads write into it.
+    std::uint64_t version() const {
+        if (written_.exchange(false, std::memory_order_relaxed)) version_ = fresh_version();
+        return version_;
+    }
 
 private:
     std::size_t offset(int i, int j) const { return std::size_t(i - 1) * std::size_t(j_max_) + std::size_t(j - 1); }
@@ -86,7 +100,7 @@ private:
         *this = std::move(larger);
     }
 
-    static std::uint64_t fresh_content() {
+    static std::uint64_t fresh_version() {
         static std::atomic<std::uint64_t> last{0};
         return ++last;
     }
@@ -97,7 +111,8 @@ private:
     std::unique_ptr<double, Release> values_;
     int i_max_ = 0;
     int j_max_ = 0;
-    TableVersion version_;
+    mutable std::uint64_t version_ = 0;
+    mutable std::atomic<bool> written_ = false;
 };
 
 // Flags of lines 1, 2, ... (index 0 unused), as many as the grid has; a line

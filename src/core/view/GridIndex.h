@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -73,8 +74,8 @@ private:
         int i_low, i_high, j_low, j_high;  // cells
     };
     struct Key {
-        TableVersion x;
-        TableVersion y;
+        std::uint64_t x = 0;  // the tables' versions
+        std::uint64_t y = 0;
         int i_max = 0;
         int j_max = 0;
         friend bool operator==(const Key&, const Key&) = default;
