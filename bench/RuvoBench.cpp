@@ -370,9 +370,26 @@ BENCHMARK(BM_FindProbeNode)->ArgName("half_ring")->Arg(0)->Arg(1)->Unit(benchmar
 void BM_NearestProbeNode(benchmark::State& state) { search_probe_nodes(state, true); }
 BENCHMARK(BM_NearestProbeNode)->ArgName("half_ring")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// One mouse move at 800 % (4000 x 4000 pixels) from one node to the next:
-// search, erase and draw the marks, read-out; with a selection the band of
-// 100 x 100 nodes goes too. Counts the pixels of the rectangles to repaint.
+// Mouse moves from node (i, j) to the next diagonally and back over the
+// picture: search, erase and draw the marks, read-out. Counts the pixels of
+// the rectangles to repaint.
+void move_probe(benchmark::State& state, Workspace& ws, QImage& picture, int i, int j) {
+    const QPoint at[] = {near_node(ws, i, j), near_node(ws, i + 1, j + 1)};
+    std::size_t k = 0;
+    double repainted = 0;
+    for (auto _ : state) {
+        const ProbeEffect effect = probe_mouse_move(ws, at[k++ % 2]);
+        for (const QRect& r : draw_probe_marks(picture, ws.store, mapping_of(ws.views.current()), effect.marks())) {
+            repainted += double(r.width()) * r.height();
+        }
+        benchmark::DoNotOptimize(probe_readout(ws));
+    }
+    state.counters["pixels"] = double(picture.width()) * picture.height();
+    state.counters["repainted"] = benchmark::Counter(repainted, benchmark::Counter::kAvgIterations);
+}
+
+// One mouse move at 800 % (4000 x 4000 pixels) from one node to the next;
+// with a selection the band of 100 x 100 nodes goes too.
 void BM_ProbeMove800(benchmark::State& state) {
     ProbeScene scene(false, 800);
     Workspace& ws = *scene.ws;
@@ -380,21 +397,62 @@ void BM_ProbeMove800(benchmark::State& state) {
         probe_mouse_move(ws, near_node(ws, 20, 20));
         probe_mouse_down(ws, ProbeButton::Left);
     }
-    const QPoint at[] = {near_node(ws, 120, 120), near_node(ws, 121, 121)};
-    std::size_t k = 0;
-    double repainted = 0;
-    for (auto _ : state) {
-        const ProbeEffect effect = probe_mouse_move(ws, at[k++ % 2]);
-        for (const QRect& r :
-             draw_probe_marks(scene.picture, ws.store, mapping_of(ws.views.current()), effect.marks())) {
-            repainted += double(r.width()) * r.height();
-        }
-        benchmark::DoNotOptimize(probe_readout(ws));
-    }
-    state.counters["pixels"] = double(scene.picture.width()) * scene.picture.height();
-    state.counters["repainted"] = benchmark::Counter(repainted, benchmark::Counter::kAvgIterations);
+    move_probe(state, ws, scene.picture, 120, 120);
 }
 BENCHMARK(BM_ProbeMove800)->ArgName("selecting")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The grid that `ruvo-make-case N N DIR` writes (clustered towards the walls),
+// computed in memory, in a grid view at `percent`, drawn.
+struct LargeGridScene {
+    std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
+    QImage picture;
+
+    LargeGridScene(int nodes, int percent) {
+        const auto clustered = [&](int k) {
+            return 0.5 * (1.0 + std::tanh(2.0 * (2.0 * k / (nodes - 1) - 1.0)) / std::tanh(2.0));
+        };
+        FieldStore& store = ws->store;
+        store.file_x_end = store.file_y_end = nodes - 1;
+        for (int i = 1; i <= nodes; ++i) {
+            for (int j = 1; j <= nodes; ++j) {
+                store.grid_x.at(i, j) = clustered(i - 1);
+                store.grid_y.at(i, j) = clustered(j - 1);
+            }
+        }
+        store.compute_grid_extremes_and_flags();
+        const int slot = ws->views.Find_View_Slot("LARGE.GRD").slot;
+        ws->views.current_active_window = slot;
+        View_Info& view = ws->views.at(slot);
+        view.Caption = "LARGE.GRD";
+        view.FileType = kGridView;
+        ws->views.Init_View_Info(slot, store);
+        view.magni = percent;
+        NoProgress progress;
+        NoStatusBoxes status;
+        render_view(*ws, slot, picture, progress, status);
+    }
+};
+
+// One mouse move at 800 % over a grid of 1025 x 1025 nodes, in the middle of
+// it, by the quarters of the cells or for the nearest node.
+void BM_ProbeMove800Large(benchmark::State& state) {
+    LargeGridScene scene(1025, 800);
+    scene.ws->views.current().nearest_probe = state.range(0) != 0;
+    move_probe(state, *scene.ws, scene.picture, 700, 600);
+}
+BENCHMARK(BM_ProbeMove800Large)->ArgName("nearest")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The first mouse move after the grid changed: the probe's index is built again.
+void BM_ProbeIndexBuild(benchmark::State& state) {
+    LargeGridScene scene(int(state.range(0)), 100);
+    Workspace& ws = *scene.ws;
+    const QPoint at = near_node(ws, 100, 100);
+    for (auto _ : state) {
+        ws.store.grid_x.at(1, 1) = ws.store.grid_x(1, 1);
+        benchmark::DoNotOptimize(Find_Probe_Node(ws, at));
+    }
+}
+BENCHMARK(BM_ProbeIndexBuild)->ArgName("nodes")->Arg(1025)->Arg(4097)->Unit(benchmark::kMillisecond);
 
 // The redraw of a switch between fill and contour lines, the view kinds
 // alternating from one iteration to the next: first the core's render alone,

@@ -7,6 +7,7 @@
 #include "data/ReadProgress.h"
 #include "data/SequentialSet.h"
 #include "view/Geometry.h"
+#include "view/GridIndex.h"
 #include "view/Probe.h"
 #include "view/ViewTable.h"
 
@@ -26,6 +27,7 @@ struct Workspace {
     std::optional<int> pending_magnification;
     bool fixed_size_mode = false;  // the fixed 640 x 480 layout of follow mode and sequential conversion
     ProbeState probe;              // the mouse probe and the area selection
+    GridIndex grid_index;          // the probe's index of the grid's cells, rebuilt when the grid changes
     bool key_select = false;       // the keyboard selection mode is on
     SequentialSet sequential;      // the files of a sequential conversion
     bool sequential_mode = false;  // a conversion set has replaced the project

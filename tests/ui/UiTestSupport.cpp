@@ -21,23 +21,6 @@ namespace {
 constexpr int kPollMilliseconds = 5;
 constexpr int kPollsBeforeGivingUp = 4000;
 
-QString write_nodes(const QString& dir, const QString& name, int ni, int nj,
-                    const std::function<QString(int i, int j, int n)>& line) {
-    QDir().mkpath(dir);
-    const QString path = QDir(dir).filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
-    QString content = QStringLiteral("0 %1 0 %2\n").arg(ni - 1).arg(nj - 1);
-    int n = 0;
-    for (int i = 0; i < ni; ++i) {
-        for (int j = 0; j < nj; ++j) content += line(i, j, n++) + u'\n';
-    }
-    file.write(content.toUtf8());
-    return path;
-}
-}  // namespace
-
-namespace {
 // Two scripts would race for the same dialogs.
 int scripts_alive = 0;
 }  // namespace
@@ -123,6 +106,21 @@ ModalScript::Answer cancel() {
         ASSERT_NE(modal, nullptr);
         modal->reject();
     };
+}
+
+QString write_nodes(const QString& dir, const QString& name, int ni, int nj,
+                    const std::function<QString(int i, int j, int n)>& line) {
+    QDir().mkpath(dir);
+    const QString path = QDir(dir).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    QString content = QStringLiteral("0 %1 0 %2\n").arg(ni - 1).arg(nj - 1);
+    int n = 0;
+    for (int i = 0; i < ni; ++i) {
+        for (int j = 0; j < nj; ++j) content += line(i, j, n++) + u'\n';
+    }
+    file.write(content.toUtf8());
+    return path;
 }
 
 QString write_grid(const QString& dir, const QString& name, int ni, int nj) {

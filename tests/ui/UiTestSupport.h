@@ -60,6 +60,11 @@ ModalScript::Answer cancel();                          // any dialog: rejected
 // A message text of the program.
 inline QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// A result file of `ni` x `nj` nodes, one line per node (i outer, j inner,
+// both zero-based, n counting the lines) after the header.
+QString write_nodes(const QString& dir, const QString& name, int ni, int nj,
+                    const std::function<QString(int i, int j, int n)>& line);
+
 // Result files of `ni` x `nj` nodes over a flat strip 1 wide and 0.02 high,
 // so that their pictures stay small (500 x 10 pixels). Values grow with the
 // node number from `first`.

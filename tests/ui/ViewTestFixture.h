@@ -35,7 +35,11 @@ protected:
         vector_ = write_vector(dir_.path(), "FLOW.V", kNi, kNj);
         scalar_ = write_scalar(dir_.path(), "PRES.P", kNi, kNj, -2.0);
         other_scalar_ = write_scalar(dir_.path(), "TURB.K", kNi, kNj, 5.0);
-        project_ = write_project(dir_.filePath("p.RVP"), grid_, {vector_}, {scalar_, other_scalar_});
+        start(write_project(dir_.filePath("p.RVP"), grid_, {vector_}, {scalar_, other_scalar_}));
+    }
+    // The main window shown with the project.
+    void start(const QString& project) {
+        project_ = project;
         main_ = shown_main_window(project_);
         reactivate();
         redraws_ = std::make_unique<QSignalSpy>(main_.get(), &TRuvo_Main_Form::redrawn);

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace ruvo {
@@ -23,6 +26,18 @@ inline constexpr int kBaseNodes = 150;
 // slots it never fills.
 class Table {
 public:
+    Table() = default;
+    Table(Table&& other) noexcept { *this = std::move(other); }
+    // Takes the other's values and leaves it empty.
+    Table& operator=(Table&& other) noexcept {
+        values_ = std::move(other.values_);
+        i_max_ = std::exchange(other.i_max_, 0);
+        j_max_ = std::exchange(other.j_max_, 0);
+        version_ = std::exchange(other.version_, 0);
+        written_ = other.written_.exchange(false);
+        return *this;
+    }
+
     // Makes room for indices up to (i_max, j_max), all 0. False, leaving the
     // table empty, when the system has no memory for it.
     bool reset(int i_max, int j_max) {
@@ -32,6 +47,7 @@ public:
         if (!values_) return false;
         i_max_ = i_max;
         j_max_ = j_max;
+        version_ = fresh_version();
         return true;
     }
 
@@ -40,6 +56,8 @@ public:
         values_.reset();
         i_max_ = 0;
         j_max_ = 0;
+        version_ = 0;
+        written_ = false;
     }
 
     // The value at (i, j) to be written. A table too small for it is first
@@ -48,6 +66,9 @@ public:
     double& at(int i, int j) {
         assert(i >= 1 && j >= 1);
         if (i > i_max_ || j > j_max_) grow(std::max({i, i_max_, kBaseNodes}), std::max({j, j_max_, kBaseNodes}));
+        // Threads that fill parts of one table share the flag: after the
+        // first write it is only read.
+        if (!written_.load(std::memory_order_relaxed)) written_.store(true, std::memory_order_relaxed);
         return values_.get()[offset(i, j)];
     }
 
@@ -59,6 +80,14 @@ public:
     int i_max() const { return i_max_; }
     int j_max() const { return j_max_; }
     bool empty() const { return !values_; }
+    // Which values the table holds: the same number means the same values,
+    // whichever table it is, and 0 an empty table. A write gives the table a
+    // new number the next time it is asked, which is never while other
+    // threads write into it.
+    std::uint64_t version() const {
+        if (written_.exchange(false, std::memory_order_relaxed)) version_ = fresh_version();
+        return version_;
+    }
 
 private:
     std::size_t offset(int i, int j) const { return std::size_t(i - 1) * std::size_t(j_max_) + std::size_t(j - 1); }
@@ -71,12 +100,19 @@ private:
         *this = std::move(larger);
     }
 
+    static std::uint64_t fresh_version() {
+        static std::atomic<std::uint64_t> last{0};
+        return ++last;
+    }
+
     struct Release {
         void operator()(double* values) const { std::free(values); }
     };
     std::unique_ptr<double, Release> values_;
     int i_max_ = 0;
     int j_max_ = 0;
+    mutable std::uint64_t version_ = 0;
+    mutable std::atomic<bool> written_ = false;
 };
 
 // Flags of lines 1, 2, ... (index 0 unused), as many as the grid has; a line

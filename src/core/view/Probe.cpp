@@ -1,6 +1,7 @@
 #include "view/Probe.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -8,6 +9,7 @@
 #include "Texts.h"
 #include "Workspace.h"
 #include "view/DisplaySwitches.h"
+#include "view/GridIndex.h"
 #include "view/NodeReadout.h"
 #include "view/ViewFields.h"
 #include "view/ViewKind.h"
@@ -16,10 +18,7 @@ namespace ruvo {
 
 namespace {
 
-struct Point {
-    double x;
-    double y;
-};
+using Point = GridPoint;
 
 // a + (b - a) / 2, written so that on an axis-parallel cell every midpoint
 // and the centre are exactly the values x0 + 0.5 (x1 - x0) and
@@ -71,11 +70,6 @@ void sides_of_column(const FieldStore& store, int i, int j_first, int j_last, Po
     }
 }
 
-// The nodes of the drawing area, within the tables.
-struct NodeBounds {
-    int i_first, i_last, j_first, j_last;
-};
-
 // The quarter rule of Find_Probe_Node. The cells are visited column by
 // column, as the tables lie in memory; the find that counts is that of the
 // highest row, and within it that of the first cell.
@@ -99,20 +93,48 @@ std::optional<ProbeNode> quarter_node(const FieldStore& store, const NodeBounds&
     return found;
 }
 
+// The quarter rule over the cells around the point only: the cells beside
+// it, which the walk passes over, find nothing.
+std::optional<ProbeNode> indexed_quarter_node(const FieldStore& store, const GridIndex& index, const NodeBounds& nodes,
+                                              Point p) {
+    std::optional<ProbeNode> found;
+    GridIndex::Cell found_cell{0, 0};
+    for (const GridIndex::Cell cell : index.cells_around(store, nodes, p)) {
+        const bool counts_before = cell.j > found_cell.j || (cell.j == found_cell.j && cell.i < found_cell.i);
+        if (!counts_before) continue;
+        if (const std::optional<ProbeNode> in_cell = node_in_cell(store, cell.i, cell.j, p)) {
+            found = in_cell;
+            found_cell = cell;
+        }
+    }
+    return found;
+}
+
+// Whether the point lies in cell (i, j).
+bool cell_holds(const FieldStore& store, int i, int j, Point p) {
+    const std::array<Point, 4> corners{node(store, i, j), node(store, i + 1, j), node(store, i + 1, j + 1),
+                                       node(store, i, j + 1)};
+    const auto [x_low, x_high] = std::minmax({corners[0].x, corners[1].x, corners[2].x, corners[3].x});
+    const auto [y_low, y_high] = std::minmax({corners[0].y, corners[1].y, corners[2].y, corners[3].y});
+    if (p.x < x_low || p.x > x_high || p.y < y_low || p.y > y_high) return false;
+    return inside(corners, p);
+}
+
 // Whether the point lies in a cell of the drawing area: the grid as drawn,
 // without the holes and the outside of a grid that is no rectangle.
 bool in_cells(const FieldStore& store, const NodeBounds& nodes, Point p) {
     for (int i = nodes.i_first; i < nodes.i_last; ++i) {
         for (int j = nodes.j_first; j < nodes.j_last; ++j) {
-            const std::array<Point, 4> corners{node(store, i, j), node(store, i + 1, j), node(store, i + 1, j + 1),
-                                               node(store, i, j + 1)};
-            const auto [x_low, x_high] = std::minmax({corners[0].x, corners[1].x, corners[2].x, corners[3].x});
-            const auto [y_low, y_high] = std::minmax({corners[0].y, corners[1].y, corners[2].y, corners[3].y});
-            if (p.x < x_low || p.x > x_high || p.y < y_low || p.y > y_high) continue;
-            if (inside(corners, p)) return true;
+            if (cell_holds(store, i, j, p)) return true;
         }
     }
     return false;
+}
+
+bool indexed_in_cells(const FieldStore& store, const GridIndex& index, const NodeBounds& nodes, Point p) {
+    const std::vector<GridIndex::Cell> around = index.cells_around(store, nodes, p);
+    return std::any_of(around.begin(), around.end(),
+                       [&](const GridIndex::Cell& cell) { return cell_holds(store, cell.i, cell.j, p); });
 }
 
 // The node of the drawing area nearest to the point on the picture: the
@@ -123,9 +145,7 @@ ProbeNode nearest_node(const FieldStore& store, const NodeBounds& nodes, Point p
     double nearest_distance = std::numeric_limits<double>::infinity();
     for (int i = nodes.i_first; i <= nodes.i_last; ++i) {
         for (int j = nodes.j_first; j <= nodes.j_last; ++j) {
-            const double across = (store.grid_x(i, j) - p.x) * plot.x_scale;
-            const double up = (store.grid_y(i, j) - p.y) * plot.y_scale;
-            const double distance = across * across + up * up;
+            const double distance = picture_distance(node(store, i, j), p, plot.x_scale, plot.y_scale);
             if (distance < nearest_distance) {
                 nearest_distance = distance;
                 nearest = {i, j};
@@ -133,6 +153,19 @@ ProbeNode nearest_node(const FieldStore& store, const NodeBounds& nodes, Point p
         }
     }
     return nearest;
+}
+
+// The node the point finds by the view's probe rule: through the index when
+// there is one, otherwise by walking every cell.
+std::optional<ProbeNode> node_found(const FieldStore& store, const GridIndex* index, const NodeBounds& nodes, Point p,
+                                    const PlotState& plot, bool nearest_probe) {
+    if (!nearest_probe) return index ? indexed_quarter_node(store, *index, nodes, p) : quarter_node(store, nodes, p);
+    if (!(index ? indexed_in_cells(store, *index, nodes, p) : in_cells(store, nodes, p))) return std::nullopt;
+    if (index) {
+        if (const std::optional<ProbeNode> nearest = index->nearest_node(store, nodes, p, plot.x_scale, plot.y_scale))
+            return nearest;
+    }
+    return nearest_node(store, nodes, p, plot);
 }
 
 DrawRect previous_area_of(const View_Info& view) {
@@ -182,11 +215,10 @@ bool Find_Probe_Node(Workspace& ws, QPoint pixel) {
     const NodeRange range = ws.store.node_range();
     const NodeBounds nodes{std::max(area.x_start, 1), std::min(area.x_end, range.i_max), std::max(area.y_start, 1),
                            std::min(area.y_end, range.j_max)};
-    std::optional<ProbeNode> found;
-    if (!view.nearest_probe)
-        found = quarter_node(ws.store, nodes, p);
-    else if (in_cells(ws.store, nodes, p))
-        found = nearest_node(ws.store, nodes, p, plot);
+    // The index answers as the walks do; they remain for grids it cannot hold.
+    const bool indexed = ws.grid_index.refresh(ws.store) && std::isfinite(p.x) && std::isfinite(p.y);
+    const std::optional<ProbeNode> found =
+        node_found(ws.store, indexed ? &ws.grid_index : nullptr, nodes, p, plot, view.nearest_probe);
     if (!found) return false;
     ws.probe.probe_i = found->i;
     ws.probe.probe_j = found->j;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <complex>
+#include <numbers>
 #include <optional>
 
 #include "TestSupport.h"
@@ -75,6 +78,62 @@ TEST(FindProbeNode, RectangularCellsKeepTheWrittenHalfOpenQuarters) {
         }
     }
     EXPECT_EQ(found, 16 * 8 / 2);  // half of every cell
+}
+
+// Through the index of the grid's cells and by the walk over every cell of
+// the area, every point finds the same node by both rules, on a curvilinear
+// grid and on degenerate ones. A coordinate that is not finite, outside the
+// area, makes the probe walk.
+TEST(FindProbeNode, TheIndexAnswersAsTheWalkOverEveryCell) {
+    using Node = std::complex<double>;
+    struct Case {
+        int ni, nj;
+        DrawRect area;
+        double x_scale, y_scale;  // pixels to a grid unit, the origin at pixel (300, 300)
+        QRect pixels;             // where the points tried lie, `step` apart
+        int step;
+        Node (*node)(int i, int j);
+    };
+    const auto half_ring = [](int i, int j) { return std::polar(1.0 + j / 200.0, std::numbers::pi * (i - 1) / 299); };
+    const auto ring = [](int i, int j) { return std::polar(1.0 + j / 10.0, std::numbers::pi * ((i - 1) % 40) / 20); };
+    const auto folded = [](int i, int j) { return Node(i > 6 ? i - 3 : i, j == 6 ? 5 : j); };
+    const auto one_point = [](int, int) { return Node(1, 1); };
+    const auto column = [](int, int j) { return Node(0, j); };
+    const auto not_finite = [](int i, int j) { return i * j == 25 ? Node(std::nan(""), HUGE_VAL) : Node(i, j); };
+    const Case cases[] = {
+        {300, 200, {1, 1, 300, 200}, 100, 150, {95, -5, 410, 310}, 29, half_ring},
+        {41, 11, {5, 2, 30, 11}, 40, 40, {212, 212, 176, 176}, 7, ring},  // closed, part of it shown
+        {12, 12, {1, 1, 12, 12}, 2, 3, {298, 260, 24, 42}, 1, folded},    // a row collapsed too
+        {20, 20, {1, 1, 20, 20}, 10, 10, {300, 280, 20, 20}, 1, one_point},
+        {1, 30, {1, 1, 1, 30}, 10, 10, {295, 0, 10, 300}, 2, column},
+        {10, 10, {1, 1, 10, 10}, 10, 10, {305, 195, 100, 100}, 2, not_finite},
+    };
+    for (const Case& c : cases) {
+        auto ws = test::grid_workspace(c.ni, c.nj);
+        for (int n = 0; n < c.ni * c.nj; ++n) {
+            const Node node = c.node(n % c.ni + 1, n / c.ni + 1);
+            ws->store.grid_x.at(n % c.ni + 1, n / c.ni + 1) = node.real();
+            ws->store.grid_y.at(n % c.ni + 1, n / c.ni + 1) = node.imag();
+        }
+        View_Info& view = ws->views.current();
+        set_area(view, c.area);
+        view.x_scale = c.x_scale;
+        view.y_scale = c.y_scale;
+        view.dx = view.dy = 300;
+        const auto answers = [&] {
+            std::vector<std::optional<ProbeNode>> found;
+            for (const bool nearest : {false, true}) {
+                view.nearest_probe = nearest;
+                for (int x = c.pixels.left(); x <= c.pixels.right(); x += c.step)
+                    for (int y = c.pixels.top(); y <= c.pixels.bottom(); y += c.step)
+                        found.push_back(found_at(*ws, {x, y}));
+            }
+            return found;
+        };
+        const std::vector<std::optional<ProbeNode>> indexed = answers();
+        ws->store.grid_x.at(c.ni + 1, c.nj + 1) = std::nan("");
+        EXPECT_EQ(answers(), indexed) << c.ni << " x " << c.nj;
+    }
 }
 
 // The cylinder sample (an O-grid of 121 x 41 nodes) in a contour view of its pressure.
