@@ -28,8 +28,8 @@ constexpr double pi = std::numbers::pi;
 
 void append_number(std::string& out, double value) {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value == 0.0 ? 0.0 : value,
-                                      std::chars_format::fixed, 7);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value == 0.0 ? 0.0 : value, std::chars_format::fixed, 7);
     out += "  ";
     out.append(buffer, result.ptr);
 }
@@ -103,9 +103,13 @@ int main(int argc, char** argv) {
         return std::vector<double>{u, v};
     };
     const std::vector<std::pair<const char*, Values>> files = {
-        {"LARGE.GRD", [](Node p) { return std::vector<double>{p.x, p.y}; }},
+        {"LARGE.GRD",
+         [](Node p) {
+             return std::vector<double>{p.x, p.y};
+         }},
         {"LARGE.V", velocity},
-        {"LARGE2.V", [&](Node p) {
+        {"LARGE2.V",
+         [&](Node p) {
              const auto uv = velocity(p);
              return std::vector<double>{-uv[1], uv[0]};
          }},

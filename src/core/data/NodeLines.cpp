@@ -41,11 +41,13 @@ std::vector<Chunk> cut_into_chunks(std::string_view body, int parts) {
     }
     std::vector<std::thread> counters;
     for (std::size_t k = 1; k < chunks.size(); ++k) {
-        counters.emplace_back([&chunk = chunks[k]] { chunk.lines = std::count(chunk.text.begin(), chunk.text.end(), '\n'); });
+        counters.emplace_back(
+            [&chunk = chunks[k]] { chunk.lines = std::count(chunk.text.begin(), chunk.text.end(), '\n'); });
     }
     chunks[0].lines = std::count(chunks[0].text.begin(), chunks[0].text.end(), '\n');
     for (std::thread& counter : counters) counter.join();
-    for (std::size_t k = 1; k < chunks.size(); ++k) chunks[k].first_node = chunks[k - 1].first_node + chunks[k - 1].lines;
+    for (std::size_t k = 1; k < chunks.size(); ++k)
+        chunks[k].first_node = chunks[k - 1].first_node + chunks[k - 1].lines;
     return chunks;
 }
 
@@ -54,7 +56,10 @@ std::vector<Chunk> cut_into_chunks(std::string_view body, int parts) {
 class ChunkReader {
 public:
     ChunkReader(const std::array<int, 4>& header, std::span<Table* const> tables)
-        : i_first_(header[0]), j_first_(header[2]), j_count_(header[3] - header[2] + 1), tables_(tables),
+        : i_first_(header[0]),
+          j_first_(header[2]),
+          j_count_(header[3] - header[2] + 1),
+          tables_(tables),
           nodes_((1LL + header[1] - header[0]) * j_count_) {}
 
     long long nodes() const { return nodes_; }
@@ -100,8 +105,8 @@ private:
 
 }  // namespace
 
-bool read_regular_node_lines(std::string_view body, const std::array<int, 4>& header,
-                             std::span<Table* const> tables, ReadProgress& progress) {
+bool read_regular_node_lines(std::string_view body, const std::array<int, 4>& header, std::span<Table* const> tables,
+                             ReadProgress& progress) {
     const ChunkReader reader(header, tables);
     if (reader.nodes() <= 0) return false;
     const int cores = std::clamp(int(std::thread::hardware_concurrency()), 1, 8);

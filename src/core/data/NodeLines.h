@@ -21,8 +21,8 @@ class ReadProgress;
 //
 // `body` starts at the first node's line; `header` is the file's (zero-based
 // first and last i, first and last j). Values go to `tables`, one a value.
-bool read_regular_node_lines(std::string_view body, const std::array<int, 4>& header,
-                             std::span<Table* const> tables, ReadProgress& progress);
+bool read_regular_node_lines(std::string_view body, const std::array<int, 4>& header, std::span<Table* const> tables,
+                             ReadProgress& progress);
 
 // Bodies smaller than this are read the plain way: threads would not pay.
 inline constexpr std::size_t kParallelBodyBytes = 4 * 1024 * 1024;

@@ -63,9 +63,7 @@ QString write_case(const QString& dir, int ni, int nj) {
 // Grids on both sides of the former 150 x 150 limit and far beyond it, open
 // every view kind and export its GRAF file; the last node's values are read.
 TEST(LargeGrids, EveryViewKindDrawsAndExportsAtAnySize) {
-    const struct {
-        int ni, nj;
-    } sizes[] = {{149, 150}, {150, 151}, {512, 128}, {1025, 1025}, {1, 2000}};
+    const struct { int ni, nj; } sizes[] = {{149, 150}, {150, 151}, {512, 128}, {1025, 1025}, {1, 2000}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(testing::Message() << size.ni << " x " << size.nj);
         QTemporaryDir dir;
@@ -110,7 +108,7 @@ TEST(LargeGrids, FilesReadOnSeveralCoresReadAsThePlainReaderDoes) {
     const QByteArray regular = result_file(n, n, values);
     const auto line_of = [&](const char* start) { return regular.indexOf(start) + 1; };
     const int middle = line_of("\n  250.2000000  -200");  // node (250, 200)
-    const int late = line_of("\n  400.0000000  ");       // node (400, 0), past the first 4 MB
+    const int late = line_of("\n  400.0000000  ");        // node (400, 0), past the first 4 MB
     ASSERT_GT(std::size_t(late), kParallelBodyBytes);
     const auto changed = [&](QByteArray text, qsizetype at, const QByteArray& with) {
         return text.replace(at, with.size(), with);
