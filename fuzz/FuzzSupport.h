@@ -36,13 +36,14 @@ inline QString input_file(const std::uint8_t* data, std::size_t size, const char
 // The program makes its tables as large as a header asks, up to half of
 // the machine's memory; the fuzzer's limits of memory and time are far
 // smaller. An input whose header asks for tables of more than `max_nodes`
-// nodes is left out.
+// nodes is left out. A header cut short keeps the store's values for the
+// rest, which are 0 in a fresh store.
 inline bool header_fits(const QByteArray& text, long long max_nodes) {
     NumberLexer lexer(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     long long header[4] = {};
     for (long long& value : header) {
         const NumberLexer::Integer number = lexer.next_integer();
-        if (number.status != NumberLexer::Status::Ok) return true;  // the reader stops at once
+        if (number.status != NumberLexer::Status::Ok) break;
         value = number.value;
     }
     const auto side = [](long long last) { return last < 0 || last > 1'000'000'000 ? 0LL : last + 1; };

@@ -29,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // drawing); every input reads its files anew and opens its view afresh.
     static auto ws = std::make_unique<ruvo::Workspace>();
     ws->views = ruvo::ViewTable{};
+    ws->store = ruvo::FieldStore{};  // a header cut short keeps the last one's values: not an earlier input's
     ruvo::FieldStore& store = ws->store;
     ruvo::read_grid(store, ruvo::fuzz::input_file(reinterpret_cast<const std::uint8_t*>(grid.constData()),
                                                   static_cast<std::size_t>(grid.size()), "grid"));

@@ -12,7 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  4'000'000)) {
         return 0;
     }
-    static auto store = std::make_unique<ruvo::FieldStore>();
+    // A fresh store: a header cut short keeps the last header's values, which
+    // must not be an earlier input's.
+    auto store = std::make_unique<ruvo::FieldStore>();
     const QString path = ruvo::fuzz::input_file(data, size);
     ruvo::read_grid(*store, path);
     ruvo::read_vector(store->vector_data[1], path);
