@@ -1,32 +1,77 @@
 #include "data/Extremes.h"
 
+#include <algorithm>
+#include <array>
+
 namespace ruvo {
 
 namespace {
-// The tables keep j innermost, so the scan runs through memory in that order;
-// among equal extremes it keeps the one that comes first with j outer and i
-// inner, as a scan in that order would.
+// Takes the value at (i, j) into `kept` by the scans' rule: a strictly
+// better value wins, and an equal one only from a smaller j.
 template <typename Better>
-Extreme scan(const Table& table, const DrawRect& rect, double start, Better better) {
-    Extreme result{start, 0, 0, false};
-    for (int i = rect.x_start; i <= rect.x_end; ++i) {
-        for (int j = rect.y_start; j <= rect.y_end; ++j) {
-            const double value = table(i, j);
-            if (better(value, result.value) || (result.found && value == result.value && j < result.j)) {
-                result = {value, i, j, true};
-            }
+void merge(Extreme& kept, int i, int j, double value, Better better) {
+    if (better(value, kept.value) || (kept.found && value == kept.value && j < kept.j)) kept = {value, i, j, true};
+}
+
+// Merges column i of the rectangle into `kept`. Where the table holds the
+// column's rows they are taken through memory: first their best value, with
+// four running bests so that neighbouring comparisons overlap, then the
+// first row that holds it (or, failing a better one, the kept value at a
+// smaller j) while the column is still in the cache.
+template <typename Better>
+void scan_column(const Table& table, const DrawRect& rect, int i, Better better, Extreme& kept) {
+    const double* column = table.column(i);
+    if (column == nullptr || rect.y_start < 1 || rect.y_end > table.j_max()) {
+        for (int j = rect.y_start; j <= rect.y_end; ++j) merge(kept, i, j, table(i, j), better);
+        return;
+    }
+    const double* values = column + (rect.y_start - 1);
+    const int count = rect.y_end - rect.y_start + 1;
+    std::array<double, 4> best{kept.value, kept.value, kept.value, kept.value};
+    int k = 0;
+    for (; k + 4 <= count; k += 4) {
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            const double value = values[k + int(lane)];
+            best[lane] = better(value, best[lane]) ? value : best[lane];
         }
     }
-    return result;
+    for (; k < count; ++k) best[0] = better(values[k], best[0]) ? values[k] : best[0];
+    for (const double lane : best) best[0] = better(lane, best[0]) ? lane : best[0];
+
+    const bool beaten = better(best[0], kept.value);
+    if (!beaten && !kept.found) return;
+    const int rows = beaten ? count : std::clamp(kept.j - rect.y_start, 0, count);
+    const int row = int(std::find(values, values + rows, beaten ? best[0] : kept.value) - values);
+    if (row < rows) kept = {values[row], i, rect.y_start + row, true};
 }
+
+bool empty_rect(const DrawRect& rect) { return rect.x_start > rect.x_end || rect.y_start > rect.y_end; }
+
+template <typename Better>
+Extreme scan(const Table& table, const DrawRect& rect, double start, Better better) {
+    Extreme kept{start, 0, 0, false};
+    if (empty_rect(rect)) return kept;
+    for (int i = rect.x_start; i <= rect.x_end; ++i) scan_column(table, rect, i, better, kept);
+    return kept;
+}
+
+const auto kGreater = [](double a, double b) { return a > b; };
+const auto kLess = [](double a, double b) { return a < b; };
 }  // namespace
 
-Extreme array_max(const Table& table, const DrawRect& rect) {
-    return scan(table, rect, kArrayMaxStart, [](double a, double b) { return a > b; });
-}
+Extreme array_max(const Table& table, const DrawRect& rect) { return scan(table, rect, kArrayMaxStart, kGreater); }
 
-Extreme array_min(const Table& table, const DrawRect& rect) {
-    return scan(table, rect, kArrayMinStart, [](double a, double b) { return a < b; });
+Extreme array_min(const Table& table, const DrawRect& rect) { return scan(table, rect, kArrayMinStart, kLess); }
+
+ExtremePair array_extremes(const Table& table, const DrawRect& rect) {
+    ExtremePair kept{{kArrayMinStart, 0, 0, false}, {kArrayMaxStart, 0, 0, false}};
+    if (empty_rect(rect)) return kept;
+    // The second look at a column finds it in the cache.
+    for (int i = rect.x_start; i <= rect.x_end; ++i) {
+        scan_column(table, rect, i, kLess, kept.min);
+        scan_column(table, rect, i, kGreater, kept.max);
+    }
+    return kept;
 }
 
 Extreme array_min_above(const Table& table, const DrawRect& rect, double floor) {

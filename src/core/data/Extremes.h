@@ -25,6 +25,13 @@ inline constexpr double kArrayMaxStart = -std::numeric_limits<double>::max();
 Extreme array_max(const Table& table, const DrawRect& rect);
 Extreme array_min(const Table& table, const DrawRect& rect);
 
+// Both scans in one pass through the table.
+struct ExtremePair {
+    Extreme min;
+    Extreme max;
+};
+ExtremePair array_extremes(const Table& table, const DrawRect& rect);
+
 // The same scans restricted to elements strictly above `floor` (below
 // `ceiling`): the next distinct value beyond one end of a range.
 Extreme array_min_above(const Table& table, const DrawRect& rect, double floor);

@@ -77,6 +77,13 @@ public:
         return values_.get()[offset(i, j)];
     }
 
+    // The values of column i, j = 1 first, j_max() of them; null when the
+    // table holds no column i. For scans that run through memory.
+    const double* column(int i) const {
+        if (i < 1 || i > i_max_) return nullptr;
+        return values_.get() + offset(i, 1);
+    }
+
     int i_max() const { return i_max_; }
     int j_max() const { return j_max_; }
     bool empty() const { return !values_; }

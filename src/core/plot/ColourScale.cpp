@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "data/FieldStore.h"
 #include "data/Nearest.h"
@@ -97,8 +98,12 @@ PlotOutcome set_value_range(PlotState& plot, const ViewFields& store, const View
     if (!store.current_data_valid())
         return numeric_failure(QStringLiteral("the view's scalar file holds no data slot"));
     const Table& value = store.current_scalars().value;
-    plot.range_min = view.min_changed ? view.Scalar_min : plot.Array_Min(value, store.draw);
-    plot.range_max = view.max_changed ? view.Scalar_max : plot.Array_Max(value, store.draw);
+    if (!view.min_changed && !view.max_changed) {
+        std::tie(plot.range_min, plot.range_max) = plot.Array_Extremes(value, store.draw);
+    } else {
+        plot.range_min = view.min_changed ? view.Scalar_min : plot.Array_Min(value, store.draw);
+        plot.range_max = view.max_changed ? view.Scalar_max : plot.Array_Max(value, store.draw);
+    }
     if (!std::isfinite(plot.range_max - plot.range_min)) {
         return numeric_failure(QStringLiteral("the value range %1 .. %2 is too wide to draw")
                                    .arg(plot.range_min, 0, 'g', 17)

@@ -6,6 +6,8 @@
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
 #include "plot/ColourScale.h"
+#include "plot/NodePixels.h"
+#include "plot/NodePixels.h"
 #include "plot/Progress.h"
 #include "view/Geometry.h"
 #include "view/ViewTable.h"
@@ -18,9 +20,9 @@ int band_legend_index(int k, int) { return k; }
 using PixelRow = std::vector<QPoint>;
 
 // The pixels of the nodes of row j over the drawing rectangle, from x_start on.
-void node_pixel_row(const ViewFields& store, const PlotState& plot, int j, PixelRow& row) {
+void node_pixel_row(const DrawRect& r, const NodePixels& pixels, int j, PixelRow& row) {
     row.clear();
-    for (int i = store.draw.x_start; i <= store.draw.x_end; ++i) row.push_back(plot.node_pixel(store, i, j));
+    for (int i = r.x_start; i <= r.x_end; ++i) row.push_back(pixels(i, j));
 }
 
 // Whether every cell between two rows of nodes is upright in pixels: each
@@ -40,7 +42,11 @@ bool upright_cells(const PixelRow& lower, const PixelRow& upper) {
 // no wider than a column in the next cell of its row.
 class HiddenCells {
 public:
-    HiddenCells(const ViewFields& store, bool raster) : store_(store), raster_(raster) {}
+    HiddenCells(const ViewFields& store, bool raster) : store_(store), raster_(raster) {
+        for (int i = store.draw.x_start; i <= store.draw.x_end - 1; ++i) {
+            if (store.closed_x[i] && !store.closed_grid_show) skipped_column_ = true;
+        }
+    }
 
     // The row of cells j between node rows `lower` and `upper`; `above` is
     // the next row's upper edge, empty when j is the last row.
@@ -50,6 +56,11 @@ public:
         upright_ = raster_ && upright_cells(lower, upper);
         covered_by_next_row_ =
             upright_ && lower[0].y() == upper[0].y() && !above.empty() && upright_cells(upper, above);
+    }
+    // Whether every cell of the row is hidden: the next row covers it and
+    // draws all its cells.
+    bool row_hidden() const {
+        return covered_by_next_row_ && !skipped_column_ && !store_.cell_skipped(store_.draw.x_start, j_ + 1);
     }
     // Cell (i, j), whose left corners are node k of the rows.
     bool hidden(int i, std::size_t k) const {
@@ -65,6 +76,7 @@ private:
     const PixelRow* lower_ = nullptr;
     bool upright_ = false;
     bool covered_by_next_row_ = false;
+    bool skipped_column_ = false;  // a column of cells left out in every row
 };
 }  // namespace
 
@@ -93,17 +105,19 @@ PlotOutcome Draw_Beta(PlotContext& context) {
     context.progress.set_maximum(r.y_end - 1);
     context.progress.set_step(1);
     // A node is a corner of up to four cells: its pixel is taken once.
+    const NodePixels pixels(store, plot);
     PixelRow lower, upper, above;
     if (r.y_start < r.y_end) {
-        node_pixel_row(store, plot, r.y_start, lower);
-        node_pixel_row(store, plot, r.y_start + 1, upper);
+        node_pixel_row(r, pixels, r.y_start, lower);
+        node_pixel_row(r, pixels, r.y_start + 1, upper);
     }
     HiddenCells cells(store, canvas.leaves_out_hidden());
     for (int j = r.y_start; j <= r.y_end - 1; ++j) {
         above.clear();
-        if (j + 1 < r.y_end) node_pixel_row(store, plot, j + 2, above);
+        if (j + 1 < r.y_end) node_pixel_row(r, pixels, j + 2, above);
         cells.start_row(j, lower, upper, above);
-        for (int i = r.x_start; i <= r.x_end - 1; ++i) {
+        const bool row_hidden = cells.row_hidden();
+        for (int i = r.x_start; !row_hidden && i <= r.x_end - 1; ++i) {
             const auto k = static_cast<std::size_t>(i - r.x_start);
             if (store.cell_skipped(i, j) || cells.hidden(i, k)) continue;
             const QRgb colour =

@@ -4,6 +4,7 @@
 
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
+#include "plot/NodePixels.h"
 #include "plot/Progress.h"
 #include "view/Geometry.h"
 
@@ -22,12 +23,12 @@ struct PenStep {
 // `closed` flags the line's segments by their first node. A one-pixel line
 // that stays on the pen's pixel paints nothing: where many nodes fall into
 // one pixel, most steps do, and they are left out.
-void trace(const ViewFields& store, const PlotState& plot, const GridLine& line, const LineFlags& closed,
+void trace(const ViewFields& store, const NodePixels& pixels, const GridLine& line, const LineFlags& closed,
            std::vector<PenStep>& steps) {
     steps.clear();
-    steps.push_back({plot.node_pixel(store, line.i(line.first), line.j(line.first)), false});
+    steps.push_back({pixels(line.i(line.first), line.j(line.first)), false});
     for (int k = line.first + 1; k <= line.last; ++k) {
-        const PenStep step{plot.node_pixel(store, line.i(k), line.j(k)), !closed[k - 1] || store.closed_grid_show};
+        const PenStep step{pixels(line.i(k), line.j(k)), !closed[k - 1] || store.closed_grid_show};
         if (!(step.draws && step.to == steps.back().to)) steps.push_back(step);
     }
 }
@@ -35,11 +36,11 @@ void trace(const ViewFields& store, const PlotState& plot, const GridLine& line,
 // Draws the lines in turn. A mask pen paints a pixel the same however often,
 // so on a raster a line on the very pixels of the one before is left out.
 template <typename LineOf>
-void draw_lines(Canvas& canvas, const ViewFields& store, const PlotState& plot, int first, int last, LineOf line_of,
+void draw_lines(Canvas& canvas, const ViewFields& store, const NodePixels& pixels, int first, int last, LineOf line_of,
                 const LineFlags& closed, Progress& progress) {
     std::vector<PenStep> steps, last_drawn;
     for (int n = first; n <= last; ++n) {
-        trace(store, plot, line_of(n, store.draw), closed, steps);
+        trace(store, pixels, line_of(n, store.draw), closed, steps);
         if (!(canvas.leaves_out_hidden() && steps == last_drawn)) {
             canvas.move_to(steps.front().to);
             for (auto step = steps.begin() + 1; step != steps.end(); ++step) {
@@ -64,8 +65,9 @@ void Draw_Grid(Canvas& canvas, const ViewFields& store, const PlotState& plot, P
     // Lines of constant j, then of constant i. (The pen's final move one line
     // past the rectangle draws nothing, so it is left out rather than read
     // beyond the tables.)
-    draw_lines(canvas, store, plot, r.y_start, r.y_end, line_of_constant_j, store.closed_x, progress);
-    draw_lines(canvas, store, plot, r.x_start, r.x_end, line_of_constant_i, store.closed_y, progress);
+    const NodePixels pixels(store, plot);
+    draw_lines(canvas, store, pixels, r.y_start, r.y_end, line_of_constant_j, store.closed_x, progress);
+    draw_lines(canvas, store, pixels, r.x_start, r.x_end, line_of_constant_i, store.closed_y, progress);
     progress.set_position(0);
     canvas.set_pen_mode(PenMode::Copy);
 }

@@ -17,7 +17,7 @@ namespace ruvo {
 // The canvas of a view's image: the pen's modes are exact raster
 // operations on its pixels (so polylines in an exclusive-or mode stay exact,
 // and drawing a mark twice restores the picture).
-class RasterCanvas final : public Canvas {
+class RasterCanvas : public Canvas {
 public:
     // Draws on `image`, which must outlive the canvas. The image is made
     // RGB32 at 96 dots per inch (font point sizes as on screen).

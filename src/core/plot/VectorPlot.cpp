@@ -8,6 +8,7 @@
 
 #include "Workspace.h"
 #include "plot/Canvas.h"
+#include "plot/NodePixels.h"
 #include "plot/Progress.h"
 #include "view/Geometry.h"
 
@@ -75,8 +76,9 @@ bool surely_below(double u, double v, double largest) {
 double max_vector_magnitude(const VectorSlot& vectors, const DrawRect& rect) {
     double largest = kMagnitudeStart;
     if (!rect.ordered()) return largest;
-    for (int j = rect.y_start; j <= rect.y_end; ++j) {
-        for (int i = rect.x_start; i <= rect.x_end; ++i) {
+    // The largest is the same in any order: the tables' own is the quickest.
+    for (int i = rect.x_start; i <= rect.x_end; ++i) {
+        for (int j = rect.y_start; j <= rect.y_end; ++j) {
             const double u = vectors.u(i, j), v = vectors.v(i, j);
             if (surely_below(u, v, largest)) continue;
             const double m = vector_magnitude(u, v);
@@ -190,6 +192,36 @@ ArrowPixels arrow_pixels(const PlotState& plot, double x0, double y0, double x1,
     return {plot.pixel(arrow.tail), plot.pixel(arrow.tip), plot.pixel(arrow.barb1), plot.pixel(arrow.barb2)};
 }
 
+// Where the rectangle has more nodes than the picture has pixels, arrows lie
+// far closer than a pixel apart and most of them only blacken what the ones
+// before have drawn: each pixel then shows the first arrow whose tail lies on
+// it, and the later ones there are left out. A picture of fewer nodes than
+// pixels keeps every arrow.
+class TailPixels {
+public:
+    TailPixels(const DrawRect& r, int width, int height)
+        : width_(width),
+          height_(height),
+          thinning_(double(r.x_end - r.x_start + 1) * double(r.y_end - r.y_start + 1) > double(width) * height) {
+        if (thinning_) taken_.assign(std::size_t(width) * std::size_t(height), false);
+    }
+
+    // Whether the arrow from `tail` is drawn; it takes the pixel if so.
+    bool take(QPoint tail) {
+        if (!thinning_ || tail.x() < 0 || tail.y() < 0 || tail.x() >= width_ || tail.y() >= height_) return true;
+        const std::size_t at = std::size_t(tail.y()) * std::size_t(width_) + std::size_t(tail.x());
+        if (taken_[at]) return false;
+        taken_[at] = true;
+        return true;
+    }
+
+private:
+    int width_;
+    int height_;
+    bool thinning_;
+    std::vector<bool> taken_;
+};
+
 void draw_arrow_pixels(Canvas& canvas, const ArrowPixels& arrow) {
     const auto [tail, tip, barb1, barb2] = arrow;
     canvas.move_to(tail);
@@ -224,7 +256,10 @@ PlotOutcome Draw_Vectors(PlotContext& context) {
     // One pen paints every arrow: on a raster, an arrow on the very pixels of
     // the one before (neighbours within a pixel, where nodes are many) adds nothing.
     std::optional<ArrowPixels> last;
+    TailPixels tails(store.draw, context.plot.width, context.plot.height);
+    const NodePixels pixels(store, context.plot);
     visit_arrow_nodes(store, vectors, arrow_thinning(view, context.plot), context.progress, [&](int ii, int jj) {
+        if (!tails.take(pixels(ii, jj))) return;
         const double u = vectors.u(ii, jj);
         const double v = vectors.v(ii, jj);
         const double length = scale * vector_magnitude(u, v);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "view/BarLimits.h"
 #include "view/ViewTable.h"
@@ -16,10 +17,8 @@ QString real_text(double value) { return QString::number(value, 'g', 15); }
 GeometryFailure measure_grid(PlotState& plot, const ViewFields& store) {
     const DrawRect& r = store.draw;
     if (!store.fields.node_range().holds(r)) return GeometryFailure::EmptyArea;
-    plot.area_x_max = plot.Array_Max(store.grid_x, r);
-    plot.area_y_max = plot.Array_Max(store.grid_y, r);
-    plot.area_x_min = plot.Array_Min(store.grid_x, r);
-    plot.area_y_min = plot.Array_Min(store.grid_y, r);
+    std::tie(plot.area_x_min, plot.area_x_max) = plot.Array_Extremes(store.grid_x, r);
+    std::tie(plot.area_y_min, plot.area_y_max) = plot.Array_Extremes(store.grid_y, r);
     plot.origin_x = -plot.area_x_min;
     plot.origin_y = -plot.area_y_min;
     plot.differ_x = std::abs(plot.area_x_max - plot.area_x_min);
@@ -85,6 +84,13 @@ double PlotState::Array_Min(const Table& table, const DrawRect& rect) {
     const Extreme found = array_min(table, rect);
     if (found.found) min_i = found.i, min_j = found.j;
     return found.value;
+}
+
+std::pair<double, double> PlotState::Array_Extremes(const Table& table, const DrawRect& rect) {
+    const ExtremePair found = array_extremes(table, rect);
+    if (found.min.found) min_i = found.min.i, min_j = found.min.j;
+    if (found.max.found) max_i = found.max.i, max_j = found.max.j;
+    return {found.min.value, found.max.value};
 }
 
 GeometryFailure Set_View_Geometry(PlotState& plot, const ViewFields& store, View_Info& view, int magnification_bar) {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "data/Extremes.h"
@@ -84,6 +85,8 @@ struct PlotState {
     // extreme was found (the indices stay when nothing was found).
     double Array_Max(const Table& table, const DrawRect& rect);
     double Array_Min(const Table& table, const DrawRect& rect);
+    // Both in one pass: {min, max}.
+    std::pair<double, double> Array_Extremes(const Table& table, const DrawRect& rect);
 
     // Inline: every plot maps each of its points through them.
     int PixelX(double x) const { return clamp_pixel(static_cast<long long>(Nearest(x_scale * x)) + dx); }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlotTestSupport.h"
+#include "plot/NodePixels.h"
 #include "plot/RasterCanvas.h"
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"
@@ -324,6 +325,63 @@ TEST_F(VectorPlotTest, ProgressStepsOncePerRowCounterAndEndsAtZero) {
 }
 
 // The barbs end s back along the shaft and w / 2 to its left and right.
+// Counts the strokes a plot draws on a raster.
+class CountingCanvas final : public RasterCanvas {
+public:
+    using RasterCanvas::RasterCanvas;
+    void line_to(QPoint p) override {
+        ++strokes;
+        RasterCanvas::line_to(p);
+    }
+    int strokes = 0;
+};
+
+// Where the area has more nodes than the picture has pixels, each tail pixel
+// gets the first arrow from it alone; otherwise every node gets its arrow.
+// The node pixels the plots share are the layout's own, wild coordinates and
+// nodes past the tables included.
+TEST_F(VectorPlotTest, DenseGridsDrawOneArrowPerTailPixel) {
+    // A flat area, so that its picture is 500 x 50 pixels.
+    for (const int ni : {150, 600}) {
+        const int nj = ni / 10;
+        make_grid(ni, nj, 1.0, 0.1);
+        for (int i = 1; i <= ni; ++i)
+            for (int j = 1; j <= nj; ++j) set_vector(i, j, 1.0 + i * 1e-3, 0.5);
+        ASSERT_EQ(Set_View_Geometry(plot_, fields(), ws_->views.at(1), 100), GeometryFailure::None);
+        std::set<std::pair<int, int>> tails;
+        for (int j = 1; j <= nj; ++j) {
+            for (int i = 1; i <= ni; ++i) {
+                const QPoint tail = plot_.node_pixel(fields(), i, j);
+                tails.insert({tail.x(), tail.y()});
+            }
+        }
+        QImage image(plot_.width, plot_.height, QImage::Format_RGB32);
+        CountingCanvas canvas(image);
+        NoProgress progress;
+        NoStatusBoxes status;
+        PlotContext context{canvas, fields(), plot_, ws_->views.at(1), progress, status};
+        ASSERT_TRUE(Draw_Vectors(context).ok());
+        const bool dense = ni * nj > plot_.width * plot_.height;
+        EXPECT_EQ(dense, ni > 150);
+        EXPECT_EQ(canvas.strokes, 3 * (dense ? int(tails.size()) : ni * nj)) << ni;
+        if (dense) {
+            EXPECT_LT(tails.size(), std::size_t(ni) * nj);
+        }
+    }
+    ws_->store.grid_x.at(3, 3) = std::nan("");
+    ws_->store.grid_y.at(4, 4) = 1e300;
+    ws_->store.grid_x.at(5, 5) = -1e300;
+    const ViewFields past_the_tables(ws_->store, DrawRect{590, 50, 610, 70}, 1);
+    for (const ViewFields& area : {fields(), past_the_tables}) {
+        const NodePixels pixels(area, plot_);
+        int differing = 0;
+        for (int i = area.draw.x_start; i <= area.draw.x_end; ++i)
+            for (int j = area.draw.y_start; j <= area.draw.y_end; ++j)
+                differing += pixels(i, j) != plot_.node_pixel(area, i, j);
+        EXPECT_EQ(differing, 0);
+    }
+}
+
 TEST(ArrowGeometryTest, HeadPointsAlongTheShaftInEveryDirection) {
     const double w = 0.2, s = 0.5;
     for (const QPointF direction : {QPointF(1, 1), QPointF(-1, 1), QPointF(-1, -1), QPointF(1, -1), QPointF(3, -4),

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <climits>
+
 #include "../plot/PlotTestSupport.h"
 #include "data/Nearest.h"
 #include "view/Geometry.h"
@@ -17,6 +20,18 @@ TEST(Nearest, RoundsHalvesToEvenAndSaturates) {
     EXPECT_EQ(Nearest(1e300), INT_MAX);
     EXPECT_EQ(Nearest(-1e300), INT_MIN);
     EXPECT_EQ(Nearest(std::nan("")), 0);
+    // The quick path agrees with nearbyint up to the ends of the int range.
+    for (const double edge : {0.0, 1.0, 4e6, double(INT_MAX) - 1.0, double(INT_MAX)}) {
+        for (const double offset : {-0.5, -0.25, 0.0, 0.25, 0.5}) {
+            for (const double x : {edge + offset, -(edge + offset)}) {
+                if (std::abs(x) < double(INT_MAX)) {
+                    EXPECT_EQ(Nearest(x), int(std::nearbyint(x))) << x;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(Nearest(double(INT_MAX) + 0.5), INT_MAX);
+    EXPECT_EQ(Nearest(double(INT_MIN) - 0.5), INT_MIN);
     EXPECT_EQ(Truncate(-2.7), -2);
     EXPECT_EQ(Truncate(255.0 / 20 * 1), 12);
 }
@@ -43,6 +58,56 @@ TEST(ArrayExtremes, FirstInScanOrderWinsAndEmptyAreaKeepsIndices) {
     Table huge;
     huge.at(1, 1) = 2e38;
     EXPECT_EQ(plot.Array_Min(huge, DrawRect{1, 1, 1, 1}), 2e38);  // any finite value is found
+}
+
+// The scans read tables through memory; they must find exactly what one
+// walk with j outer and i inner, keeping strictly better values and equal
+// ones of a smaller j, finds: over few distinct values (many ties), signed
+// zeros, NaN and infinities, and rectangles reaching past the table.
+TEST(ArrayExtremes, MatchAWalkInScanOrderOnEveryRectangle) {
+    const auto walk = [](const Table& t, const DrawRect& r, double start, auto better) {
+        Extreme found{start, 0, 0, false};
+        for (int j = r.y_start; j <= r.y_end; ++j) {
+            for (int i = r.x_start; i <= r.x_end; ++i) {
+                if (better(t(i, j), found.value)) found = {t(i, j), i, j, true};
+            }
+        }
+        return found;
+    };
+    const auto same = [](const Extreme& a, const Extreme& b) {
+        return a.found == b.found && a.i == b.i && a.j == b.j && std::signbit(a.value) == std::signbit(b.value) &&
+               (a.value == b.value || (std::isnan(a.value) && std::isnan(b.value)));
+    };
+    const double kValues[] = {-0.0, 0.0, 1.0, -1.0, 2.5, std::nan(""), HUGE_VAL, -HUGE_VAL, 1.0};
+    unsigned seed = 7;
+    for (int round = 0; round < 40; ++round) {
+        Table t;
+        t.reset(9 + round % 5, 11 + round % 3);
+        for (int i = 1; i <= t.i_max(); ++i) {
+            for (int j = 1; j <= t.j_max(); ++j) {
+                seed = seed * 1103515245U + 12345U;
+                t.at(i, j) = kValues[(seed >> 16) % (round % 2 == 0 ? 9 : 3)];
+            }
+        }
+        const double floor = kValues[round % 5];
+        const double ceiling = kValues[(round + 2) % 5];
+        for (const DrawRect r : {DrawRect{1, 1, t.i_max(), t.j_max()}, DrawRect{2, 3, 5, 7}, DrawRect{4, 9, 16, 18},
+                                 DrawRect{1, 1, 1, 1}, DrawRect{3, 4, 2, 4}}) {
+            const ExtremePair both = array_extremes(t, r);
+            const auto greater = [](double a, double b) { return a > b; };
+            const auto less = [](double a, double b) { return a < b; };
+            EXPECT_TRUE(same(array_max(t, r), walk(t, r, kArrayMaxStart, greater))) << round;
+            EXPECT_TRUE(same(both.max, walk(t, r, kArrayMaxStart, greater))) << round;
+            EXPECT_TRUE(same(array_min(t, r), walk(t, r, kArrayMinStart, less))) << round;
+            EXPECT_TRUE(same(both.min, walk(t, r, kArrayMinStart, less))) << round;
+            EXPECT_TRUE(same(array_min_above(t, r, floor),
+                             walk(t, r, kArrayMinStart, [&](double a, double b) { return a > floor && a < b; })))
+                << round;
+            EXPECT_TRUE(same(array_max_below(t, r, ceiling),
+                             walk(t, r, kArrayMaxStart, [&](double a, double b) { return a < ceiling && a > b; })))
+                << round;
+        }
+    }
 }
 
 struct Layout {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPoint>
+#include <vector>
+
+#include "view/Geometry.h"
+#include "view/ViewFields.h"
+
+namespace ruvo {
+
+// The pixels of the nodes of a view's drawing rectangle, each taken once for
+// a picture. They are taken in the tables' own memory order: a plot that
+// walks the grid row by row would otherwise jump between columns of two
+// tables at every node, which on a large grid costs more than the drawing.
+class NodePixels {
+public:
+    NodePixels(const ViewFields& store, const PlotState& plot);
+
+    // The pixel of node (i, j) of the rectangle.
+    QPoint operator()(int i, int j) const {
+        return pixels_[std::size_t(i - x_start_) * std::size_t(rows_) + std::size_t(j - y_start_)];
+    }
+
+private:
+    int x_start_ = 0;
+    int y_start_ = 0;
+    int rows_ = 0;
+    std::vector<QPoint> pixels_;
+};
+
+}  // namespace ruvo
