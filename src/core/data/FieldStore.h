@@ -33,6 +33,7 @@ struct DrawRect {
 
     // Starts at index 1 or later and ends no sooner than it starts.
     bool ordered() const { return x_start >= 1 && y_start >= 1 && x_start <= x_end && y_start <= y_end; }
+    bool operator==(const DrawRect&) const = default;
 };
 
 // A rectangle of zero-based node indices, as a file's header gives it; a

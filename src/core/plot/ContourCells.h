@@ -101,26 +101,35 @@ public:
     template <typename Skipped>
     ContourCellSpans(const ViewFields& store, const Table& s, Skipped skipped) : draw_(store.draw) {
         constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        spans_.reserve(static_cast<std::size_t>(std::max(columns(), 0)) *
-                       static_cast<std::size_t>(std::max(draw_.y_end - draw_.y_start, 0)));
-        for (int j = draw_.y_start; j <= draw_.y_end - 1; ++j) {
-            for (int i = draw_.x_start; i <= draw_.x_end - 1; ++i) {
+        const int columns = std::max(this->columns(), 0);
+        const int rows = std::max(draw_.y_end - draw_.y_start, 0);
+        spans_.resize(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
+        // Column by column, the tables' own order: a row at a time would
+        // jump between columns at every value.
+        for (int i = draw_.x_start; i <= draw_.x_end - 1; ++i) {
+            for (int j = draw_.y_start; j <= draw_.y_end - 1; ++j) {
                 const double s00 = s(i, j), s10 = s(i + 1, j), s01 = s(i, j + 1), s11 = s(i + 1, j + 1);
+                Span& span = spans_[static_cast<std::size_t>(j - draw_.y_start) * static_cast<std::size_t>(columns) +
+                                    static_cast<std::size_t>(i - draw_.x_start)];
                 if (skipped(i, j)) {
-                    spans_.push_back({kInfinity, -kInfinity});
+                    span = {kInfinity, -kInfinity};
                 } else if (std::isnan(s00 + s10 + s01 + s11)) {
-                    spans_.push_back({-kInfinity, kInfinity});
+                    span = {-kInfinity, kInfinity};
                 } else {
-                    spans_.push_back({std::min(std::min(s00, s10), std::min(s01, s11)),
-                                      std::max(std::max(s00, s10), std::max(s01, s11))});
+                    span = {std::min(std::min(s00, s10), std::min(s01, s11)),
+                            std::max(std::max(s00, s10), std::max(s01, s11))};
                 }
-                if ((i - draw_.x_start) % kRun == 0) runs_.push_back(spans_.back());
-                runs_.back() = {std::min(runs_.back().lowest, spans_.back().lowest),
-                                std::max(runs_.back().highest, spans_.back().highest)};
+            }
+        }
+        for (std::size_t row = 0; row < static_cast<std::size_t>(rows); ++row) {
+            for (int c = 0; c < columns; ++c) {
+                const Span& span = spans_[row * static_cast<std::size_t>(columns) + static_cast<std::size_t>(c)];
+                if (c % kRun == 0) runs_.push_back(span);
+                runs_.back() = {std::min(runs_.back().lowest, span.lowest),
+                                std::max(runs_.back().highest, span.highest)};
             }
         }
     }
-
     // Hands `use` every cell (i, j) the level may cross, rows j outer and
     // columns i inner.
     template <typename UseCell>

@@ -6,8 +6,7 @@
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
 #include "plot/ColourScale.h"
-#include "plot/NodePixels.h"
-#include "plot/NodePixels.h"
+#include "view/NodePixels.h"
 #include "plot/Progress.h"
 #include "view/Geometry.h"
 #include "view/ViewTable.h"
@@ -105,7 +104,7 @@ PlotOutcome Draw_Beta(PlotContext& context) {
     context.progress.set_maximum(r.y_end - 1);
     context.progress.set_step(1);
     // A node is a corner of up to four cells: its pixel is taken once.
-    const NodePixels pixels(store, plot);
+    const NodePixels& pixels = plot.node_pixels(store);
     PixelRow lower, upper, above;
     if (r.y_start < r.y_end) {
         node_pixel_row(r, pixels, r.y_start, lower);

@@ -4,7 +4,7 @@
 
 #include "data/FieldStore.h"
 #include "plot/Canvas.h"
-#include "plot/NodePixels.h"
+#include "view/NodePixels.h"
 #include "plot/Progress.h"
 #include "view/Geometry.h"
 
@@ -65,7 +65,7 @@ void Draw_Grid(Canvas& canvas, const ViewFields& store, const PlotState& plot, P
     // Lines of constant j, then of constant i. (The pen's final move one line
     // past the rectangle draws nothing, so it is left out rather than read
     // beyond the tables.)
-    const NodePixels pixels(store, plot);
+    const NodePixels& pixels = plot.node_pixels(store);
     draw_lines(canvas, store, pixels, r.y_start, r.y_end, line_of_constant_j, store.closed_x, progress);
     draw_lines(canvas, store, pixels, r.x_start, r.x_end, line_of_constant_i, store.closed_y, progress);
     progress.set_position(0);

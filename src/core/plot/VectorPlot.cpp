@@ -8,7 +8,7 @@
 
 #include "Workspace.h"
 #include "plot/Canvas.h"
-#include "plot/NodePixels.h"
+#include "view/NodePixels.h"
 #include "plot/Progress.h"
 #include "view/Geometry.h"
 
@@ -59,8 +59,14 @@ int sane_step(int step, int lines) { return std::clamp(step, 1, std::max(lines, 
 }  // namespace
 
 // Without the overflow of u^2 + v^2: any vector of finite components whose
-// length is a double has it.
-double vector_magnitude(double u, double v) { return std::hypot(u, v); }
+// length is a double has it. Where neither square can overflow or lose
+// digits to underflow, the plain square root is used: hypot takes several
+// times as long, and every drawn arrow needs two lengths.
+double vector_magnitude(double u, double v) {
+    const double larger = std::max(std::abs(u), std::abs(v));
+    if (larger < 1E150 && std::min(std::abs(u), std::abs(v)) > 1E-150) return std::sqrt(u * u + v * v);
+    return std::hypot(u, v);
+}
 
 namespace {
 // Whether the magnitude of (u, v) is surely below `largest` > 0, told from
@@ -174,7 +180,7 @@ ArrowGeometry arrow_geometry(QPointF tail, QPointF tip, double w, double s, doub
     // The barbs are the shaft's own direction turned back and to the sides:
     // no angle is needed (the arrows of a view are most of its drawing time).
     const QPointF shaft = tip - tail;
-    const double length = std::hypot(shaft.x(), shaft.y());
+    const double length = vector_magnitude(shaft.x(), shaft.y());
     const QPointF along = length > 0.0 && std::isfinite(length) ? shaft / length : QPointF(1.0, 0.0);
     const QPointF left(-along.y(), along.x());
     const double scale = magnification * 0.01;
@@ -257,7 +263,7 @@ PlotOutcome Draw_Vectors(PlotContext& context) {
     // the one before (neighbours within a pixel, where nodes are many) adds nothing.
     std::optional<ArrowPixels> last;
     TailPixels tails(store.draw, context.plot.width, context.plot.height);
-    const NodePixels pixels(store, context.plot);
+    const NodePixels& pixels = context.plot.node_pixels(store);
     visit_arrow_nodes(store, vectors, arrow_thinning(view, context.plot), context.progress, [&](int ii, int jj) {
         if (!tails.take(pixels(ii, jj))) return;
         const double u = vectors.u(ii, jj);

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@
 namespace ruvo {
 
 struct View_Info;
+class NodePixels;
 
 // Pixel coordinates stay well inside what the rasteriser handles; only wild
 // data reaches this bound, and such points lie far outside any image.
@@ -87,6 +89,12 @@ struct PlotState {
     double Array_Min(const Table& table, const DrawRect& rect);
     // Both in one pass: {min, max}.
     std::pair<double, double> Array_Extremes(const Table& table, const DrawRect& rect);
+
+    // The pixels of the nodes of `fields`' drawing rectangle under this
+    // mapping: taken once for all the layers of a picture, and again only
+    // when the rectangle, the grid or the mapping has changed.
+    const NodePixels& node_pixels(const ViewFields& fields) const;
+    mutable std::shared_ptr<const NodePixels> node_pixels_;
 
     // Inline: every plot maps each of its points through them.
     int PixelX(double x) const { return clamp_pixel(static_cast<long long>(Nearest(x_scale * x)) + dx); }

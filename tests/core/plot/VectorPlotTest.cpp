@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "PlotTestSupport.h"
-#include "plot/NodePixels.h"
+#include "view/NodePixels.h"
 #include "plot/RasterCanvas.h"
 #include "plot/Progress.h"
 #include "plot/VectorPlot.h"

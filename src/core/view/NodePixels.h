@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPoint>
+
+#include <cstdint>
 #include <vector>
 
 #include "view/Geometry.h"
@@ -16,12 +18,29 @@ class NodePixels {
 public:
     NodePixels(const ViewFields& store, const PlotState& plot);
 
+    // Whether these are the pixels of `fields` under `plot`'s mapping.
+    bool fit(const ViewFields& fields, const PlotState& plot) const;
+
     // The pixel of node (i, j) of the rectangle.
     QPoint operator()(int i, int j) const {
         return pixels_[std::size_t(i - x_start_) * std::size_t(rows_) + std::size_t(j - y_start_)];
     }
 
 private:
+    // What the pixels were taken from.
+    struct Source {
+        DrawRect rect;
+        std::uint64_t x_version;
+        std::uint64_t y_version;
+        double x_scale;
+        double y_scale;
+        int dx;
+        int dy;
+        bool operator==(const Source&) const = default;
+    };
+    static Source source_of(const ViewFields& fields, const PlotState& plot);
+
+    Source source_;
     int x_start_ = 0;
     int y_start_ = 0;
     int rows_ = 0;

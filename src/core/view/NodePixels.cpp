@@ -1,4 +1,4 @@
-#include "plot/NodePixels.h"
+#include "view/NodePixels.h"
 
 #include <algorithm>
 #include <climits>
@@ -30,7 +30,22 @@ const double* column_values(const Table& table, int i, int first, int last, std:
 }
 }  // namespace
 
-NodePixels::NodePixels(const ViewFields& store, const PlotState& plot) {
+NodePixels::Source NodePixels::source_of(const ViewFields& fields, const PlotState& plot) {
+    return {fields.draw, fields.grid_x.version(), fields.grid_y.version(), plot.x_scale, plot.y_scale, plot.dx,
+            plot.dy};
+}
+
+bool NodePixels::fit(const ViewFields& fields, const PlotState& plot) const {
+    return source_ == source_of(fields, plot);
+}
+
+const NodePixels& PlotState::node_pixels(const ViewFields& fields) const {
+    if (!node_pixels_ || !node_pixels_->fit(fields, *this))
+        node_pixels_ = std::make_shared<const NodePixels>(fields, *this);
+    return *node_pixels_;
+}
+
+NodePixels::NodePixels(const ViewFields& store, const PlotState& plot) : source_(source_of(store, plot)) {
     const DrawRect& r = store.draw;
     if (!r.ordered()) return;
     x_start_ = r.x_start;
@@ -38,13 +53,18 @@ NodePixels::NodePixels(const ViewFields& store, const PlotState& plot) {
     rows_ = r.y_end - r.y_start + 1;
     pixels_.resize(std::size_t(r.x_end - r.x_start + 1) * std::size_t(rows_));
     std::vector<double> x_copy, y_copy;
+    // Locals, so that the writes to the pixels cannot be taken to change
+    // them and each column goes through in vector registers.
+    const int rows = rows_;
+    const double x_scale = plot.x_scale, y_scale = plot.y_scale;
+    const double dx = plot.dx, dy = plot.dy;
     QPoint* column = pixels_.data();
-    for (int i = r.x_start; i <= r.x_end; ++i, column += rows_) {
+    for (int i = r.x_start; i <= r.x_end; ++i, column += rows) {
         const double* xs = column_values(store.grid_x, i, r.y_start, r.y_end, x_copy);
         const double* ys = column_values(store.grid_y, i, r.y_start, r.y_end, y_copy);
-        for (int k = 0; k < rows_; ++k) {
-            column[k] = QPoint(int(pixel_coordinate(plot.x_scale * xs[k], plot.dx)),
-                               int(-pixel_coordinate(plot.y_scale * ys[k], -double(plot.dy))));
+        for (int k = 0; k < rows; ++k) {
+            column[k] =
+                QPoint(int(pixel_coordinate(x_scale * xs[k], dx)), int(-pixel_coordinate(y_scale * ys[k], -dy)));
         }
     }
 }
