@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace ruvo {
 
@@ -13,21 +18,19 @@ void merge(Extreme& kept, int i, int j, double value, Better better) {
     if (better(value, kept.value) || (kept.found && value == kept.value && j < kept.j)) kept = {value, i, j, true};
 }
 
-// Merges column i of the rectangle into `kept`. Where the table holds the
-// column's rows they are taken through memory: first their best value, with
-// four running bests so that neighbouring comparisons overlap, then the
-// first row that holds it (or, failing a better one, the kept value at a
-// smaller j) while the column is still in the cache.
+// The criteria of the plain scans: strictly greater, strictly less.
+struct Greater {
+    bool operator()(double a, double b) const { return a > b; }
+};
+struct Less {
+    bool operator()(double a, double b) const { return a < b; }
+};
+
+// The best of `count` values by `better`, or `start` when none beats it.
+// Four running bests let neighbouring comparisons overlap.
 template <typename Better>
-void scan_column(const Table& table, const DrawRect& rect, int i, Better better, Extreme& kept) {
-    const double* column = table.column(i);
-    if (column == nullptr || rect.y_start < 1 || rect.y_end > table.j_max()) {
-        for (int j = rect.y_start; j <= rect.y_end; ++j) merge(kept, i, j, table(i, j), better);
-        return;
-    }
-    const double* values = column + (rect.y_start - 1);
-    const int count = rect.y_end - rect.y_start + 1;
-    std::array<double, 4> best{kept.value, kept.value, kept.value, kept.value};
+double scalar_best(const double* values, int count, double start, Better better) {
+    std::array<double, 4> best{start, start, start, start};
     int k = 0;
     for (; k + 4 <= count; k += 4) {
         for (std::size_t lane = 0; lane < 4; ++lane) {
@@ -37,11 +40,53 @@ void scan_column(const Table& table, const DrawRect& rect, int i, Better better,
     }
     for (; k < count; ++k) best[0] = better(values[k], best[0]) ? values[k] : best[0];
     for (const double lane : best) best[0] = better(lane, best[0]) ? lane : best[0];
+    return best[0];
+}
 
-    const bool beaten = better(best[0], kept.value);
+// The same; the plain scans take two values at a time where the processor
+// has SSE2: maxpd(a, b) is a > b ? a : b and minpd(a, b) is a < b ? a : b,
+// NaN never winning, exactly the rule above.
+template <typename Better>
+double column_best(const double* values, int count, double start, Better better) {
+#ifdef __SSE2__
+    if constexpr (std::is_same_v<Better, Greater> || std::is_same_v<Better, Less>) {
+        const auto pick = [](__m128d value, __m128d best) {
+            return std::is_same_v<Better, Greater> ? _mm_max_pd(value, best) : _mm_min_pd(value, best);
+        };
+        __m128d first = _mm_set1_pd(start), second = first;
+        int k = 0;
+        for (; k + 4 <= count; k += 4) {
+            first = pick(_mm_loadu_pd(values + k), first);
+            second = pick(_mm_loadu_pd(values + k + 2), second);
+        }
+        std::array<double, 4> lanes;
+        _mm_storeu_pd(lanes.data(), first);
+        _mm_storeu_pd(lanes.data() + 2, second);
+        return scalar_best(values + k, count - k, scalar_best(lanes.data(), 4, start, better), better);
+    }
+#endif
+    return scalar_best(values, count, start, better);
+}
+
+// Merges column i of the rectangle into `kept`. Where the table holds the
+// column's rows they are taken through memory: first their best value,
+// then the first row that holds it (or, failing a better one, the kept
+// value at a smaller j) while the column is still in the cache.
+template <typename Better>
+void scan_column(const Table& table, const DrawRect& rect, int i, Better better, Extreme& kept) {
+    const double* column = table.column(i);
+    if (column == nullptr || rect.y_start < 1 || rect.y_end > table.j_max()) {
+        for (int j = rect.y_start; j <= rect.y_end; ++j) merge(kept, i, j, table(i, j), better);
+        return;
+    }
+    const double* values = column + (rect.y_start - 1);
+    const int count = rect.y_end - rect.y_start + 1;
+    const double best = column_best(values, count, kept.value, better);
+
+    const bool beaten = better(best, kept.value);
     if (!beaten && !kept.found) return;
     const int rows = beaten ? count : std::clamp(kept.j - rect.y_start, 0, count);
-    const int row = int(std::find(values, values + rows, beaten ? best[0] : kept.value) - values);
+    const int row = int(std::find(values, values + rows, beaten ? best : kept.value) - values);
     if (row < rows) kept = {values[row], i, rect.y_start + row, true};
 }
 
@@ -55,8 +100,8 @@ Extreme scan(const Table& table, const DrawRect& rect, double start, Better bett
     return kept;
 }
 
-const auto kGreater = [](double a, double b) { return a > b; };
-const auto kLess = [](double a, double b) { return a < b; };
+constexpr Greater kGreater;
+constexpr Less kLess;
 }  // namespace
 
 Extreme array_max(const Table& table, const DrawRect& rect) { return scan(table, rect, kArrayMaxStart, kGreater); }

@@ -11,9 +11,10 @@
 namespace ruvo {
 
 // The pixels of the nodes of a view's drawing rectangle, each taken once for
-// a picture. They are taken in the tables' own memory order: a plot that
-// walks the grid row by row would otherwise jump between columns of two
-// tables at every node, which on a large grid costs more than the drawing.
+// a picture and kept row by row (j outer), the order most plots walk the
+// grid in. They are taken from the tables in their own memory order, a few
+// columns at a time: walking the tables row by row would jump between their
+// columns at every node, which on a large grid costs more than the drawing.
 class NodePixels {
 public:
     NodePixels(const ViewFields& store, const PlotState& plot);
@@ -22,9 +23,9 @@ public:
     bool fit(const ViewFields& fields, const PlotState& plot) const;
 
     // The pixel of node (i, j) of the rectangle.
-    QPoint operator()(int i, int j) const {
-        return pixels_[std::size_t(i - x_start_) * std::size_t(rows_) + std::size_t(j - y_start_)];
-    }
+    QPoint operator()(int i, int j) const { return row(j)[i - x_start_]; }
+    // The pixels of row j, node x_start first.
+    const QPoint* row(int j) const { return pixels_.data() + std::size_t(j - y_start_) * std::size_t(columns_); }
 
 private:
     // What the pixels were taken from.
@@ -43,7 +44,7 @@ private:
     Source source_;
     int x_start_ = 0;
     int y_start_ = 0;
-    int rows_ = 0;
+    int columns_ = 0;
     std::vector<QPoint> pixels_;
 };
 

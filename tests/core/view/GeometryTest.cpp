@@ -96,16 +96,16 @@ TEST(ArrayExtremes, MatchAWalkInScanOrderOnEveryRectangle) {
             const ExtremePair both = array_extremes(t, r);
             const auto greater = [](double a, double b) { return a > b; };
             const auto less = [](double a, double b) { return a < b; };
-            EXPECT_TRUE(same(array_max(t, r), walk(t, r, kArrayMaxStart, greater))) << round;
-            EXPECT_TRUE(same(both.max, walk(t, r, kArrayMaxStart, greater))) << round;
-            EXPECT_TRUE(same(array_min(t, r), walk(t, r, kArrayMinStart, less))) << round;
-            EXPECT_TRUE(same(both.min, walk(t, r, kArrayMinStart, less))) << round;
-            EXPECT_TRUE(same(array_min_above(t, r, floor),
-                             walk(t, r, kArrayMinStart, [&](double a, double b) { return a > floor && a < b; })))
-                << round;
-            EXPECT_TRUE(same(array_max_below(t, r, ceiling),
-                             walk(t, r, kArrayMaxStart, [&](double a, double b) { return a < ceiling && a > b; })))
-                << round;
+            const auto above = [&](double a, double b) { return a > floor && a < b; };
+            const auto below = [&](double a, double b) { return a < ceiling && a > b; };
+            const std::pair<Extreme, Extreme> found_and_walked[] = {
+                {array_max(t, r), walk(t, r, kArrayMaxStart, greater)},
+                {both.max, walk(t, r, kArrayMaxStart, greater)},
+                {array_min(t, r), walk(t, r, kArrayMinStart, less)},
+                {both.min, walk(t, r, kArrayMinStart, less)},
+                {array_min_above(t, r, floor), walk(t, r, kArrayMinStart, above)},
+                {array_max_below(t, r, ceiling), walk(t, r, kArrayMaxStart, below)}};
+            for (const auto& [found, walked] : found_and_walked) EXPECT_TRUE(same(found, walked)) << round;
         }
     }
 }
