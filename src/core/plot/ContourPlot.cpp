@@ -51,8 +51,11 @@ void draw_solid_level(PlotContext& context, const Table& s, const ContourCellSpa
 // line instead: its segments joined into polylines, along which the pattern
 // runs on. No dots at the segment ends, which would fill the gaps.
 // A label's gap breaks the stroke: the pattern starts again after it.
-void draw_dashed_level(PlotContext& context, const Table& s, const ContourCellSpans& spans, double level,
-                       const std::vector<QRectF>& gaps) {
+// Where nodes outnumber pixels a solid level is stroked so too: segments of
+// a cell are then shorter than a pixel, and each leaves its end pixel to
+// the next one, which may run the other way and leave the same pixel.
+void draw_level_by_lines(PlotContext& context, const Table& s, const ContourCellSpans& spans, double level,
+                         const std::vector<QRectF>& gaps) {
     std::vector<ContourSegment> segments;
     for_each_contour_segment(context.store, s, level, spans,
                              [&](const ContourSegment& segment) { segments.push_back(segment); });
@@ -128,14 +131,15 @@ PlotOutcome Draw_Contours(PlotContext& context) {
     canvas.set_pen_width(view.line_width);
     context.progress.set_maximum(level_count);
     context.progress.set_step(1);
+    const bool by_lines = nodes_outnumber_pixels(store.draw, plot);
     for (int k = 1; k <= level_count; ++k) {
         canvas.set_pen_colour(view.Color ? ramp_colour(colour_ramp(), contour_colour_index(k, level_count))
                                          : qRgb(0, 0, 0));
         const double level = contour_level(plot.range_min, plot.range_max, level_count, k);
         const bool dashed = view.Broken && level < 0;
         canvas.set_pen_style(dashed ? PenStyle::Dashed : PenStyle::Solid);
-        if (dashed) {
-            draw_dashed_level(context, s, spans, level, gaps);
+        if (dashed || by_lines) {
+            draw_level_by_lines(context, s, spans, level, gaps);
         } else {
             draw_solid_level(context, s, spans, level, gaps);
         }

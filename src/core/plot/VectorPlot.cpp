@@ -201,15 +201,12 @@ ArrowPixels arrow_pixels(const PlotState& plot, double x0, double y0, double x1,
 // Where the rectangle has more nodes than the picture has pixels, arrows lie
 // far closer than a pixel apart and most of them only blacken what the ones
 // before have drawn: each pixel then shows the first arrow whose tail lies on
-// it, and the later ones there are left out. A picture of fewer nodes than
-// pixels keeps every arrow.
+// it, and the later ones there are left out.
 class TailPixels {
 public:
-    TailPixels(const DrawRect& r, int width, int height)
-        : width_(width),
-          height_(height),
-          thinning_(double(r.x_end - r.x_start + 1) * double(r.y_end - r.y_start + 1) > double(width) * height) {
-        if (thinning_) taken_.assign(std::size_t(width) * std::size_t(height), false);
+    TailPixels(const DrawRect& r, const PlotState& plot)
+        : width_(plot.width), height_(plot.height), thinning_(nodes_outnumber_pixels(r, plot)) {
+        if (thinning_) taken_.assign(std::size_t(width_) * std::size_t(height_), false);
     }
 
     // Whether the arrow from `tail` is drawn; it takes the pixel if so.
@@ -262,7 +259,7 @@ PlotOutcome Draw_Vectors(PlotContext& context) {
     // One pen paints every arrow: on a raster, an arrow on the very pixels of
     // the one before (neighbours within a pixel, where nodes are many) adds nothing.
     std::optional<ArrowPixels> last;
-    TailPixels tails(store.draw, context.plot.width, context.plot.height);
+    TailPixels tails(store.draw, context.plot);
     const NodePixels& pixels = context.plot.node_pixels(store);
     visit_arrow_nodes(store, vectors, arrow_thinning(view, context.plot), context.progress, [&](int ii, int jj) {
         if (!tails.take(pixels(ii, jj))) return;

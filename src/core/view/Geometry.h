@@ -107,6 +107,14 @@ struct PlotState {
     }
 };
 
+// Whether the drawing rectangle has more nodes than the picture has pixels:
+// then most pixels hold several nodes, and the plots draw what a pixel can
+// show (an arrow from each tail pixel, contour levels stroked line by line)
+// rather than every node's shape.
+inline bool nodes_outnumber_pixels(const DrawRect& r, const PlotState& plot) {
+    return double(r.x_end - r.x_start + 1) * double(r.y_end - r.y_start + 1) > double(plot.width) * plot.height;
+}
+
 enum class GeometryFailure {
     None,
     EmptyArea,      // the drawing rectangle holds no node

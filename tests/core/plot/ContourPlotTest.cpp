@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <tuple>
 #include <vector>
@@ -143,6 +144,32 @@ TEST_F(ContourPlotTest, NegativeLevelsAreDashedWhenBroken) {
     lay_out();
     ASSERT_TRUE(draw().ok());
     EXPECT_EQ(black_in_column(115), 450);
+}
+
+// Where nodes outnumber pixels, a closed level is a closed line of pixels:
+// every black pixel inside the frame has two black neighbours. Drawn cell by
+// cell, segments shorter than a pixel left pixels where two of them end.
+class DenseContourTest : public test::ScalarPlotTest {};
+
+TEST_F(DenseContourTest, ClosedLevelsHaveNoGapsWhereNodesOutnumberPixels) {
+    make_grid(510, 510);  // 260,100 nodes on 250,000 pixels
+    set_values([](int i, int j) { return std::hypot(i - 255.5, j - 240.5); });
+    view().line_num = 3;
+    PlotContext c = context();
+    ASSERT_TRUE(Draw_Contours(c).ok());
+    int ends = 0, black = 0;
+    for (int y = 40; y < 460; ++y) {
+        for (int x = 40; x < 460; ++x) {
+            if (pixel(x, y) != kBlack) continue;
+            ++black;
+            int neighbours = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) neighbours += (dx != 0 || dy != 0) && pixel(x + dx, y + dy) == kBlack;
+            ends += neighbours < 2;
+        }
+    }
+    EXPECT_GT(black, 1000);
+    EXPECT_EQ(ends, 0);
 }
 
 // Dashed negative levels of real samples, in colour so that their pixels can
