@@ -296,9 +296,9 @@ ParseResult parse_render_options(const QStringList& arguments) {
     }
     if (options.output.isEmpty()) return {std::nullopt, QStringLiteral("name the output picture with -o")};
     const QString suffix = options.output.section(u'.', -1).toLower();
-    const QStringList suffixes{"png", "bmp", "gra", "svg", "pdf"};
+    const QStringList suffixes{"png", "bmp", "gra", "svg", "pdf", "vts"};
     if (!options.output.contains(u'.') || !suffixes.contains(suffix)) {
-        return {std::nullopt, QStringLiteral("the output file must end in .png, .bmp, .svg, .pdf or .gra")};
+        return {std::nullopt, QStringLiteral("the output file must end in .png, .bmp, .svg, .pdf, .gra or .vts")};
     }
     if (options.scale && suffix != "png" && suffix != "bmp") {
         return {std::nullopt, QStringLiteral("--scale goes with a .png or .bmp picture")};
@@ -394,8 +394,9 @@ QString render_usage() {
                "                          pixel, the old file replaced only by a complete\n"
                "                          one), a .svg or .pdf vector picture (lines, arrows,\n"
                "                          cells and texts as shapes, the page the picture's\n"
-               "                          size at 96 dots per inch), or the view's .gra GRAF\n"
-               "                          file\n"
+               "                          size at 96 dots per inch), the view's .gra GRAF\n"
+               "                          file, or a .vts VTK structured grid of the grid\n"
+               "                          and every file of the project, for ParaView\n"
                "  --scale N               a .png or .bmp N times the screen's pixels in each\n"
                "                          direction, %14 (default 1: the screen's own)\n"
                "\n"

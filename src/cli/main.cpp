@@ -19,6 +19,7 @@
 #include "cli/RenderOptions.h"
 #include "data/WholeFile.h"
 #include "export/GrafExport.h"
+#include "export/VtkWriter.h"
 #include "export/ViewPicture.h"
 #include "plot/Fonts.h"
 #include "plot/PlotContext.h"
@@ -170,10 +171,35 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
     return {view.slot, kDone};
 }
 
+// The grid and every file of the project as one VTK structured grid: each
+// file is read as its view would read it, and one that cannot be read whole
+// writes nothing.
+int write_vts(ruvo::Workspace& ws, const QString& path) {
+    for (const ruvo::FileKind kind : {ruvo::FileKind::Vector, ruvo::FileKind::Scalar}) {
+        const int count = kind == ruvo::FileKind::Vector ? ws.project.vector_file_count : ws.project.scalar_file_count;
+        for (int position = 0; position < count; ++position) {
+            const ruvo::OpenViewResult opened = ruvo::open_view(ws, kind, position);
+            if (!opened.ok() || !opened.read.complete()) {
+                say(QString::fromUtf8(ruvo::messages::read_error(opened.read.kind)));
+                say(QStringLiteral("%1: %2").arg(opened.caption, opened.read.detail()));
+                return kUnreadable;
+            }
+        }
+    }
+    const ruvo::WriteResult written = ruvo::write_whole_file(path, ruvo::vts_file_bytes(ws.store));
+    if (!written.ok) {
+        say(QStringLiteral("%1: cannot write the file: %2").arg(path, written.error));
+        return kNotDrawn;
+    }
+    std::printf("%s\n", path.toLocal8Bit().constData());
+    return kDone;
+}
+
 int run(const ruvo::cli::RenderOptions& options) {
     auto ws = std::make_unique<ruvo::Workspace>();
     const ViewSetUp view = set_up_view(*ws, options, {}, say);
     if (view.status != kDone) return view.status;
+    if (options.output.endsWith(QStringLiteral(".vts"), Qt::CaseInsensitive)) return write_vts(*ws, options.output);
 
     QImage image;
     ruvo::NoProgress progress;

@@ -132,3 +132,10 @@ expect_contains("${last_err}" "too far from the origin")
 
 # An unwritable picture: exit 3, nothing claimed.
 expect_run(3 "${cylinder}" -o "${WORK}/grid.png/inside.png")
+
+# The grid and every file of the project as one VTK structured grid.
+expect_run(0 "${cylinder}" -o "${WORK}/cylinder.vts")
+file(READ "${WORK}/cylinder.vts" vts LIMIT 400)
+expect_contains("${vts}" "<VTKFile type=\"StructuredGrid\"")
+expect_run(1 "${cylinder}" -o "${WORK}/cylinder.vtk")
+expect_contains("${last_err}" ".gra or .vts")

@@ -185,6 +185,12 @@ void record_header(FieldStore& store, const ReadResult& read) {
     const std::array<int*, 4> fields{&store.file_x_start, &store.file_x_end, &store.file_y_start, &store.file_y_end};
     for (int n = 0; n < read.header_values; ++n)
         *fields.at(static_cast<std::size_t>(n)) = read.header.at(static_cast<std::size_t>(n));
+    // A header cut short got no tables of its own: its values count only as
+    // far as the tables reach, or the area it leaves could run to billions
+    // of lines of zeros. A whole header's tables always reach its end.
+    const NodeRange range = store.node_range();
+    store.file_x_end = std::min(store.file_x_end, range.i_max - 1);
+    store.file_y_end = std::min(store.file_y_end, range.j_max - 1);
 }
 
 ReadResult read_grid(FieldStore& store, const QString& path, const ReadShown& progress) {

@@ -140,6 +140,9 @@ TEST_F(ResultReaderTest, HeaderOutsideTheTablesIsRefusedKeepingEarlierHeaderValu
     read_grid(store_, file("1 -150 0 1\n"));
     EXPECT_EQ(store_.file_x_start, 1);
     EXPECT_EQ(store_.file_x_end, 9);
+    // One cut short keeps its values only as far as the tables reach.
+    read_grid(store_, file("0 1666666666 1 .\n"));
+    EXPECT_EQ(store_.file_x_end, kBaseNodes - 1);
 }
 
 TEST_F(ResultReaderTest, MalformedHeaderKeepsThePreviousFilesLaterHeaderValues) {
