@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "data/NumberLexer.h"
+#include "data/ResultReader.h"
 
 namespace ruvo::fuzz {
 
@@ -46,7 +47,8 @@ inline bool header_fits(const QByteArray& text, long long max_nodes) {
         if (number.status != NumberLexer::Status::Ok) break;
         value = number.value;
     }
-    const auto side = [](long long last) { return last < 0 || last > 1'000'000'000 ? 0LL : last + 1; };
+    // An index beyond the readers' range refuses the header: no tables.
+    const auto side = [](long long last) { return last < 0 || last > ruvo::kMaxHeaderIndex ? 0LL : last + 1; };
     return side(header[1]) * side(header[3]) <= max_nodes;
 }
 
