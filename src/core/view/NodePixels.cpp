@@ -55,7 +55,7 @@ void column_pixels(const double* xs, const double* ys, int count, double x_scale
 const double* column_values(const Table& table, int i, int first, int last, std::vector<double>& copy) {
     const double* column = table.column(i);
     if (column != nullptr && first >= 1 && last <= table.j_max()) return column + (first - 1);
-    copy.assign(std::size_t(last - first + 1), 0.0);
+    copy.assign(std::size_t(last - first) + 1, 0.0);
     for (int j = std::max(first, 1); column != nullptr && j <= std::min(last, table.j_max()); ++j) {
         copy[std::size_t(j - first)] = column[j - 1];
     }
@@ -96,11 +96,12 @@ NodePixels::NodePixels(const ViewFields& store, const PlotState& plot) : source_
         for (int c = 0; c < width; ++c) {
             const double* xs = column_values(store.grid_x, first + c, r.y_start, r.y_end, x_copy);
             const double* ys = column_values(store.grid_y, first + c, r.y_start, r.y_end, y_copy);
-            column_pixels(xs, ys, rows, plot.x_scale, plot.y_scale, plot.dx, plot.dy, &block[std::size_t(c * rows)]);
+            column_pixels(xs, ys, rows, plot.x_scale, plot.y_scale, plot.dx, plot.dy,
+                          &block[std::size_t(c) * std::size_t(rows)]);
         }
         for (int k = 0; k < rows; ++k) {
             QPoint* row = pixels_.data() + std::size_t(k) * std::size_t(columns_) + std::size_t(first - r.x_start);
-            for (int c = 0; c < width; ++c) row[c] = block[std::size_t(c * rows + k)];
+            for (int c = 0; c < width; ++c) row[c] = block[std::size_t(c) * std::size_t(rows) + std::size_t(k)];
         }
     }
 }
