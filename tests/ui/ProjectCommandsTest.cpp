@@ -66,7 +66,8 @@ TEST_F(ProjectCommandsTest, LoadingFillsTheListsAndEnablesTheProjectItems) {
     EXPECT_EQ(main_->windowTitle(), text(messages::kProjectCaptionPrefix) + project_);
     EXPECT_EQ(vector_list(), (QStringList{"A.V", "B.V", "C.V"}));
     EXPECT_EQ(rows(test::list_of(*main_, "GridListBox")), QStringList{"G.GRD"});
-    for (const char* name : {"Project_OverWrite", "Project_SaveAs", "Project_FileAddDelete", "Close_Project"}) {
+    for (const char* name :
+         {"Project_OverWrite", "Project_SaveAs", "Project_FileAddDelete", "Close_Project", "Vts_Export"}) {
         EXPECT_TRUE(item(name)->isEnabled()) << name;
     }
     EXPECT_EQ(RememberedFolders::read().project_save, dir_.path() + "/");
@@ -74,7 +75,8 @@ TEST_F(ProjectCommandsTest, LoadingFillsTheListsAndEnablesTheProjectItems) {
     item("Close_Project")->trigger();
     EXPECT_EQ(main_->windowTitle(), text(messages::kNoProjectCaption));
     EXPECT_TRUE(vector_list().isEmpty());
-    for (const char* name : {"Project_OverWrite", "Project_SaveAs", "Project_FileAddDelete", "Close_Project"}) {
+    for (const char* name :
+         {"Project_OverWrite", "Project_SaveAs", "Project_FileAddDelete", "Close_Project", "Vts_Export"}) {
         EXPECT_FALSE(item(name)->isEnabled()) << name;
     }
     EXPECT_FALSE(main_->findChild<QToolButton*>(QStringLiteral("SaveOvewriteSB"))->isEnabled());
@@ -275,6 +277,30 @@ TEST_F(ProjectCommandsTest, SaveAsOverwriteAndLoadRoundTripThroughTheDialogs) {
 
 // Missing, a folder, or far too large for a project file; in a folder of its
 // own, so that taking its name would show in the remembered folders.
+// File > VTK: the grid as points, in a file named in a save dialog; a
+// folder that cannot take the file says so and writes nothing.
+TEST_F(ProjectCommandsTest, TheVtsExportWritesTheGridWhereTheDialogSays) {
+    for (const QString& path : {dir_.filePath("p.vts"), dir_.filePath("missing/p.vts")}) {
+        ModalScript script;
+        script.then([path](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            ASSERT_NE(files, nullptr);
+            EXPECT_EQ(files->defaultSuffix(), "vts");
+            test::choose_file(path)(dialog);
+        });
+        const bool writable = !path.contains("missing");
+        if (!writable) script.then(test::press(QMessageBox::Ok));
+        item("Vts_Export")->trigger();
+        EXPECT_TRUE(script.finished()) << path.toStdString();
+        EXPECT_EQ(QFileInfo::exists(path), writable);
+        if (writable) {
+            EXPECT_TRUE(test::read_text(path).contains(QStringLiteral("<VTKFile type=\"StructuredGrid\"")));
+        } else {
+            EXPECT_TRUE(script.messages().value(0).startsWith(text(messages::kVtsWriteFailed)));
+        }
+    }
+}
+
 TEST_F(ProjectCommandsTest, AProjectFileThatCannotBeReadLeavesTheProjectAsItWas) {
     const QString elsewhere = dir_.filePath("elsewhere");
     ASSERT_TRUE(QDir().mkpath(elsewhere + "/folder.RVP"));

@@ -223,6 +223,8 @@ void TRuvo_Main_Form::build_menus() {
     connect(add_named_item(File_Main, "Sequential_Change_Save", messages::kSequentialChangeSave,
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &TRuvo_Main_Form::Sequential_Change_SaveClick);
+    QAction* export_vts = add_named_item(File_Main, "Vts_Export", messages::kVtsExport);
+    connect(export_vts, &QAction::triggered, project_.get(), &ProjectCommands::Export_VtsClick);
     connect(add_named_item(File_Main, "Exit1", messages::kExit), &QAction::triggered, this, &QWidget::close);
 
     Project_Main = add_menu(bar, "Project_Main", messages::kProjectMenu);
@@ -246,6 +248,7 @@ void TRuvo_Main_Form::build_menus() {
         project_item("Project_FileAddDelete", messages::kProjectFileAddDelete,
                      &ProjectCommands::Project_FileAddDeleteClick),
         project_item("Close_Project", messages::kCloseProject, &ProjectCommands::Close_ProjectClick),
+        export_vts,
     };
     set_project_items_enabled(false);
 

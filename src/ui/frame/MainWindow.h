@@ -134,7 +134,7 @@ private:
     QLineEdit* KBMode_Edit = nullptr;
     QPlainTextEdit *Memo1 = nullptr, *Memo2 = nullptr, *Memo3 = nullptr;
     QMenu *File_Main = nullptr, *Project_Main = nullptr, *Window_Main = nullptr, *Help_Main = nullptr;
-    std::array<QAction*, 4> project_items_{};  // need an open project
+    std::array<QAction*, 5> project_items_{};  // need an open project
     QToolButton *OpenSequentialSB = nullptr, *SaveOvewriteSB = nullptr, *PrintSB = nullptr, *MagniUpSB = nullptr,
                 *MagniDownSB = nullptr, *WholeShowSB = nullptr, *FollowSB = nullptr, *Sq_StartSB = nullptr;
 

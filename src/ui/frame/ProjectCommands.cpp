@@ -1,6 +1,7 @@
 #include "ui/frame/ProjectCommands.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <utility>
@@ -8,6 +9,8 @@
 #include "Workspace.h"
 #include "data/FileNames.h"
 #include "data/RememberedFolders.h"
+#include "data/WholeFile.h"
+#include "export/VtkWriter.h"
 #include "ui/Messages.h"
 #include "ui/dialogs/ProjectDialog.h"
 #include "view/ViewOpening.h"
@@ -118,6 +121,19 @@ bool ProjectCommands::write_project(const QString& path) {
     const ProjectSaveResult saved = save_project_file(path, ws_.project);
     if (!saved.ok) fail(text(messages::kProjectWriteFailed) + u'\n' + path + u'\n' + saved.error);
     return saved.ok;
+}
+
+void ProjectCommands::Export_VtsClick() {
+    QFileDialog dialog(&dialog_parent_, text(messages::kVtsExportTitle), folders_.project_save);
+    dialog.setNameFilter(text(messages::kVtsFileFilter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(QStringLiteral("vts"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QFileInfo(ws_.project.project_file_name).completeBaseName() + QStringLiteral(".vts"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().first();
+    const WriteResult written = write_whole_file(path, vts_file_bytes(ws_.store));
+    if (!written.ok) fail(text(messages::kVtsWriteFailed) + u'\n' + path + u'\n' + written.error);
 }
 
 void ProjectCommands::Project_FileAddDeleteClick() {

@@ -59,6 +59,8 @@ public:
     void Project_SaveAsClick() { save_project_as(); }
     void Project_FileAddDeleteClick();
     void Close_ProjectClick();
+    // The grid and every file read so far as one VTK structured grid (.vts).
+    void Export_VtsClick();
 
     // Reads the project file `path` and makes it the project in place of the
     // current one. A file that cannot be read leaves the current project,
