@@ -10,23 +10,12 @@
 namespace ruvo {
 
 namespace {
-// Nearest(scaled) placed at `offset` and clamped as PlotState::PixelX and
-// PixelY do, without a branch: NaN counts as 0, and a value beyond the int
-// range rounds to its end, as Nearest saturates.
-double pixel_coordinate(double scaled, double offset) {
-    constexpr double kRoundingShift = 6755399441055744.0;  // 1.5 x 2^52: rounds ties to even
-    const double finite = scaled == scaled ? std::clamp(scaled, double(INT_MIN), double(INT_MAX)) : 0.0;
-    const double rounded = (finite + kRoundingShift) - kRoundingShift;
-    return std::clamp(rounded + offset, -double(kPixelLimit), double(kPixelLimit));
-}
-
-// The pixels of `count` nodes of a column: x = pixel_coordinate(x_scale *
-// x, dx), y = -pixel_coordinate(y_scale * y, -dy). The compiler leaves the
-// clamps as branches, so where the processor has SSE2 two nodes at a time go
-// through its vector instructions, which round ties to even as the default
-// rounding mode does; every node of a picture passes through here.
-void column_pixels(const double* xs, const double* ys, int count, double x_scale, double y_scale, double dx, double dy,
-                   QPoint* pixels) {
+// The pixels of `count` nodes of a column, PlotState::PixelX and PixelY of
+// their coordinates. The compiler leaves those clamps as branches, so where
+// the processor has SSE2 two nodes at a time go through its vector
+// instructions, which round ties to even as the default rounding mode and
+// Nearest do; every node of a picture passes through here.
+void column_pixels(const double* xs, const double* ys, int count, const PlotState& plot, QPoint* pixels) {
     int k = 0;
 #ifdef __SSE2__
     static_assert(sizeof(QPoint) == 2 * sizeof(int));
@@ -40,14 +29,12 @@ void column_pixels(const double* xs, const double* ys, int count, double x_scale
         return _mm_cvttpd_epi32(_mm_min_pd(_mm_max_pd(v, near), far));
     };
     for (; k + 2 <= count; k += 2) {
-        const __m128i x = coordinates(_mm_loadu_pd(xs + k), x_scale, dx);
-        const __m128i y = _mm_sub_epi32(_mm_setzero_si128(), coordinates(_mm_loadu_pd(ys + k), y_scale, -dy));
+        const __m128i x = coordinates(_mm_loadu_pd(xs + k), plot.x_scale, plot.dx);
+        const __m128i y = _mm_sub_epi32(_mm_setzero_si128(), coordinates(_mm_loadu_pd(ys + k), plot.y_scale, -plot.dy));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + k), _mm_unpacklo_epi32(x, y));
     }
 #endif
-    for (; k < count; ++k) {
-        pixels[k] = QPoint(int(pixel_coordinate(x_scale * xs[k], dx)), int(-pixel_coordinate(y_scale * ys[k], -dy)));
-    }
+    for (; k < count; ++k) pixels[k] = QPoint(plot.PixelX(xs[k]), plot.PixelY(ys[k]));
 }
 
 // Rows `first` to `last` of column i of a table: in place when the table
@@ -96,8 +83,7 @@ NodePixels::NodePixels(const ViewFields& store, const PlotState& plot) : source_
         for (int c = 0; c < width; ++c) {
             const double* xs = column_values(store.grid_x, first + c, r.y_start, r.y_end, x_copy);
             const double* ys = column_values(store.grid_y, first + c, r.y_start, r.y_end, y_copy);
-            column_pixels(xs, ys, rows, plot.x_scale, plot.y_scale, plot.dx, plot.dy,
-                          &block[std::size_t(c) * std::size_t(rows)]);
+            column_pixels(xs, ys, rows, plot, &block[std::size_t(c) * std::size_t(rows)]);
         }
         for (int k = 0; k < rows; ++k) {
             QPoint* row = pixels_.data() + std::size_t(k) * std::size_t(columns_) + std::size_t(first - r.x_start);
