@@ -13,7 +13,9 @@ inline constexpr char kApplicationTitle[] = "RuvoVer1.1β5";
 // The desktop program's --help.
 inline constexpr char kCommandLineDescription[] =
     "Ruvo: a viewer for the results of two-dimensional CFD calculations on structured grids.";
-inline constexpr char kCommandLineProject[] = "The project file to open (a path with blanks may come in pieces).";
+inline constexpr char kCommandLineProject[] =
+    "The project file to open (a path with blanks may come in pieces), or a CGNS (.cgns), PLOT3D (.x, .xyz, .g "
+    "with its .q) or VTK (.vtk, .vts) file to open as a project of its fields.";
 inline constexpr char kMainFormCaption[] = "Ruvo_Main_Form";
 inline constexpr char kProjectCaptionPrefix[] = "Ruvo - ";
 
