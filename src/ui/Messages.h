@@ -27,10 +27,11 @@ inline constexpr char kErrorTitle[] = "エラー";
 inline constexpr char kFileMenu[] = "ファイル(&F)";
 inline constexpr char kSequentialChangeSave[] = "Sequeintialフィイルの変換保存(&S)";
 // The grid and the files read so far as one VTK structured grid, for ParaView.
-inline constexpr char kVtsExport[] = "VTK 構造格子の書き出し(&K)...";
-inline constexpr char kVtsExportTitle[] = "VTK 構造格子の書き出し";
+inline constexpr char kVtsExport[] = "VTK・CGNS 形式の書き出し(&K)...";
+inline constexpr char kVtsExportTitle[] = "VTK・CGNS 形式の書き出し";
 inline constexpr char kVtsFileFilter[] = "VTK 構造格子(*.vts)";
-inline constexpr char kVtsWriteFailed[] = "VTK 構造格子を書き出せません。";  // + the file and the system's reason
+inline constexpr char kCgnsFileFilter[] = "CGNS(*.cgns)";
+inline constexpr char kVtsWriteFailed[] = "ファイルを書き出せません。";  // + the file and the system's reason
 inline constexpr char kExit[] = "終了(&X)";
 inline constexpr char kProjectMenu[] = "プロジェクト(&P)";
 inline constexpr char kNewProject[] = "新規作成 (&N)";
