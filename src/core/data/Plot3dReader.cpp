@@ -241,9 +241,9 @@ struct BlockPlace {
 };
 
 // The product of a block's node counts, when each is positive and it is at most `limit`.
-std::optional<std::uint64_t> node_count(std::span<const std::int64_t> counts, std::uint64_t limit) {
+std::optional<std::uint64_t> node_count(std::span<const std::int32_t> counts, std::uint64_t limit) {
     std::uint64_t nodes = 1;
-    for (const std::int64_t count : counts) {
+    for (const std::int32_t count : counts) {
         if (count < 1 || std::uint64_t(count) > limit / nodes) return {};
         nodes *= std::uint64_t(count);
     }
@@ -265,23 +265,21 @@ std::optional<std::vector<BlockPlace>> plan(const Contents& contents, const Layo
     if (blocks < 1 || !file.holds(std::uint64_t(blocks) * dims, kIntBytes)) return {};
     const std::uint64_t counts_length = std::uint64_t(blocks) * dims * kIntBytes;
     if (!file.marker(counts_length)) return {};
-    std::vector<std::int64_t> counts(std::size_t(blocks) * dims);
-    for (std::int64_t& count : counts) {
+    std::vector<std::int32_t> counts(std::size_t(blocks) * dims);
+    for (std::int32_t& count : counts) {
         const std::optional<std::int64_t> value = file.integer();
         if (!value) return {};
-        count = *value;
+        count = std::int32_t(*value);
     }
     if (!file.marker(counts_length)) return {};
 
     const int real_bytes = layout.real_bytes();
-    std::vector<BlockPlace> places(static_cast<std::size_t>(blocks));
-    for (std::size_t b = 0; b < places.size(); ++b) {
-        const std::span<const std::int64_t> block_counts(counts.data() + b * dims, std::size_t(dims));
+    std::vector<BlockPlace> places;  // as they are found, not as many as the count claims
+    for (std::size_t b = 0; b < std::size_t(blocks); ++b) {
+        const std::span<const std::int32_t> block_counts(counts.data() + b * dims, std::size_t(dims));
         const std::optional<std::uint64_t> nodes = node_count(block_counts, contents.bytes().size());
         if (!nodes) return {};
-        BlockPlace& place = places[b];
-        place.ni = int(block_counts[0]);
-        place.nj = int(block_counts[1]);
+        BlockPlace place{.ni = block_counts[0], .nj = block_counts[1]};
         if (kind == Kind::Solution) {
             const std::uint64_t length = kFreeStreamValues * std::uint64_t(real_bytes);
             if (!file.marker(length)) return {};
@@ -299,6 +297,7 @@ std::optional<std::vector<BlockPlace>> plan(const Contents& contents, const Layo
         if (!file.marker(length)) return {};
         place.values = file.position();
         if (!file.skip(reals, real_bytes) || !file.skip(ints, kIntBytes) || !file.marker(length)) return {};
+        places.push_back(place);
     }
     if (!file.at_end()) return {};
     return places;
@@ -405,12 +404,17 @@ StructuredCatalog catalog_file(Kind kind, const QString& path) {
 }
 
 // Puts the values at `value(k)`, k = 0, 1, ... in the file's order (i
-// fastest), at the table's nodes.
+// fastest), at the table's nodes, whose j runs fastest. A strip of i at a
+// time, so that both sides stay in cache.
 template <class Value>
 void fill_nodes(Table& table, const BlockPlace& block, Value value) {
-    for (int j = 0; j < block.nj; ++j) {
-        const std::size_t row = std::size_t(j) * std::size_t(block.ni);
-        for (int i = 0; i < block.ni; ++i) table.at(i + 1, j + 1) = value(row + std::size_t(i));
+    constexpr int kStrip = 64;
+    for (int i0 = 0; i0 < block.ni; i0 += kStrip) {
+        const int i1 = std::min(block.ni, i0 + kStrip);
+        for (int j = 0; j < block.nj; ++j) {
+            const std::size_t row = std::size_t(j) * std::size_t(block.ni);
+            for (int i = i0; i < i1; ++i) table.at(i + 1, j + 1) = value(row + std::size_t(i));
+        }
     }
 }
 
@@ -458,7 +462,8 @@ QString read_part(Kind kind, const QString& path, const QString& block, const QS
                   std::span<Table* const> tables) {
     const Arrays wanted = arrays_of(kind, field);
     if (!wanted.error.isEmpty()) return wanted.error;
-    if (tables.size() != wanted.arrays.size() || std::ranges::count(tables, nullptr) > 0) {
+    if (std::ranges::count(tables, nullptr) > 0) return QStringLiteral("a table to read into is missing");
+    if (tables.size() != wanted.arrays.size()) {
         return QStringLiteral("%1 tables given where %2 are read").arg(tables.size()).arg(wanted.arrays.size());
     }
     OpenedFile file;
