@@ -483,6 +483,16 @@ QString read_part(Kind kind, const QString& path, const QString& block, const QS
     return {};
 }
 
+template <Kind kind>
+const StructuredFormat& format_of() {
+    static const StructuredFormat format{
+        [](const QString& path) { return catalog_file(kind, path); },
+        [](const QString& path, const QString& block, const QString& field, std::span<Table* const> tables) {
+            return read_part(kind, path, block, field, tables);
+        }};
+    return format;
+}
+
 }  // namespace
 
 std::optional<Plot3dLayout> parse_plot3d_layout(const QString& text) {
@@ -505,22 +515,7 @@ void set_plot3d_layout_hint(const Plot3dLayout& hint) {
     shared.layout = hint;
 }
 
-const StructuredFormat& plot3d_grid_format() {
-    static const StructuredFormat format{
-        [](const QString& path) { return catalog_file(Kind::Grid, path); },
-        [](const QString& path, const QString& block, const QString& field, std::span<Table* const> tables) {
-            return read_part(Kind::Grid, path, block, field, tables);
-        }};
-    return format;
-}
-
-const StructuredFormat& plot3d_solution_format() {
-    static const StructuredFormat format{
-        [](const QString& path) { return catalog_file(Kind::Solution, path); },
-        [](const QString& path, const QString& block, const QString& field, std::span<Table* const> tables) {
-            return read_part(Kind::Solution, path, block, field, tables);
-        }};
-    return format;
-}
+const StructuredFormat& plot3d_grid_format() { return format_of<Kind::Grid>(); }
+const StructuredFormat& plot3d_solution_format() { return format_of<Kind::Solution>(); }
 
 }  // namespace ruvo
