@@ -13,7 +13,9 @@ inline constexpr char kApplicationTitle[] = "RuvoVer1.1β5";
 // The desktop program's --help.
 inline constexpr char kCommandLineDescription[] =
     "Ruvo: a viewer for the results of two-dimensional CFD calculations on structured grids.";
-inline constexpr char kCommandLineProject[] = "The project file to open (a path with blanks may come in pieces).";
+inline constexpr char kCommandLineProject[] =
+    "The project file to open (a path with blanks may come in pieces), or a CGNS (.cgns), PLOT3D (.x, .xyz, .g "
+    "with its .q) or VTK (.vtk, .vts) file to open as a project of its fields.";
 inline constexpr char kMainFormCaption[] = "Ruvo_Main_Form";
 inline constexpr char kProjectCaptionPrefix[] = "Ruvo - ";
 
@@ -79,6 +81,11 @@ inline constexpr char kProjectFileFilter[] = "Ruvo プロジェクトファイ�
 inline constexpr char kProjectSaveTitle[] = "プロジェクト - 名前を付けて保存";
 inline constexpr char kProjectOpenTitle[] = "開く";
 inline constexpr char kProjectReadFailed[] = "プロジェクトファイルを読み込めません。";   // + the system's reason
+// Files of other programs (CGNS, PLOT3D, VTK) opened as projects.
+inline constexpr char kStructuredFileFilter[] = "CGNS・PLOT3D・VTK 構造格子(*.cgns *.cgn *.x *.xyz *.g *.q *.vtk *.vts)";
+inline constexpr char kStructuredReadFailed[] = "このファイルは開けません。";  // + the reader's reason
+inline constexpr char kBlockChoiceTitle[] = "ブロックの選択";
+inline constexpr char kBlockChoiceLabel[] = "表示するブロック(ゾーン)を選んでください：";
 inline constexpr char kProjectWriteFailed[] = "プロジェクトファイルを保存できません。";  // + the system's reason
 
 // Project dialog.
