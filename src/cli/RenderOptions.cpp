@@ -211,6 +211,11 @@ ParseResult parse_render_options(const QStringList& arguments) {
              }
              return QString();
          }},
+        {"plot3d",
+         [&](const QString& v) {
+             options.plot3d = parse_plot3d_layout(v);
+             return options.plot3d ? QString() : QString::fromUtf8(messages::kPlot3dLayoutUsage);
+         }},
         {"out-dir", text_option(options.out_dir)},
         {"jobs", integer_option(options.jobs, "--jobs", 1, kMaxJobs)},
         {"video", text_option(options.video)},
@@ -398,6 +403,10 @@ QString render_usage() {
                "  --scalar N|NAME         the same for scalar files (--scalar Pressure)\n"
                "  --block NAME            the block (CGNS zone) of another program's file to\n"
                "                          open (default: its first)\n"
+               "  --plot3d LAYOUT         how PLOT3D files are laid out, where the file\n"
+               "                          leaves it open: words of ascii|binary,\n"
+               "                          records|stream, little|big, single|double,\n"
+               "                          one-block|multi-block (--plot3d binary,big)\n"
                "  --view KIND             grid (default without a file), vectors (default with\n"
                "                          --vector), or for a scalar file contour (default),\n"
                "                          fill, ke, row, column, detail\n"

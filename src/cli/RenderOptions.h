@@ -7,6 +7,7 @@
 
 #include "automation/SeriesPictures.h"
 #include "data/FieldStore.h"
+#include "data/Plot3dReader.h"
 #include "export/VideoWriter.h"
 
 namespace ruvo {
@@ -30,7 +31,8 @@ struct RenderOptions {
     int position = 0;  // zero-based position in the project's vector or scalar list
     QString field;     // a field or file named instead of a position
     QString block;     // the block of another program's file
-    QString view;      // grid, vectors, contour, fill, ke, row, column or detail
+    std::optional<Plot3dLayout> plot3d;
+    QString view;  // grid, vectors, contour, fill, ke, row, column or detail
     int magnification = 100;
     bool fixed = false;
     bool show_closed = false;

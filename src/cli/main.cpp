@@ -18,6 +18,7 @@
 #include "automation/Batch.h"
 #include "cli/RenderOptions.h"
 #include "data/WholeFile.h"
+#include "data/Plot3dReader.h"
 #include "data/StructuredProject.h"
 #include "export/CgnsWriter.h"
 #include "export/GrafExport.h"
@@ -207,6 +208,7 @@ int write_data_file(ruvo::Workspace& ws, const QString& path) {
 }
 
 int run(const ruvo::cli::RenderOptions& options) {
+    if (options.plot3d) ruvo::set_plot3d_layout_hint(*options.plot3d);
     auto ws = std::make_unique<ruvo::Workspace>();
     const ViewSetUp view = set_up_view(*ws, options, {}, say);
     if (view.status != kDone) return view.status;

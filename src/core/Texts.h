@@ -20,6 +20,9 @@ inline constexpr char kProjectTooLarge[] = "it would be larger than %1 MB, more 
 
 // The command line on a view it cannot open.
 inline constexpr char kNoGridFileNamed[] = "The project names no grid file.";
+inline constexpr char kPlot3dLayoutUsage[] =
+    "--plot3d takes comma-separated words, one of each pair: ascii|binary, records|stream, little|big, "
+    "single|double, one-block|multi-block";
 inline constexpr char kNoFileAtPosition[] = "The project has no %1 file at list position %2.";
 inline constexpr char kBaseNameOfOtherKind[] =
     "%1: a file of the other kind with the same base name is open already; vector and scalar files need names of "

@@ -16,6 +16,9 @@ inline constexpr char kCommandLineDescription[] =
 inline constexpr char kCommandLineProject[] =
     "The project file to open (a path with blanks may come in pieces), or a CGNS (.cgns), PLOT3D (.x, .xyz, .g "
     "with its .q) or VTK (.vtk, .vts) file to open as a project of its fields.";
+inline constexpr char kCommandLinePlot3d[] =
+    "How PLOT3D files are laid out where the file leaves it open: comma-separated words of ascii|binary, "
+    "records|stream, little|big, single|double, one-block|multi-block.";
 inline constexpr char kMainFormCaption[] = "Ruvo_Main_Form";
 inline constexpr char kProjectCaptionPrefix[] = "Ruvo - ";
 

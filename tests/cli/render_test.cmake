@@ -156,3 +156,15 @@ expect_run(1 "${WORK}/cylinder.cgns" --scalar Pressure -o "${WORK}/none.png")
 expect_contains("${last_err}" "no scalar field or file named Pressure")
 expect_run(2 "${WORK}/cylinder.cgns" --block Elsewhere -o "${WORK}/none.png")
 expect_contains("${last_err}" "no block \"Elsewhere\"")
+
+# A PLOT3D solution opens with the grid of the same name beside it, any of
+# its blocks; its free-stream values are said.
+set(plot3d "${EXAMPLES}/../fuzz/seeds/structured/records-little-single-multi")
+file(COPY "${plot3d}.x" "${plot3d}.q" DESTINATION "${WORK}/plot3d")
+expect_run(0 "${WORK}/plot3d/records-little-single-multi.q" --block 2 --vector Momentum -o "${WORK}/plot3d.png")
+expect_contains("${last_err}" "block 2: Mach")
+expect_run(1 "${WORK}/plot3d/records-little-single-multi.q" --plot3d wide -o "${WORK}/plot3d.png")
+expect_contains("${last_err}" "--plot3d takes comma-separated words")
+file(REMOVE "${WORK}/plot3d/records-little-single-multi.x")
+expect_run(2 "${WORK}/plot3d/records-little-single-multi.q" -o "${WORK}/plot3d.png")
+expect_contains("${last_err}" "no grid file (.x, .xyz or .g) of the same name lies beside it")

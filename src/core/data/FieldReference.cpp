@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "data/CgnsReader.h"
+#include "data/Plot3dReader.h"
 
 namespace ruvo {
 
@@ -14,9 +15,13 @@ namespace {
 using FormatOf = const StructuredFormat& (*)();
 
 // Each extension (lower case) and its reader.
-const std::array<std::pair<const char*, FormatOf>, 2> kFormats{{
+const std::array<std::pair<const char*, FormatOf>, 6> kFormats{{
     {"cgns", cgns_format},
     {"cgn", cgns_format},
+    {"x", plot3d_grid_format},
+    {"xyz", plot3d_grid_format},
+    {"g", plot3d_grid_format},
+    {"q", plot3d_solution_format},
 }};
 
 FormatOf format_of(const QString& file) {

@@ -79,19 +79,18 @@ StructuredOpening open_structured(const QString& path) {
         opening.error = QStringLiteral("the file is of no format the program reads");
         return opening;
     }
-    opening.grids = structured_format(opening.grid_file)->catalog(opening.grid_file);
-    if (!opening.grids.ok()) {
-        opening.error = opening.grid_file + QStringLiteral(": ") + opening.grids.error;
+    // The partner of the file named is named where it fails.
+    const auto failed = [&](const QString& file, const QString& error) {
+        opening.error = file == path ? error : file + QStringLiteral(": ") + error;
         return opening;
-    }
+    };
+    opening.grids = structured_format(opening.grid_file)->catalog(opening.grid_file);
+    if (!opening.grids.ok()) return failed(opening.grid_file, opening.grids.error);
     if (opening.field_file == opening.grid_file) {
         opening.fields = opening.grids;
     } else if (!opening.field_file.isEmpty()) {
         opening.fields = structured_format(opening.field_file)->catalog(opening.field_file);
-        if (!opening.fields.ok()) {
-            opening.error = opening.field_file + QStringLiteral(": ") + opening.fields.error;
-            return opening;
-        }
+        if (!opening.fields.ok()) return failed(opening.field_file, opening.fields.error);
     }
     return opening;
 }

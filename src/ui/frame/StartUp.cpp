@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdio>
 
+#include "Texts.h"
+#include "data/Plot3dReader.h"
 #include "data/StructuredProject.h"
 #include "plot/Fonts.h"
 #include "ui/Messages.h"
@@ -37,6 +39,9 @@ DesktopCommandLine read_command_line(const QStringList& arguments, bool gui_opti
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("PROJECT.RVP"), QString::fromUtf8(messages::kCommandLineProject),
                                  QStringLiteral("[PROJECT.RVP]"));
+    const QCommandLineOption plot3d(QStringLiteral("plot3d"), QString::fromUtf8(messages::kCommandLinePlot3d),
+                                    QStringLiteral("LAYOUT"));
+    parser.addOption(plot3d);
     const bool parsed = parser.parse(arguments);
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
@@ -50,6 +55,14 @@ DesktopCommandLine read_command_line(const QStringList& arguments, bool gui_opti
         if (gui_options_left) return {};
         std::fprintf(stderr, "ruvo: %s\n", parser.errorText().toLocal8Bit().constData());
         return {1, {}};
+    }
+    if (parser.isSet(plot3d)) {
+        const auto layout = parse_plot3d_layout(parser.value(plot3d));
+        if (!layout) {
+            std::fprintf(stderr, "ruvo: %s\n", messages::kPlot3dLayoutUsage);
+            return {1, {}};
+        }
+        set_plot3d_layout_hint(*layout);
     }
     return {std::nullopt, parser.positionalArguments()};
 }
