@@ -6,12 +6,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
+#include <memory>
+
+#include "TestSupport.h"
 #include "UiTestSupport.h"
 #include "Workspace.h"
 #include "data/FieldReference.h"
@@ -326,6 +330,40 @@ TEST_F(ProjectCommandsTest, AProjectFileThatCannotBeReadLeavesTheProjectAsItWas)
         EXPECT_EQ(RememberedFolders::read().project_save, folders.project_save) << name;
         EXPECT_EQ(main_->remembered_folders().project_save, folders.project_save) << name;
     }
+}
+
+// A PLOT3D grid of two blocks opens with its solution as a project of the
+// block the user chooses, which opens views as a project's files do; a file
+// that cannot be shown says why and leaves the project.
+TEST_F(ProjectCommandsTest, AnotherProgramsFileOpensAsAProjectOfTheChosenBlock) {
+    const QString seeds = QStringLiteral(RUVO_EXAMPLES_DIR "/../fuzz/seeds/structured/records-little-single-multi");
+    for (const char* suffix : {".x", ".q"}) QFile::copy(seeds + suffix, dir_.filePath("wing") + suffix);
+    auto script = std::make_unique<ModalScript>();
+    script->then([](QWidget* dialog) {
+        auto* choice = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(choice, nullptr);
+        EXPECT_EQ(choice->comboBoxItems(), (QStringList{"1", "2"}));
+        choice->setTextValue("2");
+        choice->accept();
+    });
+    main_->open_project_file(dir_.filePath("wing.x"));
+    EXPECT_TRUE(script->finished());
+    script.reset();
+    EXPECT_EQ(rows(test::list_of(*main_, "GridListBox")), QStringList{"wing.x#2"});
+    EXPECT_EQ(vector_list(), QStringList{"wing.q#2/Momentum"});
+    EXPECT_EQ(rows(test::list_of(*main_, "ScalarListBox")), (QStringList{"wing.q#2/Density", "wing.q#2/Energy"}));
+    EXPECT_EQ(ws().project.project_file_name, kUntitledProjectName);
+    EXPECT_FALSE(ws().project.project_modified);
+    test::double_click_row(test::list_of(*main_, "ScalarListBox"), 1);
+    ASSERT_EQ(main_->view_windows().size(), 1);
+    EXPECT_EQ(ws().store.file_rect(), (DrawRect{1, 1, 3, 2}));
+
+    const ProjectTables tables = ws().project;
+    ModalScript refused;
+    refused.then(test::press(QMessageBox::Ok));
+    main_->open_project_file(test::write_file(dir_.path(), "flat.cgns", "not HDF5"));
+    EXPECT_TRUE(refused.messages().value(0).startsWith(text(messages::kStructuredReadFailed)));
+    EXPECT_TRUE(ws().project == tables);
 }
 
 // A view's menu item whose redraw finds only zero vectors: the warning shows
