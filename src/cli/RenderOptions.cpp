@@ -156,10 +156,13 @@ ParseResult parse_render_options(const QStringList& arguments) {
     int files_named = 0;
     auto file_option = [&](FileKind kind) {
         return [&, kind](const QString& value) {
-            const auto position = integer_in(value, 0, kMaxSlots - 1);
-            if (!position) return QStringLiteral("--vector and --scalar take a list position from 0 to 9");
+            // A number is a list position; any other word names a field.
+            const bool named = !value.isEmpty() && !value.front().isDigit() && value.front() != u'-';
+            const auto position = named ? std::optional<int>(0) : integer_in(value, 0, kMaxSlots - 1);
+            if (!position) return QStringLiteral("--vector and --scalar take a list position from 0 to 9 or a name");
             options.kind = kind;
             options.position = *position;
+            options.field = named ? value : QString();
             ++files_named;
             return QString();
         };
@@ -176,6 +179,7 @@ ParseResult parse_render_options(const QStringList& arguments) {
         {"o", text_option(options.output)},
         {"output", text_option(options.output)},
         {"vector", file_option(FileKind::Vector)},
+        {"block", text_option(options.block)},
         {"scalar", file_option(FileKind::Scalar)},
         {"view", choice_option(options.view, "--view", command_words())},
         {"magnification", bar_option(magnification, "--magnification", kMagnificationBar)},
@@ -296,9 +300,10 @@ ParseResult parse_render_options(const QStringList& arguments) {
     }
     if (options.output.isEmpty()) return {std::nullopt, QStringLiteral("name the output picture with -o")};
     const QString suffix = options.output.section(u'.', -1).toLower();
-    const QStringList suffixes{"png", "bmp", "gra", "svg", "pdf", "vts"};
+    const QStringList suffixes{"png", "bmp", "gra", "svg", "pdf", "vts", "cgns"};
     if (!options.output.contains(u'.') || !suffixes.contains(suffix)) {
-        return {std::nullopt, QStringLiteral("the output file must end in .png, .bmp, .svg, .pdf, .gra or .vts")};
+        return {std::nullopt,
+                QStringLiteral("the output file must end in .png, .bmp, .svg, .pdf, .gra, .vts or .cgns")};
     }
     if (options.scale && suffix != "png" && suffix != "bmp") {
         return {std::nullopt, QStringLiteral("--scale goes with a .png or .bmp picture")};
@@ -374,18 +379,25 @@ VideoSettings video_settings(const RenderOptions& options) {
 
 QString render_usage() {
     return QStringLiteral(
-               "Usage: ruvo-render PROJECT.RVP [--vector N | --scalar N] [--view KIND] [options] -o "
-               "OUT.png|OUT.bmp|OUT.svg|OUT.pdf|OUT.gra\n"
+               "Usage: ruvo-render PROJECT [--vector N | --scalar N] [--view KIND] [options] -o "
+               "OUT.png|OUT.bmp|OUT.svg|OUT.pdf|OUT.gra|OUT.vts|OUT.cgns\n"
                "       ruvo-render PROJECT.RVP --vector N | --scalar N [options] --batch FILE... --out-dir DIR "
                "[--video OUT.mp4] [--jobs N]\n"
                "\n"
                "Draws one view of a Ruvo project exactly as the view window shows it and\n"
                "writes the picture, or the view's GRAF file for Ngraph as the view window's\n"
                "GRA export writes it. Indices are the result files' zero-based ones.\n"
+               "PROJECT is a project file (.RVP) or a file of another program opened as a\n"
+               "project of its fields: CGNS (.cgns), a PLOT3D grid (.x, .xyz, .g) with the\n"
+               "solution (.q) of the same name beside it, or a VTK structured grid (.vtk,\n"
+               ".vts).\n"
                "\n"
                "What to draw:\n"
-               "  --vector N              the project's vector file at list position N (%1)\n"
-               "  --scalar N              the project's scalar file at list position N (%1)\n"
+               "  --vector N|NAME         the project's vector file at list position N (%1),\n"
+               "                          or the field or file of that name\n"
+               "  --scalar N|NAME         the same for scalar files (--scalar Pressure)\n"
+               "  --block NAME            the block (CGNS zone) of another program's file to\n"
+               "                          open (default: its first)\n"
                "  --view KIND             grid (default without a file), vectors (default with\n"
                "                          --vector), or for a scalar file contour (default),\n"
                "                          fill, ke, row, column, detail\n"
@@ -395,8 +407,9 @@ QString render_usage() {
                "                          one), a .svg or .pdf vector picture (lines, arrows,\n"
                "                          cells and texts as shapes, the page the picture's\n"
                "                          size at 96 dots per inch), the view's .gra GRAF\n"
-               "                          file, or a .vts VTK structured grid of the grid\n"
-               "                          and every file of the project, for ParaView\n"
+               "                          file, or a .vts VTK structured grid or a .cgns\n"
+               "                          CGNS file of the grid and every file of the\n"
+               "                          project, for ParaView\n"
                "  --scale N               a .png or .bmp N times the screen's pixels in each\n"
                "                          direction, %14 (default 1: the screen's own)\n"
                "\n"

@@ -28,6 +28,8 @@ struct RenderOptions {
     QString output;
     FileKind kind = FileKind::Grid;
     int position = 0;  // zero-based position in the project's vector or scalar list
+    QString field;     // a field or file named instead of a position
+    QString block;     // the block of another program's file
     QString view;      // grid, vectors, contour, fill, ke, row, column or detail
     int magnification = 100;
     bool fixed = false;

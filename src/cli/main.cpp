@@ -18,6 +18,8 @@
 #include "automation/Batch.h"
 #include "cli/RenderOptions.h"
 #include "data/WholeFile.h"
+#include "data/StructuredProject.h"
+#include "export/CgnsWriter.h"
 #include "export/GrafExport.h"
 #include "export/VtkWriter.h"
 #include "export/ViewPicture.h"
@@ -110,18 +112,15 @@ struct ViewSetUp {
 };
 
 // Why the view asked for cannot be opened.
-QString refusal_text(const ruvo::ProjectTables& project, const ruvo::cli::RenderOptions& options,
-                     ruvo::OpenRefusal refusal) {
-    if (options.kind == ruvo::FileKind::Grid) return QString::fromUtf8(ruvo::messages::kNoGridFileNamed);
-    const bool vectors = options.kind == ruvo::FileKind::Vector;
+QString refusal_text(const ruvo::ProjectTables& project, ruvo::FileKind kind, int position, ruvo::OpenRefusal refusal) {
+    if (kind == ruvo::FileKind::Grid) return QString::fromUtf8(ruvo::messages::kNoGridFileNamed);
+    const bool vectors = kind == ruvo::FileKind::Vector;
     if (refusal == ruvo::OpenRefusal::NoDataSlot) {
         const auto& names = vectors ? project.vector_file_name : project.scalar_file_name;
-        const QString& name = names[static_cast<std::size_t>(options.position)];
+        const QString& name = names[static_cast<std::size_t>(position)];
         return QString::fromUtf8(ruvo::messages::kBaseNameOfOtherKind).arg(name);
     }
-    return QString::fromUtf8(ruvo::messages::kNoFileAtPosition)
-        .arg(vectors ? "vector" : "scalar")
-        .arg(options.position);
+    return QString::fromUtf8(ruvo::messages::kNoFileAtPosition).arg(vectors ? "vector" : "scalar").arg(position);
 }
 
 ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& options, const QString& batch_file,
@@ -131,7 +130,7 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
         say(QStringLiteral("%1: %2").arg(path, read.detail()));
         return ViewSetUp{0, kUnreadable};
     };
-    const ruvo::ProjectOpenResult opened = ruvo::load_project(ws, options.project);
+    const ruvo::ProjectOpenResult opened = ruvo::load_project(ws, options.project, options.block);
     if (!opened.project.ok) {
         say(QStringLiteral("%1: %2").arg(options.project, opened.project.error));
         return {0, kUnreadable};
@@ -142,9 +141,19 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
         return {0, kUnreadable};
     }
     if (!opened.grid.ok()) return failed(opened.grid, ws.project.grid_file_name);
+    int position = options.position;
+    if (!options.field.isEmpty()) {
+        const auto named = ruvo::field_position(ws.project, options.kind, options.field);
+        if (!named) {
+            say(QStringLiteral("the project holds no %1 field or file named %2")
+                    .arg(options.kind == ruvo::FileKind::Vector ? "vector" : "scalar", options.field));
+            return {0, kUsage};
+        }
+        position = *named;
+    }
     const bool batch = !batch_file.isEmpty();
     if (batch) {
-        replace_project_file(ws.project, options.kind, options.position, batch_file);
+        replace_project_file(ws.project, options.kind, position, batch_file);
         ws.sequential_mode = true;
     }
 
@@ -154,9 +163,9 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
         const ruvo::OpenViewResult vectors = ruvo::open_view(ws, ruvo::FileKind::Vector, 0);
         if (!vectors.read.complete()) return failed(vectors.read, vectors.caption);
     }
-    const ruvo::OpenViewResult view = ruvo::open_view(ws, options.kind, options.position);
+    const ruvo::OpenViewResult view = ruvo::open_view(ws, options.kind, position);
     if (!view.ok()) {
-        say(refusal_text(ws.project, options, view.refusal));
+        say(refusal_text(ws.project, options.kind, position, view.refusal));
         return {0, kUsage};
     }
     // A file read in part would be drawn with zeros for the rest.
@@ -171,10 +180,10 @@ ViewSetUp set_up_view(ruvo::Workspace& ws, const ruvo::cli::RenderOptions& optio
     return {view.slot, kDone};
 }
 
-// The grid and every file of the project as one VTK structured grid: each
-// file is read as its view would read it, and one that cannot be read whole
-// writes nothing.
-int write_vts(ruvo::Workspace& ws, const QString& path) {
+// The grid and every file of the project as one VTK structured grid or CGNS
+// file: each file is read as its view would read it, and one that cannot be
+// read whole writes nothing.
+int write_data_file(ruvo::Workspace& ws, const QString& path) {
     for (const ruvo::FileKind kind : {ruvo::FileKind::Vector, ruvo::FileKind::Scalar}) {
         const int count = kind == ruvo::FileKind::Vector ? ws.project.vector_file_count : ws.project.scalar_file_count;
         for (int position = 0; position < count; ++position) {
@@ -186,7 +195,9 @@ int write_vts(ruvo::Workspace& ws, const QString& path) {
             }
         }
     }
-    const ruvo::WriteResult written = ruvo::write_whole_file(path, ruvo::vts_file_bytes(ws.store));
+    const ruvo::WriteResult written = path.endsWith(QStringLiteral(".cgns"), Qt::CaseInsensitive)
+                                          ? ruvo::write_cgns_file(path, ws.store)
+                                          : ruvo::write_whole_file(path, ruvo::vts_file_bytes(ws.store));
     if (!written.ok) {
         say(QStringLiteral("%1: cannot write the file: %2").arg(path, written.error));
         return kNotDrawn;
@@ -199,7 +210,9 @@ int run(const ruvo::cli::RenderOptions& options) {
     auto ws = std::make_unique<ruvo::Workspace>();
     const ViewSetUp view = set_up_view(*ws, options, {}, say);
     if (view.status != kDone) return view.status;
-    if (options.output.endsWith(QStringLiteral(".vts"), Qt::CaseInsensitive)) return write_vts(*ws, options.output);
+    for (const char* data_file : {".vts", ".cgns"})
+        if (options.output.endsWith(QLatin1String(data_file), Qt::CaseInsensitive))
+            return write_data_file(*ws, options.output);
 
     QImage image;
     ruvo::NoProgress progress;

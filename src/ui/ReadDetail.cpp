@@ -13,7 +13,8 @@ QString read_detail_text(const ReadResult& read, long long header_nodes) {
         return {};
     case ReadFailure::CannotOpen: return text(messages::kReadCannotOpen) + read.file_error;
     case ReadFailure::NotAFile:
-    case ReadFailure::TooLarge: return text(messages::kReadNotRead) + read.file_error;
+    case ReadFailure::TooLarge:
+    case ReadFailure::Refused: return text(messages::kReadNotRead) + read.file_error;
     case ReadFailure::NoHeader: return text(messages::kReadNoHeader);
     case ReadFailure::BadNumber: return text(messages::kReadBadNumber).arg(read.line).arg(read.token);
     case ReadFailure::HeaderOutOfRange:

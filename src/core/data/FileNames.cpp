@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "data/FieldReference.h"
+
 namespace ruvo {
 
 namespace {
@@ -14,10 +16,22 @@ qsizetype last_separator(const QString& path) {
 }
 }  // namespace
 
-QString base_name(const QString& path) { return path.mid(last_separator(path) + 1); }
+QString base_name(const QString& path) {
+    if (auto reference = field_reference(path)) {
+        reference->file = base_name(reference->file);
+        return reference->text();
+    }
+    return path.mid(last_separator(path) + 1);
+}
 
-QString folder_part(const QString& path) { return path.left(last_separator(path) + 1); }
+QString folder_part(const QString& path) {
+    if (const auto reference = field_reference(path)) return folder_part(reference->file);
+    return path.left(last_separator(path) + 1);
+}
 
-QString folder_of(const QString& path) { return folder_part(QFileInfo(path).absoluteFilePath()); }
+QString folder_of(const QString& path) {
+    if (const auto reference = field_reference(path)) return folder_of(reference->file);
+    return folder_part(QFileInfo(path).absoluteFilePath());
+}
 
 }  // namespace ruvo

@@ -7,7 +7,8 @@ namespace ruvo {
 // The part of a path after its last separator. Project files written on
 // Windows use "\" and drive letters ("C:"), so "\", "/" and ":" all separate.
 // The text is Unicode, so a double-byte character can never be mistaken for a
-// separator.
+// separator. A field of another program's file is named by the file's base
+// name and the field ("run.cgns#Zone1/FlowSolution/Pressure").
 QString base_name(const QString& path);
 
 // The folder part of a path, separator included ("" when there is none).

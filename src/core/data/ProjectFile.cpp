@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Texts.h"
+#include "data/FieldReference.h"
 #include "data/FileNames.h"
 #include "data/IniDocument.h"
 #include "data/WholeFile.h"
@@ -113,6 +114,10 @@ bool has_drive_letter(const QString& path) {
 // looked for under its base name in the project's folder.
 QString resolve_name(const QString& stored, const QString& project_folder) {
     if (stored.isEmpty()) return {};
+    if (auto reference = field_reference(stored)) {
+        reference->file = resolve_name(reference->file, project_folder);
+        return reference->text();
+    }
     const QDir folder(project_folder);
     const auto full_path = [&folder](const QString& name) { return QDir::cleanPath(folder.absoluteFilePath(name)); };
 
@@ -146,6 +151,10 @@ QString resolve_name(const QString& stored, const QString& project_folder) {
 // the file lies inside it (so that the folder can be moved as a whole),
 // otherwise as it is.
 QString stored_name(const QString& name, const QString& project_folder) {
+    if (auto reference = field_reference(name)) {
+        reference->file = stored_name(reference->file, project_folder);
+        return reference->text();
+    }
     if (name.isEmpty() || !QDir::isAbsolutePath(name)) return name;
     const QString relative = QDir(project_folder).relativeFilePath(QDir::cleanPath(name));
     if (relative.isEmpty() || relative == u"." || relative == u".." || relative.startsWith(QStringLiteral("../")) ||

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "Texts.h"
+#include "data/FieldReference.h"
 #include "data/NodeLines.h"
 #include "data/NumberLexer.h"
 #include "data/ReadProgress.h"
@@ -56,10 +57,31 @@ bool make_room(const std::array<int, 4>& header, std::span<Table* const> tables)
     return true;
 }
 
+// A part of another program's file, read by its format's reader: the
+// header is the block's whole range.
+ReadResult read_structured(FileKind kind, const FieldReference& reference, std::span<Table* const> tables) {
+    ReadResult result;
+    result.kind = kind;
+    const QString error =
+        structured_format(reference.file)->read(reference.file, reference.block, reference.field, tables);
+    if (!error.isEmpty()) {
+        for (Table* table : tables) table->clear();
+        result.failure = ReadFailure::Refused;
+        result.file_error = error;
+        return result;
+    }
+    const Table& first = *tables.front();
+    result.header = {0, first.i_max() - 1, 0, first.j_max() - 1};
+    result.header_values = 4;
+    result.nodes_read = (long long)first.i_max() * first.j_max();
+    return result;
+}
+
 // Reads one file of any kind: the header into the result, then one value per
 // table for each node.
 ReadResult read_result_file(FileKind kind, const QString& path, std::span<Table* const> tables,
                             const ReadShown& shown) {
+    if (const auto reference = field_reference(path)) return read_structured(kind, *reference, tables);
     ReadProgress progress(shown);
     ReadResult result;
     result.kind = kind;
@@ -169,7 +191,8 @@ QString ReadResult::detail() const {
         return QStringLiteral("%1 nodes read").arg(nodes_read);
     case ReadFailure::CannotOpen: return QStringLiteral("cannot open the file: %1").arg(file_error);
     case ReadFailure::NotAFile:
-    case ReadFailure::TooLarge: return QStringLiteral("the file is not read: %1").arg(file_error);
+    case ReadFailure::TooLarge:
+    case ReadFailure::Refused: return QStringLiteral("the file is not read: %1").arg(file_error);
     case ReadFailure::NoHeader: return QString::fromUtf8(messages::kNoHeaderDetail);
     case ReadFailure::BadNumber:
         return QStringLiteral("line %1: \"%2\" is not a number of the expected form").arg(line).arg(token);

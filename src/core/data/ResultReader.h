@@ -46,6 +46,7 @@ enum class ReadFailure {
     BadNumber,         // a run of characters that is not a number of the expected form
     HeaderOutOfRange,  // a header index outside 0..kMaxHeaderIndex
     TooManyNodes,      // the header asks for tables larger than memory holds
+    Refused,           // another program's file whose reader refused the part asked for
 };
 
 // What a read did: which kind, whether it failed, and how far it got.
@@ -58,7 +59,7 @@ struct ReadResult {
     // short); the node count asked for, for TooManyNodes. A file without a header is no result file: nothing of it is
     // quoted.
     QString token;
-    QString file_error;        // why the file was not read, for CannotOpen, NotAFile and TooLarge
+    QString file_error;        // why the file was not read, for CannotOpen, NotAFile, TooLarge and Refused
     long long nodes_read = 0;  // complete node lines read
     // The file ended before the node count of its header: the rest reads as
     // zeros, which is no failure, but a file still being written looks so.

@@ -3,6 +3,7 @@
 #include "Workspace.h"
 #include "data/Extremes.h"
 #include "data/FileNames.h"
+#include "data/StructuredProject.h"
 #include "view/ViewActivation.h"
 #include "view/ViewFields.h"
 
@@ -13,14 +14,21 @@ namespace ruvo {
 
 ReadResult commit_project(Workspace& ws, ProjectTables tables, const QString& path) {
     ws.project = std::move(tables);
-    ws.project.project_file_name = path;
+    if (!is_structured_file(path)) ws.project.project_file_name = path;
     return read_grid(ws.store, ws.project.grid_file_name, ws.read_shown);
 }
 
-ProjectOpenResult load_project(Workspace& ws, const QString& path) {
+ProjectOpenResult load_project(Workspace& ws, const QString& path, const QString& block) {
     ProjectOpenResult result;
     ProjectTables read;
-    result.project = load_project_file(path, read);
+    if (is_structured_file(path)) {
+        const StructuredOpening opening = open_structured(path);
+        const QStringList blocks = opening.block_names();
+        result.project =
+            structured_project(opening, block.isEmpty() && !blocks.isEmpty() ? blocks.front() : block, read);
+    } else {
+        result.project = load_project_file(path, read);
+    }
     if (result.project.ok) result.grid = commit_project(ws, std::move(read), path);
     return result;
 }

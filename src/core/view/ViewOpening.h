@@ -17,13 +17,16 @@ struct ProjectOpenResult {
 };
 
 // Makes `tables`, read from the project file `path`, the workspace's project
-// (the name becomes project_file_name) and reads its grid. The grid is read
-// even when it fails part-way: what was read stays, as the reader says.
+// (the name becomes project_file_name; a project made from another
+// program's file stays untitled, so that saving never writes over that file)
+// and reads its grid. The grid is read even when it fails part-way: what was
+// read stays, as the reader says.
 ReadResult commit_project(Workspace& ws, ProjectTables tables, const QString& path);
 
-// Reads the project file `path` and commits it as above. A file that cannot
-// be read leaves the workspace as it was.
-ProjectOpenResult load_project(Workspace& ws, const QString& path);
+// Reads the project file `path`, or the project of block `block` (the first
+// when empty) of another program's file, and commits it as above. A file
+// that cannot be read leaves the workspace as it was.
+ProjectOpenResult load_project(Workspace& ws, const QString& path, const QString& block = {});
 
 // Why a view could not be opened.
 enum class OpenRefusal { None, TooManyViews, TooManyNames, NoDataSlot, NoSuchFile };

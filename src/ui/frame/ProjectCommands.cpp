@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include <utility>
@@ -9,6 +10,7 @@
 #include "Workspace.h"
 #include "data/FileNames.h"
 #include "data/RememberedFolders.h"
+#include "data/StructuredProject.h"
 #include "data/WholeFile.h"
 #include "export/VtkWriter.h"
 #include "ui/Messages.h"
@@ -67,6 +69,7 @@ void ProjectCommands::Open_ProjectClick() {
     if (!frame_.may_end_following() || !Save_Prompt()) return;
     QFileDialog dialog(&dialog_parent_, text(messages::kProjectOpenTitle), folders_.project_save);
     set_up_project_file_dialog(dialog);
+    dialog.setNameFilters({text(messages::kProjectFileFilter), text(messages::kStructuredFileFilter)});
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     open_project_file(dialog.selectedFiles().first());
@@ -76,9 +79,13 @@ void ProjectCommands::Open_ProjectClick() {
 // current project.
 void ProjectCommands::open_project_file(const QString& path) {
     ProjectTables read;
-    const ProjectLoadResult loaded = load_project_file(path, read);
+    const bool structured = is_structured_file(path);
+    const ProjectLoadResult loaded = structured ? load_structured_file(path, read) : load_project_file(path, read);
     if (!loaded.ok) {
-        fail(text(messages::kProjectReadFailed) + u'\n' + path + u'\n' + loaded.error);
+        // Without a reason the user cancelled the choice of a block.
+        if (!loaded.error.isEmpty())
+            fail(text(structured ? messages::kStructuredReadFailed : messages::kProjectReadFailed) + u'\n' + path +
+                 u'\n' + loaded.error);
         return;
     }
     Close_Project();
@@ -90,6 +97,21 @@ void ProjectCommands::open_project_file(const QString& path) {
     frame_.Show_File_Lists();
     report_grid(grid);
     frame_.project_loaded();
+}
+
+// The project of one block of another program's file; the user chooses the
+// block when the file holds several.
+ProjectLoadResult ProjectCommands::load_structured_file(const QString& path, ProjectTables& read) {
+    const StructuredOpening opening = open_structured(path);
+    const QStringList blocks = opening.block_names();
+    QString block = blocks.value(0);
+    if (opening.ok() && blocks.size() > 1) {
+        bool chosen = false;
+        block = QInputDialog::getItem(&dialog_parent_, text(messages::kBlockChoiceTitle),
+                                      text(messages::kBlockChoiceLabel), blocks, 0, false, &chosen);
+        if (!chosen) return {};
+    }
+    return structured_project(opening, block, read);
 }
 
 // Overwrite: an untitled project has no place of its own yet, so it is

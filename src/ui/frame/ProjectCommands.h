@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "data/ProjectFile.h"
+
 class QWidget;
 
 namespace ruvo {
@@ -62,7 +64,8 @@ public:
     // The grid and every file read so far as one VTK structured grid (.vts).
     void Export_VtsClick();
 
-    // Reads the project file `path` and makes it the project in place of the
+    // Reads the project file `path`, or opens another program's file (CGNS,
+    // PLOT3D, VTK) as a project, and makes it the project in place of the
     // current one. A file that cannot be read leaves the current project,
     // caption and remembered folders as they were.
     void open_project_file(const QString& path);
@@ -75,6 +78,7 @@ public:
     void close_after_prompt_later();
 
 private:
+    ProjectLoadResult load_structured_file(const QString& path, ProjectTables& read);
     bool overwrite_project();
     bool save_project_as();
     bool write_project(const QString& path);
