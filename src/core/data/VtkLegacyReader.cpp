@@ -186,9 +186,14 @@ private:
         const auto count = integer(token());
         if (!has_dataset_ || nodes_ == 0) {
             fail(QStringLiteral("POINTS before DATASET and DIMENSIONS"));
-        } else if (count != static_cast<long long>(nodes_)) {
+            return;
+        }
+        if (count != static_cast<long long>(nodes_)) {
             fail(QStringLiteral("POINTS does not match DIMENSIONS"));
-        } else if (tuples_ = nodes_; const auto run = values(3, token())) {
+            return;
+        }
+        tuples_ = nodes_;
+        if (const auto run = values(3, token())) {
             file_.layout.points = {QString(), 3, *run};
             has_points_ = true;
         }

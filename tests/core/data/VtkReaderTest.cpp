@@ -77,6 +77,7 @@ TEST(VtkReaderTest, EveryFixtureHoldsTheValuesVtkWrote) {
         {"grid-binary-zlib.vts", vts_format(), 0},
         {"grid-binary-zlib-uint64.vts", vts_format(), 0},
         {"grid-appended-raw.vts", vts_format(), 0},
+        {"grid-appended-raw-big-endian.vts", vts_format(), 0},
         {"grid-appended-base64-zlib.vts", vts_format(), 0},
     };
     for (const Case& c : cases) {

@@ -45,7 +45,7 @@ def write_legacy(g, name, binary):
     w.Write()
 
 
-def write_xml(g, name, mode, compressed, header64=False):
+def write_xml(g, name, mode, compressed, header64=False, big_endian=False):
     w = vtk.vtkXMLStructuredGridWriter()
     w.SetInputData(g)
     w.SetFileName(name)
@@ -59,6 +59,8 @@ def write_xml(g, name, mode, compressed, header64=False):
         w.SetCompressorTypeToNone()
     if header64:
         w.SetHeaderTypeToUInt64()
+    if big_endian:
+        w.SetByteOrderToBigEndian()
     w.Write()
 
 
@@ -71,6 +73,7 @@ write_xml(g, "grid-binary-zlib.vts", "binary", True)
 write_xml(g, "grid-appended-raw.vts", "appended", False)
 write_xml(g, "grid-appended-base64-zlib.vts", "appended", True)
 write_xml(g, "grid-binary-zlib-uint64.vts", "binary", True, header64=True)
+write_xml(g, "grid-appended-raw-big-endian.vts", "appended", False, header64=True, big_endian=True)
 
 with open("expected.txt", "w") as out:
     out.write("%d %d\n" % (NI, NJ))
