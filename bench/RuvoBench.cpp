@@ -24,6 +24,7 @@
 #include "automation/FollowEngine.h"
 #include "automation/SequentialEngine.h"
 #include "data/ResultReader.h"
+#include "export/CgnsWriter.h"
 #include "export/GrafExport.h"
 #include "export/ViewPicture.h"
 #include "plot/PlotContext.h"
@@ -266,6 +267,32 @@ void BM_OpenLargeProject(benchmark::State& state) {
     state.counters["MB"] = grown;
 }
 BENCHMARK(BM_OpenLargeProject)->Arg(1025)->Arg(4097)->UseRealTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A large case written as one CGNS file with four fields (one vector and
+// three scalar files), then opened as a project and every field read: what
+// the user waits for before the views of the file can be drawn.
+void BM_OpenLargeCgns(benchmark::State& state) {
+    const QString project = large_project(state, int(state.range(0)));
+    if (project.isEmpty()) return;
+    const QTemporaryDir folder;
+    const QString cgns = folder.filePath(QStringLiteral("large.cgns"));
+    {
+        auto ws = std::make_unique<Workspace>();
+        load_project(*ws, project);
+        open_view(*ws, FileKind::Vector, 0);
+        for (int k = 0; k < 3; ++k) open_view(*ws, FileKind::Scalar, k);
+        ws->store.scalar_count = 3;
+        if (!write_cgns_file(cgns, ws->store).ok) state.SkipWithError("the CGNS file cannot be written");
+    }
+    for (auto _ : state) {
+        auto ws = std::make_unique<Workspace>();
+        bool whole = load_project(*ws, cgns).grid.complete() && ws->project.scalar_file_count == 3;
+        whole = whole && open_view(*ws, FileKind::Vector, 0).read.complete();
+        for (int k = 0; k < 3; ++k) whole = whole && open_view(*ws, FileKind::Scalar, k).read.complete();
+        if (!whole) state.SkipWithError("a field of the CGNS file does not read whole");
+    }
+}
+BENCHMARK(BM_OpenLargeCgns)->Arg(1025)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_Contour100Levels(benchmark::State& state) {
     Scene scene(FileKind::Scalar, kContourView);

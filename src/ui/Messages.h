@@ -13,7 +13,9 @@ inline constexpr char kApplicationTitle[] = "RuvoVer1.1β5";
 // The desktop program's --help.
 inline constexpr char kCommandLineDescription[] =
     "Ruvo: a viewer for the results of two-dimensional CFD calculations on structured grids.";
-inline constexpr char kCommandLineProject[] = "The project file to open (a path with blanks may come in pieces).";
+inline constexpr char kCommandLineProject[] =
+    "The project file to open (a path with blanks may come in pieces), or a CGNS (.cgns), PLOT3D (.x, .xyz, .g "
+    "with its .q) or VTK (.vtk, .vts) file to open as a project of its fields.";
 inline constexpr char kMainFormCaption[] = "Ruvo_Main_Form";
 inline constexpr char kProjectCaptionPrefix[] = "Ruvo - ";
 
@@ -25,10 +27,11 @@ inline constexpr char kErrorTitle[] = "エラー";
 inline constexpr char kFileMenu[] = "ファイル(&F)";
 inline constexpr char kSequentialChangeSave[] = "Sequeintialフィイルの変換保存(&S)";
 // The grid and the files read so far as one VTK structured grid, for ParaView.
-inline constexpr char kVtsExport[] = "VTK 構造格子の書き出し(&K)...";
-inline constexpr char kVtsExportTitle[] = "VTK 構造格子の書き出し";
+inline constexpr char kVtsExport[] = "VTK・CGNS 形式の書き出し(&K)...";
+inline constexpr char kVtsExportTitle[] = "VTK・CGNS 形式の書き出し";
 inline constexpr char kVtsFileFilter[] = "VTK 構造格子(*.vts)";
-inline constexpr char kVtsWriteFailed[] = "VTK 構造格子を書き出せません。";  // + the file and the system's reason
+inline constexpr char kCgnsFileFilter[] = "CGNS(*.cgns)";
+inline constexpr char kVtsWriteFailed[] = "ファイルを書き出せません。";  // + the file and the system's reason
 inline constexpr char kExit[] = "終了(&X)";
 inline constexpr char kProjectMenu[] = "プロジェクト(&P)";
 inline constexpr char kNewProject[] = "新規作成 (&N)";

@@ -14,6 +14,7 @@
 
 #include "UiTestSupport.h"
 #include "Workspace.h"
+#include "data/FieldReference.h"
 #include "data/RememberedFolders.h"
 #include "ui/frame/MainWindow.h"
 #include "ui/Messages.h"
@@ -277,10 +278,10 @@ TEST_F(ProjectCommandsTest, SaveAsOverwriteAndLoadRoundTripThroughTheDialogs) {
 
 // Missing, a folder, or far too large for a project file; in a folder of its
 // own, so that taking its name would show in the remembered folders.
-// File > VTK: the grid as points, in a file named in a save dialog; a
+// File > VTK and CGNS: the grid as points, in a file named in a save dialog; a
 // folder that cannot take the file says so and writes nothing.
 TEST_F(ProjectCommandsTest, TheVtsExportWritesTheGridWhereTheDialogSays) {
-    for (const QString& path : {dir_.filePath("p.vts"), dir_.filePath("missing/p.vts")}) {
+    for (const QString& path : {dir_.filePath("p.vts"), dir_.filePath("p.cgns"), dir_.filePath("missing/p.vts")}) {
         ModalScript script;
         script.then([path](QWidget* dialog) {
             auto* files = qobject_cast<QFileDialog*>(dialog);
@@ -294,7 +295,8 @@ TEST_F(ProjectCommandsTest, TheVtsExportWritesTheGridWhereTheDialogSays) {
         EXPECT_TRUE(script.finished()) << path.toStdString();
         EXPECT_EQ(QFileInfo::exists(path), writable);
         if (writable) {
-            EXPECT_TRUE(test::read_text(path).contains(QStringLiteral("<VTKFile type=\"StructuredGrid\"")));
+            EXPECT_TRUE(path.endsWith(".cgns") ? structured_format(path)->catalog(path).ok()
+                                               : test::read_text(path).contains("<VTKFile type=\"StructuredGrid\""));
         } else {
             EXPECT_TRUE(script.messages().value(0).startsWith(text(messages::kVtsWriteFailed)));
         }

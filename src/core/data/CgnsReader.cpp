@@ -1,5 +1,7 @@
 #include "data/CgnsReader.h"
 
+#include "data/ResultReader.h"
+
 #include <QFile>
 
 #include <cgnslib.h>
@@ -180,13 +182,15 @@ StructuredCatalog cgns_catalog(const QString& path) {
 // a table.
 template <typename ReadArray>
 QString read_nodes(const ZonePlace& zone, Table& table, ReadArray read_array) {
+    const double nodes = double(zone.ni) * double(zone.nj);
+    if (nodes * 2 * sizeof(double) > double(memory_for_tables()))
+        return QStringLiteral("the zone's %1 nodes do not fit in memory").arg(nodes, 0, 'g', 3);
     std::vector<double> values(std::size_t(zone.ni) * std::size_t(zone.nj));
     const std::array<cgsize_t, 2> first{1, 1};
     const std::array<cgsize_t, 2> last{zone.ni, zone.nj};
     if (read_array(first.data(), last.data(), values.data()) != CG_OK) return library_error();
-    if (!table.reset(zone.ni, zone.nj)) return QStringLiteral("the zone's nodes do not fit in memory");
-    for (int j = 0; j < zone.nj; ++j)
-        for (int i = 0; i < zone.ni; ++i) table.at(i + 1, j + 1) = values[std::size_t(j) * std::size_t(zone.ni) + i];
+    if (!fill_from_rows(table, zone.ni, zone.nj, [&values](std::size_t k) { return values[k]; }))
+        return QStringLiteral("the zone's nodes do not fit in memory");
     return {};
 }
 

@@ -27,12 +27,6 @@ QString quoted_token(std::string_view token) {
     return text;
 }
 
-// Memory the tables of one file may take: half of the machine's.
-double memory_for_tables() {
-    static const double bytes = double(::sysconf(_SC_PHYS_PAGES)) * double(::sysconf(_SC_PAGE_SIZE)) / 2;
-    return bytes;
-}
-
 ReadFailure read_failure_of(WholeFile::Failure failure) {
     switch (failure) {
     case WholeFile::Failure::None: return ReadFailure::None;
@@ -164,6 +158,11 @@ ReadResult read_result_file(FileKind kind, const QString& path, std::span<Table*
 }
 
 }  // namespace
+
+double memory_for_tables() {
+    static const double bytes = double(::sysconf(_SC_PHYS_PAGES)) * double(::sysconf(_SC_PAGE_SIZE)) / 2;
+    return bytes;
+}
 
 qint64 result_file_cap(std::string_view head, int values_per_node) {
     NumberLexer lexer(head);

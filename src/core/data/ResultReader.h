@@ -33,6 +33,10 @@ inline constexpr qint64 kMaxBytesPerValue = 512;
 // The largest header index: the tables' indices, one more, stay an int.
 inline constexpr int kMaxHeaderIndex = 2'000'000'000;
 
+// The memory the tables of one file may take: half of the machine's. A
+// file asking for more is refused rather than make the system swap.
+double memory_for_tables();
+
 // The largest size a result file of `values_per_node` values a node may
 // have, judged from the header at the start of `head`.
 qint64 result_file_cap(std::string_view head, int values_per_node);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -44,5 +45,25 @@ struct StructuredFormat {
     // tables' contents are then of no use.
     QString (*read)(const QString& path, const QString& block, const QString& field, std::span<Table* const> tables);
 };
+
+// Resets `table` to ni x nj nodes and fills it from a file's order, where i
+// runs fastest: node (i, j), zero-based, is `value(k)` with k = j * ni + i.
+// The table keeps each column's j together, so the copy goes tile by tile,
+// which keeps both sides in the cache. False when the nodes do not fit in
+// memory.
+template <typename ValueAt>
+bool fill_from_rows(Table& table, int ni, int nj, ValueAt value) {
+    if (!table.reset(ni, nj)) return false;
+    constexpr int kTile = 64;
+    for (int j0 = 0; j0 < nj; j0 += kTile) {
+        const int j1 = std::min(nj, j0 + kTile);
+        for (int i0 = 0; i0 < ni; i0 += kTile) {
+            const int i1 = std::min(ni, i0 + kTile);
+            for (int i = i0; i < i1; ++i)
+                for (int j = j0; j < j1; ++j) table.at(i + 1, j + 1) = value(std::size_t(j) * std::size_t(ni) + i);
+        }
+    }
+    return true;
+}
 
 }  // namespace ruvo

@@ -12,6 +12,7 @@
 #include "data/RememberedFolders.h"
 #include "data/StructuredProject.h"
 #include "data/WholeFile.h"
+#include "export/CgnsWriter.h"
 #include "export/VtkWriter.h"
 #include "ui/Messages.h"
 #include "ui/dialogs/ProjectDialog.h"
@@ -147,14 +148,20 @@ bool ProjectCommands::write_project(const QString& path) {
 
 void ProjectCommands::Export_VtsClick() {
     QFileDialog dialog(&dialog_parent_, text(messages::kVtsExportTitle), folders_.project_save);
-    dialog.setNameFilter(text(messages::kVtsFileFilter));
+    const QString cgns_filter = text(messages::kCgnsFileFilter);
+    dialog.setNameFilters({text(messages::kVtsFileFilter), cgns_filter});
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(QStringLiteral("vts"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, cgns_filter](const QString& filter) {
+        dialog.setDefaultSuffix(filter == cgns_filter ? QStringLiteral("cgns") : QStringLiteral("vts"));
+    });
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.selectFile(QFileInfo(ws_.project.project_file_name).completeBaseName() + QStringLiteral(".vts"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
-    const WriteResult written = write_whole_file(path, vts_file_bytes(ws_.store));
+    const WriteResult written = path.endsWith(QStringLiteral(".cgns"), Qt::CaseInsensitive)
+                                    ? write_cgns_file(path, ws_.store)
+                                    : write_whole_file(path, vts_file_bytes(ws_.store));
     if (!written.ok) fail(text(messages::kVtsWriteFailed) + u'\n' + path + u'\n' + written.error);
 }
 

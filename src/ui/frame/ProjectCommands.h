@@ -61,7 +61,8 @@ public:
     void Project_SaveAsClick() { save_project_as(); }
     void Project_FileAddDeleteClick();
     void Close_ProjectClick();
-    // The grid and every file read so far as one VTK structured grid (.vts).
+    // The grid and every file read so far as one VTK structured grid (.vts)
+    // or CGNS file (.cgns), as the name chosen ends.
     void Export_VtsClick();
 
     // Reads the project file `path`, or opens another program's file (CGNS,

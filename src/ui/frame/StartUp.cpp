@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdio>
 
+#include "data/StructuredProject.h"
 #include "plot/Fonts.h"
 #include "ui/Messages.h"
 
@@ -59,7 +60,8 @@ QString command_line_project(const QStringList& parameters, const QString& start
     for (const QString& parameter : parameters) {
         candidate = candidate.isEmpty() ? parameter : candidate + u' ' + parameter;
         const QFileInfo file(start.absoluteFilePath(candidate));
-        if (file.isFile() && file.suffix().toUpper() == u"RVP") return file.absoluteFilePath();
+        if (file.isFile() && (file.suffix().toUpper() == u"RVP" || is_structured_file(file.fileName())))
+            return file.absoluteFilePath();
     }
     return {};
 }

@@ -33,7 +33,8 @@ DesktopCommandLine read_command_line(const QStringList& arguments, bool gui_opti
 // The project file named on the command line. A path with blanks may arrive
 // split over several parameters, so the candidates are the first parameter,
 // the first two joined by one blank, the first three, and so on; the first
-// that names an existing file with the extension ".RVP" (in any case) is
+// that names an existing file with the extension ".RVP" (in any case), or a
+// file of another program the viewer opens (CGNS, PLOT3D, VTK), is
 // taken. A relative candidate is taken from `start_folder`, the folder the
 // program was started in. Returns the candidate as an absolute path, or
 // nothing when none qualifies.
