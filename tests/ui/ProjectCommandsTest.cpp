@@ -299,8 +299,7 @@ TEST_F(ProjectCommandsTest, TheVtsExportWritesTheGridWhereTheDialogSays) {
         EXPECT_TRUE(script.finished()) << path.toStdString();
         EXPECT_EQ(QFileInfo::exists(path), writable);
         if (writable) {
-            EXPECT_TRUE(path.endsWith(".cgns") ? structured_format(path)->catalog(path).ok()
-                                               : test::read_text(path).contains("<VTKFile type=\"StructuredGrid\""));
+            EXPECT_TRUE(structured_format(path)->catalog(path).ok());
         } else {
             EXPECT_TRUE(script.messages().value(0).startsWith(text(messages::kVtsWriteFailed)));
         }

@@ -7,6 +7,7 @@
 
 #include "data/CgnsReader.h"
 #include "data/Plot3dReader.h"
+#include "data/VtkReader.h"
 
 namespace ruvo {
 
@@ -15,13 +16,15 @@ namespace {
 using FormatOf = const StructuredFormat& (*)();
 
 // Each extension (lower case) and its reader.
-const std::array<std::pair<const char*, FormatOf>, 6> kFormats{{
+const std::array<std::pair<const char*, FormatOf>, 8> kFormats{{
     {"cgns", cgns_format},
     {"cgn", cgns_format},
     {"x", plot3d_grid_format},
     {"xyz", plot3d_grid_format},
     {"g", plot3d_grid_format},
     {"q", plot3d_solution_format},
+    {"vtk", vtk_legacy_format},
+    {"vts", vts_format},
 }};
 
 FormatOf format_of(const QString& file) {

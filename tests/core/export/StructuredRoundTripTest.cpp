@@ -62,8 +62,12 @@ TEST(StructuredRoundTrip, SamplesReadBackToEveryValueAndPixel) {
             const std::pair<FileKind, Adjust> views[] = {
                 {FileKind::Grid, [](View_Info&) {}},
                 {FileKind::Vector, [](View_Info& v) { v.show_grid = true; }},
-                {FileKind::Scalar, [](View_Info& v) { v.Color = v.numbers_on_plot = v.Vector_Overlap = true; }},
-                {FileKind::Scalar, [](View_Info& v) { v.ScalarViewType = kFillView; }},
+                {FileKind::Scalar, [](View_Info& v) { v.Color = v.numbers_on_plot = true; }},
+                {FileKind::Scalar,
+                 [](View_Info& v) {
+                     v.ScalarViewType = kFillView;
+                     v.Cntr_Overlap = true;
+                 }},
                 {FileKind::Scalar, [](View_Info& v) { v.ScalarViewType = kKEpsilonView; }},
                 {FileKind::Scalar, [](View_Info& v) { v.ScalarViewType = kDetailView; }},
             };
