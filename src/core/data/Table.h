@@ -18,6 +18,33 @@ namespace ruvo {
 // range of its own tables to its header's.
 inline constexpr int kBaseNodes = 150;
 
+// Reals that read 0 until written, taken from the system. A large block is
+// mapped in huge pages where the system lends them: filling a table of a
+// million nodes then costs a few page faults instead of thousands.
+class ZeroedValues {
+public:
+    ZeroedValues() = default;
+    explicit ZeroedValues(std::size_t count);
+    ZeroedValues(ZeroedValues&& other) noexcept { *this = std::move(other); }
+    ZeroedValues& operator=(ZeroedValues&& other) noexcept {
+        release();
+        values_ = std::exchange(other.values_, nullptr);
+        mapped_bytes_ = std::exchange(other.mapped_bytes_, 0);
+        return *this;
+    }
+    ~ZeroedValues() { release(); }
+
+    double* get() const { return values_; }
+    explicit operator bool() const { return values_ != nullptr; }
+    void reset() { release(); }
+
+private:
+    void release();
+
+    double* values_ = nullptr;
+    std::size_t mapped_bytes_ = 0;  // 0: from calloc
+};
+
 // A table of reals indexed from 1 in both directions, i first, as large as
 // the file that filled it. Reading outside it gives 0, as reading a fresh
 // table does. Its memory comes zeroed from the system when a file is read
@@ -43,7 +70,7 @@ public:
     bool reset(int i_max, int j_max) {
         clear();
         if (i_max <= 0 || j_max <= 0) return true;
-        values_.reset(static_cast<double*>(std::calloc(std::size_t(i_max) * std::size_t(j_max), sizeof(double))));
+        values_ = ZeroedValues(std::size_t(i_max) * std::size_t(j_max));
         if (!values_) return false;
         i_max_ = i_max;
         j_max_ = j_max;
@@ -112,10 +139,7 @@ private:
         return ++last;
     }
 
-    struct Release {
-        void operator()(double* values) const { std::free(values); }
-    };
-    std::unique_ptr<double, Release> values_;
+    ZeroedValues values_;
     int i_max_ = 0;
     int j_max_ = 0;
     mutable std::uint64_t version_ = 0;
