@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace ruvo::vtk {
 
@@ -100,6 +101,12 @@ QString decode_text(std::string_view text, std::size_t count, std::vector<double
 
 bool set_size(GridLayout& layout, long long ni, long long nj, long long nk, double nodes_per_byte,
               std::size_t file_bytes) {
+    // A slice across i or j of a 3D grid (a single node that way) is a 2D
+    // grid of the other two directions, in the same order of its nodes.
+    if (nk > 1 && (ni == 1 || nj == 1)) {
+        if (ni == 1) ni = nj;
+        nj = std::exchange(nk, 1);
+    }
     if (nk > 1) {
         layout.error = QStringLiteral("a 3D grid: only 2D grids can be shown");
     } else if (ni < 1 || nj < 1 || nk < 1) {

@@ -54,9 +54,10 @@ struct GridLayout {
 };
 
 // Judges the node counts of a grid and stores them in `layout`; false, with
-// the error set, when they cannot be shown: a third direction of more than
-// one node, no node, or more than a file of `file_bytes` bytes, which holds
-// at most `nodes_per_byte` nodes a byte, can hold.
+// the error set, when they cannot be shown: more than one node in each of
+// the three directions, no node, or more than a file of `file_bytes` bytes,
+// which holds at most `nodes_per_byte` nodes a byte, can hold. A grid of a
+// single node in i or j is taken as the grid of the other two.
 bool set_size(GridLayout& layout, long long ni, long long nj, long long nk, double nodes_per_byte,
               std::size_t file_bytes);
 

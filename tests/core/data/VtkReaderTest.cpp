@@ -169,6 +169,9 @@ TEST(VtkReaderTest, HostileFilesAreRefusedWithAReason) {
         {"3D", vtk_legacy_format(), replaced(ascii_vtk, "DIMENSIONS 4 3 1", "DIMENSIONS 4 3 2"), "a 3D grid"},
         {"3D", vts_format(), replaced(raw, "Piece Extent=\"0 3 0 2 0 0\"", "Piece Extent=\"0 3 0 2 0 1\""),
          "a 3D grid"},
+        // A slice across i of a 3D grid is read, as the grid of j and k.
+        {"slice", vtk_legacy_format(), replaced(ascii_vtk, "DIMENSIONS 4 3 1", "DIMENSIONS 1 4 3"),
+         "cell-centred arrays cannot be placed on nodes: CellId"},
         {"billions", vts_format(),
          replaced(raw, "Piece Extent=\"0 3 0 2 0 0\"", "Piece Extent=\"0 99999 0 99999 0 0\""),
          "more than the file can hold"},
