@@ -84,9 +84,10 @@ inline constexpr char kSavePromptAfter[] = " を保存しますか?";
 inline constexpr char kProjectFileFilter[] = "Ruvo プロジェクトファイル(*.RVP)";
 inline constexpr char kProjectSaveTitle[] = "プロジェクト - 名前を付けて保存";
 inline constexpr char kProjectOpenTitle[] = "開く";
-inline constexpr char kProjectReadFailed[] = "プロジェクトファイルを読み込めません。";   // + the system's reason
+inline constexpr char kProjectReadFailed[] = "プロジェクトファイルを読み込めません。";  // + the system's reason
 // Files of other programs (CGNS, PLOT3D, VTK) opened as projects.
-inline constexpr char kStructuredFileFilter[] = "CGNS・PLOT3D・VTK 構造格子(*.cgns *.cgn *.x *.xyz *.g *.q *.vtk *.vts)";
+inline constexpr char kStructuredFileFilter[] =
+    "CGNS・PLOT3D・VTK 構造格子(*.cgns *.cgn *.x *.xyz *.g *.q *.vtk *.vts)";
 inline constexpr char kStructuredReadFailed[] = "このファイルは開けません。";  // + the reader's reason
 inline constexpr char kBlockChoiceTitle[] = "ブロックの選択";
 inline constexpr char kBlockChoiceLabel[] = "表示するブロック(ゾーン)を選んでください：";

@@ -46,11 +46,12 @@ std::optional<ValueType> value_type(QStringView name) {
 // `strict` and the text holds anything else; without it the decoding ends
 // there.
 bool decode_base64(std::string_view text, std::uint64_t max_bytes, bool strict, QByteArray& out) {
-    static const std::array<signed char, 256> kDigits = [] {
-        std::array<signed char, 256> digits{};
-        digits.fill(-1);
+    // Each character's six bits; 64 marks a character outside the alphabet.
+    static const std::array<std::uint8_t, 256> kDigits = [] {
+        std::array<std::uint8_t, 256> digits{};
+        digits.fill(64);
         const char* alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-        for (int n = 0; n < 64; ++n) digits[uchar(alphabet[n])] = static_cast<signed char>(n);
+        for (std::uint8_t n = 0; n < 64; ++n) digits[uchar(alphabet[n])] = n;
         return digits;
     }();
     out.clear();
@@ -69,8 +70,8 @@ bool decode_base64(std::string_view text, std::uint64_t max_bytes, bool strict, 
             bits = 0;
             continue;
         }
-        const int digit = kDigits[uchar(c)];
-        if (digit < 0) return !strict;
+        const std::uint8_t digit = kDigits[uchar(c)];
+        if (digit == 64) return !strict;
         bits = (bits << 6) | std::uint32_t(digit);
         if (++digits == 4) {
             out += char(bits >> 16), out += char(bits >> 8), out += char(bits);
