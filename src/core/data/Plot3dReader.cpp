@@ -403,39 +403,24 @@ StructuredCatalog catalog_file(Kind kind, const QString& path) {
     return catalog;
 }
 
-// Puts the values at `value(k)`, k = 0, 1, ... in the file's order (i
-// fastest), at the table's nodes, whose j runs fastest. A strip of i at a
-// time, so that both sides stay in cache.
-template <class Value>
-void fill_nodes(Table& table, const BlockPlace& block, Value value) {
-    constexpr int kStrip = 64;
-    for (int i0 = 0; i0 < block.ni; i0 += kStrip) {
-        const int i1 = std::min(block.ni, i0 + kStrip);
-        for (int j = 0; j < block.nj; ++j) {
-            const std::size_t row = std::size_t(j) * std::size_t(block.ni);
-            for (int i = i0; i < i1; ++i) table.at(i + 1, j + 1) = value(row + std::size_t(i));
-        }
-    }
-}
-
 // Fills `table` with array `array` of the block: x, y of a grid; density,
-// the two momentum components, energy of a solution.
-void read_array(const Contents& contents, const Layout& layout, const BlockPlace& block, int array, Table& table) {
+// the two momentum components, energy of a solution. False when the block
+// does not fit in memory.
+bool read_array(const Contents& contents, const Layout& layout, const BlockPlace& block, int array, Table& table) {
     const std::size_t nodes = block.nodes();
     if (layout.ascii) {
         const double* values = contents.numbers.data() + block.values + std::size_t(array) * nodes;
-        fill_nodes(table, block, [values](std::size_t k) { return values[k]; });
-        return;
+        return fill_from_rows(table, block.ni, block.nj, [values](std::size_t k) { return values[k]; });
     }
     const int real_bytes = layout.real_bytes();
     const char* bytes = contents.bytes().data() + block.values + std::size_t(array) * nodes * std::size_t(real_bytes);
     const bool swapped = layout.swapped();
     if (layout.double_precision) {
-        fill_nodes(table, block, [bytes, swapped](std::size_t k) { return load<double>(bytes + 8 * k, swapped); });
-    } else {
-        fill_nodes(table, block,
-                   [bytes, swapped](std::size_t k) { return double(load<float>(bytes + 4 * k, swapped)); });
+        return fill_from_rows(table, block.ni, block.nj,
+                              [bytes, swapped](std::size_t k) { return load<double>(bytes + 8 * k, swapped); });
     }
+    return fill_from_rows(table, block.ni, block.nj,
+                          [bytes, swapped](std::size_t k) { return double(load<float>(bytes + 4 * k, swapped)); });
 }
 
 // The arrays of a block that a field reference names, by their place in the
@@ -475,10 +460,8 @@ QString read_part(Kind kind, const QString& path, const QString& block, const QS
     if (index == places.size()) return QStringLiteral("it holds no block \"%1\"").arg(block);
     const BlockPlace& place = places[index];
     for (std::size_t t = 0; t < tables.size(); ++t) {
-        if (!tables[t]->reset(place.ni, place.nj)) {
+        if (!read_array(file.contents, file.reading.layout, place, wanted.arrays[t], *tables[t]))
             return QStringLiteral("there is no memory for a block of %1 x %2 nodes").arg(place.ni).arg(place.nj);
-        }
-        read_array(file.contents, file.reading.layout, place, wanted.arrays[t], *tables[t]);
     }
     return {};
 }

@@ -168,12 +168,9 @@ QString read_part(const GridLayout& layout, const QString& block, const QString&
     if (!error.isEmpty()) return QStringLiteral("%1: %2").arg(what, error);
     if (values.size() != nodes * components) return QStringLiteral("%1: not one value a node").arg(what);
     for (std::size_t k = 0; k < filled; ++k) {
-        Table& table = *tables[k];
-        if (!table.reset(layout.ni, layout.nj)) return QStringLiteral("no memory for %1 values").arg(nodes);
-        for (int i = 0; i < layout.ni; ++i)
-            for (int j = 0; j < layout.nj; ++j)
-                table.at(i + 1, j + 1) =
-                    values[(std::size_t(j) * std::size_t(layout.ni) + std::size_t(i)) * components + k];
+        const auto component = [&values, components, k](std::size_t node) { return values[node * components + k]; };
+        if (!fill_from_rows(*tables[k], layout.ni, layout.nj, component))
+            return QStringLiteral("no memory for %1 values").arg(nodes);
     }
     return {};
 }
