@@ -152,8 +152,12 @@ void ProjectCommands::Export_VtsClick() {
     dialog.setNameFilters({text(messages::kVtsFileFilter), cgns_filter});
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(QStringLiteral("vts"));
+    // The other filter takes the name along: the writer follows the name's ending.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, cgns_filter](const QString& filter) {
-        dialog.setDefaultSuffix(filter == cgns_filter ? QStringLiteral("cgns") : QStringLiteral("vts"));
+        const QString suffix = filter == cgns_filter ? QStringLiteral("cgns") : QStringLiteral("vts");
+        dialog.setDefaultSuffix(suffix);
+        const QString typed = dialog.selectedFiles().value(0);
+        if (!typed.isEmpty()) dialog.selectFile(QFileInfo(typed).completeBaseName() + u'.' + suffix);
     });
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.selectFile(QFileInfo(ws_.project.project_file_name).completeBaseName() + QStringLiteral(".vts"));
