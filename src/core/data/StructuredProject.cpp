@@ -7,6 +7,7 @@
 
 #include "data/FieldReference.h"
 #include "data/FileNames.h"
+#include "data/Plot3dReader.h"
 
 namespace ruvo {
 
@@ -31,11 +32,9 @@ QString partner_file(const QString& path, std::initializer_list<const char*> suf
     return {};
 }
 
-bool is_plot3d_solution(const QString& path) { return QFileInfo(path).suffix().toLower() == u"q"; }
-bool is_plot3d_grid(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == u"x" || suffix == u"xyz" || suffix == u"g";
-}
+// The PLOT3D halves, told by the reader the extension table gives a file.
+bool is_plot3d_solution(const QString& path) { return structured_format(path) == &plot3d_solution_format(); }
+bool is_plot3d_grid(const QString& path) { return structured_format(path) == &plot3d_grid_format(); }
 
 // Takes the first ten names of a list of fields as the project's files of
 // one kind, and says so when there were more.
